@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+namespace report {
+
+// A date-time as the report engine counts it: days since 1899-12-30, the time
+// of day as the fraction.
+struct TDateTime {
+    double value { 0.0 };
+    bool operator==(const TDateTime&) const = default;
+};
+
+// The dynamically typed value of expressions, variables and object properties.
+// Text is UTF-8.
+class Variant {
+public:
+    enum class Type { Null, Boolean, Integer, Double, String, Date };
+
+    Variant() = default;
+    Variant(bool value) : m_value(value) {}
+    Variant(int value) : m_value(static_cast<std::int32_t>(value)) {}
+    Variant(std::int32_t value, int) = delete;
+    Variant(double value) : m_value(value) {}
+    Variant(TDateTime value) : m_value(value) {}
+    Variant(std::string value) : m_value(std::move(value)) {}
+    Variant(const char* value) : m_value(std::string(value)) {}
+
+    Type type() const { return static_cast<Type>(m_value.index()); }
+    bool is_null() const { return type() == Type::Null; }
+    bool is_string() const { return type() == Type::String; }
+    bool is_number() const { return type() == Type::Integer || type() == Type::Double || type() == Type::Date; }
+
+    bool as_bool() const { return std::get<bool>(m_value); }
+    std::int32_t as_int() const { return std::get<std::int32_t>(m_value); }
+    double as_double() const { return std::get<double>(m_value); }
+    TDateTime as_date() const { return std::get<TDateTime>(m_value); }
+    const std::string& as_string() const { return std::get<std::string>(m_value); }
+
+    bool operator==(const Variant&) const = default;
+
+private:
+    std::variant<std::monostate, bool, std::int32_t, double, std::string, TDateTime> m_value;
+};
+
+} // namespace report
