@@ -2,12 +2,77 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace gfx {
+
+TBitmap::TBitmap() = default;
 
 TBitmap::TBitmap(int width, int height)
 {
     SetSize(width, height);
+}
+
+TBitmap::TBitmap(const TBitmap& other)
+    : PixelFormat(other.PixelFormat)
+    , Palette(other.Palette)
+    , Transparent(other.Transparent)
+    , TransparentColor(other.TransparentColor)
+    , m_width(other.m_width)
+    , m_height(other.m_height)
+    , m_pixels(other.m_pixels)
+{
+}
+
+TBitmap::TBitmap(TBitmap&& other) noexcept
+    : PixelFormat(other.PixelFormat)
+    , Palette(std::move(other.Palette))
+    , Transparent(other.Transparent)
+    , TransparentColor(other.TransparentColor)
+    , m_width(std::exchange(other.m_width, 0))
+    , m_height(std::exchange(other.m_height, 0))
+    , m_pixels(std::move(other.m_pixels))
+{
+}
+
+TBitmap& TBitmap::operator=(const TBitmap& other)
+{
+    if (this != &other) {
+        TBitmap copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
+{
+    if (this != &other) {
+        PixelFormat = other.PixelFormat;
+        Palette = std::move(other.Palette);
+        Transparent = other.Transparent;
+        TransparentColor = other.TransparentColor;
+        m_width = std::exchange(other.m_width, 0);
+        m_height = std::exchange(other.m_height, 0);
+        m_pixels = std::move(other.m_pixels);
+        other.m_pixels.clear();
+    }
+    return *this;
+}
+
+TBitmap::~TBitmap() = default;
+
+TCanvas& TBitmap::Canvas()
+{
+    if (!m_canvas)
+        m_canvas = std::make_unique<TCanvas>(*this);
+    return *m_canvas;
+}
+
+TColor TBitmap::EffectiveTransparentColor() const
+{
+    if (TransparentColor != clNone)
+        return ColorToRGB(TransparentColor);
+    return Empty() ? clNone : GetPixel(0, m_height - 1);
 }
 
 void TBitmap::SetSize(int width, int height)
