@@ -1,0 +1,90 @@
+#pragma once
+
+#include "report/objects/AddInRegistry.h"
+#include "report/objects/DataDictionary.h"
+#include "report/objects/ReportInfo.h"
+#include "report/objects/TfrPage.h"
+
+#include "platform/io/ByteReader.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace report {
+
+// The printer name a template stores for the engine's built-in virtual printer.
+inline constexpr std::string_view kVirtualPrinterName = "\x01";
+
+// A report: its template (pages with their objects, the data dictionary, the
+// descriptive info) and the operations that load and save it.
+class TfrReport {
+public:
+    TfrReport();
+    ~TfrReport();
+    TfrReport(const TfrReport&) = delete;
+    TfrReport& operator=(const TfrReport&) = delete;
+
+    // Reads a template file. A missing file returns false and changes nothing.
+    // A file that cannot be read or is refused returns false, reports the error
+    // through OnLoadError and leaves the report as it was; a password-protected
+    // template asks OnPasswordRequest first.
+    bool LoadTemplateFromFile(const std::filesystem::path& file_name);
+    // Replaces the template with the stream's content; never asks for a
+    // password. An empty stream only clears the dictionary. Returns false (and
+    // reports the error, report unchanged) when the stream is refused.
+    bool LoadTemplateFromStream(std::span<const std::uint8_t> stream);
+    // Writes the template in the current format, with the last-change date set
+    // to now. Throws std::runtime_error when the report cannot be stored (see
+    // WriteTemplate).
+    void SaveTemplateToStream(io::ByteWriter& stream);
+    // The same into a file; records the file name. Throws on a write failure.
+    void SaveTemplateToFile(const std::filesystem::path& file_name);
+
+    // The form property `ReportForm`: the format number and, when `StoreInDFM`,
+    // the template itself.
+    std::vector<std::uint8_t> WriteReportForm();
+    bool ReadReportForm(std::span<const std::uint8_t> property);
+
+    // A new empty page at the end, named "Page" + the first free number.
+    TfrPage& AddPage();
+    // The object with this name on any page (compared without case), or null.
+    TfrView* FindObject(std::string_view name) const;
+    // "Memo" + the lowest number from 1 that no object of the report uses.
+    std::string FreeObjectName(std::string_view prefix) const;
+    std::string FreePageName() const;
+
+    bool IgnoreStoredPrinter { false };
+    bool TwoPass { false };
+    std::string PrinterName { kVirtualPrinterName };
+    std::vector<std::unique_ptr<TfrPage>> Pages;
+    DataDictionary Dictionary;
+    ReportInfo Info { ReportInfo::Defaults() };
+    std::string FileName;
+    bool StoreInDFM { false };
+
+    // Where add-in objects of templates are found.
+    const AddInRegistry* AddIns { &AddInRegistry::Global() };
+    // Whether a dataset of this name exists (dictionary entries of the previous
+    // layout that name no dataset are dropped on load).
+    std::function<bool(std::string_view)> DatasetExists;
+    // Asks the user for the password of a protected template; nothing when the
+    // user cancels.
+    std::function<std::optional<std::string>()> OnPasswordRequest;
+    // Shows a load error to the user (text, caption).
+    std::function<void(const std::string&, const std::string&)> OnLoadError;
+    // The message of the last refused load; empty after a successful one.
+    std::string LoadError;
+
+private:
+    bool LoadTemplate(std::span<const std::uint8_t> stream, bool from_file);
+    void Refuse(std::string message);
+    // Moves the template of a freshly loaded report into this one.
+    void TakeTemplate(TfrReport& loaded);
+};
+
+} // namespace report

@@ -1,0 +1,28 @@
+// The fields of a rich-text record after the common block: the RTF text,
+// bounded by an end offset.
+#include "report/objects/TfrRichView.h"
+#include "report/template/TemplateStream.h"
+
+namespace report {
+
+void TfrRichView::LoadFromStream(TemplateReader& reader)
+{
+    TfrView::LoadFromStream(reader);
+    io::ByteReader& in = reader.Bytes();
+    bool has_text = in.u8() != 0;
+    std::size_t end = reader.EndOffset();
+    RichText = has_text ? in.string(end - in.position()) : std::string {};
+    in.seek(end);
+}
+
+void TfrRichView::SaveToStream(TemplateWriter& writer) const
+{
+    TfrView::SaveToStream(writer);
+    io::ByteWriter& out = writer.Bytes();
+    out.u8(RichText.empty() ? 0 : 1);
+    std::size_t end = writer.BeginEndOffset();
+    out.string(RichText);
+    writer.PatchEndOffset(end);
+}
+
+} // namespace report

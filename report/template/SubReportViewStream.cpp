@@ -1,0 +1,19 @@
+// The field of a sub-report record after the common block.
+#include "report/objects/TfrSubReportView.h"
+#include "report/template/TemplateStream.h"
+
+namespace report {
+
+void TfrSubReportView::LoadFromStream(TemplateReader& reader)
+{
+    TfrView::LoadFromStream(reader);
+    SubPage = reader.Bytes().i32();
+}
+
+void TfrSubReportView::SaveToStream(TemplateWriter& writer) const
+{
+    TfrView::SaveToStream(writer);
+    writer.Bytes().i32(SubPage);
+}
+
+} // namespace report
