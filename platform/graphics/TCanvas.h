@@ -13,6 +13,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace gfx {
 
@@ -61,7 +62,8 @@ public:
     // --- lines and shapes ---------------------------------------------------
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
-    // Connected lines through the points; the last point is drawn too.
+    // Connected lines through the points; like LineTo, the last point itself
+    // is not drawn by a one-pixel pen.
     void Polyline(std::span<const TPoint> points);
     // A closed shape: filled with the brush, outlined with the pen.
     void Polygon(std::span<const TPoint> points);
@@ -121,7 +123,26 @@ public:
         TColor key);
 
 private:
-    friend class ShapePainter;
+    // The clip region (or the whole bitmap) limited to the bitmap, in device coordinates.
+    TRegion DeviceClip() const;
+    // Logical rectangles as a clipped device region.
+    TRegion DeviceRegion(std::span<const TRect> rects) const;
+    void PaintColor(const TRegion& device, TColor color, TPenMode mode);
+    void PaintBrush(const TRegion& device, TPenMode mode);
+    void BrushRow(Pixel* dst, int x, int y, int count) const;
+    // The pen's pixels along a path (logical): `on` for the pen colour and
+    // `off` for the gaps of a dashed pen.
+    void PenPath(std::span<const TPoint> points, bool closed, std::vector<TRect>& on, std::vector<TRect>& off) const;
+    void StrokePath(std::span<const TPoint> points, bool closed);
+    // Paints an outlined shape: the fill (minus the outline) with the brush,
+    // then the outline with the pen; both in the pen's mode.
+    void PaintShape(const std::vector<TRect>& fill, const std::vector<TRect>& outline);
+    void PaintShapePen(const std::vector<TRect>& on, const std::vector<TRect>& off, const TRegion& exclude);
+    // The outer box of an outline drawn with the current pen around a shape's box.
+    TRect PenBox(const TRect& box) const;
+    void DrawTextLine(std::string_view text, int x, int y, const TRegion& clip);
+    void Blit(int x, int y, int width, int height, const TBitmap& source, int sx, int sy, int sw, int sh,
+        TRasterOp rop, std::optional<Pixel> key);
 
     TBitmap* m_bitmap;
     TPoint m_origin;
