@@ -1,0 +1,250 @@
+#include "app/TData.h"
+
+#include "platform/data/EDatabaseError.h"
+#include "platform/data/TConnectionString.h"
+
+namespace app {
+
+TData* Data = nullptr;
+
+namespace {
+
+// Categories and titles compare with NOCASE, SQLite's case folding of A-Z.
+const std::string Schema = R"(
+create table 类别 (类别 text collate nocase);
+create table 笔记 (类别 text collate nocase, 日期 datetime, 标题 text collate nocase, 内容 text);
+)";
+
+// The category index covers S1 entirely (类别, 标题, 日期 and the rowid), so
+// the tree is built without reading any note body.
+const std::string Indexes = R"(
+create index if not exists 笔记_类别 on 笔记 (类别, 标题, 日期);
+create index if not exists 笔记_标题 on 笔记 (标题);
+)";
+
+// A trigram index of titles and bodies over the rows of 笔记 (external
+// content: the text is not stored twice). The triggers run inside the
+// statement that changes 笔记, so the index can never fall out of step.
+const std::string SearchIndex = R"(
+drop trigger if exists 笔记_全文_insert;
+drop trigger if exists 笔记_全文_delete;
+drop trigger if exists 笔记_全文_update;
+drop table if exists 笔记_全文;
+create virtual table 笔记_全文 using fts5(标题, 内容, content='笔记', tokenize='trigram case_sensitive 0');
+create trigger 笔记_全文_insert after insert on 笔记 begin
+  insert into 笔记_全文 (rowid, 标题, 内容) values (new.rowid, new.标题, new.内容);
+end;
+create trigger 笔记_全文_delete after delete on 笔记 begin
+  insert into 笔记_全文 (笔记_全文, rowid, 标题, 内容) values ('delete', old.rowid, old.标题, old.内容);
+end;
+create trigger 笔记_全文_update after update of 标题, 内容 on 笔记 begin
+  insert into 笔记_全文 (笔记_全文, rowid, 标题, 内容) values ('delete', old.rowid, old.标题, old.内容);
+  insert into 笔记_全文 (rowid, 标题, 内容) values (new.rowid, new.标题, new.内容);
+end;
+insert into 笔记_全文 (笔记_全文) values ('rebuild');
+)";
+
+const std::string SearchIndexCheck = "select count(*) from sqlite_schema where name in "
+                                     "('笔记_全文', '笔记_全文_insert', '笔记_全文_delete', '笔记_全文_update')";
+
+// The statements. Every one lists its rows in table order and selects the
+// rowid, which lets a dataset write its rows back.
+const std::string NotesOfCategory
+    = "select rowid, 类别, 日期, 标题 from 笔记 where 类别 = :category order by rowid"; // S1
+const std::string NotesTitled = "select rowid, * from 笔记 where 标题 = :title order by rowid"; // S2
+const std::string CategoriesNamed = "select rowid, * from 类别 where 类别 = :category order by rowid"; // S3
+const std::string MoveNotes = "update 笔记 set 类别 = :new where 类别 = :old"; // S4
+const std::string AllNotes = "select rowid, * from 笔记 order by rowid"; // S6, S7
+
+int CharacterCount(std::string_view utf8)
+{
+    int count = 0;
+    for (char c : utf8) {
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+const std::string TData::StoredConnectionString
+    = "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=Veltrin.mdb;Mode=Share Deny None;"
+      "Extended Properties=\"\";Jet OLEDB:System database=\"\";Jet OLEDB:Registry Path=\"\";"
+      "Jet OLEDB:Database Password=\"\";Jet OLEDB:Engine Type=5;Jet OLEDB:Database Locking Mode=1;"
+      "Jet OLEDB:Global Partial Bulk Ops=2;Jet OLEDB:Global Bulk Transactions=1;"
+      "Jet OLEDB:New Database Password=\"\";Jet OLEDB:Create System Database=False;"
+      "Jet OLEDB:Encrypt Database=False;Jet OLEDB:Don't Copy Locale on Compact=False;"
+      "Jet OLEDB:Compact Without Replica Repair=False;Jet OLEDB:SFP=False";
+
+const std::string TData::SearchStatement
+    = "select rowid, * from 笔记 where (标题 like :pattern) or (内容 like :pattern) order by rowid";
+
+// The index gives the candidate rows (a superset: it folds case more widely
+// than LIKE does); the plain condition then decides, exactly as in SearchStatement.
+const std::string TData::IndexedSearchStatement
+    = "select rowid, * from 笔记 where rowid in (select rowid from 笔记_全文 where 标题 like :pattern "
+      "union select rowid from 笔记_全文 where 内容 like :pattern) "
+      "and ((标题 like :pattern) or (内容 like :pattern)) order by rowid";
+
+std::string TData::ConnectionStringFor(const std::filesystem::path& file)
+{
+    std::string quoted = "\"";
+    for (char c : file.string()) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    std::string text;
+    for (const auto& [key, value] : db::TConnectionString(StoredConnectionString).Pairs()) {
+        if (!text.empty())
+            text += ';';
+        text += key + '=' + (key == "Data Source" ? quoted : value.empty() ? std::string("\"\"") : value);
+    }
+    return text;
+}
+
+void TData::CreateStore(const std::filesystem::path& file)
+{
+    db::CreateDatabaseFile(file);
+    db::TADOConnection connection;
+    connection.ConnectionString = ConnectionStringFor(file);
+    connection.Open();
+    connection.ExecuteScript("begin;" + Schema + Indexes + SearchIndex + "commit;");
+}
+
+TData::TData(std::string connectionString)
+{
+    ADOConnection1.ConnectionString = std::move(connectionString);
+    for (db::TCustomADODataSet* dataSet : std::initializer_list<db::TCustomADODataSet*> {
+             &LB, &BZ, &QBZ, &ADOQuery1, &ADOQuery2, &ADOQuery3, &ADOQuery4, &ADOQuery5, &QLB })
+        dataSet->SetConnection(&ADOConnection1);
+    LB.TableName = "类别";
+    BZ.TableName = "笔记";
+    ADOQuery3.SQL.Add(AllNotes);
+    ADOQuery5.SQL.Add(AllNotes);
+
+    ADOConnection1.Open();
+    try {
+        PrepareIndexes();
+        LB.Open();
+        BZ.Open();
+        ADOQuery3.Open();
+        ADOQuery5.Open();
+    } catch (const db::EDatabaseError& error) {
+        const std::string file = ADOConnection1.DataSource().string();
+        ADOConnection1.Close();
+        throw db::EDatabaseError("The note store \"" + file + "\" cannot be used: " + error.what());
+    }
+}
+
+// Files made by other tools, or before the indexes existed, get them here. A
+// file that cannot be written (read-only) is used without them.
+void TData::PrepareIndexes()
+{
+    db::TADOQuery check("check");
+    check.SetConnection(&ADOConnection1);
+    check.SQL.Add(SearchIndexCheck);
+    check.Open();
+    const bool complete = check.FieldByName("count(*)").AsString() == "4";
+    check.Close();
+    try {
+        ADOConnection1.ExecuteScript("begin immediate;" + Indexes + (complete ? "" : SearchIndex) + "commit;");
+        m_searchIndex = true;
+    } catch (const db::EDatabaseError&) {
+        try {
+            ADOConnection1.ExecuteScript("rollback;");
+        } catch (const db::EDatabaseError&) {
+            // The transaction never began: nothing to undo.
+        }
+        m_searchIndex = complete;
+    }
+}
+
+void TData::Reopen(db::TADOQuery& query, const std::string& statement,
+    std::initializer_list<std::pair<std::string_view, std::string_view>> values)
+{
+    query.Close();
+    query.SQL.Clear();
+    query.SQL.Add(statement);
+    for (const auto& [name, value] : values)
+        query.Parameters.ParamByName(name).SetAsString(value);
+    query.Open();
+}
+
+void TData::OpenCategoryNotes(std::string_view category)
+{
+    Reopen(QBZ, NotesOfCategory, { { "category", category } });
+}
+
+bool TData::CategoryHasNotes(std::string_view category)
+{
+    Reopen(ADOQuery2, NotesOfCategory, { { "category", category } });
+    return ADOQuery2.RecordCount() > 0;
+}
+
+void TData::OpenCurrentNote(std::string_view title)
+{
+    Reopen(ADOQuery1, NotesTitled, { { "title", title } });
+}
+
+void TData::OpenSearchResult(std::string_view title)
+{
+    Reopen(ADOQuery4, NotesTitled, { { "title", title } });
+    Reopen(ADOQuery1, NotesTitled, { { "title", title } });
+}
+
+void TData::OpenCurrentCategory(std::string_view name)
+{
+    Reopen(QLB, CategoriesNamed, { { "category", name } });
+}
+
+int TData::MoveCategoryNotes(std::string_view oldName, std::string_view newName)
+{
+    ADOQuery2.Close();
+    ADOQuery2.SQL.Clear();
+    ADOQuery2.SQL.Add(MoveNotes);
+    ADOQuery2.Parameters.ParamByName("new").SetAsString(newName);
+    ADOQuery2.Parameters.ParamByName("old").SetAsString(oldName);
+    return ADOQuery2.ExecSQL();
+}
+
+bool TData::SearchIndexServes(std::string_view keyword)
+{
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = keyword.find_first_of("%_", start);
+        if (CharacterCount(keyword.substr(start, end == std::string_view::npos ? end : end - start)) >= 3)
+            return true;
+        if (end == std::string_view::npos)
+            return false;
+        start = end + 1;
+    }
+}
+
+void TData::SearchNotes(std::string_view keyword)
+{
+    const std::string pattern = "%" + std::string(keyword) + "%";
+    const bool indexed = m_searchIndex && SearchIndexServes(keyword);
+    Reopen(ADOQuery3, indexed ? IndexedSearchStatement : SearchStatement, { { "pattern", pattern } });
+}
+
+void TData::OpenPrintNote(std::string_view title)
+{
+    Reopen(ADOQuery5, NotesTitled, { { "title", title } });
+}
+
+void TData::OpenPrintAllNotes()
+{
+    Reopen(ADOQuery5, AllNotes, {});
+}
+
+int TData::NoteCount()
+{
+    BZ.Close();
+    BZ.Open();
+    return BZ.RecordCount();
+}
+
+} // namespace app

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "platform/data/TADOConnection.h"
+#include "platform/data/TADOQuery.h"
+#include "platform/data/TADOTable.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+// The note store: the connection to "Veltrin.mdb" and every dataset the
+// windows use. The windows reach the notes only through this module.
+//
+// The file holds two tables:
+//   类别  (类别)                    one row per category
+//   笔记  (类别, 日期, 标题, 内容)    one row per note
+// 日期 is stored as "YYYY-MM-DD HH:MM:SS" text. Rows come back in table order,
+// the order in which they were inserted. Text compares the way the notes'
+// original desktop engine compared it: Latin letters without regard to case
+// (A-Z only; other scripts exactly), so "Work" and "work" are the same
+// category and title, and a keyword "abc" finds "ABC". Besides the tables the
+// file carries indexes on 笔记.类别 and 笔记.标题 and a trigram full-text index
+// of 标题 and 内容 (笔记_全文) that triggers keep in step with 笔记 inside each
+// write; they make the tree, a note and a search instant with many notes and
+// never change a result.
+//
+// Every value reaches a statement as a bound parameter, never as part of the
+// statement text: a title or category holding " or ', and a keyword holding ',
+// are looked for as they are and can't change what a statement does.
+//
+// Current records. ADOQuery1 holds the main window's current note only. The
+// category manager's current category lives in a query of its own, QLB, so
+// that a rename or delete in the manager acts on the category the manager
+// loaded even when the main window has loaded a note in between, and the main
+// window's modify and delete act on its note whatever the manager did.
+//
+// Failures raise db::EDatabaseError: at creation, a missing file, a file that
+// is no database, a file locked by another program, or a file without the two
+// tables, with a message naming the file and the cause; during use, the
+// engine's message with the statement. A statement that fails changes nothing;
+// what earlier statements wrote stays written. A file that another program
+// holds busy is waited on for ADOConnection1.CommandTimeout before failing.
+class TData {
+public:
+    // The stored connection string; its Data Source "Veltrin.mdb" is looked for
+    // in the current directory.
+    static const std::string StoredConnectionString;
+    // The stored connection string with the Data Source naming `file` instead.
+    static std::string ConnectionStringFor(const std::filesystem::path& file);
+    // Creates a new note store at `file` with both tables and their indexes;
+    // refuses an existing file.
+    static void CreateStore(const std::filesystem::path& file);
+
+    // Connects and opens LB, BZ, ADOQuery3 and ADOQuery5 (the last two with S7), in that order.
+    explicit TData(std::string connectionString = StoredConnectionString);
+    TData(const TData&) = delete;
+    TData& operator=(const TData&) = delete;
+
+    db::TADOConnection ADOConnection1;
+    // Table 类别: the category list (tree, drop-down list, manager's list); new categories are inserted here.
+    db::TADOTable LB { "LB" };
+    // Table 笔记: new notes are inserted here; NoteCount() counts it.
+    db::TADOTable BZ { "BZ" };
+    // The notes of one category while the tree is built (S1).
+    db::TADOQuery QBZ { "QBZ" };
+    // The main window's current note (S2): read, modified (Edit/Post), deleted (Delete).
+    db::TADOQuery ADOQuery1 { "ADOQuery1" };
+    // The category manager's statements: the rename update (S4) and the delete check (S1).
+    db::TADOQuery ADOQuery2 { "ADOQuery2" };
+    // The search results (S5; S7 at creation).
+    db::TADOQuery ADOQuery3 { "ADOQuery3" };
+    // The note opened from the search results (S2).
+    db::TADOQuery ADOQuery4 { "ADOQuery4" };
+    // The notes to print, read by the report (S2 or S6; S7 at creation).
+    db::TADOQuery ADOQuery5 { "ADOQuery5" };
+    // The category manager's current category (S3): read, renamed (Edit/Post), deleted (Delete).
+    db::TADOQuery QLB { "QLB" };
+
+    // The statements. Each closes its query, replaces the statement, binds the
+    // values and opens the query (or executes it); after opening, the current
+    // row is the first row.
+
+    // S1 into QBZ, for the tree: the notes filed under `category`, in table
+    // order. Gives 类别, 日期 and 标题; the tree shows no bodies, and leaving
+    // them out lets the category index answer alone.
+    void OpenCategoryNotes(std::string_view category);
+    // S1 through ADOQuery2, for the category manager's delete: whether any note
+    // is filed under `category`.
+    bool CategoryHasNotes(std::string_view category);
+    // S2 into ADOQuery1, for a tree click: the notes titled `title` (the whole
+    // title, line breaks included); the first row is the current note.
+    void OpenCurrentNote(std::string_view title);
+    // S2 into ADOQuery4, for opening a search result; ADOQuery1 is opened with
+    // the same statement so that the note becomes the main window's current
+    // note, which modify and delete act on.
+    void OpenSearchResult(std::string_view title);
+    // S3 into QLB, for a click in the category manager: the categories named
+    // `name`; the first row is the current category.
+    void OpenCurrentCategory(std::string_view name);
+    // S4 through ADOQuery2, for a rename: files every note of `oldName` under
+    // `newName` in one statement; gives the number of notes moved.
+    int MoveCategoryNotes(std::string_view oldName, std::string_view newName);
+    // S5 into ADOQuery3: the notes whose title or body contains `keyword`, in
+    // table order, each once. '%' and '_' in the keyword are wildcards (any
+    // run of characters, any one character); an empty keyword finds every note
+    // whose title or body is not null. Keywords with three characters in a row
+    // that are no wildcards are answered through the full-text index, with the
+    // very same rows in the same order.
+    void SearchNotes(std::string_view keyword);
+    // S2 into ADOQuery5, for printing the current note: every note titled `title`.
+    void OpenPrintNote(std::string_view title);
+    // S6 into ADOQuery5, for printing all notes.
+    void OpenPrintAllNotes();
+    // The number of notes in the file now, whichever dataset wrote or deleted
+    // them: BZ is read anew and counted (the status line's count).
+    int NoteCount();
+
+    // The two forms of S5, public so that tests can hold one against the
+    // other. Both take :pattern, the keyword between two '%'.
+    static const std::string SearchStatement;
+    static const std::string IndexedSearchStatement;
+    // Whether the full-text index can answer `keyword`: it holds three
+    // characters in a row that are neither '%' nor '_'.
+    static bool SearchIndexServes(std::string_view keyword);
+    // Whether this store has the full-text index (a read-only file without it
+    // is searched without it).
+    bool HasSearchIndex() const { return m_searchIndex; }
+
+private:
+    void PrepareIndexes();
+    static void Reopen(db::TADOQuery& query, const std::string& statement,
+        std::initializer_list<std::pair<std::string_view, std::string_view>> values);
+
+    bool m_searchIndex { false };
+};
+
+// The program's one note store, made by the start-up sequence.
+extern TData* Data;
+
+} // namespace app

@@ -1,0 +1,129 @@
+#include "platform/data/Statement.h"
+
+#include "platform/data/EDatabaseError.h"
+
+#include <sqlite3.h>
+
+namespace db {
+
+std::string QuoteName(std::string_view name)
+{
+    std::string quoted = "\"";
+    for (char c : name) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+Statement::Statement(sqlite3* db, std::string sql)
+    : m_db(db)
+    , m_sql(std::move(sql))
+{
+    if (sqlite3_prepare_v3(m_db, m_sql.data(), static_cast<int>(m_sql.size()), SQLITE_PREPARE_PERSISTENT,
+            &m_statement, nullptr)
+        != SQLITE_OK)
+        Fail();
+    if (!m_statement)
+        throw EDatabaseError("The statement is empty: \"" + m_sql + "\"");
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(m_statement);
+}
+
+void Statement::Fail() const
+{
+    throw EDatabaseError(std::string(sqlite3_errmsg(m_db)) + " (statement: " + m_sql + ")");
+}
+
+int Statement::ParameterCount() const
+{
+    return sqlite3_bind_parameter_count(m_statement);
+}
+
+std::string Statement::ParameterName(int index) const
+{
+    const char* name = sqlite3_bind_parameter_name(m_statement, index);
+    return name ? std::string(name + 1) : std::string();
+}
+
+void Statement::BindText(int index, std::string_view value)
+{
+    if (sqlite3_bind_text64(m_statement, index, value.data(), value.size(), SQLITE_TRANSIENT, SQLITE_UTF8) != SQLITE_OK)
+        Fail();
+}
+
+void Statement::BindNull(int index)
+{
+    if (sqlite3_bind_null(m_statement, index) != SQLITE_OK)
+        Fail();
+}
+
+void Statement::BindInt64(int index, std::int64_t value)
+{
+    if (sqlite3_bind_int64(m_statement, index, value) != SQLITE_OK)
+        Fail();
+}
+
+bool Statement::Step()
+{
+    switch (sqlite3_step(m_statement)) {
+    case SQLITE_ROW:
+        return true;
+    case SQLITE_DONE:
+        return false;
+    default:
+        Fail();
+    }
+}
+
+void Statement::Reset()
+{
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
+int Statement::ColumnCount() const
+{
+    return sqlite3_column_count(m_statement);
+}
+
+std::string Statement::ColumnName(int column) const
+{
+    const char* name = sqlite3_column_name(m_statement, column);
+    return name ? name : "";
+}
+
+std::string Statement::ColumnTable(int column) const
+{
+    const char* name = sqlite3_column_table_name(m_statement, column);
+    return name ? name : "";
+}
+
+std::string Statement::ColumnOrigin(int column) const
+{
+    const char* name = sqlite3_column_origin_name(m_statement, column);
+    return name ? name : "";
+}
+
+bool Statement::ColumnIsNull(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
+std::string Statement::ColumnText(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    const int size = sqlite3_column_bytes(m_statement, column);
+    return text ? std::string(text, static_cast<std::size_t>(size)) : std::string();
+}
+
+std::int64_t Statement::ColumnInt64(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+} // namespace db

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace db {
+
+// A table or column name as a quoted identifier, for statements the dataset
+// layer builds itself.
+std::string QuoteName(std::string_view name);
+
+// One prepared statement of an open SQLite connection. Every engine failure
+// becomes an EDatabaseError carrying the engine's message and the statement.
+// Values are only ever bound, never written into the statement text.
+class Statement {
+public:
+    Statement(sqlite3* db, std::string sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    const std::string& Sql() const { return m_sql; }
+
+    // Parameters are numbered from 1. A named parameter's name comes without its
+    // leading ':', '@' or '$'.
+    int ParameterCount() const;
+    std::string ParameterName(int index) const;
+    void BindText(int index, std::string_view value);
+    void BindNull(int index);
+    void BindInt64(int index, std::int64_t value);
+
+    // Runs to the next row: true when a row is there, false when the statement is done.
+    bool Step();
+    // Makes the statement ready to run again, with every parameter unbound.
+    void Reset();
+
+    // Columns are numbered from 0.
+    int ColumnCount() const;
+    std::string ColumnName(int column) const;
+    // The table and the table column a result column comes from; empty for an expression.
+    std::string ColumnTable(int column) const;
+    std::string ColumnOrigin(int column) const;
+    bool ColumnIsNull(int column) const;
+    std::string ColumnText(int column) const;
+    std::int64_t ColumnInt64(int column) const;
+
+private:
+    [[noreturn]] void Fail() const;
+
+    sqlite3* m_db;
+    sqlite3_stmt* m_statement { nullptr };
+    std::string m_sql;
+};
+
+// Resets a statement when the scope ends, also when an exception leaves it, so a
+// statement stopped half-way never keeps a read lock on the file.
+class StatementScope {
+public:
+    explicit StatementScope(Statement& statement) : m_statement(statement) {}
+    ~StatementScope() { m_statement.Reset(); }
+    StatementScope(const StatementScope&) = delete;
+    StatementScope& operator=(const StatementScope&) = delete;
+
+private:
+    Statement& m_statement;
+};
+
+} // namespace db

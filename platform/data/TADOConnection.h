@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/data/Statement.h"
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct sqlite3;
+
+namespace db {
+
+class TCustomADODataSet;
+
+// Creates a new, empty database file. Refuses (EDatabaseError) when the file
+// already exists, so that no store is ever overwritten.
+void CreateDatabaseFile(const std::filesystem::path& file);
+
+// The connection to one database file. The file is named by the "Data Source"
+// of the connection string; a name without a directory is looked for in the
+// process's current directory. SQLite is the engine; the other keys of the
+// string (Provider, User ID, the Jet OLEDB settings) are kept and can be read
+// but configure nothing here. "Mode" is honoured: "Read" opens the file
+// read-only; "Share Exclusive", "Share Deny Read" and "Share Deny Write" keep
+// the file locked against other programs from the first access on; "Share Deny
+// None", the usual mode, lets other programs use the file at the same time.
+//
+// The connection never creates a file: a missing file, a file that is no
+// database and a file another program keeps locked are refused with an error
+// that names the file and the cause.
+class TADOConnection {
+public:
+    TADOConnection() = default;
+    ~TADOConnection();
+    TADOConnection(const TADOConnection&) = delete;
+    TADOConnection& operator=(const TADOConnection&) = delete;
+
+    std::string ConnectionString;
+    // How long a statement waits for a file another program holds busy before
+    // it fails with the engine's "database is locked".
+    std::chrono::milliseconds CommandTimeout { 5000 };
+
+    void Open();
+    // Closes every dataset of this connection, then the file.
+    void Close();
+    bool Connected() const { return m_db != nullptr; }
+    void SetConnected(bool value) { value ? Open() : Close(); }
+
+    // The file named by the connection string, as written there.
+    std::filesystem::path DataSource() const;
+
+    // For the datasets of this connection: a prepared statement for `sql`, kept
+    // for reuse while the connection is open. The caller resets it when done
+    // (StatementScope).
+    Statement& Prepare(const std::string& sql);
+    // Runs one or more statements that take no values (schema scripts).
+    void ExecuteScript(const std::string& sql);
+    // Rows changed by the last insert, update or delete, and the key of the last inserted row.
+    int ChangedRows() const;
+    std::int64_t LastInsertRowId() const;
+
+private:
+    friend class TCustomADODataSet;
+
+// Creates a new, empty database file. Refuses (EDatabaseError) when the file
+// already exists, so that no store is ever overwritten.
+void CreateDatabaseFile(const std::filesystem::path& file);
+    void Attach(TCustomADODataSet* dataSet);
+    void Detach(TCustomADODataSet* dataSet);
+    void CheckConnected() const;
+    [[noreturn]] void FailOpen(const std::filesystem::path& file, const std::string& cause);
+
+    sqlite3* m_db { nullptr };
+    std::unordered_map<std::string, std::unique_ptr<Statement>> m_statements;
+    std::vector<TCustomADODataSet*> m_dataSets;
+};
+
+} // namespace db

@@ -1,0 +1,121 @@
+#include "platform/data/TADOQuery.h"
+
+#include "platform/data/EDatabaseError.h"
+#include "platform/data/TADOConnection.h"
+
+namespace db {
+
+namespace {
+
+bool IsRowidName(std::string_view name)
+{
+    static constexpr std::string_view rowid = "rowid";
+    if (name.size() != rowid.size())
+        return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
+        if (c != rowid[i])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TADOQuery::TADOQuery(std::string name)
+    : TCustomADODataSet(std::move(name))
+{
+    SQL.OnChange = [this] { Parameters.Clear(); };
+}
+
+Statement& TADOQuery::PreparedStatement() const
+{
+    const std::string text = SQL.Text();
+    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+        Fail("the query has no statement");
+    return OpenConnection().Prepare(text);
+}
+
+void TADOQuery::BindParameters(Statement& statement) const
+{
+    for (int i = 1; i <= statement.ParameterCount(); ++i) {
+        const std::string name = statement.ParameterName(i);
+        const TParameter* parameter = Parameters.FindParam(name);
+        if (!parameter)
+            Fail("no value is given for the parameter :" + name);
+        if (parameter->Value())
+            statement.BindText(i, *parameter->Value());
+        else
+            statement.BindNull(i);
+    }
+}
+
+void TADOQuery::OpenCursor()
+{
+    const Statement& statement = PreparedStatement();
+    // The rowid column names the table the rows are written back to; only
+    // columns of that table can be changed.
+    m_rowidColumn = -1;
+    std::string table;
+    for (int i = 0; i < statement.ColumnCount(); ++i) {
+        if (IsRowidName(statement.ColumnName(i)) && !statement.ColumnTable(i).empty()) {
+            m_rowidColumn = i;
+            table = statement.ColumnTable(i);
+            break;
+        }
+    }
+    std::vector<Column> columns;
+    for (int i = 0; i < statement.ColumnCount(); ++i) {
+        if (i == m_rowidColumn)
+            continue;
+        const bool writable = !table.empty() && statement.ColumnTable(i) == table;
+        columns.push_back(Column { statement.ColumnName(i), writable ? statement.ColumnOrigin(i) : std::string() });
+    }
+    DefineColumns(std::move(columns), table);
+    ReadRowsNow();
+}
+
+std::vector<TADOQuery::Row> TADOQuery::ReadRows() const
+{
+    Statement& statement = PreparedStatement();
+    StatementScope scope(statement);
+    BindParameters(statement);
+    std::vector<Row> rows;
+    const int count = statement.ColumnCount();
+    while (statement.Step()) {
+        Row row;
+        row.values.emplace();
+        row.values->reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            if (i == m_rowidColumn)
+                row.rowid = statement.ColumnInt64(i);
+            else
+                row.values->push_back(statement.ColumnIsNull(i) ? std::nullopt : std::optional(statement.ColumnText(i)));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+TADOQuery::Values TADOQuery::ReadValues(std::int64_t) const
+{
+    // Every row of a query is read with its values.
+    Fail("the row's values were not read");
+}
+
+int TADOQuery::ExecSQL()
+{
+    TADOConnection& connection = OpenConnection();
+    try {
+        Statement& statement = PreparedStatement();
+        StatementScope scope(statement);
+        BindParameters(statement);
+        while (statement.Step()) {
+        }
+    } catch (const EDatabaseError& error) {
+        Fail(error.what());
+    }
+    return connection.ChangedRows();
+}
+
+} // namespace db

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/data/TCustomADODataSet.h"
+#include "platform/data/Statement.h"
+#include "platform/data/TParameters.h"
+#include "platform/data/TStrings.h"
+
+namespace db {
+
+// The rows of a statement. Opening the query runs its statement and reads every
+// row at once (a static cursor). Values reach the statement only as bound
+// parameters: ":name" in the text, its value given through Parameters. A
+// query's rows can be changed and deleted when its statement selects the rowid
+// of the table they come from.
+class TADOQuery : public TCustomADODataSet {
+public:
+    explicit TADOQuery(std::string name);
+
+    // The statement text; replaced while the query is closed. Any change clears
+    // Parameters.
+    TStrings SQL;
+    TParameters Parameters;
+
+    // Runs a statement that returns no rows (update, insert, delete) and gives
+    // the number of rows it changed.
+    int ExecSQL();
+
+protected:
+    void OpenCursor() override;
+    std::vector<Row> ReadRows() const override;
+    Values ReadValues(std::int64_t rowid) const override;
+
+private:
+    Statement& PreparedStatement() const;
+    void BindParameters(Statement& statement) const;
+
+    int m_rowidColumn { -1 };
+};
+
+} // namespace db

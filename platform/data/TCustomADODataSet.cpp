@@ -1,0 +1,341 @@
+#include "platform/data/TCustomADODataSet.h"
+
+#include "platform/data/EDatabaseError.h"
+#include "platform/data/TADOConnection.h"
+
+namespace db {
+
+namespace {
+
+void BindValue(Statement& statement, int index, const std::optional<std::string>& value)
+{
+    if (value)
+        statement.BindText(index, *value);
+    else
+        statement.BindNull(index);
+}
+
+} // namespace
+
+TCustomADODataSet::TCustomADODataSet(std::string name)
+    : m_name(std::move(name))
+{
+}
+
+TCustomADODataSet::~TCustomADODataSet()
+{
+    if (m_connection)
+        m_connection->Detach(this);
+}
+
+void TCustomADODataSet::SetConnection(TADOConnection* connection)
+{
+    if (connection == m_connection)
+        return;
+    Close();
+    if (m_connection)
+        m_connection->Detach(this);
+    m_connection = connection;
+    if (m_connection)
+        m_connection->Attach(this);
+}
+
+void TCustomADODataSet::Fail(const std::string& message) const
+{
+    throw EDatabaseError(m_name + ": " + message);
+}
+
+TADOConnection& TCustomADODataSet::OpenConnection() const
+{
+    if (!m_connection)
+        Fail("the dataset has no connection");
+    m_connection->Open();
+    return *m_connection;
+}
+
+void TCustomADODataSet::Open()
+{
+    if (Active())
+        return;
+    try {
+        OpenCursor();
+    } catch (const EDatabaseError& error) {
+        Close();
+        Fail(error.what());
+    }
+    m_state = TDataSetState::dsBrowse;
+    m_current = 0;
+    m_bof = true;
+    m_eof = m_rows && m_rows->empty();
+}
+
+void TCustomADODataSet::Close()
+{
+    m_state = TDataSetState::dsInactive;
+    m_rows.reset();
+    m_fields.clear();
+    m_columns.clear();
+    m_table.clear();
+    m_buffer.clear();
+    m_modified.clear();
+}
+
+void TCustomADODataSet::DefineColumns(std::vector<Column> columns, std::string table)
+{
+    m_columns = std::move(columns);
+    m_table = std::move(table);
+    m_fields.clear();
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        m_fields.push_back(std::make_unique<TField>(*this, static_cast<int>(i), m_columns[i].name));
+}
+
+void TCustomADODataSet::ReadRowsNow() const
+{
+    if (!m_rows) {
+        m_rows = ReadRows();
+        if (m_rows->empty())
+            m_eof = true;
+    }
+}
+
+void TCustomADODataSet::CheckActive() const
+{
+    if (!Active())
+        Fail("the dataset is not open");
+}
+
+int TCustomADODataSet::RecordCount() const
+{
+    CheckActive();
+    ReadRowsNow();
+    return static_cast<int>(m_rows->size());
+}
+
+void TCustomADODataSet::First()
+{
+    CheckActive();
+    Post();
+    ReadRowsNow();
+    m_current = 0;
+    m_bof = true;
+    m_eof = m_rows->empty();
+}
+
+void TCustomADODataSet::Next()
+{
+    CheckActive();
+    Post();
+    ReadRowsNow();
+    if (m_current + 1 < m_rows->size()) {
+        ++m_current;
+        m_bof = false;
+    } else {
+        m_eof = true;
+    }
+}
+
+bool TCustomADODataSet::Eof() const
+{
+    CheckActive();
+    ReadRowsNow();
+    return m_eof;
+}
+
+TField& TCustomADODataSet::Fields(int index)
+{
+    CheckActive();
+    if (index < 0 || index >= FieldCount())
+        Fail("there is no field number " + std::to_string(index));
+    return *m_fields[static_cast<std::size_t>(index)];
+}
+
+TField* TCustomADODataSet::FindField(std::string_view name)
+{
+    for (auto& field : m_fields) {
+        if (field->FieldName() == name)
+            return field.get();
+    }
+    return nullptr;
+}
+
+TField& TCustomADODataSet::FieldByName(std::string_view name)
+{
+    CheckActive();
+    TField* field = FindField(name);
+    if (!field)
+        Fail("Field '" + std::string(name) + "' not found");
+    return *field;
+}
+
+const TCustomADODataSet::Values& TCustomADODataSet::CurrentValues() const
+{
+    ReadRowsNow();
+    if (m_rows->empty())
+        Fail("the dataset is empty: there is no current row");
+    Row& row = (*m_rows)[m_current];
+    if (!row.values)
+        row.values = ReadValues(row.rowid);
+    return *row.values;
+}
+
+const std::optional<std::string>& TCustomADODataSet::Value(int column) const
+{
+    CheckActive();
+    if (m_state == TDataSetState::dsEdit || m_state == TDataSetState::dsInsert)
+        return m_buffer[static_cast<std::size_t>(column)];
+    return CurrentValues()[static_cast<std::size_t>(column)];
+}
+
+void TCustomADODataSet::SetValue(int column, std::optional<std::string> value)
+{
+    CheckActive();
+    if (m_state != TDataSetState::dsEdit && m_state != TDataSetState::dsInsert)
+        Fail("the dataset is not in edit or insert mode");
+    const auto index = static_cast<std::size_t>(column);
+    if (m_columns[index].origin.empty())
+        Fail("the field '" + m_columns[index].name + "' cannot be changed");
+    m_buffer[index] = std::move(value);
+    m_modified[index] = true;
+}
+
+void TCustomADODataSet::CheckWritable() const
+{
+    CheckActive();
+    if (m_table.empty())
+        Fail("the rows of this dataset cannot be changed: it does not select the rowid of one table");
+}
+
+void TCustomADODataSet::Insert()
+{
+    CheckWritable();
+    Post();
+    m_buffer.assign(m_columns.size(), std::nullopt);
+    m_modified.assign(m_columns.size(), false);
+    m_state = TDataSetState::dsInsert;
+}
+
+void TCustomADODataSet::Edit()
+{
+    CheckWritable();
+    if (m_state != TDataSetState::dsBrowse)
+        return;
+    m_buffer = CurrentValues();
+    m_modified.assign(m_columns.size(), false);
+    m_state = TDataSetState::dsEdit;
+}
+
+void TCustomADODataSet::Post()
+{
+    CheckActive();
+    if (m_state == TDataSetState::dsInsert)
+        PostInsert();
+    else if (m_state == TDataSetState::dsEdit)
+        PostEdit();
+}
+
+void TCustomADODataSet::PostInsert()
+{
+    std::string names;
+    std::string placeholders;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (!m_modified[i])
+            continue;
+        names += (names.empty() ? "" : ", ") + QuoteName(m_columns[i].origin);
+        placeholders += placeholders.empty() ? "?" : ", ?";
+    }
+    const std::string sql = names.empty()
+        ? "insert into " + QuoteName(m_table) + " default values"
+        : "insert into " + QuoteName(m_table) + " (" + names + ") values (" + placeholders + ")";
+
+    TADOConnection& connection = OpenConnection();
+    ReadRowsNow();
+    try {
+        Statement& statement = connection.Prepare(sql);
+        StatementScope scope(statement);
+        int parameter = 0;
+        for (std::size_t i = 0; i < m_columns.size(); ++i) {
+            if (m_modified[i])
+                BindValue(statement, ++parameter, m_buffer[i]);
+        }
+        statement.Step();
+    } catch (const EDatabaseError& error) {
+        Fail(error.what());
+    }
+    m_rows->push_back(Row { connection.LastInsertRowId(), std::move(m_buffer) });
+    m_current = m_rows->size() - 1;
+    m_eof = false;
+    m_bof = m_current == 0;
+    m_buffer.clear();
+    m_state = TDataSetState::dsBrowse;
+}
+
+void TCustomADODataSet::PostEdit()
+{
+    std::string assignments;
+    for (std::size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_modified[i])
+            assignments += (assignments.empty() ? "" : ", ") + QuoteName(m_columns[i].origin) + " = ?";
+    }
+    Row& row = (*m_rows)[m_current];
+    if (!assignments.empty()) {
+        TADOConnection& connection = OpenConnection();
+        try {
+            Statement& statement
+                = connection.Prepare("update " + QuoteName(m_table) + " set " + assignments + " where rowid = ?");
+            StatementScope scope(statement);
+            int parameter = 0;
+            for (std::size_t i = 0; i < m_columns.size(); ++i) {
+                if (m_modified[i])
+                    BindValue(statement, ++parameter, m_buffer[i]);
+            }
+            statement.BindInt64(++parameter, row.rowid);
+            statement.Step();
+        } catch (const EDatabaseError& error) {
+            Fail(error.what());
+        }
+        if (connection.ChangedRows() == 0)
+            Fail("the row to be changed is no longer in the file");
+    }
+    row.values = std::move(m_buffer);
+    m_buffer.clear();
+    m_state = TDataSetState::dsBrowse;
+}
+
+void TCustomADODataSet::Cancel()
+{
+    if (m_state != TDataSetState::dsEdit && m_state != TDataSetState::dsInsert)
+        return;
+    m_buffer.clear();
+    m_modified.clear();
+    m_state = TDataSetState::dsBrowse;
+}
+
+void TCustomADODataSet::Delete()
+{
+    CheckWritable();
+    if (m_state == TDataSetState::dsInsert) {
+        Cancel();
+        return;
+    }
+    Cancel();
+    ReadRowsNow();
+    if (m_rows->empty())
+        Fail("the dataset is empty: there is no row to delete");
+    TADOConnection& connection = OpenConnection();
+    try {
+        Statement& statement = connection.Prepare("delete from " + QuoteName(m_table) + " where rowid = ?");
+        StatementScope scope(statement);
+        statement.BindInt64(1, (*m_rows)[m_current].rowid);
+        statement.Step();
+    } catch (const EDatabaseError& error) {
+        Fail(error.what());
+    }
+    if (connection.ChangedRows() == 0)
+        Fail("the row to be deleted is no longer in the file");
+    m_rows->erase(m_rows->begin() + static_cast<std::ptrdiff_t>(m_current));
+    if (m_current >= m_rows->size() && m_current > 0)
+        --m_current;
+    m_eof = m_rows->empty();
+}
+
+} // namespace db

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/data/TDateTime.h"
+
+#include <string>
+#include <string_view>
+
+namespace db {
+
+class TCustomADODataSet;
+
+// One column of a dataset, read and written on the dataset's current row.
+// Setting a value needs the dataset in edit or insert mode; the value reaches
+// the file when the dataset posts.
+class TField {
+public:
+    TField(TCustomADODataSet& dataSet, int index, std::string name);
+
+    const std::string& FieldName() const { return m_name; }
+    int Index() const { return m_index; }
+
+    bool IsNull() const;
+    // The stored text; empty for a null value.
+    std::string AsString() const;
+    // The stored date-time text read as a date and time; ZeroDateTime() for a
+    // null value. A text that is no date and time raises EDatabaseError.
+    TDateTime AsDateTime() const;
+
+    void SetAsString(std::string_view value);
+    // Stores "YYYY-MM-DD HH:MM:SS".
+    void SetAsDateTime(TDateTime value);
+    // Makes the value null.
+    void Clear();
+
+private:
+    TCustomADODataSet& m_dataSet;
+    int m_index;
+    std::string m_name;
+};
+
+} // namespace db
