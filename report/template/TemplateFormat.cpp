@@ -81,7 +81,7 @@ public:
     {
     }
 
-    void Parse()
+    int Parse()
     {
         ReadVersion();
         m_report.IgnoreStoredPrinter = m_reader.WordBool();
@@ -95,6 +95,7 @@ public:
             m_report.Info = ReportInfo::Defaults();
         else
             ReadReportInfo(m_reader, m_report.Info);
+        return m_reader.Version();
     }
 
 private:
@@ -213,11 +214,11 @@ void WriteObjectRecord(TemplateWriter& writer, const TfrView& view, std::size_t 
 
 } // namespace
 
-void ReadTemplate(std::span<const std::uint8_t> stream, TfrReport& report, const AddInRegistry& add_ins,
-                  const std::function<bool(std::string_view)>& dataset_exists)
+int ReadTemplate(std::span<const std::uint8_t> stream, TfrReport& report, const AddInRegistry& add_ins,
+                 const std::function<bool(std::string_view)>& dataset_exists)
 {
     try {
-        TemplateParser(stream, report, add_ins, dataset_exists).Parse();
+        return TemplateParser(stream, report, add_ins, dataset_exists).Parse();
     } catch (const io::FormatError& error) {
         throw TemplateError(std::string(kUnsupportedFormatMessage) + "\n" + error.what());
     }

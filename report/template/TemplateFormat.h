@@ -23,8 +23,8 @@ inline constexpr std::string_view kUnsupportedFormatMessage = "Unsupported FRF f
 // Reads a whole template stream into `report`, which should be fresh: its
 // printer settings, pages with their objects, dictionary and info. Throws
 // TemplateError for a stream it refuses (damaged, too new, or naming add-in
-// classes that `add_ins` does not hold).
-void ReadTemplate(std::span<const std::uint8_t> stream, TfrReport& report, const AddInRegistry& add_ins,
+// classes that `add_ins` does not hold). Returns the format version read.
+int ReadTemplate(std::span<const std::uint8_t> stream, TfrReport& report, const AddInRegistry& add_ins,
                   const std::function<bool(std::string_view)>& dataset_exists);
 
 // Writes the report as a template stream of the current version, exactly as it
