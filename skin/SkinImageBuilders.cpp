@@ -1,5 +1,7 @@
 #include "skin/SkinImageBuilders.h"
 
+#include "platform/graphics/TCanvas.h"
+
 #include <algorithm>
 
 namespace skin {
@@ -281,6 +283,21 @@ void BuildFrameStrips(const TbsSkinGeometry& skin, const TbsSkinGeometry& target
             CopyPixels(strip, { 0, sideH + RB.Y - C.Bottom, rightW, sideH }, picture,
                 { SL + C.Right, ST + RB.Y, SR, ST + C.Bottom });
     }
+}
+
+void DrawStripFrame(gfx::TCanvas& canvas, int x, int y, int frame, int count, const TBitmap& strip)
+{
+    if (strip.Empty() || count < 1 || frame < 1 || frame > count)
+        return;
+    const int fw = strip.Width() / count;
+    const int h = strip.Height();
+    if (fw <= 0)
+        return;
+    TBitmap piece(fw, h);
+    CopyPixels(piece, { 0, 0, fw, h }, strip, { fw * (frame - 1), 0, fw * frame, h });
+    piece.Transparent = true;
+    piece.TransparentColor = piece.GetPixel(0, h - 1);
+    canvas.Draw(x, y, piece);
 }
 
 } // namespace skin

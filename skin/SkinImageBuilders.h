@@ -4,6 +4,10 @@
 #include "platform/graphics/TBitmap.h"
 #include "skin/SkinGeometry.h"
 
+namespace gfx {
+class TCanvas;
+}
+
 namespace skin {
 
 // The image builders cut a part out of a skin picture (its skin rectangle S)
@@ -51,5 +55,10 @@ struct TbsFrameStrips {
 
 void BuildFrameStrips(const TbsSkinGeometry& skin, const TbsSkinGeometry& target, const gfx::TBitmap& picture,
     const gfx::TRect& skinRect, int width, int height, TbsStretchFlags stretch, TbsFrameStrips& strips);
+
+// Draws the frame-th (1-based) of count equal pieces of a horizontal strip at
+// (x, y), the colour of the piece's bottom-left pixel being see-through.
+// Nothing is drawn for an empty strip or a frame outside 1..count.
+void DrawStripFrame(gfx::TCanvas& canvas, int x, int y, int frame, int count, const gfx::TBitmap& strip);
 
 } // namespace skin
