@@ -96,8 +96,9 @@ std::string TData::ConnectionStringFor(const std::filesystem::path& file)
         quoted += c;
     }
     quoted += '"';
+    const db::TConnectionString stored(StoredConnectionString);
     std::string text;
-    for (const auto& [key, value] : db::TConnectionString(StoredConnectionString).Pairs()) {
+    for (const auto& [key, value] : stored.Pairs()) {
         if (!text.empty())
             text += ';';
         text += key + '=' + (key == "Data Source" ? quoted : value.empty() ? std::string("\"\"") : value);

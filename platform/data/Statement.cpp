@@ -36,7 +36,13 @@ Statement::~Statement()
 
 void Statement::Fail() const
 {
-    throw EDatabaseError(std::string(sqlite3_errmsg(m_db)) + " (statement: " + m_sql + ")");
+    std::string message = sqlite3_errmsg(m_db);
+    // A busy file can surface through a module's own message ("vtable
+    // constructor failed"); say plainly that the file is locked.
+    const int code = sqlite3_errcode(m_db);
+    if ((code == SQLITE_BUSY || code == SQLITE_LOCKED) && message != sqlite3_errstr(code))
+        message = std::string(sqlite3_errstr(code)) + ": " + message;
+    throw EDatabaseError(message + " (statement: " + m_sql + ")");
 }
 
 int Statement::ParameterCount() const

@@ -3,6 +3,8 @@
 #include "platform/data/EDatabaseError.h"
 #include "platform/data/TADOConnection.h"
 
+#include <algorithm>
+
 namespace db {
 
 namespace {
@@ -73,6 +75,7 @@ void TCustomADODataSet::Close()
 {
     m_state = TDataSetState::dsInactive;
     m_rows.reset();
+    m_insertedBeforeRead.reset();
     m_fields.clear();
     m_columns.clear();
     m_table.clear();
@@ -91,10 +94,22 @@ void TCustomADODataSet::DefineColumns(std::vector<Column> columns, std::string t
 
 void TCustomADODataSet::ReadRowsNow() const
 {
-    if (!m_rows) {
+    if (m_rows)
+        return;
+    try {
         m_rows = ReadRows();
-        if (m_rows->empty())
-            m_eof = true;
+    } catch (const EDatabaseError& error) {
+        Fail(error.what());
+    }
+    if (m_rows->empty())
+        m_eof = true;
+    if (m_insertedBeforeRead) {
+        const auto found = std::ranges::find(*m_rows, *m_insertedBeforeRead, &Row::rowid);
+        if (found != m_rows->end()) {
+            m_current = static_cast<std::size_t>(found - m_rows->begin());
+            m_bof = m_current == 0;
+        }
+        m_insertedBeforeRead.reset();
     }
 }
 
@@ -248,7 +263,6 @@ void TCustomADODataSet::PostInsert()
         : "insert into " + QuoteName(m_table) + " (" + names + ") values (" + placeholders + ")";
 
     TADOConnection& connection = OpenConnection();
-    ReadRowsNow();
     try {
         Statement& statement = connection.Prepare(sql);
         StatementScope scope(statement);
@@ -261,10 +275,16 @@ void TCustomADODataSet::PostInsert()
     } catch (const EDatabaseError& error) {
         Fail(error.what());
     }
-    m_rows->push_back(Row { connection.LastInsertRowId(), std::move(m_buffer) });
-    m_current = m_rows->size() - 1;
-    m_eof = false;
-    m_bof = m_current == 0;
+    // A table not read yet will find the new row in the file when it is read.
+    const std::int64_t rowid = connection.LastInsertRowId();
+    if (m_rows) {
+        m_rows->push_back(Row { rowid, std::move(m_buffer) });
+        m_current = m_rows->size() - 1;
+        m_eof = false;
+        m_bof = m_current == 0;
+    } else {
+        m_insertedBeforeRead = rowid;
+    }
     m_buffer.clear();
     m_state = TDataSetState::dsBrowse;
 }

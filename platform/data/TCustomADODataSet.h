@@ -128,8 +128,10 @@ private:
     // Read on first need, so that opening a large table costs nothing until used.
     mutable std::optional<std::vector<Row>> m_rows;
     mutable std::size_t m_current { 0 };
+    // A row posted before the rows were read: it becomes current once they are.
+    mutable std::optional<std::int64_t> m_insertedBeforeRead;
     mutable bool m_eof { false };
-    bool m_bof { true };
+    mutable bool m_bof { true };
     Values m_buffer; // the row being inserted or edited
     std::vector<bool> m_modified;
 };

@@ -1,0 +1,253 @@
+#include "TempStore.h"
+
+#include "platform/data/EDatabaseError.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using datatest::TempStore;
+
+class DataSet : public ::testing::Test {
+protected:
+    TempStore store;
+    app::TData data { store.ConnectionString() };
+
+    void AddCategory(const std::string& name)
+    {
+        data.LB.Insert();
+        data.LB.Edit();
+        data.LB.FieldByName("类别").SetAsString(name);
+        data.LB.Post();
+    }
+
+    std::vector<std::string> Categories(db::TCustomADODataSet& dataSet)
+    {
+        std::vector<std::string> names;
+        dataSet.First();
+        for (int i = 0; i < dataSet.RecordCount(); ++i) {
+            names.push_back(dataSet.FieldByName("类别").AsString());
+            dataSet.Next();
+        }
+        return names;
+    }
+
+    // What a separate program sees in the file.
+    int CountInFile(const std::string& statement)
+    {
+        db::TADOConnection connection;
+        connection.ConnectionString = store.ConnectionString();
+        db::TADOQuery query("count");
+        query.SetConnection(&connection);
+        query.SQL.Add(statement);
+        query.Open();
+        return std::stoi(query.Fields(0).AsString());
+    }
+};
+
+TEST_F(DataSet, OpeningGoesToTheFirstRowAndNextStopsAtTheLast)
+{
+    for (const char* name : { "工作", "生活", "读书" })
+        AddCategory(name);
+    data.LB.Close();
+    data.LB.Open();
+    EXPECT_FALSE(data.LB.Eof());
+    EXPECT_TRUE(data.LB.Bof());
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "工作");
+    data.LB.Next();
+    data.LB.Next();
+    EXPECT_FALSE(data.LB.Eof());
+    data.LB.Next();
+    EXPECT_TRUE(data.LB.Eof());
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "读书") << "past the end the last row stays current";
+    data.LB.Open();
+    EXPECT_TRUE(data.LB.Eof()) << "opening an open dataset changes nothing";
+}
+
+TEST_F(DataSet, ATableMadeInactiveAndActiveAgainSeesRowsWrittenSince)
+{
+    AddCategory("工作");
+    db::TADOTable other("other");
+    other.SetConnection(&data.ADOConnection1);
+    other.TableName = "类别";
+    other.Open();
+    ASSERT_EQ(other.RecordCount(), 1);
+
+    AddCategory("生活");
+    EXPECT_EQ(other.RecordCount(), 1) << "an open dataset keeps its rows";
+    other.SetActive(false);
+    other.SetActive(true);
+    EXPECT_EQ(Categories(other), (std::vector<std::string> { "工作", "生活" }));
+}
+
+TEST_F(DataSet, InsertedRowsKeepTableOrderAndBecomeCurrent)
+{
+    for (const char* name : { "b", "a", "c" })
+        AddCategory(name);
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "c");
+    EXPECT_EQ(data.LB.RecordCount(), 3);
+    EXPECT_EQ(Categories(data.LB), (std::vector<std::string> { "b", "a", "c" }));
+}
+
+TEST_F(DataSet, EditRightAfterInsertChangesNothingAndCancelDropsTheRow)
+{
+    data.LB.Insert();
+    data.LB.FieldByName("类别").SetAsString("kept");
+    data.LB.Edit();
+    EXPECT_EQ(data.LB.State(), db::TDataSetState::dsInsert);
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "kept");
+    data.LB.Cancel();
+    EXPECT_EQ(data.LB.RecordCount(), 0);
+    EXPECT_EQ(CountInFile("select count(*) from 类别"), 0);
+}
+
+TEST_F(DataSet, EditAndPostChangeTheRowInTheFileAndUnsetFieldsStayNull)
+{
+    data.BZ.Insert();
+    data.BZ.FieldByName("标题").SetAsString("标题一");
+    data.BZ.Post();
+    EXPECT_TRUE(data.BZ.FieldByName("内容").IsNull());
+
+    data.OpenCurrentNote("标题一");
+    data.ADOQuery1.Edit();
+    data.ADOQuery1.FieldByName("内容").SetAsString("新的内容");
+    data.ADOQuery1.Post();
+    EXPECT_EQ(data.ADOQuery1.FieldByName("内容").AsString(), "新的内容");
+    EXPECT_EQ(CountInFile("select count(*) from 笔记 where 内容 = '新的内容' and 类别 is null"), 1);
+}
+
+TEST_F(DataSet, SettingAFieldOutsideEditOrInsertIsRefused)
+{
+    AddCategory("x");
+    EXPECT_THROW(data.LB.FieldByName("类别").SetAsString("y"), db::EDatabaseError);
+    EXPECT_THROW(data.LB.FieldByName("没有"), db::EDatabaseError);
+}
+
+TEST_F(DataSet, DeleteRemovesTheRowAtOnceAndMovesToTheNext)
+{
+    for (const char* name : { "a", "b", "c" })
+        AddCategory(name);
+    data.OpenCurrentCategory("b");
+    data.QLB.Delete();
+    EXPECT_EQ(data.QLB.RecordCount(), 0);
+    EXPECT_TRUE(data.QLB.Eof());
+    EXPECT_EQ(CountInFile("select count(*) from 类别"), 2);
+
+    data.LB.SetActive(false);
+    data.LB.SetActive(true);
+    data.LB.Delete();
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "c");
+    data.LB.Delete();
+    EXPECT_TRUE(data.LB.Eof());
+    EXPECT_THROW(data.LB.Delete(), db::EDatabaseError);
+    EXPECT_EQ(CountInFile("select count(*) from 类别"), 0);
+}
+
+TEST_F(DataSet, ReadingAFieldOfAnEmptyResultFails)
+{
+    data.OpenCurrentNote("no such title");
+    EXPECT_EQ(data.ADOQuery1.RecordCount(), 0);
+    EXPECT_TRUE(data.ADOQuery1.Eof());
+    EXPECT_THROW(data.ADOQuery1.FieldByName("标题").AsString(), db::EDatabaseError);
+    EXPECT_THROW(data.ADOQuery1.Edit(), db::EDatabaseError);
+}
+
+TEST_F(DataSet, ChangingOrDeletingARowThatIsGoneFailsInsteadOfPretending)
+{
+    data.BZ.Insert();
+    data.BZ.FieldByName("标题").SetAsString("gone");
+    data.BZ.Post();
+    data.OpenCurrentNote("gone");
+    data.OpenSearchResult("gone");
+    data.ADOQuery4.Delete();
+
+    data.ADOQuery1.Edit();
+    data.ADOQuery1.FieldByName("内容").SetAsString("lost?");
+    EXPECT_THROW(data.ADOQuery1.Post(), db::EDatabaseError);
+    data.ADOQuery1.Cancel();
+    EXPECT_THROW(data.ADOQuery1.Delete(), db::EDatabaseError);
+    EXPECT_EQ(CountInFile("select count(*) from 笔记"), 0);
+}
+
+TEST_F(DataSet, AFailingPostLeavesTheFileUnchangedAndTheRowPending)
+{
+    data.ADOConnection1.CommandTimeout = std::chrono::milliseconds(50);
+    data.ADOConnection1.Close();
+    data.ADOConnection1.Open();
+    data.BZ.Open();
+
+    db::TADOConnection other;
+    other.ConnectionString = store.ConnectionString();
+    other.Open();
+    other.ExecuteScript("begin exclusive");
+
+    data.BZ.Insert();
+    data.BZ.FieldByName("标题").SetAsString("待保存");
+    try {
+        data.BZ.Post();
+        FAIL() << "posted into a locked file";
+    } catch (const db::EDatabaseError& error) {
+        EXPECT_NE(std::string(error.what()).find("BZ: database is locked"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(data.BZ.State(), db::TDataSetState::dsInsert);
+    other.ExecuteScript("rollback");
+    EXPECT_EQ(CountInFile("select count(*) from 笔记"), 0);
+
+    data.BZ.Post();
+    EXPECT_EQ(CountInFile("select count(*) from 笔记 where 标题 = '待保存'"), 1);
+}
+
+TEST_F(DataSet, DatesRoundTripAsTextOtherToolsRead)
+{
+    const db::TDateTime moment = *db::TextToDateTime("2023-11-05 07:08:09");
+    data.BZ.Insert();
+    data.BZ.FieldByName("日期").SetAsDateTime(moment);
+    data.BZ.FieldByName("标题").SetAsString("dated");
+    data.BZ.Post();
+    data.OpenCurrentNote("dated");
+    EXPECT_EQ(data.ADOQuery1.FieldByName("日期").AsDateTime(), moment);
+    EXPECT_EQ(data.ADOQuery1.FieldByName("日期").AsString(), "2023-11-05 07:08:09");
+    EXPECT_EQ(CountInFile("select count(*) from 笔记 where datetime(日期) = '2023-11-05 07:08:09'"), 1);
+
+    data.BZ.Insert();
+    data.BZ.FieldByName("标题").SetAsString("undated");
+    data.BZ.Post();
+    data.OpenCurrentNote("undated");
+    EXPECT_TRUE(data.ADOQuery1.FieldByName("日期").IsNull());
+    EXPECT_EQ(data.ADOQuery1.FieldByName("日期").AsDateTime(), db::ZeroDateTime());
+    EXPECT_THROW(data.ADOQuery1.FieldByName("标题").AsDateTime(), db::EDatabaseError);
+}
+
+TEST_F(DataSet, AQueryWithoutTheRowidCannotWrite)
+{
+    data.ADOQuery2.SQL.Add("select 类别 from 类别");
+    data.ADOQuery2.Open();
+    EXPECT_THROW(data.ADOQuery2.Insert(), db::EDatabaseError);
+}
+
+TEST_F(DataSet, AStatementValueMustBeGivenAndChangingTheTextDropsOldValues)
+{
+    data.ADOQuery2.SQL.Add("select rowid, * from 类别 where 类别 = :name");
+    data.ADOQuery2.Parameters.ParamByName("name").SetAsString("x");
+    data.ADOQuery2.SQL.Clear();
+    data.ADOQuery2.SQL.Add("select rowid, * from 类别 where 类别 = :name");
+    EXPECT_THROW(data.ADOQuery2.Open(), db::EDatabaseError);
+    EXPECT_FALSE(data.ADOQuery2.Active());
+}
+
+TEST_F(DataSet, EngineErrorsCarryTheEngineMessageAndLeaveTheQueryClosed)
+{
+    data.ADOQuery2.SQL.Add("select * from 没有这个表");
+    try {
+        data.ADOQuery2.Open();
+        FAIL();
+    } catch (const db::EDatabaseError& error) {
+        EXPECT_NE(std::string(error.what()).find("ADOQuery2: no such table: 没有这个表"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(data.ADOQuery2.Active());
+}
+
+} // namespace
