@@ -1,0 +1,124 @@
+#include "platform/controls/TApplication.h"
+
+#include "platform/controls/MessageDialog.h"
+#include "platform/window/MessageLoop.h"
+
+#include <cctype>
+#include <filesystem>
+
+namespace ctl {
+
+// Never freed: forms may still be alive while the program's statics go away.
+TApplication* const Application = new TApplication();
+
+TApplication::TApplication() : TComponent(nullptr)
+{
+    SetName("Application");
+}
+
+void TApplication::Initialize()
+{
+    m_terminated = false;
+}
+
+void TApplication::Run()
+{
+    m_terminated = false;
+    if (m_mainForm)
+        m_mainForm->Show();
+    while (!m_terminated)
+        HandleMessage();
+}
+
+void TApplication::HandleMessage()
+{
+    wnd::MSG msg;
+    if (!wnd::GetMessage(msg)) {
+        m_terminated = true;
+        wnd::PostQuitMessage(0); // outer loops end as well
+        return;
+    }
+    try {
+        wnd::TranslateMessage(msg);
+        wnd::DispatchMessage(msg);
+    } catch (const std::exception& e) {
+        HandleException(this, e);
+    }
+}
+
+void TApplication::ProcessMessages()
+{
+    wnd::MSG msg;
+    while (!m_terminated && wnd::PeekMessage(msg)) {
+        if (msg.message == wnd::WM_QUIT) {
+            m_terminated = true;
+            wnd::PostQuitMessage(0);
+            return;
+        }
+        try {
+            wnd::TranslateMessage(msg);
+            wnd::DispatchMessage(msg);
+        } catch (const std::exception& e) {
+            HandleException(this, e);
+        }
+    }
+}
+
+void TApplication::Terminate()
+{
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    wnd::PostQuitMessage(0);
+}
+
+std::string TitleFromExeName(const std::string& Path)
+{
+    std::string name = std::filesystem::path(Path).filename().string();
+    name = name.substr(0, name.find('.'));
+    for (std::size_t i = 1; i < name.size(); ++i)
+        name[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[i])));
+    return name;
+}
+
+std::string TApplication::ExeName() const
+{
+    std::error_code ec;
+    const auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : path.string();
+}
+
+std::string TApplication::Title() const
+{
+    return m_title.empty() ? TitleFromExeName(ExeName()) : m_title;
+}
+
+int TApplication::MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags)
+{
+    return ctl::MessageBox(Text, Caption.empty() ? Title() : Caption, Flags);
+}
+
+void TApplication::HandleException(TObject* Sender, const std::exception& E)
+{
+    if (OnException)
+        OnException(Sender, E);
+    else
+        ShowException(E);
+}
+
+void TApplication::ShowException(const std::exception& E)
+{
+    std::string text = E.what();
+    if (!text.empty() && text.back() != '.')
+        text += '.';
+    ctl::MessageBox(text, Title(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == TOperation::opRemove && AComponent == m_mainForm)
+        m_mainForm = nullptr;
+    TComponent::Notification(AComponent, Operation);
+}
+
+} // namespace ctl

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/controls/TForm.h"
+
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace ctl {
+
+// The program's application object: creates the forms (the first one is the
+// main form), runs the message loop until the main form closes, shows
+// exceptions that reach the loop in an error box and goes on.
+class TApplication : public TComponent {
+public:
+    TApplication();
+
+    void Initialize();
+    // Creates a form owned by the application; the first becomes the main form.
+    template <typename T>
+    void CreateForm(T*& Reference)
+    {
+        Reference = new T(this);
+        if (!m_mainForm)
+            m_mainForm = Reference;
+    }
+    TForm* MainForm() const { return m_mainForm; }
+
+    // Shows the main form and handles messages until the application ends.
+    void Run();
+    // Handles every message that is waiting, then returns.
+    void ProcessMessages();
+    // Waits for one message and handles it.
+    void HandleMessage();
+    void Terminate();
+    bool Terminated() const { return m_terminated; }
+
+    // The program file's name without its directory, cut at its first dot,
+    // every character after the first in lower case; unless a title was set.
+    std::string Title() const;
+    void SetTitle(const std::string& Value) { m_title = Value; }
+    std::string ExeName() const;
+
+    // A standard message box (MB_* flags), captioned with Caption or, when
+    // that is empty, with the title. Returns the ID* value of the answer.
+    int MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags);
+
+    // Shows an exception that reached the loop (or runs OnException instead).
+    void HandleException(TObject* Sender, const std::exception& E);
+    void ShowException(const std::exception& E);
+    std::function<void(TObject* Sender, const std::exception& E)> OnException;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    TForm* m_mainForm { nullptr };
+    bool m_terminated { false };
+    std::string m_title;
+};
+
+// Turns a program path into the default application title.
+std::string TitleFromExeName(const std::string& Path);
+
+// The one application object of the program.
+extern TApplication* const Application;
+
+} // namespace ctl

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/controls/TControl.h"
+
+namespace ctl {
+
+// A control without a window: it paints on its parent's canvas (moved to its
+// top-left and clipped to its bounds) and gets its mouse input from the parent.
+class TGraphicControl : public TControl {
+public:
+    using TControl::TControl;
+
+protected:
+    // The canvas to draw on; valid only while Paint runs.
+    gfx::TCanvas& Canvas();
+    virtual void Paint();
+    void PaintOnParent(gfx::TCanvas& Canvas) override;
+
+private:
+    gfx::TCanvas* m_canvas { nullptr };
+};
+
+} // namespace ctl
