@@ -1,0 +1,88 @@
+#include "skin/EmbeddedSkin.h"
+#include "skin/SkinIniFile.h"
+#include "skin/StoredSkinStream.h"
+#include "skin/TbsSkinData.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+skin::TbsCompressedStoredSkin EmbeddedContainer()
+{
+    skin::TbsCompressedStoredSkin stored;
+    stored.SetCompressedData(skin::EmbeddedSkinBytes());
+    return stored;
+}
+
+} // namespace
+
+TEST(EmbeddedSkin, IsAVersionThreeStreamWithTheFramePictureAndItsIniLines)
+{
+    if (skin::EmbeddedSkinBytes().empty())
+        GTEST_SKIP() << "the build found no skin in assets/skin, so the program embeds none";
+    std::span<const std::uint8_t> bytes = skin::EmbeddedSkinBytes();
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes[0], 0x78);
+    EXPECT_EQ(bytes[1], 0xDA);
+
+    skin::StoredSkinLayout layout;
+    skin::StoredSkin stored = skin::ReadStoredSkin(EmbeddedContainer().Decompress(), &layout);
+    EXPECT_EQ(layout.Version, 3);
+    EXPECT_EQ(stored.Picture.Width(), 160);
+    EXPECT_EQ(stored.Picture.Height(), 145);
+    EXPECT_TRUE(stored.InactivePicture.Empty());
+    EXPECT_TRUE(stored.Mask.Empty());
+    EXPECT_FALSE(stored.ActivePictures.empty());
+    std::vector<std::string> lines = skin::SplitTextLines(stored.IniText);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "[VERSION]");
+    EXPECT_EQ(layout.IniLineCount, lines.size());
+}
+
+TEST(EmbeddedSkin, LoadsWithTheFrameGeometryOfTheProgramsSkin)
+{
+    if (skin::EmbeddedSkinBytes().empty())
+        GTEST_SKIP() << "the build found no skin in assets/skin, so the program embeds none";
+    skin::TbsSkinData data;
+    std::string error;
+    data.OnLoadError = [&](const std::string& reason) { error = reason; };
+    skin::TbsCompressedStoredSkin stored = EmbeddedContainer();
+    data.SetCompressedStoredSkin(&stored);
+    ASSERT_FALSE(data.IsEmpty()) << error;
+    EXPECT_TRUE(data.MaskName().empty());
+
+    const skin::SkinFormInfo& f = data.FormInfo();
+    EXPECT_EQ(f.LTPoint, gfx::Point(8, 30));
+    EXPECT_EQ(f.RTPoint, gfx::Point(150, 31));
+    EXPECT_EQ(f.LBPoint, gfx::Point(6, 137));
+    EXPECT_EQ(f.RBPoint, gfx::Point(154, 139));
+    EXPECT_EQ(f.ClientRect, gfx::Rect(4, 26, 156, 141));
+    EXPECT_EQ(f.BGPictureIndex, -1);
+    EXPECT_EQ(f.MDIBGPictureIndex, -1);
+    EXPECT_TRUE(f.LeftStretch);
+    EXPECT_TRUE(f.RightStretch);
+    EXPECT_TRUE(f.TopStretch);
+    EXPECT_FALSE(f.BottomStretch);
+    EXPECT_EQ(f.MaskRectArea, gfx::Rect(4, 34, 197, 169));
+    EXPECT_EQ(f.HitTestLTPoint, gfx::Point(6, 7));
+    EXPECT_EQ(f.HitTestRTPoint, gfx::Point(153, 5));
+    EXPECT_EQ(f.HitTestLBPoint, gfx::Point(5, 138));
+    EXPECT_EQ(f.HitTestRBPoint, gfx::Point(151, 135));
+    EXPECT_EQ(f.ButtonsRect, gfx::Rect(0, 0, 0, 0));
+    EXPECT_EQ(f.CaptionRect, gfx::Rect(4, 4, 156, 21));
+    EXPECT_EQ(f.ButtonsOffset, 2);
+    EXPECT_FALSE(f.ButtonsInLeft);
+    EXPECT_FALSE(f.MainMenuPopupUp);
+    EXPECT_EQ(f.BorderWidth, 3);
+    EXPECT_FALSE(f.AutoRenderingInActiveImage);
+    EXPECT_EQ(f.InActiveEffect, skin::TbsInactiveEffect::ieBrightness);
+
+    // The parts the frame and its menus look up.
+    for (const char* name : { "caption1", "closebutton", "maxbutton", "minbutton", "rollupbutton", "sysmenubutton" })
+        EXPECT_NE(data.IndexOfSkinObject(name), -1) << name;
+    bool hasMenuItem = false;
+    for (const auto& record : data.SkinObjects())
+        hasMenuItem = hasMenuItem || dynamic_cast<const skin::TbsDataSkinMenuItem*>(record.get()) != nullptr;
+    EXPECT_TRUE(hasMenuItem);
+    EXPECT_NE(data.ActivePicture(data.PopupWindow().WindowPictureIndex), nullptr);
+}
