@@ -78,6 +78,9 @@ public:
 
     TCursor Cursor() const { return m_cursor; }
     void SetCursor(TCursor Value) { m_cursor = Value; }
+    // The cursor shown over the control (its Cursor, unless the control
+    // chooses one by its state).
+    virtual TCursor DisplayCursor() const { return m_cursor; }
     const std::string& Hint() const { return m_hint; }
     void SetHint(const std::string& Value) { m_hint = Value; }
     bool ShowHint { false };
@@ -146,6 +149,8 @@ protected:
     // Controls like labels ask their parent for the background behind them.
     bool m_opaque { true };
 
+    // Forgets a pending click (the press turned out to be something else).
+    void CancelClick() { m_clicked = false; }
     void RequestAlign();
     // Called when the parent moves it during alignment (does not re-anchor).
     void SetAlignedBounds(const gfx::TRect& Bounds);

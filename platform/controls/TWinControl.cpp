@@ -275,7 +275,7 @@ wnd::LRESULT TWinControl::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM
             && reinterpret_cast<wnd::HWND>(WParam) == m_handle) {
             const gfx::TPoint p = ScreenToClient(wnd::GetCursorPos());
             const TControl* c = ControlAtPos(p, false);
-            const TCursor cursor = c && IsGraphic(c) ? c->Cursor() : Cursor();
+            const TCursor cursor = c && IsGraphic(c) ? c->DisplayCursor() : DisplayCursor();
             if (cursor != crDefault) {
                 wnd::SetCursor(CursorHandle(cursor));
                 return 1;

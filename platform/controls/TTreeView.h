@@ -1,0 +1,104 @@
+#pragma once
+
+#include "platform/controls/TCustomControl.h"
+#include "platform/controls/TImageList.h"
+#include "platform/controls/TScrollBarPart.h"
+#include "platform/controls/TTreeNodes.h"
+
+namespace ctl {
+
+using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
+
+// A tree of labelled nodes with images, indented by level, with [+]/[-]
+// buttons for branches and dotted lines between siblings. A click selects
+// the node under the pointer (or opens/closes a branch on its button) and
+// then runs OnClick, wherever it lands; the arrow keys walk the shown nodes
+// (Left/Right close and open branches). Rows that do not fit scroll.
+class TTreeView : public TCustomControl {
+public:
+    explicit TTreeView(TComponent* AOwner);
+
+    TTreeNodes& Items() { return m_items; }
+    const TTreeNodes& Items() const { return m_items; }
+    TTreeNode* Selected() const { return m_items.Selected(); }
+    void SetSelected(TTreeNode* Node);
+
+    TImageList* Images() const { return m_images; }
+    void SetImages(TImageList* Value);
+    int Indent() const { return m_indent; }
+    void SetIndent(int Value);
+    bool ShowButtons() const { return m_showButtons; }
+    void SetShowButtons(bool Value);
+    bool ShowLines() const { return m_showLines; }
+    void SetShowLines(bool Value);
+    bool ShowRoot() const { return m_showRoot; }
+    void SetShowRoot(bool Value);
+    bool HideSelection() const { return m_hideSelection; }
+    void SetHideSelection(bool Value);
+    // Labels cannot be edited here in any case; kept for the forms that set it.
+    bool ReadOnly { false };
+    // Whether the tree draws its own scroll bar when the rows do not fit
+    // (a skinned tree turns it off and shows a scroll bar of its own).
+    bool ScrollBars() const { return m_scrollBars; }
+    void SetScrollBars(bool Value);
+
+    // Scroll state by rows: the nodes shown (all ancestors expanded), the
+    // first one in view and how many fit completely.
+    int VisibleNodeCount() const;
+    int TopIndex() const { return m_scroll.Position(); }
+    void SetTopIndex(int Value);
+    int PageRows() const;
+    int RowHeight() const;
+
+    TTreeNode* GetNodeAt(int X, int Y) const;
+    // The row of a node among the shown ones, -1 when it is hidden.
+    int RowOf(const TTreeNode* Node) const;
+    // The rectangle of a node's row in client coordinates (whole width).
+    gfx::TRect NodeRect(const TTreeNode* Node) const;
+
+    TTVChangedEvent OnChange;
+    // Runs after the scroll position changed (for external scroll bars).
+    TNotifyEvent OnScroll;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void Paint() override;
+    unsigned WantedKeys() const override { return DLGC_WANTARROWS; }
+    void KeyDown(int& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DblClick() override;
+    void Resize() override;
+    void FontChanged() override;
+    void DoEnter() override;
+    void DoExit() override;
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
+
+private:
+    gfx::TRect FieldRect() const;
+    gfx::TRect RowsRect() const;
+    // Left edge of a node's image (or label when there are no images).
+    int NodeLeft(const TTreeNode* Node) const;
+    TTreeNode* NodeOfRow(int Row) const;
+    bool OnButton(const TTreeNode* Node, int X) const;
+    void NodesChanged();
+    void SelectionChanged(TTreeNode* Node);
+    void MakeVisible(const TTreeNode* Node);
+    void UpdateScroll();
+    void PaintLines(gfx::TCanvas& Canvas, const TTreeNode* Node, const gfx::TRect& Row) const;
+
+    TTreeNodes m_items;
+    TImageList* m_images { nullptr };
+    int m_indent { 19 };
+    bool m_showButtons { true };
+    bool m_showLines { true };
+    bool m_showRoot { true };
+    bool m_hideSelection { true };
+    bool m_scrollBars { true };
+    TScrollBarPart m_scroll;
+    bool m_onScrollBar { false };
+    gfx::TPoint m_lastDown;
+};
+
+} // namespace ctl
