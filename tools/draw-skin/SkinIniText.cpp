@@ -1,0 +1,234 @@
+#include "SkinIniText.h"
+
+#include "SkinPictures.h"
+
+#include <string>
+
+namespace drawskin {
+
+namespace {
+
+std::string Rect(const gfx::TRect& r)
+{
+    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) + ","
+        + std::to_string(r.Bottom);
+}
+
+std::string Color(gfx::TColor color) { return std::to_string(color); }
+
+class IniWriter {
+public:
+    void Section(const std::string& name)
+    {
+        if (!m_lines.empty())
+            m_lines.emplace_back();
+        m_lines.push_back("[" + name + "]");
+    }
+    void Key(const std::string& key, const std::string& value) { m_lines.push_back(key + "=" + value); }
+    void Key(const std::string& key, int value) { Key(key, std::to_string(value)); }
+    std::vector<std::string> Take() { return std::move(m_lines); }
+
+private:
+    std::vector<std::string> m_lines;
+};
+
+void StretchFlags(IniWriter& ini, bool left, bool right, bool top, bool bottom)
+{
+    ini.Key("leftstretch", left ? 1 : 0);
+    ini.Key("rightstretch", right ? 1 : 0);
+    ini.Key("topstretch", top ? 1 : 0);
+    ini.Key("bottomstretch", bottom ? 1 : 0);
+}
+
+void FormInfo(IniWriter& ini)
+{
+    ini.Section("FORMINFO");
+    ini.Key("lefttoppoint", "8,30");
+    ini.Key("righttoppoint", "150,31");
+    ini.Key("leftbottompoint", "6,137");
+    ini.Key("rightbottompoint", "154,139");
+    ini.Key("clientrect", "4,26,156,141");
+    ini.Key("bgpictureindex", -1);
+    ini.Key("mdibgpictureindex", -1);
+    StretchFlags(ini, true, true, true, false);
+    ini.Key("maskrectarea", "4,34,197,169");
+    ini.Key("hittestlefttoppoint", "6,7");
+    ini.Key("hittestrighttoppoint", "153,5");
+    ini.Key("hittestleftbottompoint", "5,138");
+    ini.Key("hittestrightbottompoint", "151,135");
+    ini.Key("buttonsrect", "0,0,0,0");
+    ini.Key("captionrect", "4,4,156,21");
+    ini.Key("buttonsoffset", 2);
+    ini.Key("buttonsinleft", 0);
+    ini.Key("mainmenupopupup", 0);
+    ini.Key("borderwidth", 3);
+    ini.Key("autorenderinginactiveimage", 0);
+    ini.Key("inactiveeffect", "iebrightness");
+}
+
+void PopupWindow(IniWriter& ini)
+{
+    ini.Section("POPUPWINDOW");
+    ini.Key("windowpictureindex", 0);
+    ini.Key("maskpictureindex", -1);
+    ini.Key("lefttoppoint", "12,2");
+    ini.Key("righttoppoint", "97,2");
+    ini.Key("leftbottompoint", "12,61");
+    ini.Key("rightbottompoint", "97,61");
+    ini.Key("itemsrect", "12,2,97,61");
+    ini.Key("scrollmarkercolor", Color(palette::ScrollMarker));
+    ini.Key("scrollmarkeractivecolor", Color(palette::Accent));
+    StretchFlags(ini, true, true, true, true);
+}
+
+void HintWindow(IniWriter& ini)
+{
+    ini.Section("HINTWINDOW");
+    ini.Key("windowpictureindex", 3);
+    ini.Key("maskpictureindex", -1);
+    ini.Key("lefttoppoint", "3,3");
+    ini.Key("righttoppoint", "26,3");
+    ini.Key("leftbottompoint", "3,12");
+    ini.Key("rightbottompoint", "26,12");
+    ini.Key("clientrect", "3,3,26,12");
+    ini.Key("fontname", "微软雅黑");
+    ini.Key("fontheight", 12);
+    ini.Key("fontstyle", "");
+    ini.Key("fontcolor", Color(palette::Text));
+    StretchFlags(ini, true, true, true, true);
+}
+
+// The keys every skin object reads first.
+void ObjectBase(IniWriter& ini, int pictureIndex, const gfx::TRect& skinRect, const gfx::TRect& activeRect,
+    const gfx::TRect& inactiveRect, bool morphing)
+{
+    ini.Key("hint", "");
+    ini.Key("activepictureindex", pictureIndex);
+    ini.Key("skinrectinapicture", 0);
+    ini.Key("skinrect", Rect(skinRect));
+    ini.Key("activeskinrect", Rect(activeRect));
+    ini.Key("inactiveskinrect", Rect(inactiveRect));
+    ini.Key("morphing", morphing ? 1 : 0);
+    ini.Key("morphkind", "mkdefault");
+}
+
+void MenuItem(IniWriter& ini)
+{
+    ini.Section("MENUITEM");
+    ObjectBase(ini, 1, kMenuItemRect, kMenuItemHotRect, {}, true);
+    ini.Key("itemleftoffset", kMenuItemEnd);
+    ini.Key("itemrightoffset", kMenuItemEnd);
+    ini.Key("dividerrect", Rect(kMenuDividerRect));
+    ini.Key("dividerleftoffset", kDividerLeft);
+    ini.Key("dividerrightoffset", kDividerRight);
+    ini.Key("textrect", "2,0,46,20");
+    ini.Key("fontname", "微软雅黑");
+    ini.Key("fontheight", 13);
+    ini.Key("fontstyle", "");
+    ini.Key("fontcolor", Color(palette::Text));
+    ini.Key("activefontcolor", Color(palette::MenuHotText));
+    ini.Key("unenabledfontcolor", Color(palette::MenuDisabledText));
+}
+
+void Caption(IniWriter& ini)
+{
+    ini.Section("caption1");
+    // Drawn from the frame picture: the caption bar between the system-menu
+    // icon and the buttons, which the frame lays out around it.
+    ObjectBase(ini, -1, { 4, 4, 156, 21 }, {}, {}, false);
+    ini.Key("textrect", "5,0,152,17");
+    ini.Key("fontname", "微软雅黑");
+    ini.Key("fontheight", 14);
+    ini.Key("fontstyle", "");
+    ini.Key("fontcolor", Color(palette::TextInactive));
+    ini.Key("activefontcolor", Color(palette::Text));
+    ini.Key("alignment", "taleftjustify");
+    ini.Key("shadow", 0);
+    ini.Key("shadowcolor", 0);
+    ini.Key("activeshadowcolor", 0);
+    ini.Key("framerect", "0,0,0,0");
+    ini.Key("activeframerect", "0,0,0,0");
+    ini.Key("frametextrect", "0,0,0,0");
+    ini.Key("frameleftoffset", 0);
+    ini.Key("framerightoffset", 0);
+}
+
+void StdButton(IniWriter& ini, const std::string& name, const std::string& command, ButtonGlyph glyph,
+    const ButtonGlyph* restoreGlyph)
+{
+    ini.Section(name);
+    ObjectBase(ini, 2, ButtonCell(glyph, ButtonState::Normal), ButtonCell(glyph, ButtonState::Hot),
+        ButtonCell(glyph, ButtonState::Inactive), true);
+    ini.Key("downrect", Rect(ButtonCell(glyph, ButtonState::Pressed)));
+    ini.Key("disableskinrsect", "0,0,0,0");
+    ini.Key("command", command);
+    const bool restore = restoreGlyph != nullptr;
+    auto restoreRect = [&](ButtonState state) { return restore ? Rect(ButtonCell(*restoreGlyph, state)) : "0,0,0,0"; };
+    ini.Key("restorerect", restoreRect(ButtonState::Normal));
+    ini.Key("restoreactiverect", restoreRect(ButtonState::Hot));
+    ini.Key("restoredownrect", restoreRect(ButtonState::Pressed));
+    ini.Key("restoreinactiverect", restoreRect(ButtonState::Inactive));
+}
+
+void SysMenuButton(IniWriter& ini)
+{
+    ini.Section("sysmenubutton");
+    ObjectBase(ini, 2, SysMenuCell(ButtonState::Normal), SysMenuCell(ButtonState::Hot),
+        SysMenuCell(ButtonState::Inactive), true);
+    ini.Key("downrect", Rect(SysMenuCell(ButtonState::Pressed)));
+    ini.Key("disableskinrsect", "0,0,0,0");
+    ini.Key("command", "cmsysmenu");
+    for (const char* key : { "restorerect", "restoreactiverect", "restoredownrect", "restoreinactiverect" })
+        ini.Key(key, "0,0,0,0");
+}
+
+} // namespace
+
+std::vector<std::string> SkinIniLines()
+{
+    IniWriter ini;
+    ini.Section("VERSION");
+    ini.Key("skinname", "Veltrin Calm");
+    ini.Key("skinauthor", "Veltrin");
+    ini.Key("authoremail", "");
+    ini.Key("authorurl", "");
+    ini.Key("skincomments", "Soft neutral greys with one blue accent; drawn by tools/draw-skin.");
+
+    ini.Section("PICTURES");
+    ini.Key("picture", "frame.bmp");
+    ini.Key("inactivepicture", "");
+    ini.Key("mask", "");
+    ini.Key("activepicturescount", 4);
+    ini.Key("0", "pw.bmp");
+    ini.Key("1", "menuitems.bmp");
+    ini.Key("2", "active.bmp");
+    ini.Key("3", "hw.bmp");
+
+    FormInfo(ini);
+    PopupWindow(ini);
+    HintWindow(ini);
+
+    ini.Section("SKINOBJECTS");
+    const char* objects[] = { "MENUITEM:menuitem", "caption1:caption", "closebutton:stdbutton", "maxbutton:stdbutton",
+        "minbutton:stdbutton", "rollupbutton:stdbutton", "sysmenubutton:stdbutton" };
+    ini.Key("count", static_cast<int>(std::size(objects)));
+    for (std::size_t i = 0; i < std::size(objects); ++i)
+        ini.Key(std::to_string(i), objects[i]);
+
+    // No control takes its look from the skin: the controls draw their own.
+    ini.Section("SKINCONTROLS");
+    ini.Key("count", 0);
+
+    MenuItem(ini);
+    Caption(ini);
+    const ButtonGlyph restore = ButtonGlyph::Restore;
+    const ButtonGlyph unroll = ButtonGlyph::Unroll;
+    StdButton(ini, "closebutton", "cmclose", ButtonGlyph::Close, nullptr);
+    StdButton(ini, "maxbutton", "cmmaximize", ButtonGlyph::Maximize, &restore);
+    StdButton(ini, "minbutton", "cmminimize", ButtonGlyph::Minimize, &restore);
+    StdButton(ini, "rollupbutton", "cmrollup", ButtonGlyph::RollUp, &unroll);
+    SysMenuButton(ini);
+    return ini.Take();
+}
+
+} // namespace drawskin
