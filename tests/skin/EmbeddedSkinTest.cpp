@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 namespace {
 
 skin::TbsCompressedStoredSkin EmbeddedContainer()
@@ -85,4 +88,33 @@ TEST(EmbeddedSkin, LoadsWithTheFrameGeometryOfTheProgramsSkin)
         hasMenuItem = hasMenuItem || dynamic_cast<const skin::TbsDataSkinMenuItem*>(record.get()) != nullptr;
     EXPECT_TRUE(hasMenuItem);
     EXPECT_NE(data.ActivePicture(data.PopupWindow().WindowPictureIndex), nullptr);
+}
+
+TEST(EmbeddedSkin, HoldsTheAssetPicturesAndIniLinesUnchanged)
+{
+    if (skin::EmbeddedSkinBytes().empty())
+        GTEST_SKIP() << "the build found no skin in assets/skin, so the program embeds none";
+    const char* sourceDir = std::getenv("VELTRIN_SOURCE_DIR");
+    if (sourceDir == nullptr)
+        GTEST_SKIP() << "VELTRIN_SOURCE_DIR is not set (run the tests through ctest)";
+    std::filesystem::path folder = std::filesystem::path(sourceDir) / "assets" / "skin";
+
+    skin::TbsSkinData data;
+    skin::TbsCompressedStoredSkin stored = EmbeddedContainer();
+    data.LoadFromStoredSkin(stored);
+    ASSERT_FALSE(data.IsEmpty());
+
+    gfx::TBitmap frame;
+    frame.LoadFromFile((folder / data.PictureName()).string());
+    EXPECT_EQ(data.Picture(), frame);
+    ASSERT_EQ(static_cast<std::size_t>(data.ActivePictureCount()), data.ActivePictureNames().size());
+    for (int i = 0; i < data.ActivePictureCount(); ++i) {
+        gfx::TBitmap picture;
+        picture.LoadFromFile((folder / data.ActivePictureNames()[static_cast<std::size_t>(i)]).string());
+        EXPECT_EQ(*data.ActivePicture(i), picture) << data.ActivePictureNames()[static_cast<std::size_t>(i)];
+    }
+
+    std::vector<std::uint8_t> ini = skin::ReadFileBytes(folder / "skin.ini");
+    skin::StoredSkin embedded = skin::ReadStoredSkin(stored.Decompress());
+    EXPECT_EQ(skin::SplitTextLines(embedded.IniText), skin::SplitTextLines(std::string(ini.begin(), ini.end())));
 }
