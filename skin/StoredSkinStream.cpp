@@ -9,9 +9,24 @@ namespace {
 // The smallest BMP file: a file header and the smallest info header.
 constexpr std::size_t kMinBmpFileSize = 14 + 12;
 
+// Refuses a picture whose header claims a side beyond kMaxSkinPictureSide
+// before the BMP reader walks its rows: a picture zero pixels wide and
+// millions of rows high holds no pixel data, so its length does not bound it.
+void CheckPictureSize(io::ByteReader reader)
+{
+    reader.skip(14);
+    std::uint32_t infoSize = reader.u32();
+    std::int64_t width = infoSize == 12 ? reader.u16() : reader.i32();
+    std::int64_t height = infoSize == 12 ? reader.i16() : reader.i32();
+    if (width > kMaxSkinPictureSide || height > kMaxSkinPictureSide || -height > kMaxSkinPictureSide)
+        throw io::FormatError("a skin picture of " + std::to_string(width) + " x " + std::to_string(height)
+                              + " pixels is beyond any skin");
+}
+
 StoredSkinPictureInfo ReadPicture(io::ByteReader& reader, gfx::TBitmap& picture, std::string role, int flag)
 {
     StoredSkinPictureInfo info { std::move(role), flag, reader.position() };
+    CheckPictureSize(reader);
     picture.LoadFromStream(reader);
     info.Length = reader.position() - info.Offset;
     info.Width = picture.Width();

@@ -23,6 +23,10 @@ namespace skin {
 // Each BMP file is as long as its own file header says.
 inline constexpr int kStoredSkinVersion = 3;
 
+// A side longer than this is damage (this program's largest picture is a few
+// hundred pixels wide).
+inline constexpr int kMaxSkinPictureSide = 16384;
+
 // A stream written by a newer writer (version above 3).
 class StoredSkinVersionError : public io::FormatError {
 public:
@@ -63,8 +67,8 @@ struct StoredSkinLayout {
 
 // Reads a stored skin stream. Raises StoredSkinVersionError for a version above
 // 3 and io::FormatError for a stream that ends early, a picture that is not a
-// BMP file or an absurd picture count. `layout`, when given, describes what
-// was read.
+// BMP file or is absurdly large, or an absurd picture count. `layout`, when
+// given, describes what was read.
 StoredSkin ReadStoredSkin(std::span<const std::uint8_t> stream, StoredSkinLayout* layout = nullptr);
 
 // Writes a version 3 stream; empty pictures are written as absent.

@@ -163,6 +163,13 @@ TEST(StoredSkinStream, AbsurdCountsAndDamagedPicturesAreFormatErrors)
     std::vector<std::uint8_t> notBmp = stream;
     notBmp[5] = 'X';
     EXPECT_THROW(ReadStoredSkin(notBmp), io::FormatError);
+
+    // A main picture no pixel wide but 251 million rows high: no pixel data
+    // bounds it, so its size alone must refuse it.
+    std::vector<std::uint8_t> endless = stream;
+    for (int i = 0; i < 8; ++i)
+        endless[5 + 18 + i] = i == 7 ? 0x0F : 0;
+    EXPECT_THROW(ReadStoredSkin(endless), io::FormatError);
 }
 
 TEST(CompressedStoredSkin, CompressesAtLevelNineAndInflatesBackExactly)
