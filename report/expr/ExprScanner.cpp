@@ -1,0 +1,105 @@
+#include "report/expr/ExprScanner.h"
+
+#include "platform/text/Gbk.h"
+
+namespace report {
+
+size_t CharLength(std::string_view text, size_t at)
+{
+    auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80)
+        return 1;
+    size_t length = static_cast<size_t>(text::Utf8SequenceLength(lead));
+    if (length < 2 || at + length > text.size())
+        return 1;
+    for (size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
+            return 1;
+    return length;
+}
+
+size_t SkipQuoted(std::string_view text, size_t at)
+{
+    char quote = text[at];
+    size_t i = at + 1;
+    while (i < text.size()) {
+        if (text[i] == quote) {
+            if (i + 1 < text.size() && text[i + 1] == quote) {
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        i += CharLength(text, i);
+    }
+    return std::string_view::npos;
+}
+
+size_t FindClosing(std::string_view text, size_t open)
+{
+    char opener = text[open];
+    char closer = opener == '[' ? ']' : ')';
+    int depth = 0;
+    size_t i = open;
+    while (i < text.size()) {
+        char c = text[i];
+        if (c == '\'' || c == '"') {
+            i = SkipQuoted(text, i);
+            if (i == std::string_view::npos)
+                return i;
+            continue;
+        }
+        if (opener == '(' && c == '[' ) {
+            i = FindClosing(text, i);
+            if (i == std::string_view::npos)
+                return i;
+            ++i;
+            continue;
+        }
+        if (c == opener) {
+            ++depth;
+        } else if (c == closer) {
+            if (--depth == 0)
+                return i;
+        }
+        i += CharLength(text, i);
+    }
+    return std::string_view::npos;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    size_t begin = text.find_first_not_of(" \t\r\n");
+    if (begin == std::string_view::npos)
+        return {};
+    size_t end = text.find_last_not_of(" \t\r\n");
+    return text.substr(begin, end - begin + 1);
+}
+
+std::vector<std::string> SplitArguments(std::string_view text)
+{
+    std::vector<std::string> parts;
+    if (Trimmed(text).empty())
+        return parts;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        char c = text[i];
+        if (c == '\'' || c == '"' || c == '(' || c == '[') {
+            size_t end = c == '(' || c == '[' ? FindClosing(text, i) : SkipQuoted(text, i);
+            if (end == std::string_view::npos)
+                break;
+            i = c == '(' || c == '[' ? end + 1 : end;
+            continue;
+        }
+        if (c == ',') {
+            parts.emplace_back(Trimmed(text.substr(start, i - start)));
+            start = i + 1;
+        }
+        i += CharLength(text, i);
+    }
+    parts.emplace_back(Trimmed(text.substr(start)));
+    return parts;
+}
+
+} // namespace report
