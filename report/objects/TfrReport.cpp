@@ -2,6 +2,8 @@
 
 #include "report/objects/PropertyValue.h"
 
+#include <set>
+
 namespace report {
 
 TfrReport::TfrReport() = default;
@@ -23,25 +25,34 @@ TfrView* TfrReport::FindObject(std::string_view name) const
     return nullptr;
 }
 
-std::string TfrReport::FreeObjectName(std::string_view prefix) const
+namespace {
+
+std::string FirstFreeName(std::string_view prefix, const std::set<std::string>& used_upper)
 {
     for (int number = 1;; ++number) {
         std::string name = std::string(prefix) + std::to_string(number);
-        if (!FindObject(name))
+        if (!used_upper.contains(UpperCase(name)))
             return name;
     }
 }
 
+} // namespace
+
+std::string TfrReport::FreeObjectName(std::string_view prefix) const
+{
+    std::set<std::string> used;
+    for (const auto& page : Pages)
+        for (const auto& view : page->PageObjects)
+            used.insert(UpperCase(view->Name));
+    return FirstFreeName(prefix, used);
+}
+
 std::string TfrReport::FreePageName() const
 {
-    for (int number = 1;; ++number) {
-        std::string name = "Page" + std::to_string(number);
-        bool used = false;
-        for (const auto& page : Pages)
-            used = used || SameText(page->Name, name);
-        if (!used)
-            return name;
-    }
+    std::set<std::string> used;
+    for (const auto& page : Pages)
+        used.insert(UpperCase(page->Name));
+    return FirstFreeName("Page", used);
 }
 
 void TfrReport::TakeTemplate(TfrReport& loaded)

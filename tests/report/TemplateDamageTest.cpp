@@ -115,7 +115,7 @@ TEST_F(TemplateDamage, EveryByteSetToExtremesIsSurvived)
 {
     ByteList bytes = PageTemplateBytes();
     for (std::size_t at = 0; at < bytes.size(); ++at) {
-        for (std::uint8_t value : { 0x00, 0x7F, 0xFF }) {
+        for (std::uint8_t value : { 0x00, 0xFF }) {
             ByteList damaged = bytes;
             damaged[at] = value;
             TfrReport report;

@@ -1,0 +1,83 @@
+// The default "PAGE.frf" is made by our own writer, byte for byte the same on
+// every run, and holds the layout the notes application prints with.
+#include "report/objects/TfrBandView.h"
+#include "report/objects/TfrLineView.h"
+#include "report/objects/TfrMemoView.h"
+#include "report/template/PageTemplate.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace report {
+namespace {
+
+TEST(TemplatePage, RegeneratedBytesEqualTheCommittedFile)
+{
+    const char* source = std::getenv("VELTRIN_SOURCE_DIR");
+    ASSERT_NE(source, nullptr) << "VELTRIN_SOURCE_DIR names the source tree";
+    std::ifstream file(std::string(source) + "/assets/PAGE.frf", std::ios::binary);
+    ASSERT_TRUE(file) << "assets/PAGE.frf is missing";
+    std::vector<std::uint8_t> committed { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
+    EXPECT_EQ(PageTemplateBytes(), committed) << "regenerate it with the make-page-template tool";
+}
+
+TEST(TemplatePage, TheTemplateReadsBackAsTheNotesLayout)
+{
+    TfrReport report;
+    ASSERT_TRUE(report.LoadTemplateFromStream(PageTemplateBytes()));
+    EXPECT_TRUE(report.TwoPass);
+    EXPECT_EQ(report.Info.CreationDate.value, 46023.0);
+    ASSERT_EQ(report.Pages.size(), 1u);
+    const TfrPage& page = *report.Pages[0];
+    EXPECT_EQ(page.PaperSize, kPaperA4);
+    EXPECT_EQ(page.PaperWidth, 2100);
+    EXPECT_EQ(page.PaperHeight, 2970);
+
+    std::vector<const TfrBandView*> bands;
+    std::vector<const TfrMemoView*> memos;
+    int lines = 0;
+    for (const auto& view : page.PageObjects) {
+        if (auto* band = dynamic_cast<const TfrBandView*>(view.get()))
+            bands.push_back(band);
+        else if (auto* memo = dynamic_cast<const TfrMemoView*>(view.get()))
+            memos.push_back(memo);
+        else if (dynamic_cast<const TfrLineView*>(view.get()))
+            ++lines;
+    }
+    ASSERT_EQ(bands.size(), 3u);
+    EXPECT_EQ(bands[0]->BandTypeCode(), static_cast<int>(BandType::PageHeader));
+    EXPECT_EQ(bands[1]->BandTypeCode(), static_cast<int>(BandType::MasterData));
+    EXPECT_EQ(bands[1]->FormatText, "frDBDataSet1");
+    EXPECT_EQ(bands[2]->BandTypeCode(), static_cast<int>(BandType::PageFooter));
+    EXPECT_EQ(lines, 1);
+
+    auto memo_showing = [&memos](std::string_view text) -> const TfrMemoView* {
+        for (auto* memo : memos)
+            if (!memo->Memo.empty() && memo->Memo[0].find(text) != std::string::npos)
+                return memo;
+        return nullptr;
+    };
+    auto* title = memo_showing("frDBDataSet1.\"标题\"");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->Font.Style & fsBold, fsBold);
+    ASSERT_NE(memo_showing("frDBDataSet1.\"类别\""), nullptr);
+    ASSERT_NE(memo_showing("frDBDataSet1.\"日期\""), nullptr);
+    auto* body = memo_showing("frDBDataSet1.\"内容\"");
+    ASSERT_NE(body, nullptr);
+    EXPECT_TRUE(body->Stretched());
+    ASSERT_NE(memo_showing("[DATE"), nullptr);
+    ASSERT_NE(memo_showing("[PAGE#]"), nullptr);
+    ASSERT_NE(memo_showing("[TOTALPAGES]"), nullptr);
+    // Every object of the data band lies within it, so the band engine gives
+    // them to it.
+    for (auto* memo : { title, body }) {
+        EXPECT_GE(memo->Top, bands[1]->Top);
+        EXPECT_LE(memo->Top, bands[1]->Top + bands[1]->Height);
+    }
+}
+
+} // namespace
+} // namespace report
