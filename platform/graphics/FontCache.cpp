@@ -1,5 +1,6 @@
 #include "platform/graphics/FontCache.h"
 
+#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <cmath>
@@ -28,22 +29,48 @@ struct CacheEntry {
 
 using CacheKey = std::tuple<std::string, int, unsigned>;
 
-PangoContext* Context()
+PangoContext* NewContext()
 {
-    static PangoContext* context = [] {
-        PangoContext* ctx = pango_font_map_create_context(pango_cairo_font_map_get_default());
-        cairo_font_options_t* options = cairo_font_options_create();
-        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
-        pango_cairo_context_set_font_options(ctx, options);
-        cairo_font_options_destroy(options);
-        pango_cairo_context_set_resolution(ctx, kScreenDpi);
-        pango_context_set_language(ctx, pango_language_from_string("zh-cn"));
-        return ctx;
-    }();
-    return context;
+    PangoContext* ctx = pango_font_map_create_context(pango_cairo_font_map_get_default());
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    pango_cairo_context_set_font_options(ctx, options);
+    cairo_font_options_destroy(options);
+    pango_cairo_context_set_resolution(ctx, kScreenDpi);
+    pango_context_set_language(ctx, pango_language_from_string("zh-cn"));
+    return ctx;
 }
+
+// The measuring context, the shared layout and the resolved fonts, for the
+// whole program. Taken down at exit together with the font map and
+// fontconfig's data, so leak checkers see a clean end.
+struct FontSystem {
+    PangoContext* Context { NewContext() };
+    PangoLayout* SharedLayout { pango_layout_new(Context) };
+    std::map<CacheKey, CacheEntry> Cache;
+
+    FontSystem() = default;
+    FontSystem(const FontSystem&) = delete;
+    FontSystem& operator=(const FontSystem&) = delete;
+    ~FontSystem()
+    {
+        Cache.clear();
+        g_object_unref(SharedLayout);
+        g_object_unref(Context);
+        pango_cairo_font_map_set_default(nullptr);
+        FcFini();
+    }
+};
+
+FontSystem& System()
+{
+    static FontSystem system;
+    return system;
+}
+
+PangoContext* Context() { return System().Context; }
 
 DescriptionPtr Describe(const TFont& font, double em_px)
 {
@@ -122,7 +149,7 @@ CacheEntry Build(const TFont& font)
 
 const ResolvedFont& Resolve(const TFont& font)
 {
-    static std::map<CacheKey, CacheEntry> cache;
+    std::map<CacheKey, CacheEntry>& cache = System().Cache;
     CacheKey key { font.Name, font.Height, font.Style.Bits() };
     auto it = cache.find(key);
     if (it == cache.end())
@@ -132,7 +159,7 @@ const ResolvedFont& Resolve(const TFont& font)
 
 PangoLayout* Layout(const TFont& font, std::string_view text)
 {
-    static PangoLayout* layout = pango_layout_new(Context());
+    PangoLayout* layout = System().SharedLayout;
     pango_layout_set_font_description(layout, Resolve(font).Description);
     PangoAttrList* attrs = pango_attr_list_new();
     if (font.Style.Contains(TFontStyle::fsUnderline))

@@ -138,6 +138,9 @@ TRegion TCanvas::DeviceRegion(std::span<const TRect> rects) const
 
 void TCanvas::PaintColor(const TRegion& device, TColor color, TPenMode mode)
 {
+    // clNone (the reports' "no fill") paints nothing.
+    if (color == clNone)
+        return;
     Pixel pixel = ColorToPixel(ColorToRGB(color));
     for (const TRect& r : device.Rects()) {
         for (int y = r.Top; y < r.Bottom; ++y)
@@ -172,9 +175,10 @@ void TCanvas::BrushRow(Pixel* dst, int x, int y, int count) const
 
 void TCanvas::PaintBrush(const TRegion& device, TPenMode mode)
 {
-    if (Brush.Style == TBrushStyle::bsClear && !Brush.Bitmap)
+    bool has_pattern = Brush.Bitmap && !Brush.Bitmap->Empty();
+    if (!has_pattern && (Brush.Style == TBrushStyle::bsClear || Brush.Color == clNone))
         return;
-    if (Brush.Bitmap && !Brush.Bitmap->Empty()) {
+    if (has_pattern) {
         std::vector<Pixel> row;
         for (const TRect& r : device.Rects()) {
             row.resize(static_cast<std::size_t>(r.Width()));

@@ -28,6 +28,7 @@ class TextEngine;
 // draws up to but not including its end point. Text is anti-aliased.
 //
 // Every operation is limited to the bitmap and, when set, to the clip region.
+// A pen or brush whose colour is clNone (the reports' "no fill") paints nothing.
 class TCanvas {
 public:
     explicit TCanvas(TBitmap& bitmap);

@@ -77,13 +77,20 @@ std::vector<Piece> Wrap(std::string_view para, int width, const Measure& measure
             pieces.push_back({ start, para.size() });
             break;
         }
-        std::size_t end = breaks[next];
-        for (std::size_t k = next + 1; k < breaks.size(); ++k) {
-            if (measure(TrimRight(para.substr(start, breaks[k] - start))) > width)
-                break;
-            end = breaks[k];
-            next = k;
+        // The furthest break whose line still fits; a line's width grows with
+        // its length, so a binary search over the breaks finds it.
+        auto fits = [&](std::size_t k) { return measure(TrimRight(para.substr(start, breaks[k] - start))) <= width; };
+        std::size_t low = next; // always taken, fitting or not
+        std::size_t high = breaks.size();
+        while (high - low > 1) {
+            std::size_t mid = low + (high - low) / 2;
+            if (fits(mid))
+                low = mid;
+            else
+                high = mid;
         }
+        next = low;
+        std::size_t end = breaks[next];
         pieces.push_back({ start, start + TrimRight(para.substr(start, end - start)).size() });
         start = end;
         while (start < para.size() && IsSpace(para[start]))

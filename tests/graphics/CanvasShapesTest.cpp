@@ -214,6 +214,51 @@ TEST(CanvasShapes, HatchBrushLeavesItsGaps)
     EXPECT_EQ(bmp.GetPixel(4, 3), clWhite);
 }
 
+TEST(CanvasShapes, WidePenFrameIsCentredOnTheOutline)
+{
+    TBitmap bmp = Blank(20, 20);
+    TCanvas& c = bmp.Canvas();
+    c.Pen.Width = 3;
+    c.Brush.Color = clRed;
+    c.Rectangle(5, 5, 15, 15);
+    EXPECT_EQ(test::Painted(bmp, clWhite), Rect(4, 4, 16, 16));
+    EXPECT_EQ(CountOther(bmp, Rect(4, 4, 16, 7), clBlack), 0);
+    EXPECT_EQ(CountOther(bmp, Rect(7, 7, 13, 13), clRed), 0);
+    // Inside-frame pens keep the frame within the rectangle.
+    bmp.Fill(clWhite);
+    c.Pen.Style = TPenStyle::psInsideFrame;
+    c.Rectangle(5, 5, 15, 15);
+    EXPECT_EQ(test::Painted(bmp, clWhite), Rect(5, 5, 15, 15));
+    EXPECT_EQ(CountOther(bmp, Rect(8, 8, 12, 12), clRed), 0);
+}
+
+TEST(CanvasShapes, NoneColourPaintsNothing)
+{
+    TBitmap bmp = Blank(10, 10);
+    TCanvas& c = bmp.Canvas();
+    c.Brush.Color = clNone;
+    c.Pen.Color = clNone;
+    c.FillRect(Rect(0, 0, 10, 10));
+    c.Rectangle(1, 1, 9, 9);
+    c.MoveTo(0, 0);
+    c.LineTo(9, 9);
+    EXPECT_EQ(CountOther(bmp, Rect(0, 0, 10, 10), clWhite), 0);
+}
+
+TEST(CanvasShapes, PatternBrushRepeatsFromTheOrigin)
+{
+    TBitmap tile(2, 1);
+    tile.SetPixel(0, 0, clRed);
+    tile.SetPixel(1, 0, clBlue);
+    TBitmap bmp = Blank(6, 2);
+    TCanvas& c = bmp.Canvas();
+    c.Brush.Bitmap = &tile;
+    c.SetOrigin(Point(1, 0));
+    c.FillRect(Rect(-1, 0, 5, 2));
+    EXPECT_EQ(Picture(bmp, clRed), ".#.#.#\n.#.#.#\n");
+    c.Brush.Bitmap = nullptr;
+}
+
 TEST(CanvasModes, XorDrawnTwiceRestoresThePicture)
 {
     TBitmap bmp(40, 30);
