@@ -131,7 +131,7 @@ namespace {
             m.wParam = cp;
             chars.push_back(m);
         }
-        detail::InsertMessages(0, chars);
+        detail::InsertMessages(Sys().lastSeq, chars);
         return 0;
     }
 }

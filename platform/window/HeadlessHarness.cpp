@@ -42,7 +42,14 @@ THeadlessHarness::THeadlessHarness(std::vector<MONITORINFO> monitors)
     TWindowSystem::Reset(std::move(backend));
 }
 
-THeadlessHarness::~THeadlessHarness() { TWindowSystem::Reset(nullptr); }
+THeadlessHarness::~THeadlessHarness()
+{
+    // The procedures of windows still alive may belong to objects the test has
+    // already destroyed: the windows go without calling them.
+    for (auto& [id, w] : Sys().windows)
+        w->proc = std::make_shared<const WNDPROC>(DefWindowProc);
+    TWindowSystem::Reset(nullptr);
+}
 
 void THeadlessHarness::Queue(const TRawInput& input) { m_backend->QueueInput(input); }
 

@@ -17,7 +17,8 @@ class THeadlessBackend;
 // back buffers) on a clock that moves only when told to or when a loop would
 // otherwise wait for the next timer. Its input methods queue synthetic input as
 // a display would deliver it and then handle all pending messages. Destroying
-// the harness destroys every window.
+// the harness destroys every window still there, with the default window
+// procedure only (the test's own procedures may be gone by then).
 class THeadlessHarness {
 public:
     // One monitor of 1024 x 768 whose work area leaves 40 pixels for a task bar.

@@ -81,6 +81,7 @@ namespace {
                 continue;
             }
             const MSG m = sys.queue[i].msg;
+            const std::uint64_t seq = sys.queue[i].seq;
             if (m.hwnd && !sys.Find(m.hwnd)) {
                 sys.queue.erase(sys.queue.begin() + static_cast<std::ptrdiff_t>(i));
                 continue;
@@ -90,6 +91,7 @@ namespace {
                     sys.queue.erase(sys.queue.begin() + static_cast<std::ptrdiff_t>(i));
                 out = m;
                 sys.lastMessage = m;
+                sys.lastSeq = seq;
                 return true;
             }
             ++i;
@@ -237,7 +239,7 @@ bool TranslateMessage(const MSG& msg)
     MSG charMsg = msg;
     charMsg.message = msg.message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
     charMsg.wParam = ch;
-    detail::InsertMessages(0, { charMsg });
+    detail::InsertMessages(Sys().lastSeq, { charMsg });
     return true;
 }
 

@@ -132,6 +132,7 @@ public:
     bool quitPending { false };
     int quitCode { 0 };
     MSG lastMessage;
+    std::uint64_t lastSeq { 0 }; // queue position of the last message taken
 
     HWND focus { nullptr };
     HWND active { nullptr };
