@@ -15,10 +15,10 @@ create table 类别 (类别 text collate nocase);
 create table 笔记 (类别 text collate nocase, 日期 datetime, 标题 text collate nocase, 内容 text);
 )";
 
-// The category index covers S1 entirely (类别, 标题, 日期 and the rowid), so
-// the tree is built without reading any note body.
+// The category index covers S1 entirely (类别, 标题 and the rowid), so the
+// tree is built without reading any note body.
 const std::string Indexes = R"(
-create index if not exists 笔记_类别 on 笔记 (类别, 标题, 日期);
+create index if not exists 笔记_类别 on 笔记 (类别, 标题);
 create index if not exists 笔记_标题 on 笔记 (标题);
 )";
 
@@ -49,8 +49,7 @@ const std::string SearchIndexCheck = "select count(*) from sqlite_schema where n
 
 // The statements. Every one lists its rows in table order and selects the
 // rowid, which lets a dataset write its rows back.
-const std::string NotesOfCategory
-    = "select rowid, 类别, 日期, 标题 from 笔记 where 类别 = :category order by rowid"; // S1
+const std::string NotesOfCategory = "select rowid, 标题 from 笔记 where 类别 = :category order by rowid"; // S1
 const std::string NotesTitled = "select rowid, * from 笔记 where 标题 = :title order by rowid"; // S2
 const std::string CategoriesNamed = "select rowid, * from 类别 where 类别 = :category order by rowid"; // S3
 const std::string MoveNotes = "update 笔记 set 类别 = :new where 类别 = :old"; // S4
@@ -119,12 +118,13 @@ TData::TData(std::string connectionString)
 {
     ADOConnection1.ConnectionString = std::move(connectionString);
     for (db::TCustomADODataSet* dataSet : std::initializer_list<db::TCustomADODataSet*> {
-             &LB, &BZ, &QBZ, &ADOQuery1, &ADOQuery2, &ADOQuery3, &ADOQuery4, &ADOQuery5, &QLB })
+             &LB, &BZ, &QBZ, &ADOQuery1, &ADOQuery2, &ADOQuery3, &ADOQuery4, &ADOQuery5, &QLB, &m_noteCount })
         dataSet->SetConnection(&ADOConnection1);
     LB.TableName = "类别";
     BZ.TableName = "笔记";
     ADOQuery3.SQL.Add(AllNotes);
     ADOQuery5.SQL.Add(AllNotes);
+    m_noteCount.SQL.Add("select count(*) from 笔记");
 
     ADOConnection1.Open();
     try {
@@ -226,7 +226,8 @@ bool TData::SearchIndexServes(std::string_view keyword)
 
 void TData::SearchNotes(std::string_view keyword)
 {
-    const std::string pattern = "%" + std::string(keyword) + "%";
+    std::string pattern = "%";
+    pattern.append(keyword).append("%");
     const bool indexed = m_searchIndex && SearchIndexServes(keyword);
     Reopen(ADOQuery3, indexed ? IndexedSearchStatement : SearchStatement, { { "pattern", pattern } });
 }
@@ -243,9 +244,9 @@ void TData::OpenPrintAllNotes()
 
 int TData::NoteCount()
 {
-    BZ.Close();
-    BZ.Open();
-    return BZ.RecordCount();
+    m_noteCount.Close();
+    m_noteCount.Open();
+    return std::stoi(m_noteCount.Fields(0).AsString());
 }
 
 } // namespace app

@@ -61,7 +61,8 @@ public:
     db::TADOConnection ADOConnection1;
     // Table 类别: the category list (tree, drop-down list, manager's list); new categories are inserted here.
     db::TADOTable LB { "LB" };
-    // Table 笔记: new notes are inserted here; NoteCount() counts it.
+    // Table 笔记: new notes are inserted here. Count it with NoteCount(), which
+    // does not read every note as BZ.RecordCount() would.
     db::TADOTable BZ { "BZ" };
     // The notes of one category while the tree is built (S1).
     db::TADOQuery QBZ { "QBZ" };
@@ -83,8 +84,8 @@ public:
     // row is the first row.
 
     // S1 into QBZ, for the tree: the notes filed under `category`, in table
-    // order. Gives 类别, 日期 and 标题; the tree shows no bodies, and leaving
-    // them out lets the category index answer alone.
+    // order. Gives their 标题 only: the tree shows nothing else, and leaving the
+    // rest out lets the category index answer alone, without reading bodies.
     void OpenCategoryNotes(std::string_view category);
     // S1 through ADOQuery2, for the category manager's delete: whether any note
     // is filed under `category`.
@@ -114,7 +115,8 @@ public:
     // S6 into ADOQuery5, for printing all notes.
     void OpenPrintAllNotes();
     // The number of notes in the file now, whichever dataset wrote or deleted
-    // them: BZ is read anew and counted (the status line's count).
+    // them (the status line's count: the rows of 笔记, BZ's row count when it
+    // is read anew).
     int NoteCount();
 
     // The two forms of S5, public so that tests can hold one against the
@@ -134,6 +136,7 @@ private:
         std::initializer_list<std::pair<std::string_view, std::string_view>> values);
 
     bool m_searchIndex { false };
+    db::TADOQuery m_noteCount { "NoteCount" };
 };
 
 // The program's one note store, made by the start-up sequence.

@@ -83,24 +83,16 @@ std::vector<TADOQuery::Row> TADOQuery::ReadRows() const
     std::vector<Row> rows;
     const int count = statement.ColumnCount();
     while (statement.Step()) {
-        Row row;
-        row.values.emplace();
-        row.values->reserve(static_cast<std::size_t>(count));
+        Row& row = rows.emplace_back();
+        row.values.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             if (i == m_rowidColumn)
                 row.rowid = statement.ColumnInt64(i);
             else
-                row.values->push_back(statement.ColumnIsNull(i) ? std::nullopt : std::optional(statement.ColumnText(i)));
+                row.values.push_back(statement.ColumnIsNull(i) ? std::nullopt : std::optional(statement.ColumnText(i)));
         }
-        rows.push_back(std::move(row));
     }
     return rows;
-}
-
-TADOQuery::Values TADOQuery::ReadValues(std::int64_t) const
-{
-    // Every row of a query is read with its values.
-    Fail("the row's values were not read");
 }
 
 int TADOQuery::ExecSQL()

@@ -28,7 +28,6 @@ public:
 protected:
     void OpenCursor() override;
     std::vector<Row> ReadRows() const override;
-    Values ReadValues(std::int64_t rowid) const override;
 
 private:
     Statement& PreparedStatement() const;

@@ -4,43 +4,36 @@
 
 namespace db {
 
-std::string TADOTable::RowStatement() const
+std::string TADOTable::SelectAll() const
 {
-    return "select * from " + QuoteName(TableName) + " where rowid = ?";
+    return "select rowid, * from " + QuoteName(TableName) + " order by rowid";
 }
 
 void TADOTable::OpenCursor()
 {
     if (TableName.empty())
         Fail("no table name is given");
-    Statement& statement = OpenConnection().Prepare(RowStatement());
+    const auto& statement = OpenConnection().Prepare(SelectAll());
     std::vector<Column> columns;
-    for (int i = 0; i < statement.ColumnCount(); ++i)
+    for (int i = 1; i < statement.ColumnCount(); ++i)
         columns.push_back(Column { statement.ColumnName(i), statement.ColumnOrigin(i) });
     DefineColumns(std::move(columns), TableName);
 }
 
 std::vector<TADOTable::Row> TADOTable::ReadRows() const
 {
-    Statement& statement = OpenConnection().Prepare("select rowid from " + QuoteName(TableName) + " order by rowid");
+    auto& statement = OpenConnection().Prepare(SelectAll());
     StatementScope scope(statement);
     std::vector<Row> rows;
-    while (statement.Step())
-        rows.push_back(Row { statement.ColumnInt64(0), std::nullopt });
+    const int count = statement.ColumnCount();
+    while (statement.Step()) {
+        Row& row = rows.emplace_back();
+        row.rowid = statement.ColumnInt64(0);
+        row.values.reserve(static_cast<std::size_t>(count - 1));
+        for (int i = 1; i < count; ++i)
+            row.values.push_back(statement.ColumnIsNull(i) ? std::nullopt : std::optional(statement.ColumnText(i)));
+    }
     return rows;
-}
-
-TADOTable::Values TADOTable::ReadValues(std::int64_t rowid) const
-{
-    Statement& statement = OpenConnection().Prepare(RowStatement());
-    StatementScope scope(statement);
-    statement.BindInt64(1, rowid);
-    if (!statement.Step())
-        Fail("the current row is no longer in the file");
-    Values values;
-    for (int i = 0; i < statement.ColumnCount(); ++i)
-        values.push_back(statement.ColumnIsNull(i) ? std::nullopt : std::optional(statement.ColumnText(i)));
-    return values;
 }
 
 } // namespace db

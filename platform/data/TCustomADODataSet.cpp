@@ -187,10 +187,7 @@ const TCustomADODataSet::Values& TCustomADODataSet::CurrentValues() const
     ReadRowsNow();
     if (m_rows->empty())
         Fail("the dataset is empty: there is no current row");
-    Row& row = (*m_rows)[m_current];
-    if (!row.values)
-        row.values = ReadValues(row.rowid);
-    return *row.values;
+    return (*m_rows)[m_current].values;
 }
 
 const std::optional<std::string>& TCustomADODataSet::Value(int column) const

@@ -86,7 +86,7 @@ protected:
     using Values = std::vector<std::optional<std::string>>;
     struct Row {
         std::int64_t rowid { 0 };
-        std::optional<Values> values; // read when first needed where not read with the row
+        Values values;
     };
     struct Column {
         std::string name;
@@ -95,10 +95,8 @@ protected:
 
     // Reads the columns (DefineColumns) when the dataset opens.
     virtual void OpenCursor() = 0;
-    // The rows of the snapshot, in order.
+    // The rows of the snapshot, in order, with their values.
     virtual std::vector<Row> ReadRows() const = 0;
-    // The values of a row read without them.
-    virtual Values ReadValues(std::int64_t rowid) const = 0;
 
     // `table` is where rows are written back; empty for a dataset that cannot write.
     void DefineColumns(std::vector<Column> columns, std::string table);
