@@ -14,6 +14,7 @@ class HeadlessTest : public ::testing::Test {
 protected:
     HeadlessTest()
     {
+        ctl::Application->Initialize();
         ctl::Application->OnException = [this](ctl::TObject*, const std::exception& e) { Errors.push_back(e.what()); };
     }
     ~HeadlessTest() override { ctl::Application->OnException = nullptr; }

@@ -1,0 +1,84 @@
+#include "Headless.h"
+
+#include "platform/controls/TButton.h"
+#include "platform/window/MessageLoop.h"
+
+#include <stdexcept>
+
+using namespace ctl;
+
+namespace {
+
+class MainWindow : public TForm {
+public:
+    explicit MainWindow(TComponent* owner) : TForm(owner)
+    {
+        Button = new TButton(this);
+        Button->SetParent(this);
+        OnShow = [this](TObject*) { ++Shows; };
+    }
+    TButton* Button;
+    int Shows { 0 };
+};
+
+class Dialog : public TForm {
+public:
+    using TForm::TForm;
+};
+
+} // namespace
+
+using TApplicationTest = HeadlessTest;
+
+TEST(TApplicationTitle, ComesFromTheProgramFileName)
+{
+    EXPECT_EQ(TitleFromExeName("/usr/local/bin/Veltrin"), "Veltrin");
+    EXPECT_EQ(TitleFromExeName("/opt/VELTRIN.EXE"), "Veltrin");
+    EXPECT_EQ(TitleFromExeName("notes.app.bin"), "notes");
+    EXPECT_EQ(TitleFromExeName("/x/QUORVANE"), "Quorvane");
+}
+
+TEST_F(TApplicationTest, RunShowsTheFirstFormAndEndsWhenItCloses)
+{
+    MainWindow* main = nullptr;
+    Dialog* dialog = nullptr;
+    Application->Initialize();
+    Application->CreateForm(main);
+    Application->CreateForm(dialog);
+    EXPECT_EQ(Application->MainForm(), main);
+    EXPECT_FALSE(dialog->Visible());
+    WhenIdle([&] { wnd::PostMessage(main->Handle(), wnd::WM_CLOSE); });
+    Application->Run();
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_EQ(main->Shows, 1);
+    Application->DestroyComponents();
+    EXPECT_EQ(Application->MainForm(), nullptr);
+}
+
+TEST_F(TApplicationTest, AnExceptionInAHandlerIsShownAndTheLoopGoesOn)
+{
+    MainWindow* main = nullptr;
+    Application->CreateForm(main);
+    int clicks = 0;
+    main->Button->OnClick = [&](TObject*) {
+        if (++clicks == 1)
+            throw std::runtime_error("statement rejected");
+    };
+    main->Show();
+    Click(Middle(*main->Button));
+    Click(Middle(*main->Button));
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(Errors, (std::vector<std::string> { "statement rejected" }));
+    Application->DestroyComponents();
+}
+
+TEST_F(TApplicationTest, ProcessMessagesHandlesWhatIsWaiting)
+{
+    TForm form(nullptr);
+    form.Show();
+    int paints = 0;
+    form.OnPaint = [&](TObject*) { ++paints; };
+    form.Invalidate();
+    Application->ProcessMessages();
+    EXPECT_EQ(paints, 1);
+}
