@@ -11,7 +11,15 @@ TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner)
 
 void TImage::SetPicture(const gfx::TBitmap& Value)
 {
+    const bool transparent = m_picture.Transparent;
     m_picture = Value;
+    m_picture.Transparent = transparent || Value.Transparent;
+    Invalidate();
+}
+
+void TImage::SetTransparent(bool Value)
+{
+    m_picture.Transparent = Value;
     Invalidate();
 }
 

@@ -6,7 +6,8 @@
 namespace ctl {
 
 // Shows a picture: at its natural size from the top-left, centred, or
-// stretched to fill the control.
+// stretched to fill the control. A transparent picture leaves out its
+// transparent colour (its bottom-left pixel unless it names one).
 class TImage : public TGraphicControl {
 public:
     explicit TImage(TComponent* AOwner);
@@ -17,6 +18,8 @@ public:
     void SetStretch(bool Value);
     bool Center() const { return m_center; }
     void SetCenter(bool Value);
+    bool Transparent() const { return m_picture.Transparent; }
+    void SetTransparent(bool Value);
 
 protected:
     void Paint() override;
