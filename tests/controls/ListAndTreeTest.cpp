@@ -1,0 +1,182 @@
+#include "Headless.h"
+
+#include "platform/controls/TListBox.h"
+#include "platform/controls/TTreeView.h"
+#include "platform/window/VirtualKeys.h"
+
+#include <cstdlib>
+#include <memory>
+
+using namespace ctl;
+
+namespace {
+
+struct ListForm {
+    std::unique_ptr<TForm> form { std::make_unique<TForm>(nullptr) };
+    TListBox* list { new TListBox(form.get()) };
+
+    ListForm()
+    {
+        form->SetClientSize(298, 330);
+        list->SetBounds(8, 8, 281, 289);
+        list->SetParent(form.get());
+        form->Show();
+    }
+};
+
+// The main window's tree: categories as roots, note titles below, images
+// 0 (folder) and 1 (page).
+struct TreeForm {
+    std::unique_ptr<TForm> form { std::make_unique<TForm>(nullptr) };
+    TTreeView* tree { new TTreeView(form.get()) };
+    TImageList* images { new TImageList(form.get()) };
+    TTreeNode* work;
+    TTreeNode* report;
+    TTreeNode* meeting;
+    TTreeNode* home;
+
+    TreeForm()
+    {
+        form->SetClientSize(200, 300);
+        tree->SetBounds(0, 0, 148, 300);
+        gfx::TFont font;
+        font.Name = "Tahoma";
+        font.Height = -16;
+        tree->SetFont(font);
+        tree->SetIndent(19);
+        tree->SetImages(images);
+        gfx::TBitmap strip;
+        const char* source = std::getenv("VELTRIN_SOURCE_DIR");
+        strip.LoadFromFile(std::string(source ? source : ".") + "/assets/icons/tree.bmp");
+        images->Add(strip);
+        tree->SetParent(form.get());
+        work = tree->Items().Add(nullptr, "工作");
+        report = tree->Items().AddChild(work, "周报");
+        report->SetImageIndex(1);
+        meeting = tree->Items().AddChild(work, "会议");
+        meeting->SetImageIndex(1);
+        home = tree->Items().Add(nullptr, "生活");
+        form->Show();
+        EXPECT_EQ(images->Count(), 2);
+    }
+
+    // A point on the label of a node's row.
+    gfx::TPoint LabelOf(TTreeNode* node) const
+    {
+        const gfx::TRect row = tree->NodeRect(node);
+        const int left = (node->Level() + 1) * tree->Indent() + 16 + 12;
+        return tree->ClientToScreen({ left, (row.Top + row.Bottom) / 2 });
+    }
+};
+
+} // namespace
+
+using ListAndTreeTest = HeadlessTest;
+
+TEST_F(ListAndTreeTest, ListBoxDoubleClickPicksTheItemUnderThePointer)
+{
+    ListForm f;
+    f.list->SetItemHeight(13);
+    for (const char* title : { "周报", "会议", "周报", "读书" })
+        f.list->Items().Add(title);
+    int picked = -2;
+    f.list->OnDblClick = [&](TObject*) { picked = f.list->ItemIndex(); };
+    int clicks = 0;
+    f.list->OnClick = [&](TObject*) { ++clicks; };
+    const gfx::TRect third = f.list->ItemRect(2);
+    const gfx::TPoint p = f.list->ClientToScreen({ third.Left + 10, third.Top + 6 });
+    Harness.DoubleClick(p.X, p.Y);
+    EXPECT_EQ(picked, 2);
+    EXPECT_EQ(f.list->Items()[picked], "周报");
+    EXPECT_GE(clicks, 1);
+    Harness.SaveSnapshot(f.form->Handle(), "controls-list");
+    // A double click below the last row picks nothing new.
+    picked = -2;
+    const gfx::TPoint empty = f.list->ClientToScreen({ 20, 200 });
+    Harness.DoubleClick(empty.X, empty.Y);
+    EXPECT_EQ(picked, -2);
+    EXPECT_EQ(f.list->ItemIndex(), 2);
+}
+
+TEST_F(ListAndTreeTest, ListBoxScrollsToKeepTheSelectionInView)
+{
+    ListForm f;
+    for (int i = 0; i < 60; ++i)
+        f.list->Items().Add("note " + std::to_string(i));
+    EXPECT_EQ(f.list->PageRows(), (289 - 4) / 13);
+    f.list->SetFocus();
+    Harness.PressKey(wnd::VK_END);
+    EXPECT_EQ(f.list->ItemIndex(), 59);
+    EXPECT_EQ(f.list->TopIndex(), 60 - f.list->PageRows());
+    const gfx::TPoint p = Middle(*f.list);
+    Harness.Wheel(p.X, p.Y, wnd::WHEEL_DELTA);
+    EXPECT_EQ(f.list->TopIndex(), 60 - f.list->PageRows() - 3);
+    f.list->Items().Clear();
+    EXPECT_EQ(f.list->ItemIndex(), -1);
+    EXPECT_EQ(f.list->TopIndex(), 0);
+}
+
+TEST_F(ListAndTreeTest, TreeClickSelectsTheNodeAndRunsOnClickEverywhere)
+{
+    TreeForm f;
+    std::vector<int> levels;
+    f.tree->OnClick = [&](TObject*) { levels.push_back(f.tree->Selected() ? f.tree->Selected()->Level() : -1); };
+    Click(f.LabelOf(f.work));
+    EXPECT_EQ(f.tree->Selected(), f.work);
+    // The expand button opens the branch; the click still runs OnClick.
+    const gfx::TRect row = f.tree->NodeRect(f.work);
+    Click(f.tree->ClientToScreen({ 2 + 19 / 2, (row.Top + row.Bottom) / 2 }));
+    EXPECT_TRUE(f.work->Expanded());
+    Click(f.LabelOf(f.meeting));
+    EXPECT_EQ(f.tree->Selected(), f.meeting);
+    Click(f.tree->ClientToScreen({ 60, 280 })); // empty space below the rows
+    EXPECT_EQ(levels, (std::vector<int> { 0, 0, 1, 1 }));
+    EXPECT_EQ(f.tree->Selected(), f.meeting);
+    Harness.SaveSnapshot(f.form->Handle(), "controls-tree");
+}
+
+TEST_F(ListAndTreeTest, TreeKeysWalkTheShownNodes)
+{
+    TreeForm f;
+    TTreeNode* changed = nullptr;
+    f.tree->OnChange = [&](TObject*, TTreeNode* node) { changed = node; };
+    f.tree->SetFocus();
+    Harness.PressKey(wnd::VK_DOWN);
+    EXPECT_EQ(f.tree->Selected(), f.work);
+    Harness.PressKey(wnd::VK_DOWN);
+    EXPECT_EQ(f.tree->Selected(), f.home); // the branch is closed
+    Harness.PressKey(wnd::VK_UP);
+    Harness.PressKey(wnd::VK_RIGHT); // opens
+    Harness.PressKey(wnd::VK_RIGHT); // goes to the first child
+    EXPECT_EQ(f.tree->Selected(), f.report);
+    EXPECT_EQ(changed, f.report);
+    Harness.PressKey(wnd::VK_LEFT); // back to the parent
+    Harness.PressKey(wnd::VK_LEFT); // closes
+    EXPECT_EQ(f.tree->Selected(), f.work);
+    EXPECT_FALSE(f.work->Expanded());
+}
+
+TEST_F(ListAndTreeTest, TreeScrollRangeFollowsTheShownNodes)
+{
+    TreeForm f;
+    f.tree->Items().BeginUpdate();
+    for (int i = 0; i < 40; ++i)
+        f.tree->Items().AddChild(f.home, "n" + std::to_string(i));
+    f.tree->Items().EndUpdate();
+    EXPECT_EQ(f.tree->VisibleNodeCount(), 2);
+    f.home->Expand(false);
+    EXPECT_EQ(f.tree->VisibleNodeCount(), 42);
+    f.tree->SetSelected(f.home->GetLastChild());
+    EXPECT_EQ(f.tree->TopIndex(), 42 - f.tree->PageRows());
+    f.tree->Items().Clear();
+    EXPECT_EQ(f.tree->TopIndex(), 0);
+    EXPECT_EQ(f.tree->Selected(), nullptr);
+}
+
+TEST_F(ListAndTreeTest, FreedImageListIsForgottenByTheTree)
+{
+    TreeForm f;
+    delete f.images;
+    EXPECT_EQ(f.tree->Images(), nullptr);
+    f.tree->Repaint(); // paints without images, not with the freed list
+}
