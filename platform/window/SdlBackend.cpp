@@ -94,12 +94,18 @@ namespace {
         return b == SDL_BUTTON_RIGHT ? TMouseButton::mbRight : b == SDL_BUTTON_MIDDLE ? TMouseButton::mbMiddle : TMouseButton::mbLeft;
     }
 
-    POINT GlobalMouse()
+    // A window-relative event position on the screen, through the window's
+    // position as SDL last knew it.
+    POINT OnScreen(Uint32 windowId, int x, int y)
     {
-        int x = 0, y = 0;
-        SDL_GetGlobalMouseState(&x, &y);
-        return { x, y };
+        int wx = 0, wy = 0;
+        if (SDL_Window* w = SDL_GetWindowFromID(windowId))
+            SDL_GetWindowPosition(w, &wx, &wy);
+        return { wx + x, wy + y };
     }
+
+    // Far outside every window: where the cursor counts as being once it left them all.
+    constexpr POINT kOutside { -30000, -30000 };
 
     template <typename T>
     bool ConsumeEcho(std::deque<T>& pending, const T& value)
@@ -114,6 +120,7 @@ namespace {
 
 std::unique_ptr<TSdlBackend> TSdlBackend::Open()
 {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // termination signals keep their usual meaning
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
@@ -292,9 +299,20 @@ bool TSdlBackend::SetNativeOpacity(HWND hwnd, unsigned char alpha)
     return n && SDL_SetWindowOpacity(n->window, static_cast<float>(alpha) / 255.0f) == 0;
 }
 
-POINT TSdlBackend::CursorPos() { return GlobalMouse(); }
+POINT TSdlBackend::CursorPos()
+{
+    if (!m_haveCursor) {
+        // Before the first mouse event only the display's global state is known.
+        SDL_GetGlobalMouseState(&m_cursor.X, &m_cursor.Y);
+    }
+    return m_cursor;
+}
 
-void TSdlBackend::SetCursorPos(POINT p) { SDL_WarpMouseGlobal(p.X, p.Y); }
+void TSdlBackend::SetCursorPos(POINT p)
+{
+    SDL_WarpMouseGlobal(p.X, p.Y);
+    m_cursor = p;
+}
 
 void TSdlBackend::SetCursorShape(HCURSOR cursor)
 {
@@ -364,7 +382,9 @@ void TSdlBackend::HandleWindowEvent(const SDL_Event& e, TBackendSink& sink)
         sink.NativeCloseRequested(hwnd);
         break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
-        sink.NativeFocusChanged(hwnd, true);
+        // Only the latest focus counts: older gains are echoes of our own raising.
+        if (SDL_GetKeyboardFocus() == n->window)
+            sink.NativeFocusChanged(hwnd, true);
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         if (!SDL_GetKeyboardFocus())
@@ -389,13 +409,16 @@ void TSdlBackend::HandleWindowEvent(const SDL_Event& e, TBackendSink& sink)
         sink.NativeMinimized(hwnd, false);
         sink.NativeExposed(hwnd);
         break;
-    case SDL_WINDOWEVENT_LEAVE: {
-        TRawInput in;
-        in.kind = TRawInputKind::MouseMove;
-        in.pos = GlobalMouse();
-        sink.RawInput(in);
+    case SDL_WINDOWEVENT_LEAVE:
+        // The cursor left the display's window; while a button is held the
+        // display keeps sending its moves, so only a free cursor has gone.
+        if (SDL_GetMouseState(nullptr, nullptr) == 0) {
+            TRawInput in;
+            in.kind = TRawInputKind::MouseMove;
+            in.pos = kOutside;
+            sink.RawInput(in);
+        }
         break;
-    }
     default:
         break;
     }
@@ -410,21 +433,17 @@ void TSdlBackend::HandleEvent(const SDL_Event& e, TBackendSink& sink)
         return;
     case SDL_MOUSEMOTION:
         in.kind = TRawInputKind::MouseMove;
-        in.pos = GlobalMouse();
+        in.pos = m_cursor = OnScreen(e.motion.windowID, e.motion.x, e.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
+    case SDL_MOUSEBUTTONUP:
         in.kind = e.type == SDL_MOUSEBUTTONDOWN ? TRawInputKind::ButtonDown : TRawInputKind::ButtonUp;
         in.button = Button(e.button.button);
-        int x = 0, y = 0;
-        if (SDL_Window* w = SDL_GetWindowFromID(e.button.windowID))
-            SDL_GetWindowPosition(w, &x, &y);
-        in.pos = { x + e.button.x, y + e.button.y };
+        in.pos = m_cursor = OnScreen(e.button.windowID, e.button.x, e.button.y);
         break;
-    }
     case SDL_MOUSEWHEEL:
         in.kind = TRawInputKind::Wheel;
-        in.pos = GlobalMouse();
+        in.pos = m_cursor;
         in.wheelDelta = (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y) * 120;
         break;
     case SDL_KEYDOWN:
@@ -453,8 +472,11 @@ void TSdlBackend::HandleEvent(const SDL_Event& e, TBackendSink& sink)
 void TSdlBackend::Pump(TBackendSink& sink)
 {
     SDL_Event e;
-    while (SDL_PollEvent(&e))
+    while (SDL_PollEvent(&e)) {
+        if (e.type == SDL_MOUSEMOTION || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP)
+            m_haveCursor = true;
         HandleEvent(e, sink);
+    }
 }
 
 bool TSdlBackend::Wait(TBackendSink& sink, int timeoutMs)

@@ -63,6 +63,10 @@ private:
     void HandleEvent(const SDL_Event& e, TBackendSink& sink);
 
     std::map<HWND, TNative> m_natives;
+    // The cursor as the last mouse event placed it (the display's global
+    // pointer query can lag behind synthetic input).
+    POINT m_cursor;
+    bool m_haveCursor { false };
     std::map<HCURSOR, SDL_Cursor*> m_cursors;
 };
 

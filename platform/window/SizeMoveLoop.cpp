@@ -65,7 +65,10 @@ namespace detail {
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 break;
             }
-            if (msg.hwnd == hwnd && msg.message == WM_MOUSEMOVE) {
+            // The release ends the loop at its own position: a display may
+            // deliver it without the last move before it.
+            const bool release = msg.hwnd == hwnd && msg.message == WM_LBUTTONUP;
+            if (msg.hwnd == hwnd && (msg.message == WM_MOUSEMOVE || release)) {
                 const int dx = msg.pt.X - start.X;
                 const int dy = msg.pt.Y - start.Y;
                 RECT proposed;
@@ -81,10 +84,10 @@ namespace detail {
                         SWP_NOZORDER | SWP_NOACTIVATE);
                     current = proposed;
                 }
+                if (release)
+                    break;
                 continue;
             }
-            if (msg.hwnd == hwnd && msg.message == WM_LBUTTONUP)
-                break;
             if (msg.message == WM_KEYDOWN && msg.wParam == static_cast<WPARAM>(VK_ESCAPE)) {
                 SetWindowPos(hwnd, nullptr, startRect.Left, startRect.Top, startRect.Width(), startRect.Height(),
                     SWP_NOZORDER | SWP_NOACTIVATE);
