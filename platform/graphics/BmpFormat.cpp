@@ -24,7 +24,7 @@ constexpr std::uint32_t kRgb = 0;
 constexpr std::uint32_t kBitFields = 3;
 constexpr std::uint32_t kAlphaBitFields = 6;
 // Pictures larger than this many pixels are refused as damaged.
-constexpr std::int64_t kMaxPixels = std::int64_t { 1 } << 28;
+constexpr std::int64_t kMaxPixels = std::int64_t { 1 } << 26;
 
 struct BitMask {
     std::uint32_t Mask { 0 };
@@ -313,7 +313,9 @@ void TBitmap::LoadFromStream(io::ByteReader& in)
     for (TColor c : table)
         palette.push_back(ColorToPixel(c));
 
-    TBitmap result(static_cast<int>(h.Width), static_cast<int>(h.Height));
+    // A picture without pixels is empty, whatever its other side claims.
+    bool empty = h.Width == 0 || h.Height == 0;
+    TBitmap result(empty ? 0 : static_cast<int>(h.Width), empty ? 0 : static_cast<int>(h.Height));
     in.seek(pixels_at);
     bool any_alpha = false;
     for (std::int64_t r = 0; r < h.Height; ++r) {
@@ -358,6 +360,8 @@ void TBitmap::LoadFromFile(const std::string& path)
 
 void TBitmap::SaveToStream(io::ByteWriter& out) const
 {
+    int width = Empty() ? 0 : m_width;
+    int height = Empty() ? 0 : m_height;
     int bpp = BitsOf(PixelFormat);
     std::optional<Indexed> indexed;
     if (bpp <= 8) {
@@ -366,9 +370,9 @@ void TBitmap::SaveToStream(io::ByteWriter& out) const
             bpp = 24;
     }
     std::size_t table_size = indexed ? indexed->Table.size() : 0;
-    auto row_bytes = static_cast<std::uint32_t>(RowBytes(m_width, bpp));
+    auto row_bytes = static_cast<std::uint32_t>(RowBytes(width, bpp));
     std::uint32_t pixel_offset = kFileHeaderSize + kInfoHeaderSize + static_cast<std::uint32_t>(table_size * 4);
-    std::uint64_t file_size = pixel_offset + std::uint64_t { row_bytes } * static_cast<std::uint32_t>(m_height);
+    std::uint64_t file_size = pixel_offset + std::uint64_t { row_bytes } * static_cast<std::uint32_t>(height);
     if (file_size > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("picture too large for a BMP file");
 
@@ -378,12 +382,12 @@ void TBitmap::SaveToStream(io::ByteWriter& out) const
     out.u32(pixel_offset);
 
     out.u32(kInfoHeaderSize);
-    out.i32(m_width);
-    out.i32(m_height); // bottom-up
+    out.i32(width);
+    out.i32(height); // bottom-up
     out.u16(1);
     out.u16(static_cast<std::uint16_t>(bpp));
     out.u32(kRgb);
-    out.u32(row_bytes * static_cast<std::uint32_t>(m_height));
+    out.u32(row_bytes * static_cast<std::uint32_t>(height));
     out.i32(3780); // 96 dpi in pixels per metre
     out.i32(3780);
     out.u32(static_cast<std::uint32_t>(table_size));
@@ -399,7 +403,7 @@ void TBitmap::SaveToStream(io::ByteWriter& out) const
     }
 
     std::vector<std::uint8_t> row(row_bytes);
-    for (int y = m_height - 1; y >= 0; --y) {
+    for (int y = height - 1; y >= 0; --y) {
         std::fill(row.begin(), row.end(), 0);
         const Pixel* line = ScanLine(y);
         for (int x = 0; x < m_width; ++x) {
