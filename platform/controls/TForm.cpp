@@ -153,17 +153,23 @@ TModalResult TForm::ShowModal()
 {
     if (Visible() || m_modal)
         throw EComponentError("Cannot make a visible window modal");
+    const wnd::HWND previouslyActive = wnd::GetActiveWindow();
     std::vector<wnd::HWND> disabled;
     for (wnd::HWND h : wnd::GetTopLevelWindows())
         if (h != Handle() && wnd::IsWindowVisible(h) && wnd::IsWindowEnabled(h)) {
             wnd::EnableWindow(h, false);
             disabled.push_back(h);
         }
+    // The other windows come back, and the one that was active before gets
+    // the activation (and so the keyboard) again.
     auto restore = [&] {
         for (wnd::HWND h : disabled)
             if (wnd::IsWindow(h))
                 wnd::EnableWindow(h, true);
         m_modal = false;
+        Hide();
+        if (previouslyActive && wnd::IsWindow(previouslyActive) && wnd::IsWindowVisible(previouslyActive))
+            wnd::SetActiveWindow(previouslyActive);
     };
     m_modal = true;
     m_modalResult = mrNone;
@@ -176,10 +182,8 @@ TModalResult TForm::ShowModal()
             if (m_modalResult != mrNone)
                 CloseModal();
         }
-        Hide();
     } catch (...) {
         restore();
-        Hide();
         throw;
     }
     restore();

@@ -1,7 +1,9 @@
 #include "Headless.h"
 
 #include "platform/controls/TButton.h"
+#include "platform/controls/MessageDialog.h"
 #include "platform/window/MessageLoop.h"
+#include "platform/window/VirtualKeys.h"
 
 #include <stdexcept>
 
@@ -81,4 +83,24 @@ TEST_F(TApplicationTest, ProcessMessagesHandlesWhatIsWaiting)
     form.Invalidate();
     Application->ProcessMessages();
     EXPECT_EQ(paints, 1);
+}
+
+TEST_F(TApplicationTest, KeysReachTheMainFormAgainAfterAMessageBox)
+{
+    MainWindow* main = nullptr;
+    Application->CreateForm(main);
+    main->Button->SetDefault(true);
+    std::vector<int> answers;
+    main->Button->OnClick = [&](TObject*) {
+        answers.push_back(Application->MessageBox("Quit?", "", MB_YESNO));
+        if (answers.back() == IDYES)
+            main->Close();
+    };
+    WhenIdle([&] {
+        for (int vk : { wnd::VK_RETURN, wnd::VK_ESCAPE, wnd::VK_RETURN, wnd::VK_RETURN })
+            QueueKey(vk);
+    });
+    Application->Run();
+    EXPECT_EQ(answers, (std::vector<int> { IDNO, IDYES }));
+    Application->DestroyComponents();
 }

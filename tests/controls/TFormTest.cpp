@@ -111,6 +111,7 @@ TEST_F(TFormTest, ModalFormDisablesTheOtherWindowsWhileItRuns)
     EXPECT_EQ(d.form->ShowModal(), mrCancel);
     EXPECT_FALSE(ownerEnabledDuring);
     EXPECT_TRUE(wnd::IsWindowEnabled(owner.Handle()));
+    EXPECT_EQ(wnd::GetActiveWindow(), owner.Handle()); // keys reach the owner again
 }
 
 TEST_F(TFormTest, CloseAsksOnCloseQueryAndOnClose)
