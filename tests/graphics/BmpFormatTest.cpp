@@ -295,6 +295,24 @@ TEST(BmpRead, SixteenBitFieldsAndCoreHeader)
     EXPECT_EQ(bmp.GetPixel(2, 0), clWhite);
 }
 
+TEST(BmpRoundTrip, EmptyPicturesStayEmpty)
+{
+    TBitmap empty;
+    TBitmap loaded(3, 3);
+    loaded.LoadFromBytes(empty.SaveToBytes());
+    EXPECT_TRUE(loaded.Empty());
+
+    // A header with a width but no rows is an empty picture too.
+    std::vector<std::uint8_t> bytes = TopDown24(70);
+    bytes[22] = 0;
+    bytes[23] = 0;
+    bytes[24] = 0;
+    bytes[25] = 0;
+    loaded.LoadFromBytes(bytes);
+    EXPECT_EQ(loaded.Width(), 0);
+    EXPECT_EQ(loaded.Height(), 0);
+}
+
 TEST(BmpFile, SavesAndLoadsFiles)
 {
     auto path = std::filesystem::temp_directory_path() / "veltrin-graphics-test.bmp";

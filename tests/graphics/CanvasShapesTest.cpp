@@ -354,6 +354,20 @@ TEST(CanvasPixels, OutsideTheBitmapIsIgnored)
     EXPECT_EQ(c.Pixels(-1, 0), clBlack);
 }
 
+TEST(CanvasPixels, DrawingOnAnEmptyBitmapDoesNothing)
+{
+    TBitmap empty;
+    TCanvas& c = empty.Canvas();
+    c.FillRect(Rect(0, 0, 10, 10));
+    c.Ellipse(0, 0, 10, 10);
+    c.TextOut(0, 0, "笔记");
+    TRect r = Rect(0, 0, 10, 10);
+    c.DrawText("笔记", r, DT_CENTER);
+    c.BitBlt(0, 0, 5, 5, Blank(5, 5), 0, 0);
+    EXPECT_TRUE(empty.Empty());
+    EXPECT_EQ(c.ClipRect(), TRect {});
+}
+
 TEST(CanvasOwnership, BitmapCopiesDoNotShareTheCanvas)
 {
     TBitmap a = Blank(4, 4);
