@@ -471,10 +471,7 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text)
     DrawTextLine(text, x, y, DeviceRegion(rects));
 }
 
-TSize TCanvas::TextExtent(std::string_view text)
-{
-    return { fonts::TextWidth(Font, text), GetTextMetrics(Font).tmHeight };
-}
+TSize TCanvas::TextExtent(std::string_view text) { return gfx::TextExtent(Font, text); }
 
 int TCanvas::DrawText(std::string_view text, TRect& rect, unsigned format)
 {

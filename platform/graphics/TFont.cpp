@@ -91,4 +91,9 @@ std::string MapFontFamily(const std::string& name)
 
 TTextMetric GetTextMetrics(const TFont& font) { return fonts::Resolve(font).Metrics; }
 
+TSize TextExtent(const TFont& font, std::string_view text)
+{
+    return { fonts::TextWidth(font, text), GetTextMetrics(font).tmHeight };
+}
+
 } // namespace gfx

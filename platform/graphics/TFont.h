@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/graphics/Geometry.h"
 #include "platform/graphics/TColor.h"
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace gfx {
 
@@ -79,5 +81,9 @@ std::string MapFontFamily(const std::string& name);
 
 // Metrics of a font (cached per name, height and style).
 TTextMetric GetTextMetrics(const TFont& font);
+
+// Width of a one-line text and the font's cell height, as TCanvas::TextExtent
+// gives them, for measuring outside painting.
+TSize TextExtent(const TFont& font, std::string_view text);
 
 } // namespace gfx

@@ -77,6 +77,8 @@ TEST(FontHeight, TextHeightIsTheCellHeight)
     EXPECT_EQ(c.TextHeight("Search"), 14);
     c.Font = MakeFont("Arial", -14);
     EXPECT_GT(c.TextHeight("Search"), 14);
+    EXPECT_EQ(TextExtent(c.Font, "Search"), c.TextExtent("Search"));
+    EXPECT_EQ(TextExtent(c.Font, "").cx, 0);
 }
 
 TEST(FontSize, PointsAtNinetySixDpi)
