@@ -7,6 +7,9 @@
 namespace report {
 namespace {
 
+// Far wider than any page; keeps the width a plain single-precision number.
+constexpr double kMaxFrameWidth = 10000.0;
+
 constexpr std::string_view kViewProperties[] = {
     "NAME", "LEFT", "TOP", "WIDTH", "HEIGHT", "FLAGS", "FRAMETYP", "FRAMEWIDTH", "FRAMECOLOR", "FRAMESTYLE",
     "FILLCOLOR", "VISIBLE", "MEMO", "GAPX", "GAPY", "STRETCHED", "BANDALIGN", "DATAFIELD", "TAG", "MEMO.COUNT",
@@ -62,7 +65,7 @@ bool TfrView::SetProperty(std::string_view name, const Variant& value)
         return Assign(FrameTyp, value, ToUInt16);
     if (upper == "FRAMEWIDTH") {
         auto width = ToDouble(value);
-        if (!width || !std::isfinite(*width) || *width < 0)
+        if (!width || !std::isfinite(*width) || *width < 0 || *width > kMaxFrameWidth)
             return false;
         FrameWidth = static_cast<float>(*width);
         return true;

@@ -101,6 +101,7 @@ TEST(ObjectProperties, ValuesThatCannotStandForAFieldLeaveItUntouched)
     EXPECT_EQ(memo.Left, 7);
     EXPECT_FALSE(memo.SetProperty("FLAGS", Variant(70000)));
     EXPECT_FALSE(memo.SetProperty("FRAMEWIDTH", Variant(-1.0)));
+    EXPECT_FALSE(memo.SetProperty("FRAMEWIDTH", Variant(1e300)));
     EXPECT_FALSE(memo.SetProperty("BANDALIGN", Variant(8)));
     EXPECT_EQ(memo.Flags, 3);
     EXPECT_EQ(memo.BandAlign, baNone);
