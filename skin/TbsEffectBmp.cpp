@@ -1,5 +1,7 @@
 #include "skin/TbsEffectBmp.h"
 
+#include "platform/graphics/TCanvas.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -73,6 +75,8 @@ void TbsEffectBmp::DrawTo(gfx::TBitmap& target, int x, int y) const
         }
     }
 }
+
+void TbsEffectBmp::DrawTo(gfx::TCanvas& canvas, int x, int y) const { canvas.Draw(x, y, ToBitmap()); }
 
 gfx::TBitmap TbsEffectBmp::ToBitmap() const
 {

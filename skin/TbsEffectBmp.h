@@ -6,6 +6,10 @@
 #include <random>
 #include <vector>
 
+namespace gfx {
+class TCanvas;
+}
+
 namespace skin {
 
 // How a part fades between its normal and its active image (skin key "morphkind").
@@ -37,6 +41,8 @@ public:
 
     // Copies every pixel unscaled to (x, y) of the target; what falls outside is left out.
     void DrawTo(gfx::TBitmap& target, int x, int y) const;
+    // The same onto a canvas, within its origin and clip region.
+    void DrawTo(gfx::TCanvas& canvas, int x, int y) const;
     gfx::TBitmap ToBitmap() const;
 
     // The fade of a morph kind at factor k.

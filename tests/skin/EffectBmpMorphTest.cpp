@@ -1,5 +1,7 @@
 #include "skin/TbsEffectBmp.h"
 
+#include "platform/graphics/TCanvas.h"
+
 #include <gtest/gtest.h>
 
 using gfx::TColor;
@@ -51,6 +53,14 @@ TEST(EffectBmpLayout, DrawToCopiesUnscaledAndClips)
     EXPECT_EQ(target.GetPixel(2, 3), gfx::RGB(0, 0, 9));
     EXPECT_EQ(target.GetPixel(4, 4), gfx::RGB(2, 1, 9));
     EXPECT_EQ(target.GetPixel(1, 3), gfx::clWhite);
+
+    // Onto a canvas, the canvas origin moves it.
+    gfx::TBitmap onCanvas(5, 5);
+    gfx::TCanvas canvas(onCanvas);
+    canvas.SetOrigin({ 1, 1 });
+    image.DrawTo(canvas, 0, 0);
+    EXPECT_EQ(onCanvas.GetPixel(1, 1), gfx::RGB(0, 0, 9));
+    EXPECT_EQ(onCanvas.GetPixel(4, 3), gfx::RGB(3, 2, 9));
 }
 
 TEST(EffectBmpMorph, BlendWithRoundsHalvesToEvenAndClampsK)
