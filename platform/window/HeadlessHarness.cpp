@@ -186,7 +186,7 @@ gfx::TBitmap THeadlessHarness::Capture(HWND hwnd) const { return CaptureWindow(h
 std::string THeadlessHarness::SaveSnapshot(HWND hwnd, const std::string& name) const
 {
     const char* dir = std::getenv("VELTRIN_SNAPSHOT_DIR");
-    std::filesystem::path folder = dir && *dir ? dir : ".";
+    const std::filesystem::path folder = dir && *dir ? std::filesystem::path(dir) : std::filesystem::temp_directory_path() / "veltrin-snapshots";
     std::filesystem::create_directories(folder);
     const std::string path = (folder / (name + ".png")).string();
     CaptureWindow(hwnd).SaveToPngFile(path);

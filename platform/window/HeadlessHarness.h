@@ -60,8 +60,8 @@ public:
 
     // Pixels of a window, frame included.
     gfx::TBitmap Capture(HWND hwnd) const;
-    // Writes them as PNG to $VELTRIN_SNAPSHOT_DIR/<name>.png (the current
-    // directory without the variable) and returns the path.
+    // Writes them as PNG to $VELTRIN_SNAPSHOT_DIR/<name>.png (a folder in the
+    // temporary directory without the variable) and returns the path.
     std::string SaveSnapshot(HWND hwnd, const std::string& name) const;
 
 private:

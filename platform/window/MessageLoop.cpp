@@ -184,6 +184,11 @@ void PostQuitMessage(int exitCode)
 
 bool GetMessage(MSG& msg, HWND hwnd, UINT filterMin, UINT filterMax)
 {
+    // A loop that never runs dry (a stream of input or timers) still shows its painting.
+    constexpr DWORD kPresentInterval = 16;
+    auto& sys = Sys();
+    if (sys.Backend().Now() - sys.lastPresent >= kPresentInterval)
+        detail::PresentAll();
     for (;;) {
         if (Fetch(msg, hwnd, filterMin, filterMax, true, kNoTimerLimit))
             return msg.message != WM_QUIT;

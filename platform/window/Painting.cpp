@@ -110,6 +110,7 @@ namespace detail {
     void PresentAll()
     {
         auto& sys = Sys();
+        sys.lastPresent = sys.Backend().Now();
         for (HWND h : sys.topLevels) {
             TWindowObject* w = sys.Find(h);
             if (!w || !w->presentDirty)
@@ -375,8 +376,10 @@ bool SetWindowRgn(HWND hwnd, std::optional<gfx::TRegion> region, bool redraw)
         return false;
     const bool shown = IsWindowVisible(hwnd);
     w->windowRgn = std::move(region);
-    if (!w->parent && w->native)
+    if (!w->parent && w->native) {
         sys.Backend().SetNativeShape(hwnd, w->windowRgn);
+        w->presentDirty = true;
+    }
     if (redraw && shown) {
         detail::InvalidateParentArea(hwnd, w->rect);
         detail::InvalidateAll(hwnd, true, true, true);

@@ -133,6 +133,7 @@ public:
     int quitCode { 0 };
     MSG lastMessage;
     std::uint64_t lastSeq { 0 }; // queue position of the last message taken
+    DWORD lastPresent { 0 };
 
     HWND focus { nullptr };
     HWND active { nullptr };

@@ -124,6 +124,17 @@ TEST(Paint, WindowRegionClipsPainting)
     harness.ProcessMessages();
     EXPECT_EQ(At(parent, 50, 50), kBlue);
     EXPECT_EQ(At(parent, 2, 2), kRed) << "outside the ellipse the parent shows";
+
+    // A top-level window's region clips its own painting too.
+    TFiller roundFill(kGreen);
+    HWND round = CreateWindowEx(0, roundFill.rec.Proc(), "", WS_POPUP, 200, 0, 60, 60, nullptr);
+    SetWindowRgn(round, gfx::TRegion::FromRoundRect(gfx::Rect(0, 0, 60, 60), 30, 30), false);
+    ShowWindow(round, SW_SHOW);
+    harness.ProcessMessages();
+    EXPECT_EQ(At(round, 30, 30), kGreen);
+    EXPECT_NE(At(round, 0, 0), kGreen);
+    EXPECT_EQ(WindowFromPoint({ 200, 0 }), nullptr);
+    EXPECT_EQ(WindowFromPoint({ 230, 30 }), round);
 }
 
 TEST(Paint, DefaultFrameIsDrawnAndSavedWithTheWindow)

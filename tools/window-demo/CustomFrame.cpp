@@ -110,6 +110,13 @@ namespace {
 
     void RepaintFrame(HWND hwnd) { RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }
 
+    // Rounded corners: the window region, which also shapes the display's window.
+    void UpdateRegion(HWND hwnd)
+    {
+        const RECT wr = GetWindowRect(hwnd);
+        SetWindowRgn(hwnd, gfx::TRegion::FromRoundRect(gfx::Rect(0, 0, wr.Width(), wr.Height()), 16, 16), true);
+    }
+
     LRESULT FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     {
         TFrameState& state = States()[hwnd];
@@ -160,6 +167,11 @@ namespace {
                 return 0;
             }
             break;
+        case WM_SIZE: {
+            const LRESULT result = CallWindowProc(previous, hwnd, msg, wParam, lParam);
+            UpdateRegion(hwnd);
+            return result;
+        }
         case WM_NCDESTROY: {
             const LRESULT result = CallWindowProc(previous, hwnd, msg, wParam, lParam);
             States().erase(hwnd);
@@ -176,6 +188,7 @@ void InstallCustomFrame(HWND hwnd)
 {
     States()[hwnd].previous = SetWindowProc(hwnd, FrameProc);
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    UpdateRegion(hwnd);
 }
 
 } // namespace demo
