@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -43,12 +44,19 @@ PangoContext* NewContext()
     return ctx;
 }
 
+PangoLayout* NewLayout(PangoContext* context)
+{
+    PangoLayout* layout = pango_layout_new(context);
+    pango_layout_set_single_paragraph_mode(layout, TRUE);
+    return layout;
+}
+
 // The measuring context, the shared layout and the resolved fonts, for the
 // whole program. Taken down at exit together with the font map and
 // fontconfig's data, so leak checkers see a clean end.
 struct FontSystem {
     PangoContext* Context { NewContext() };
-    PangoLayout* SharedLayout { pango_layout_new(Context) };
+    PangoLayout* SharedLayout { NewLayout(Context) };
     std::map<CacheKey, CacheEntry> Cache;
 
     FontSystem() = default;
@@ -168,11 +176,16 @@ PangoLayout* Layout(const TFont& font, std::string_view text)
         pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
     pango_layout_set_attributes(layout, attrs);
     pango_attr_list_unref(attrs);
-    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
-        pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+    // One line of text: line breaks show as spaces, as a single line has no
+    // room for them; byte offsets stay the same.
+    std::string line(text);
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    if (g_utf8_validate(line.data(), static_cast<gssize>(line.size()), nullptr)) {
+        pango_layout_set_text(layout, line.data(), static_cast<int>(line.size()));
     } else {
         // Damaged text still draws: broken bytes become replacement characters.
-        gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+        gchar* valid = g_utf8_make_valid(line.data(), static_cast<gssize>(line.size()));
         pango_layout_set_text(layout, valid, -1);
         g_free(valid);
     }

@@ -11,8 +11,6 @@ namespace {
 pixman_box32_t ToBox(const TRect& r) { return { r.Left, r.Top, r.Right, r.Bottom }; }
 TRect ToRect(const pixman_box32_t& b) { return { b.x1, b.y1, b.x2, b.y2 }; }
 
-TRegion FromRowRects(const std::vector<TRect>& rects) { return TRegion::FromRects(rects); }
-
 } // namespace
 
 TRegion::TRegion() { pixman_region32_init(&m_region); }
@@ -73,21 +71,21 @@ TRegion TRegion::FromEllipse(const TRect& bounds)
 {
     std::vector<TRect> rows;
     shapes::AppendFill(shapes::Ellipse(bounds), rows);
-    return FromRowRects(rows);
+    return FromRects(rows);
 }
 
 TRegion TRegion::FromRoundRect(const TRect& bounds, int w, int h)
 {
     std::vector<TRect> rows;
     shapes::AppendFill(shapes::RoundRect(bounds, w, h), rows);
-    return FromRowRects(rows);
+    return FromRects(rows);
 }
 
 TRegion TRegion::FromPolygon(std::span<const TPoint> points)
 {
     std::vector<TRect> rows;
     shapes::AppendPolygon(points, rows);
-    return FromRowRects(rows);
+    return FromRects(rows);
 }
 
 TRegion TRegion::FromMask(const TBitmap& mask, int x, int y)

@@ -53,6 +53,14 @@ TEST(CanvasText, MixedLatinAndChineseLineDrawsBoth)
     EXPECT_GT(CountOther(bmp, Rect(latin, 0, 200, 24), clWhite), 40);
 }
 
+TEST(CanvasText, LineBreaksStayOnTheOneLine)
+{
+    TBitmap bmp = White(10, 10);
+    TCanvas& c = bmp.Canvas();
+    UseFont(c, "Arial", -12);
+    EXPECT_EQ(c.TextExtent("ab\r\ncd"), c.TextExtent("ab  cd"));
+}
+
 TEST(CanvasText, SolidBrushFillsTheTextCellClearBrushDoesNot)
 {
     TBitmap bmp = White(100, 30);
