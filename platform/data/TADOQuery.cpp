@@ -75,21 +75,18 @@ void TADOQuery::OpenCursor()
     ReadRowsNow();
 }
 
-std::vector<TADOQuery::Row> TADOQuery::ReadRows() const
+TADOQuery::Rows TADOQuery::ReadRows() const
 {
     Statement& statement = PreparedStatement();
     StatementScope scope(statement);
     BindParameters(statement);
-    std::vector<Row> rows;
     const int count = statement.ColumnCount();
+    Rows rows(static_cast<std::size_t>(m_rowidColumn < 0 ? count : count - 1));
     while (statement.Step()) {
-        Row& row = rows.emplace_back();
-        row.values.reserve(static_cast<std::size_t>(count));
+        rows.Append(m_rowidColumn < 0 ? 0 : statement.ColumnInt64(m_rowidColumn));
         for (int i = 0; i < count; ++i) {
-            if (i == m_rowidColumn)
-                row.rowid = statement.ColumnInt64(i);
-            else
-                row.values.push_back(statement.ColumnIsNull(i) ? std::nullopt : std::optional(statement.ColumnText(i)));
+            if (i != m_rowidColumn)
+                rows.Add(statement.ColumnIsNull(i) ? std::nullopt : Value(statement.ColumnText(i)));
         }
     }
     return rows;

@@ -27,7 +27,7 @@ public:
 
 protected:
     void OpenCursor() override;
-    std::vector<Row> ReadRows() const override;
+    Rows ReadRows() const override;
 
 private:
     Statement& PreparedStatement() const;

@@ -20,18 +20,16 @@ void TADOTable::OpenCursor()
     DefineColumns(std::move(columns), TableName);
 }
 
-std::vector<TADOTable::Row> TADOTable::ReadRows() const
+TADOTable::Rows TADOTable::ReadRows() const
 {
     auto& statement = OpenConnection().Prepare(SelectAll());
     StatementScope scope(statement);
-    std::vector<Row> rows;
     const int count = statement.ColumnCount();
+    Rows rows(static_cast<std::size_t>(count - 1));
     while (statement.Step()) {
-        Row& row = rows.emplace_back();
-        row.rowid = statement.ColumnInt64(0);
-        row.values.reserve(static_cast<std::size_t>(count - 1));
+        rows.Append(statement.ColumnInt64(0));
         for (int i = 1; i < count; ++i)
-            row.values.push_back(statement.ColumnIsNull(i) ? std::nullopt : std::optional(statement.ColumnText(i)));
+            rows.Add(statement.ColumnIsNull(i) ? std::nullopt : Value(statement.ColumnText(i)));
     }
     return rows;
 }

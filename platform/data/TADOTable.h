@@ -17,7 +17,7 @@ public:
 
 protected:
     void OpenCursor() override;
-    std::vector<Row> ReadRows() const override;
+    Rows ReadRows() const override;
 
 private:
     std::string SelectAll() const;

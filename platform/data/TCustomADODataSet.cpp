@@ -4,6 +4,7 @@
 #include "platform/data/TADOConnection.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace db {
 
@@ -18,6 +19,21 @@ void BindValue(Statement& statement, int index, const std::optional<std::string>
 }
 
 } // namespace
+
+std::optional<std::size_t> TCustomADODataSet::Rows::Find(std::int64_t rowid) const
+{
+    const auto found = std::ranges::find(m_rowids, rowid);
+    if (found == m_rowids.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - m_rowids.begin());
+}
+
+void TCustomADODataSet::Rows::Erase(std::size_t row)
+{
+    m_rowids.erase(m_rowids.begin() + static_cast<std::ptrdiff_t>(row));
+    const auto first = m_values.begin() + static_cast<std::ptrdiff_t>(row * m_width);
+    m_values.erase(first, first + static_cast<std::ptrdiff_t>(m_width));
+}
 
 TCustomADODataSet::TCustomADODataSet(std::string name)
     : m_name(std::move(name))
@@ -104,9 +120,8 @@ void TCustomADODataSet::ReadRowsNow() const
     if (m_rows->empty())
         m_eof = true;
     if (m_insertedBeforeRead) {
-        const auto found = std::ranges::find(*m_rows, *m_insertedBeforeRead, &Row::rowid);
-        if (found != m_rows->end()) {
-            m_current = static_cast<std::size_t>(found - m_rows->begin());
+        if (const auto found = m_rows->Find(*m_insertedBeforeRead)) {
+            m_current = *found;
             m_bof = m_current == 0;
         }
         m_insertedBeforeRead.reset();
@@ -182,15 +197,15 @@ TField& TCustomADODataSet::FieldByName(std::string_view name)
     return *field;
 }
 
-const TCustomADODataSet::Values& TCustomADODataSet::CurrentValues() const
+std::span<const TCustomADODataSet::Value> TCustomADODataSet::CurrentValues() const
 {
     ReadRowsNow();
     if (m_rows->empty())
         Fail("the dataset is empty: there is no current row");
-    return (*m_rows)[m_current].values;
+    return std::as_const(*m_rows).Values(m_current);
 }
 
-const std::optional<std::string>& TCustomADODataSet::Value(int column) const
+const TCustomADODataSet::Value& TCustomADODataSet::FieldValue(int column) const
 {
     CheckActive();
     if (m_state == TDataSetState::dsEdit || m_state == TDataSetState::dsInsert)
@@ -198,7 +213,7 @@ const std::optional<std::string>& TCustomADODataSet::Value(int column) const
     return CurrentValues()[static_cast<std::size_t>(column)];
 }
 
-void TCustomADODataSet::SetValue(int column, std::optional<std::string> value)
+void TCustomADODataSet::SetFieldValue(int column, Value value)
 {
     CheckActive();
     if (m_state != TDataSetState::dsEdit && m_state != TDataSetState::dsInsert)
@@ -231,7 +246,8 @@ void TCustomADODataSet::Edit()
     CheckWritable();
     if (m_state != TDataSetState::dsBrowse)
         return;
-    m_buffer = CurrentValues();
+    const auto current = CurrentValues();
+    m_buffer.assign(current.begin(), current.end());
     m_modified.assign(m_columns.size(), false);
     m_state = TDataSetState::dsEdit;
 }
@@ -275,7 +291,9 @@ void TCustomADODataSet::PostInsert()
     // A table not read yet will find the new row in the file when it is read.
     const std::int64_t rowid = connection.LastInsertRowId();
     if (m_rows) {
-        m_rows->push_back(Row { rowid, std::move(m_buffer) });
+        m_rows->Append(rowid);
+        for (auto& value : m_buffer)
+            m_rows->Add(std::move(value));
         m_current = m_rows->size() - 1;
         m_eof = false;
         m_bof = m_current == 0;
@@ -293,7 +311,6 @@ void TCustomADODataSet::PostEdit()
         if (m_modified[i])
             assignments += (assignments.empty() ? "" : ", ") + QuoteName(m_columns[i].origin) + " = ?";
     }
-    Row& row = (*m_rows)[m_current];
     if (!assignments.empty()) {
         TADOConnection& connection = OpenConnection();
         try {
@@ -305,7 +322,7 @@ void TCustomADODataSet::PostEdit()
                 if (m_modified[i])
                     BindValue(statement, ++parameter, m_buffer[i]);
             }
-            statement.BindInt64(++parameter, row.rowid);
+            statement.BindInt64(++parameter, m_rows->Rowid(m_current));
             statement.Step();
         } catch (const EDatabaseError& error) {
             Fail(error.what());
@@ -313,7 +330,7 @@ void TCustomADODataSet::PostEdit()
         if (connection.ChangedRows() == 0)
             Fail("the row to be changed is no longer in the file");
     }
-    row.values = std::move(m_buffer);
+    std::ranges::move(m_buffer, m_rows->Values(m_current).begin());
     m_buffer.clear();
     m_state = TDataSetState::dsBrowse;
 }
@@ -342,14 +359,14 @@ void TCustomADODataSet::Delete()
     try {
         Statement& statement = connection.Prepare("delete from " + QuoteName(m_table) + " where rowid = ?");
         StatementScope scope(statement);
-        statement.BindInt64(1, (*m_rows)[m_current].rowid);
+        statement.BindInt64(1, m_rows->Rowid(m_current));
         statement.Step();
     } catch (const EDatabaseError& error) {
         Fail(error.what());
     }
     if (connection.ChangedRows() == 0)
         Fail("the row to be deleted is no longer in the file");
-    m_rows->erase(m_rows->begin() + static_cast<std::ptrdiff_t>(m_current));
+    m_rows->Erase(m_current);
     if (m_current >= m_rows->size() && m_current > 0)
         --m_current;
     m_eof = m_rows->empty();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,10 +84,30 @@ public:
     void Delete();
 
 protected:
-    using Values = std::vector<std::optional<std::string>>;
-    struct Row {
-        std::int64_t rowid { 0 };
-        Values values;
+    using Value = std::optional<std::string>; // nullopt is SQL null
+    using Values = std::vector<Value>;
+
+    // The rows of a snapshot, their values kept in one flat array (row after
+    // row, `width` values each) so that reading a row costs no allocation of
+    // its own beyond its texts.
+    class Rows {
+    public:
+        explicit Rows(std::size_t width) : m_width(width) {}
+        std::size_t size() const { return m_rowids.size(); }
+        bool empty() const { return m_rowids.empty(); }
+        std::int64_t Rowid(std::size_t row) const { return m_rowids[row]; }
+        std::span<const Value> Values(std::size_t row) const { return { m_values.data() + row * m_width, m_width }; }
+        std::span<Value> Values(std::size_t row) { return { m_values.data() + row * m_width, m_width }; }
+        std::optional<std::size_t> Find(std::int64_t rowid) const;
+        // Starts a row; its values follow with Add, `width` of them.
+        void Append(std::int64_t rowid) { m_rowids.push_back(rowid); }
+        void Add(Value value) { m_values.push_back(std::move(value)); }
+        void Erase(std::size_t row);
+
+    private:
+        std::size_t m_width;
+        std::vector<std::int64_t> m_rowids;
+        std::vector<Value> m_values;
     };
     struct Column {
         std::string name;
@@ -96,7 +117,7 @@ protected:
     // Reads the columns (DefineColumns) when the dataset opens.
     virtual void OpenCursor() = 0;
     // The rows of the snapshot, in order, with their values.
-    virtual std::vector<Row> ReadRows() const = 0;
+    virtual Rows ReadRows() const = 0;
 
     // `table` is where rows are written back; empty for a dataset that cannot write.
     void DefineColumns(std::vector<Column> columns, std::string table);
@@ -109,9 +130,9 @@ private:
     friend class TField;
     friend class TADOConnection;
 
-    const std::optional<std::string>& Value(int column) const;
-    void SetValue(int column, std::optional<std::string> value);
-    const Values& CurrentValues() const;
+    const Value& FieldValue(int column) const;
+    void SetFieldValue(int column, Value value);
+    std::span<const Value> CurrentValues() const;
     void CheckActive() const;
     void CheckWritable() const;
     void PostInsert();
@@ -124,7 +145,7 @@ private:
     std::vector<std::unique_ptr<TField>> m_fields;
     std::string m_table;
     // Read on first need, so that opening a large table costs nothing until used.
-    mutable std::optional<std::vector<Row>> m_rows;
+    mutable std::optional<Rows> m_rows;
     mutable std::size_t m_current { 0 };
     // A row posted before the rows were read: it becomes current once they are.
     mutable std::optional<std::int64_t> m_insertedBeforeRead;

@@ -14,18 +14,18 @@ TField::TField(TCustomADODataSet& dataSet, int index, std::string name)
 
 bool TField::IsNull() const
 {
-    return !m_dataSet.Value(m_index);
+    return !m_dataSet.FieldValue(m_index);
 }
 
 std::string TField::AsString() const
 {
-    const auto& value = m_dataSet.Value(m_index);
+    const auto& value = m_dataSet.FieldValue(m_index);
     return value ? *value : std::string();
 }
 
 TDateTime TField::AsDateTime() const
 {
-    const auto& value = m_dataSet.Value(m_index);
+    const auto& value = m_dataSet.FieldValue(m_index);
     if (!value)
         return ZeroDateTime();
     const auto moment = TextToDateTime(*value);
@@ -36,17 +36,17 @@ TDateTime TField::AsDateTime() const
 
 void TField::SetAsString(std::string_view value)
 {
-    m_dataSet.SetValue(m_index, std::string(value));
+    m_dataSet.SetFieldValue(m_index, std::string(value));
 }
 
 void TField::SetAsDateTime(TDateTime value)
 {
-    m_dataSet.SetValue(m_index, DateTimeToText(value));
+    m_dataSet.SetFieldValue(m_index, DateTimeToText(value));
 }
 
 void TField::Clear()
 {
-    m_dataSet.SetValue(m_index, std::nullopt);
+    m_dataSet.SetFieldValue(m_index, std::nullopt);
 }
 
 } // namespace db
