@@ -167,6 +167,14 @@ void DrawShowcase(TBitmap& target)
     c.SetOrigin({ 0, 0 });
 
     DrawFormattedText(c, Rect(12, 300, 420, 380));
+    c.Font = TFont {};
+    c.Font.Name = "宋体";
+    c.Font.Height = -12;
+    c.Font.Orientation = 900;
+    c.Brush.Style = TBrushStyle::bsClear;
+    c.TextOut(424, 400, "转向 900");
+    c.Font.Orientation = 0;
+    c.Brush = TBrush {};
     DrawRasterOps(c, Rect(440, 320, 740, 372));
 }
 

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <numbers>
 #include <cstdlib>
 
 namespace gfx {
@@ -457,8 +459,22 @@ void TCanvas::DrawTextLine(std::string_view text, int x, int y, const TRegion& c
 void TCanvas::TextOut(int x, int y, std::string_view text)
 {
     TSize extent = TextExtent(text);
-    if (Brush.Style == TBrushStyle::bsSolid)
-        FillRect(Bounds(x, y, extent.cx, extent.cy));
+    if (Brush.Style == TBrushStyle::bsSolid) {
+        if (Font.Orientation % 3600 == 0) {
+            FillRect(Bounds(x, y, extent.cx, extent.cy));
+        } else {
+            // The background of turned text is its cell, turned the same way.
+            double angle = -Font.Orientation * std::numbers::pi / 1800.0;
+            auto turn = [&](double dx, double dy) {
+                return TPoint { x + static_cast<int>(std::lround(dx * std::cos(angle) - dy * std::sin(angle))),
+                    y + static_cast<int>(std::lround(dx * std::sin(angle) + dy * std::cos(angle))) };
+            };
+            std::array<TPoint, 4> cell { turn(0, 0), turn(extent.cx, 0), turn(extent.cx, extent.cy), turn(0, extent.cy) };
+            std::vector<TRect> rows;
+            shapes::AppendPolygon(cell, rows);
+            PaintBrush(DeviceRegion(rows), TPenMode::pmCopy);
+        }
+    }
     DrawTextLine(text, x, y, DeviceClip());
     PenPos = { x + extent.cx, y };
 }

@@ -51,6 +51,9 @@ struct TFont {
     TFontStyles Style;
     TColor Color { clWindowText };
     int CharSet { DEFAULT_CHARSET };
+    // Direction of text lines in tenths of a degree, counter-clockwise
+    // (900: text runs upwards). The text cell turns around its top-left corner.
+    int Orientation { 0 };
 
     // Size in points at 96 dpi: -Height * 72 / 96 (rounded); setting it makes
     // Height a character height.

@@ -5,6 +5,9 @@
 
 #include <pango/pangocairo.h>
 
+#include <cmath>
+#include <numbers>
+
 namespace gfx {
 
 TextEngine::TextEngine(TBitmap& bitmap) : m_bitmap(bitmap) {}
@@ -54,7 +57,10 @@ void TextEngine::Draw(const TFont& font, std::string_view text, int x, int y, co
     TColor color = ColorToRGB(font.Color);
     cairo_set_source_rgb(cr, GetRValue(color) / 255.0, GetGValue(color) / 255.0, GetBValue(color) / 255.0);
     PangoLayout* layout = fonts::Layout(font, text);
-    cairo_move_to(cr, x, y + fonts::LayoutTopOffset(font, layout));
+    cairo_translate(cr, x, y);
+    if (font.Orientation % 3600 != 0)
+        cairo_rotate(cr, -font.Orientation * std::numbers::pi / 1800.0);
+    cairo_move_to(cr, 0, fonts::LayoutTopOffset(font, layout));
     pango_cairo_show_layout(cr, layout);
     cairo_restore(cr);
     cairo_surface_flush(m_surface);

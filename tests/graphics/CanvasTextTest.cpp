@@ -53,6 +53,24 @@ TEST(CanvasText, MixedLatinAndChineseLineDrawsBoth)
     EXPECT_GT(CountOther(bmp, Rect(latin, 0, 200, 24), clWhite), 40);
 }
 
+TEST(CanvasText, TurnedFontDrawsUpwards)
+{
+    TBitmap bmp = White(60, 120);
+    TCanvas& c = bmp.Canvas();
+    UseFont(c, "Arial", -14);
+    c.Font.Orientation = 900;
+    c.Brush.Color = clYellow;
+    int width = c.TextWidth("Upwards text");
+    c.TextOut(10, 110, "Upwards text");
+    TRect ink = Painted(bmp, clWhite);
+    // The cell now stands on (10, 110): 14-odd pixels wide, `width` high.
+    EXPECT_EQ(ink.Left, 10);
+    EXPECT_EQ(ink.Bottom, 110);
+    EXPECT_NEAR(ink.Height(), width, 1);
+    EXPECT_NEAR(ink.Width(), c.TextHeight("U"), 1);
+    EXPECT_GT(CountOther(bmp, ink, clYellow), 30);
+}
+
 TEST(CanvasText, LineBreaksStayOnTheOneLine)
 {
     TBitmap bmp = White(10, 10);
