@@ -50,7 +50,7 @@ void TbsCompressedStoredSkin::SetCompressedData(std::span<const std::uint8_t> by
     m_compressed.assign(bytes.begin(), bytes.end());
 }
 
-void TbsCompressedStoredSkin::DecompressTo(std::vector<std::uint8_t>& target) const
+void TbsCompressedStoredSkin::DecompressTo(std::vector<std::uint8_t>& target, std::size_t limit) const
 {
     Inflater inflater;
     z_stream& stream = inflater.Stream();
@@ -71,9 +71,9 @@ void TbsCompressedStoredSkin::DecompressTo(std::vector<std::uint8_t>& target) co
         }
         std::size_t got = chunk.size() - stream.avail_out;
         produced += got;
-        if (produced > kMaxInflatedSkinSize)
-            throw io::FormatError("compression error: the skin inflates to more than "
-                                  + std::to_string(kMaxInflatedSkinSize) + " bytes");
+        if (produced > limit)
+            throw io::FormatError("compression error: the skin inflates to more than " + std::to_string(limit)
+                                  + " bytes");
         target.insert(target.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
     }
 }

@@ -34,9 +34,9 @@ public:
     void SetCompressedData(std::span<const std::uint8_t> bytes);
 
     // Inflates the whole zlib stream and appends it to `target`. A stream that
-    // fails to inflate, ends before its end mark or inflates beyond
-    // kMaxInflatedSkinSize raises io::FormatError ("compression error: …").
-    void DecompressTo(std::vector<std::uint8_t>& target) const;
+    // fails to inflate, ends before its end mark or inflates to more than
+    // `limit` bytes raises io::FormatError ("compression error: …").
+    void DecompressTo(std::vector<std::uint8_t>& target, std::size_t limit = kMaxInflatedSkinSize) const;
     std::vector<std::uint8_t> Decompress() const;
 
     // Builds the container from an INI file and the BMP pictures beside it.

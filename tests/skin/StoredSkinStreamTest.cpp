@@ -204,10 +204,13 @@ TEST(CompressedStoredSkin, TruncatedCorruptAndOversizedStreamsAreCompressionErro
     stored.SetCompressedData(corrupt);
     EXPECT_THROW(stored.Decompress(), io::FormatError);
 
-    std::vector<std::uint8_t> huge(skin::kMaxInflatedSkinSize + 1, 0);
-    stored.SetCompressedData(skin::CompressSkinStream(huge));
+    std::vector<std::uint8_t> stream = BuildStream(StreamParts());
+    stored.SetCompressedData(compressed);
+    std::vector<std::uint8_t> target;
+    stored.DecompressTo(target, stream.size());
+    EXPECT_EQ(target, stream);
     try {
-        stored.Decompress();
+        stored.DecompressTo(target, stream.size() - 1);
         FAIL() << "an oversized skin was inflated";
     } catch (const io::FormatError& error) {
         EXPECT_NE(std::string(error.what()).find("compression error"), std::string::npos);
