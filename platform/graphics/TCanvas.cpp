@@ -118,7 +118,11 @@ void TCanvas::ExcludeClipRect(const TRect& rect)
     m_clip = DeviceClip() - r;
 }
 
-TRect TCanvas::ClipRect() const { return Offset(DeviceClip().BoundingBox(), -m_origin.X, -m_origin.Y); }
+TRect TCanvas::ClipRect() const
+{
+    TRegion clip = DeviceClip();
+    return clip.Empty() ? TRect {} : Offset(clip.BoundingBox(), -m_origin.X, -m_origin.Y);
+}
 
 TRegion TCanvas::DeviceClip() const
 {
@@ -262,30 +266,27 @@ void TCanvas::PenPath(std::span<const TPoint> points, bool closed, std::vector<T
     }
 }
 
-void TCanvas::PaintShapePen(const std::vector<TRect>& on, const std::vector<TRect>& off, const TRegion& exclude)
-{
-    TRegion on_region = DeviceRegion(on) - exclude;
-    PaintColor(on_region, Pen.Color, Pen.Mode);
-    // The gaps of a dashed pen take the background (brush) colour when the
-    // background is opaque.
-    if (!off.empty() && Brush.Style == TBrushStyle::bsSolid)
-        PaintColor(DeviceRegion(off) - on_region - exclude, Brush.Color, Pen.Mode);
-}
-
 void TCanvas::StrokePath(std::span<const TPoint> points, bool closed)
 {
     std::vector<TRect> on;
     std::vector<TRect> off;
     PenPath(points, closed, on, off);
-    PaintShapePen(on, off, TRegion());
+    PaintShape({}, on, off);
 }
 
-void TCanvas::PaintShape(const std::vector<TRect>& fill, const std::vector<TRect>& outline)
+void TCanvas::PaintShape(const std::vector<TRect>& fill, const std::vector<TRect>& on, const std::vector<TRect>& off)
 {
-    TRegion outline_region = DeviceRegion(outline);
-    if (Brush.Style != TBrushStyle::bsClear || Brush.Bitmap)
-        PaintBrush(DeviceRegion(fill) - outline_region, Pen.Mode);
-    PaintColor(outline_region, Pen.Color, Pen.Mode);
+    TRegion on_region = DeviceRegion(on);
+    TRegion fill_region;
+    if (!fill.empty() && (Brush.Style != TBrushStyle::bsClear || Brush.Bitmap)) {
+        fill_region = DeviceRegion(fill) - on_region;
+        PaintBrush(fill_region, Pen.Mode);
+    }
+    PaintColor(on_region, Pen.Color, Pen.Mode);
+    // The gaps of a dashed pen take the background (brush) colour when the
+    // background is opaque.
+    if (!off.empty() && Brush.Style == TBrushStyle::bsSolid)
+        PaintColor(DeviceRegion(off) - on_region - fill_region, Brush.Color, Pen.Mode);
 }
 
 // --- lines and shapes ------------------------------------------------------------
@@ -315,10 +316,7 @@ void TCanvas::Polygon(std::span<const TPoint> points)
     std::vector<TRect> on;
     std::vector<TRect> off;
     PenPath(points, true, on, off);
-    TRegion pen_region = DeviceRegion(on) | DeviceRegion(off);
-    if (Brush.Style != TBrushStyle::bsClear || Brush.Bitmap)
-        PaintBrush(DeviceRegion(fill) - pen_region, Pen.Mode);
-    PaintShapePen(on, off, TRegion());
+    PaintShape(fill, on, off);
 }
 
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
@@ -328,7 +326,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     std::vector<TRect> outline;
     if (Pen.Style == TPenStyle::psClear) {
         shapes::AppendFill(shapes::Box({ box.Left, box.Top, box.Right - 1, box.Bottom - 1 }), fill);
-        PaintShape(fill, outline);
+        PaintShape(fill, outline, {});
         return;
     }
     if (!DashPattern(Pen.Style).empty() && Pen.Width <= 1) {
@@ -338,17 +336,14 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
             TPoint { box.Right - 1, box.Bottom - 1 }, TPoint { box.Left, box.Bottom - 1 } };
         std::vector<TRect> off;
         PenPath(corners, true, outline, off);
-        TRegion pen_region = DeviceRegion(outline) | DeviceRegion(off);
-        if (Brush.Style != TBrushStyle::bsClear || Brush.Bitmap)
-            PaintBrush(DeviceRegion(fill) - pen_region, Pen.Mode);
-        PaintShapePen(outline, off, TRegion());
+        PaintShape(fill, outline, off);
         return;
     }
     TRect outer = PenBox(box);
     int w = std::max(1, Pen.Width);
     shapes::AppendFill(shapes::Box(outer), fill);
     shapes::AppendDifference(shapes::Box(outer), shapes::Box(Inflate(outer, -w, -w)), outline);
-    PaintShape(fill, outline);
+    PaintShape(fill, outline, {});
 }
 
 void TCanvas::Ellipse(int left, int top, int right, int bottom)
@@ -368,7 +363,7 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
         else
             shapes::AppendDifference(shape, shapes::Ellipse(Inflate(outer, -w, -w)), outline);
     }
-    PaintShape(fill, outline);
+    PaintShape(fill, outline, {});
 }
 
 void TCanvas::RoundRect(int left, int top, int right, int bottom, int w, int h)
@@ -388,7 +383,7 @@ void TCanvas::RoundRect(int left, int top, int right, int bottom, int w, int h)
         else
             shapes::AppendDifference(shape, shapes::RoundRect(Inflate(outer, -pw, -pw), w - 2 * pw, h - 2 * pw), outline);
     }
-    PaintShape(fill, outline);
+    PaintShape(fill, outline, {});
 }
 
 void TCanvas::FillRect(const TRect& rect)

@@ -135,10 +135,10 @@ private:
     // `off` for the gaps of a dashed pen.
     void PenPath(std::span<const TPoint> points, bool closed, std::vector<TRect>& on, std::vector<TRect>& off) const;
     void StrokePath(std::span<const TPoint> points, bool closed);
-    // Paints an outlined shape: the fill (minus the outline) with the brush,
-    // then the outline with the pen; both in the pen's mode.
-    void PaintShape(const std::vector<TRect>& fill, const std::vector<TRect>& outline);
-    void PaintShapePen(const std::vector<TRect>& on, const std::vector<TRect>& off, const TRegion& exclude);
+    // Paints a shape once per pixel: the fill (without the pen's pixels) with
+    // the brush, the pen's pixels in its colour and, with an opaque brush, the
+    // gaps of a dashed pen in the brush colour; all in the pen's mode.
+    void PaintShape(const std::vector<TRect>& fill, const std::vector<TRect>& on, const std::vector<TRect>& off);
     // The outer box of an outline drawn with the current pen around a shape's box.
     TRect PenBox(const TRect& box) const;
     void DrawTextLine(std::string_view text, int x, int y, const TRegion& clip);
