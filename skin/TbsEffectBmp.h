@@ -41,7 +41,7 @@ public:
 
     // Copies every pixel unscaled to (x, y) of the target; what falls outside is left out.
     void DrawTo(gfx::TBitmap& target, int x, int y) const;
-    // The same onto a canvas, within its origin and clip region.
+    // The same onto a canvas, within its clip region.
     void DrawTo(gfx::TCanvas& canvas, int x, int y) const;
     gfx::TBitmap ToBitmap() const;
 

@@ -170,4 +170,11 @@ TEST(BuilderSkinImage, ZeroLengthMiddlesAndClientAreSkippedNotDividedBy)
     EXPECT_EQ(image.GetPixel(0, 0), Source(0, 0));
     EXPECT_EQ(image.GetPixel(59, 49), Source(19, 19));
     EXPECT_EQ(image.GetPixel(30, 2), gfx::clWhite); // the top middle that had nothing to tile
+
+    // Corner points in the wrong order give middles of negative length.
+    const TbsSkinGeometry crossed { { 14, 14 }, { 6, 14 }, { 14, 6 }, { 6, 6 }, { 4, 4, 16, 16 } };
+    skin::BuildSkinImage(crossed, skin::NewSkinGeometry(crossed, { 20, 20 }, 50, 50), image, picture, S, 50, 50, true,
+        TbsStretchFlags { true, true, true, true });
+    EXPECT_EQ(image.Width(), 50);
+    EXPECT_EQ(image.GetPixel(0, 0), Source(0, 0));
 }

@@ -68,6 +68,18 @@ TEST(BuilderHorzMiddleSkinImage, TilesFromTheLeftEdgeWhateverTheOffsets)
         EXPECT_EQ(image.GetPixel(x, 2), Source(6 + x % 10, 2)) << x;
 }
 
+TEST(BuilderHorzMiddleSkinImage, OffsetsThatLeaveNoMiddlePaintNothing)
+{
+    const TBitmap picture = DistinctPicture(10, 3);
+    TBitmap image;
+    skin::BuildHorzMiddleSkinImage(5, 5, image, 30, { 0, 0, 10, 3 }, picture);
+    EXPECT_EQ(image.Width(), 30);
+    EXPECT_EQ(image.Height(), 3);
+    EXPECT_EQ(image.GetPixel(0, 0), gfx::clWhite);
+    skin::BuildHorzMiddleSkinImage(7, 7, image, 30, { 0, 0, 10, 3 }, picture);
+    EXPECT_EQ(image.GetPixel(29, 2), gfx::clWhite);
+}
+
 TEST(BuilderVertSkinImage, KeepsTheEndsAndTilesTheMiddleDownwards)
 {
     const TBitmap picture = DistinctPicture(8, 30);

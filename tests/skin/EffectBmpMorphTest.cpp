@@ -54,13 +54,14 @@ TEST(EffectBmpLayout, DrawToCopiesUnscaledAndClips)
     EXPECT_EQ(target.GetPixel(4, 4), gfx::RGB(2, 1, 9));
     EXPECT_EQ(target.GetPixel(1, 3), gfx::clWhite);
 
-    // Onto a canvas, the canvas origin moves it.
+    // Onto a canvas, clipped by its clip rectangle.
     gfx::TBitmap onCanvas(5, 5);
     gfx::TCanvas canvas(onCanvas);
-    canvas.SetOrigin({ 1, 1 });
-    image.DrawTo(canvas, 0, 0);
+    canvas.IntersectClipRect({ 0, 0, 4, 3 });
+    image.DrawTo(canvas, 1, 1);
     EXPECT_EQ(onCanvas.GetPixel(1, 1), gfx::RGB(0, 0, 9));
-    EXPECT_EQ(onCanvas.GetPixel(4, 3), gfx::RGB(3, 2, 9));
+    EXPECT_EQ(onCanvas.GetPixel(3, 2), gfx::RGB(2, 1, 9));
+    EXPECT_EQ(onCanvas.GetPixel(4, 3), gfx::clWhite);
 }
 
 TEST(EffectBmpMorph, BlendWithRoundsHalvesToEvenAndClampsK)
