@@ -75,7 +75,7 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
 
     std::vector<std::string> texts;
     data.ADOConnection1.ExecuteScript("begin");
-    for (int i = 0; i < 400; ++i) {
+    for (int i = 0; i < 300; ++i) {
         const std::string title = RandomText(random, 1 + static_cast<int>(random() % 4));
         const std::string body = RandomText(random, static_cast<int>(random() % 40));
         data.BZ.Insert();
@@ -96,7 +96,7 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
 
     std::vector<std::string> keywords = { "", "%", "_", "%%", "会议记", "MEETING", "eet", "ing", "a_c", "ABC",
         "ä", "Ä", "Äbc", "数据库中文的了", "\r\n", "100%", "42_", "meet%plan", "没有的词" };
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 200; ++i) {
         const std::string& text = texts[random() % texts.size()];
         std::size_t start = text.empty() ? 0 : random() % text.size();
         std::size_t end = std::min(text.size(), start + 1 + random() % 12);
@@ -125,8 +125,8 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
         indexed += app::TData::SearchIndexServes(keyword);
         found += !expected.empty();
     }
-    EXPECT_GT(indexed, 100) << "the index must be exercised";
-    EXPECT_GT(found, 200) << "most keywords must find something";
+    EXPECT_GT(indexed, 80) << "the index must be exercised";
+    EXPECT_GT(found, 140) << "most keywords must find something";
 }
 
 TEST(SearchIndex, AStoreWithoutTheIndexGetsItWhenOpened)
