@@ -10,6 +10,9 @@ namespace ctl {
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
+// Horizontal placement of a caption.
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 enum class TShiftKind : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
 
 // The keys and buttons held during a mouse or key event.

@@ -52,7 +52,6 @@ public:
 
     void SetVisible(bool Value) override;
     void Show();
-    void Hide() { SetVisible(false); }
     // Shows the form, disables the other windows and handles messages until
     // ModalResult is set (a button with a ModalResult, Close, or the
     // application ending); hides it again and returns the result.

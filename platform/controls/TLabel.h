@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/controls/TGraphicControl.h"
-#include "platform/controls/TPanel.h"
 
 namespace ctl {
 

@@ -5,7 +5,6 @@
 namespace ctl {
 
 enum class TPanelBevel { bvNone, bvLowered, bvRaised };
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // A container with an outer and an inner bevel and a caption in the middle.
 // Children are aligned inside the bevels and the border.
