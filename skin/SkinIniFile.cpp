@@ -85,12 +85,6 @@ int SkinIniFile::ReadInteger(std::string_view section, std::string_view key, int
     return text && ParseSkinInteger(*text, value) ? value : fallback;
 }
 
-int SkinIniFile::KeyCount(std::string_view section) const
-{
-    auto found = m_sections.find(LowerAscii(section));
-    return found == m_sections.end() ? 0 : static_cast<int>(found->second.size());
-}
-
 std::vector<std::string> SplitTextLines(std::string_view text)
 {
     std::vector<std::string> lines;

@@ -27,9 +27,6 @@ public:
     // that does not convert gives the fallback.
     int ReadInteger(std::string_view section, std::string_view key, int fallback) const;
 
-    // Number of distinct keys of a section (0 when it is missing).
-    int KeyCount(std::string_view section) const;
-
 private:
     using Section = std::unordered_map<std::string, std::string>;
     std::unordered_map<std::string, Section> m_sections;
