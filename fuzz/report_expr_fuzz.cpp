@@ -56,7 +56,7 @@ void Run(std::uint8_t mode, const std::string& text)
     }
     case 2: {
         report::TfrInterpretator interpreter(engine);
-        interpreter.MaxSteps = 20000;
+        interpreter.MaxSteps = 2000;
         interpreter.RunScript(interpreter.CompileScript(Lines(text)));
         break;
     }

@@ -1,5 +1,6 @@
 #include "report/expr/ExprOperators.h"
 
+#include "report/expr/ExprError.h"
 #include "report/expr/ValueConvert.h"
 
 #include <cmath>
@@ -36,15 +37,23 @@ Variant WholeDouble(double x)
     return Variant(x);
 }
 
+// A script doubling a text in a loop would otherwise take all memory.
+std::string Concatenated(const std::string& a, const std::string& b)
+{
+    if (a.size() + b.size() > kMaxTextLength)
+        throw ExprError("Text longer than " + std::to_string(kMaxTextLength) + " bytes");
+    return a + b;
+}
+
 } // namespace
 
 Variant OpAdd(const Variant& a, const Variant& b)
 {
     if (a.is_string() || b.is_string()) {
         if (a.is_string() && b.is_string())
-            return Variant(a.as_string() + b.as_string());
+            return Variant(Concatenated(a.as_string(), b.as_string()));
         if (!ReadsAsNumber(a) || !ReadsAsNumber(b))
-            return Variant(ValueToText(a) + ValueToText(b));
+            return Variant(Concatenated(ValueToText(a), ValueToText(b)));
     }
     if (BothWhole(a, b))
         return IntegerVariant(Whole(a) + Whole(b));

@@ -2,12 +2,17 @@
 
 #include "report/expr/Variant.h"
 
+#include <cstddef>
+
 namespace report {
 
 // The operators of the expression language. Whole-number operands (Null,
 // Boolean, Integer) keep whole results while they fit 32 bits; anything else
 // is computed in double precision. Every operator has a defined result for
 // every pair of numbers: division and MOD by zero give 0.
+
+// The longest text "+" builds; longer results raise ExprError.
+constexpr std::size_t kMaxTextLength = 16 * 1024 * 1024;
 
 // Numbers add; two strings concatenate; a string and a number add when the
 // string reads as a number, else their texts concatenate. A date plus a

@@ -421,7 +421,7 @@ Variant TfrParser::EvaluatePostfix(std::string_view postfix)
     };
     ItemReader reader(postfix);
     while (!reader.AtEnd()) {
-        if (++m_steps > kMaxSteps)
+        if (++m_steps > MaxSteps)
             throw ExprError("Expression takes too long to evaluate");
         char tag = reader.Tag();
         switch (tag) {

@@ -44,14 +44,14 @@ public:
     // hold expressions) deeper than this raise an error instead of
     // exhausting the stack.
     static constexpr int kMaxDepth = 40;
-    // Items one top-level evaluation may process before it is given up, so
-    // expressions that expand exponentially (variables referring to others
-    // twice over) end with an error instead of running for ever.
-    static constexpr long kMaxSteps = 1'000'000;
 
     GetValueCallback GetValue;
     CallFunctionCallback CallFunction;
     const TfrFormatSettings* Settings { &SystemFormatSettings() };
+    // Items one top-level evaluation may process before it is given up, so
+    // expressions that expand exponentially (variables referring to others
+    // twice over) end with an error instead of running for ever.
+    long MaxSteps { 50'000 };
 
     std::string ToPostfix(std::string_view expression) const;
     Variant Evaluate(std::string_view expression);

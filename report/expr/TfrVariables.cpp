@@ -1,7 +1,9 @@
 #include "report/expr/TfrVariables.h"
 
+#include "report/expr/ExprError.h"
+
 #include <algorithm>
-#include <cctype>
+#include <numeric>
 
 namespace report {
 
@@ -27,50 +29,76 @@ bool SameName(std::string_view a, std::string_view b)
     return true;
 }
 
-size_t TfrVariables::LowerBound(const std::string& key) const
+const std::vector<size_t>& TfrVariables::Order() const
 {
-    auto it = std::lower_bound(m_items.begin(), m_items.end(), key,
-        [](const Item& item, const std::string& k) { return item.key < k; });
-    return static_cast<size_t>(it - m_items.begin());
+    if (!m_orderValid) {
+        m_order.resize(m_items.size());
+        std::iota(m_order.begin(), m_order.end(), size_t { 0 });
+        std::sort(m_order.begin(), m_order.end(), [this](size_t a, size_t b) { return m_items[a].key < m_items[b].key; });
+        m_orderValid = true;
+    }
+    return m_order;
+}
+
+size_t TfrVariables::Slot(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw std::out_of_range("variable index out of range");
+    return m_sorted ? Order()[static_cast<size_t>(index)] : static_cast<size_t>(index);
 }
 
 int TfrVariables::IndexOf(std::string_view name) const
 {
-    std::string key = UpperName(name);
-    if (m_sorted) {
-        size_t at = LowerBound(key);
-        return at < m_items.size() && m_items[at].key == key ? static_cast<int>(at) : -1;
-    }
-    for (size_t i = 0; i < m_items.size(); ++i)
-        if (m_items[i].key == key)
-            return static_cast<int>(i);
-    return -1;
+    auto found = m_slots.find(UpperName(name));
+    if (found == m_slots.end())
+        return -1;
+    if (!m_sorted)
+        return static_cast<int>(found->second);
+    const std::vector<size_t>& order = Order();
+    auto at = std::lower_bound(order.begin(), order.end(), found->first,
+        [this](size_t slot, const std::string& key) { return m_items[slot].key < key; });
+    return static_cast<int>(at - order.begin());
 }
 
 void TfrVariables::Set(std::string_view name, Variant value)
 {
-    int index = IndexOf(name);
-    if (index >= 0) {
-        m_items[static_cast<size_t>(index)].value = std::move(value);
+    std::string key = UpperName(name);
+    if (auto found = m_slots.find(key); found != m_slots.end()) {
+        m_items[found->second].value = std::move(value);
         return;
     }
-    Item item { std::string(name), UpperName(name), std::move(value) };
-    if (m_sorted)
-        m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(LowerBound(item.key)), std::move(item));
-    else
-        m_items.push_back(std::move(item));
+    if (Count() >= kMaxCount)
+        throw ExprError("Too many variables (" + std::to_string(kMaxCount) + ")");
+    m_slots.emplace(key, m_items.size());
+    m_items.push_back({ std::string(name), std::move(key), std::move(value) });
+    m_orderValid = false;
 }
 
 Variant TfrVariables::Get(std::string_view name) const
 {
-    int index = IndexOf(name);
-    return index >= 0 ? m_items[static_cast<size_t>(index)].value : Variant();
+    auto found = m_slots.find(UpperName(name));
+    return found == m_slots.end() ? Variant() : m_items[found->second].value;
 }
 
 void TfrVariables::Delete(int index)
 {
-    if (index >= 0 && index < Count())
-        m_items.erase(m_items.begin() + index);
+    if (index < 0 || index >= Count())
+        return;
+    size_t slot = Slot(index);
+    m_slots.erase(m_items[slot].key);
+    m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(slot));
+    for (auto& entry : m_slots)
+        if (entry.second > slot)
+            --entry.second;
+    m_orderValid = false;
+}
+
+void TfrVariables::Clear()
+{
+    m_items.clear();
+    m_slots.clear();
+    m_order.clear();
+    m_orderValid = true;
 }
 
 } // namespace report

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace report {
@@ -14,22 +15,27 @@ bool SameName(std::string_view a, std::string_view b);
 std::string UpperName(std::string_view name);
 
 // An ordered list of named values. Lookups ignore case; setting an existing
-// name replaces its value, setting a new name appends it (or inserts it in
-// name order for a sorted list); reading a missing name gives Null.
+// name replaces its value, setting a new name appends it; reading a missing
+// name gives Null. A sorted list presents its entries in name order. Lookups
+// are hashed, so scripts that fill arrays (SETARRAY) stay fast; a list holds
+// at most kMaxCount names, beyond which Set raises ExprError.
 class TfrVariables {
 public:
+    static constexpr int kMaxCount = 1'000'000;
+
     explicit TfrVariables(bool sorted = false) : m_sorted(sorted) {}
 
     void Set(std::string_view name, Variant value);
     Variant Get(std::string_view name) const;
     bool Contains(std::string_view name) const { return IndexOf(name) >= 0; }
+    // Position in presentation order, or -1.
     int IndexOf(std::string_view name) const;
     void Delete(int index);
-    void Clear() { m_items.clear(); }
+    void Clear();
 
     int Count() const { return static_cast<int>(m_items.size()); }
-    const std::string& Name(int index) const { return m_items.at(static_cast<size_t>(index)).name; }
-    const Variant& Value(int index) const { return m_items.at(static_cast<size_t>(index)).value; }
+    const std::string& Name(int index) const { return m_items.at(Slot(index)).name; }
+    const Variant& Value(int index) const { return m_items.at(Slot(index)).value; }
     bool Sorted() const { return m_sorted; }
 
 private:
@@ -39,11 +45,16 @@ private:
         Variant value;
     };
 
-    // Position of the first item whose key is not less than `key` (sorted lists).
-    size_t LowerBound(const std::string& key) const;
+    // The storage slot of a presentation position.
+    size_t Slot(int index) const;
+    const std::vector<size_t>& Order() const;
 
     bool m_sorted { false };
     std::vector<Item> m_items;
+    std::unordered_map<std::string, size_t> m_slots;
+    // Storage slots in name order; rebuilt after a change when asked for.
+    mutable std::vector<size_t> m_order;
+    mutable bool m_orderValid { true };
 };
 
 } // namespace report

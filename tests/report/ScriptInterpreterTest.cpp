@@ -1,4 +1,5 @@
 #include "report/expr/ExprError.h"
+#include "report/expr/ExprOperators.h"
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/expr/TfrInterpretator.h"
 
@@ -121,6 +122,12 @@ TEST_F(ScriptInterpreterTest, EndlessLoopsAreBounded)
     EXPECT_THROW(Run({ "while 1 do x := 1" }), ExprError);
     EXPECT_THROW(Run({ "1: goto 1" }), ExprError);
     EXPECT_THROW(Run({ "repeat until 0" }), ExprError);
+}
+
+TEST_F(ScriptInterpreterTest, RunawayTextGrowthIsStopped)
+{
+    engine.Globals().Set("s", Variant(std::string(kMaxTextLength / 2 + 1, 'x')));
+    EXPECT_THROW(Run({ "while 1 do s := s + s" }), ExprError);
 }
 
 TEST_F(ScriptInterpreterTest, StopFlagEndsALoop)
