@@ -67,6 +67,8 @@ public:
     bool Eof() const;
     bool Bof() const { return m_bof; }
 
+    // The fields are made when the dataset opens; a TField& stays valid until
+    // the dataset closes.
     int FieldCount() const { return static_cast<int>(m_fields.size()); }
     TField& Fields(int index);
     TField& FieldByName(std::string_view name);
