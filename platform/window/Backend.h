@@ -36,6 +36,8 @@ struct TNativeWindowParams {
     TNativeKind kind { TNativeKind::nkNormal };
     bool skipTaskbar { false };
     std::string title;
+    // The owner's top-level window, which the desktop keeps this one above (may be none).
+    HWND owner { nullptr };
 };
 
 // What a display backend reports back to the window system.

@@ -189,10 +189,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             PostMessage(detail::TopLevelOf(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
         return 0;
     case WM_KEYUP:
-    case WM_SYSKEYUP:
-        if (wParam == static_cast<WPARAM>(VK_APPS) || (wParam == static_cast<WPARAM>(VK_F10) && (GetKeyState(VK_SHIFT) & 0x8000)))
+    case WM_SYSKEYUP: {
+        const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        if (wParam == static_cast<WPARAM>(VK_APPS) || (wParam == static_cast<WPARAM>(VK_F10) && shift))
             detail::Send(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(-1, -1));
+        else if (msg == WM_SYSKEYUP && ((wParam == static_cast<WPARAM>(VK_MENU) && Sys().altAlone) || wParam == static_cast<WPARAM>(VK_F10)))
+            detail::Send(detail::TopLevelOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0); // Alt or F10 alone: the menu key
         return 0;
+    }
     case WM_RBUTTONUP: {
         POINT p = PointFromLParam(lParam);
         ClientToScreen(hwnd, p);

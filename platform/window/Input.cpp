@@ -135,8 +135,10 @@ namespace {
     {
         auto& sys = Sys();
         sys.cursorPos = in.pos;
-        if (in.kind == TRawInputKind::ButtonDown)
+        if (in.kind == TRawInputKind::ButtonDown) {
             sys.mouseButtons |= ButtonFlag(in.button);
+            sys.altAlone = false;
+        }
         else if (in.kind == TRawInputKind::ButtonUp)
             sys.mouseButtons &= ~ButtonFlag(in.button);
         const int vk = in.button == TMouseButton::mbLeft ? VK_LBUTTON : in.button == TMouseButton::mbRight ? VK_RBUTTON : VK_MBUTTON;
@@ -202,20 +204,11 @@ namespace {
         auto& sys = Sys();
         const bool down = in.kind == TRawInputKind::KeyDown;
         UpdateKeyState(in.vk, down);
+        if (down && !in.repeat)
+            sys.altAlone = in.vk == VK_MENU || in.vk == VK_LMENU || in.vk == VK_RMENU;
         HWND target = KeyboardTarget();
         if (!target)
             return;
-        const bool alt = (sys.keyState[VK_MENU] & 0x8000) != 0;
-        const bool ctrl = (sys.keyState[VK_CONTROL] & 0x8000) != 0;
-        const bool system = (alt && !ctrl) || in.vk == VK_F10 || in.vk == VK_MENU;
-        UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-        LPARAM lParam = 1;
-        if (alt)
-            lParam |= LPARAM(1) << 29;
-        if (in.repeat || !down)
-            lParam |= LPARAM(1) << 30;
-        if (!down)
-            lParam |= static_cast<LPARAM>(1u << 31);
         int vk = in.vk;
         if (vk == VK_LSHIFT || vk == VK_RSHIFT)
             vk = VK_SHIFT;
@@ -223,6 +216,17 @@ namespace {
             vk = VK_CONTROL;
         else if (vk == VK_LMENU || vk == VK_RMENU)
             vk = VK_MENU;
+        const bool alt = (sys.keyState[VK_MENU] & 0x8000) != 0;
+        const bool ctrl = (sys.keyState[VK_CONTROL] & 0x8000) != 0;
+        const bool system = (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU;
+        const UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
+        LPARAM lParam = 1;
+        if (alt)
+            lParam |= LPARAM(1) << 29;
+        if (in.repeat || !down)
+            lParam |= LPARAM(1) << 30;
+        if (!down)
+            lParam |= static_cast<LPARAM>(1u << 31);
         out.push_back(MakeMsg(target, message, static_cast<WPARAM>(vk), lParam, time, sys.cursorPos));
     }
 
@@ -308,6 +312,14 @@ namespace detail {
         if (hwnd && !sys.Find(hwnd))
             return;
         sys.active = hwnd;
+        // The program as a whole gains or loses the activation: every top-level window hears it.
+        if (!old || !hwnd) {
+            for (HWND top : std::vector<HWND>(sys.topLevels))
+                if (TWindowObject* t = sys.Find(top); t && !t->messageOnly)
+                    detail::Send(top, WM_ACTIVATEAPP, hwnd ? 1 : 0, 0);
+            if (sys.active != hwnd)
+                return;
+        }
         if (sys.Find(old)) {
             detail::Send(old, WM_NCACTIVATE, 0, 0);
             detail::Send(old, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(old) ? 1 : 0), reinterpret_cast<LPARAM>(hwnd));

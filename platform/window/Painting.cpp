@@ -131,6 +131,8 @@ namespace detail {
         params.bounds = w->rect;
         params.title = w->text;
         params.skipTaskbar = (w->exStyle & WS_EX_TOOLWINDOW) != 0 || w->owner != nullptr;
+        if (TWindowObject* owner = sys.Find(TopLevelOf(w->owner)); owner && owner->native)
+            params.owner = owner->handle;
         if (w->style & WS_POPUP) {
             if (w->exStyle & WS_EX_TOOLWINDOW)
                 params.kind = TNativeKind::nkPopup;

@@ -189,6 +189,9 @@ void TSdlBackend::CreateNative(HWND hwnd, const TNativeWindowParams& params)
     if (!window)
         return;
     m_natives[hwnd].window = window;
+    if (TNative* owner = NativeOf(params.owner); owner && params.kind == TNativeKind::nkNormal)
+        SDL_SetWindowModalFor(window, owner->window); // a transient window of its owner
+
 }
 
 void TSdlBackend::DestroyNative(HWND hwnd)

@@ -450,7 +450,14 @@ std::vector<HWND> GetChildWindows(HWND parent)
     return w ? w->children : std::vector<HWND> {};
 }
 
-std::vector<HWND> GetTopLevelWindows() { return Sys().topLevels; }
+std::vector<HWND> GetTopLevelWindows()
+{
+    std::vector<HWND> out;
+    for (HWND h : Sys().topLevels)
+        if (TWindowObject* w = Sys().Find(h); w && !w->messageOnly)
+            out.push_back(h);
+    return out;
+}
 
 bool IsChild(HWND parent, HWND hwnd)
 {

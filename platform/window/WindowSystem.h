@@ -146,6 +146,7 @@ public:
     POINT cursorPos;
     unsigned mouseButtons { 0 }; // MK_* of the buttons held
     short keyState[256] {};
+    bool altAlone { false }; // Alt went down and nothing else was pressed since
 
     // double clicks
     DWORD lastClickTime { 0 };

@@ -169,3 +169,40 @@ TEST(MessageLoop, InputMethodCompositionEndsInCharacters)
     EXPECT_EQ(rec.log[5].wParam, 0x7B14u);
     EXPECT_EQ(rec.log[6].wParam, 0x8BB0u);
 }
+
+TEST(MessageLoop, AltKeysGiveSystemCommands)
+{
+    TRecorder rec; // outlives the harness, which destroys the windows
+    THeadlessHarness harness;
+    rec.only = { WM_SYSKEYDOWN, WM_SYSCOMMAND, WM_CLOSE };
+    HWND hwnd = MakeFrameWindow(rec);
+    ShowWindow(hwnd, SW_SHOW);
+    harness.PressKey(VK_LMENU);
+    ASSERT_EQ(rec.Count(WM_SYSCOMMAND), 1);
+    EXPECT_EQ(rec.log[static_cast<std::size_t>(rec.IndexOf(WM_SYSCOMMAND))].wParam, SC_KEYMENU);
+    rec.Clear();
+    harness.KeyDown(VK_LMENU);
+    harness.PressKey(VK_F4);
+    harness.KeyUp(VK_LMENU);
+    EXPECT_EQ(rec.Messages(), (std::vector<UINT> { WM_SYSKEYDOWN, WM_SYSKEYDOWN, WM_SYSCOMMAND, WM_CLOSE }))
+        << "Alt+F4 closes and is no menu key";
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST(MessageLoop, ProgramActivationIsAnnouncedToEveryTopLevelWindow)
+{
+    TRecorder rec; // outlives the harness, which destroys the windows
+    THeadlessHarness harness;
+    rec.only = { WM_ACTIVATEAPP };
+    HWND a = MakeFrameWindow(rec);
+    HWND b = MakeFrameWindow(rec);
+    ShowWindow(a, SW_SHOW);
+    EXPECT_EQ(rec.Count(WM_ACTIVATEAPP, a), 1);
+    EXPECT_EQ(rec.Count(WM_ACTIVATEAPP, b), 1);
+    rec.Clear();
+    SetActiveWindow(b);
+    EXPECT_TRUE(rec.log.empty()) << "switching inside the program is no program activation";
+    SetActiveWindow(nullptr);
+    EXPECT_EQ(rec.Count(WM_ACTIVATEAPP), 2);
+    EXPECT_EQ(rec.log[0].wParam, 0u);
+}
