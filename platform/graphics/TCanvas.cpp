@@ -448,7 +448,31 @@ void TCanvas::Pixels(int x, int y, TColor color)
 
 void TCanvas::DrawTextLine(std::string_view text, int x, int y, const TRegion& clip)
 {
-    m_text->Draw(Font, text, x + m_origin.X, y + m_origin.Y, clip);
+    int dx = x + m_origin.X;
+    int dy = y + m_origin.Y;
+    if (TextCharacterExtra == 0) {
+        m_text->Draw(Font, text, dx, dy, clip);
+        return;
+    }
+    // Spaced-out text: each character at its own place in the unspaced line,
+    // moved on by the extra space of the characters before it.
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); i += textlayout::CharLength(text, i)) {
+        std::size_t length = textlayout::CharLength(text, i);
+        int start = fonts::CharEdges(Font, text, i).first;
+        m_text->Draw(Font, text.substr(i, length), dx, dy, clip, start + count * TextCharacterExtra);
+        ++count;
+    }
+}
+
+int TCanvas::LineWidth(std::string_view text) const
+{
+    int width = fonts::TextWidth(Font, text);
+    if (TextCharacterExtra != 0) {
+        for (std::size_t i = 0; i < text.size(); i += textlayout::CharLength(text, i))
+            width += TextCharacterExtra;
+    }
+    return width;
 }
 
 void TCanvas::TextOut(int x, int y, std::string_view text)
@@ -482,13 +506,13 @@ void TCanvas::TextRect(const TRect& rect, int x, int y, std::string_view text)
     DrawTextLine(text, x, y, DeviceRegion(rects));
 }
 
-TSize TCanvas::TextExtent(std::string_view text) { return gfx::TextExtent(Font, text); }
+TSize TCanvas::TextExtent(std::string_view text) { return { LineWidth(text), GetTextMetrics(Font).tmHeight }; }
 
 int TCanvas::DrawText(std::string_view text, TRect& rect, unsigned format)
 {
     TTextMetric tm = GetTextMetrics(Font);
     int line_height = tm.tmHeight + ((format & DT_EXTERNALLEADING) ? tm.tmExternalLeading : 0);
-    auto measure = [this](std::string_view s) { return fonts::TextWidth(Font, s); };
+    auto measure = [this](std::string_view s) { return LineWidth(s); };
     std::vector<textlayout::Line> lines = textlayout::Layout(text, format, rect.Width(), measure);
     int total = line_height * static_cast<int>(lines.size());
 
@@ -526,6 +550,9 @@ int TCanvas::DrawText(std::string_view text, TRect& rect, unsigned format)
             DrawTextLine(line.Text, x, y, clip);
         for (std::size_t index : line.Underlined) {
             auto [from, to] = fonts::CharEdges(Font, line.Text, index);
+            int shift = LineWidth(line.Text.substr(0, index)) - fonts::TextWidth(Font, line.Text.substr(0, index));
+            from += shift;
+            to += shift;
             TRegion bar(Offset(Rect(x + from, y + tm.tmAscent + 1, x + to, y + tm.tmAscent + 2), m_origin.X, m_origin.Y));
             PaintColor(bar & clip, PixelToColor(underline_color), TPenMode::pmCopy);
         }

@@ -46,6 +46,8 @@ public:
     TRasterOp CopyMode { SRCCOPY };
     // Current pen position (logical), moved by MoveTo and LineTo.
     TPoint PenPos;
+    // Extra pixels after every character of text output and measuring.
+    int TextCharacterExtra { 0 };
 
     // --- coordinate origin and clipping ------------------------------------
     TPoint Origin() const { return m_origin; }
@@ -142,6 +144,7 @@ private:
     // The outer box of an outline drawn with the current pen around a shape's box.
     TRect PenBox(const TRect& box) const;
     void DrawTextLine(std::string_view text, int x, int y, const TRegion& clip);
+    int LineWidth(std::string_view text) const;
     void Blit(int x, int y, int width, int height, const TBitmap& source, int sx, int sy, int sw, int sh,
         TRasterOp rop, std::optional<Pixel> key);
 

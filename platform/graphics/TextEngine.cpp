@@ -45,7 +45,7 @@ bool TextEngine::Prepare()
     return cairo_status(m_cairo) == CAIRO_STATUS_SUCCESS;
 }
 
-void TextEngine::Draw(const TFont& font, std::string_view text, int x, int y, const TRegion& clip)
+void TextEngine::Draw(const TFont& font, std::string_view text, int x, int y, const TRegion& clip, int along)
 {
     if (text.empty() || clip.Empty() || !Prepare())
         return;
@@ -60,7 +60,7 @@ void TextEngine::Draw(const TFont& font, std::string_view text, int x, int y, co
     cairo_translate(cr, x, y);
     if (font.Orientation % 3600 != 0)
         cairo_rotate(cr, -font.Orientation * std::numbers::pi / 1800.0);
-    cairo_move_to(cr, 0, fonts::LayoutTopOffset(font, layout));
+    cairo_move_to(cr, along, fonts::LayoutTopOffset(font, layout));
     pango_cairo_show_layout(cr, layout);
     cairo_restore(cr);
     cairo_surface_flush(m_surface);

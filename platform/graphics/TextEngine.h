@@ -22,8 +22,9 @@ public:
     TextEngine& operator=(const TextEngine&) = delete;
 
     // Draws text with its cell's top-left at device (x, y), limited to `clip`
-    // (device coordinates).
-    void Draw(const TFont& font, std::string_view text, int x, int y, const TRegion& clip);
+    // (device coordinates). `along` moves the start along the text's direction
+    // (which a turned font turns).
+    void Draw(const TFont& font, std::string_view text, int x, int y, const TRegion& clip, int along = 0);
 
 private:
     bool Prepare();

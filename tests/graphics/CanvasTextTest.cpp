@@ -71,6 +71,30 @@ TEST(CanvasText, TurnedFontDrawsUpwards)
     EXPECT_GT(CountOther(bmp, ink, clYellow), 30);
 }
 
+TEST(CanvasText, CharacterExtraSpacesTextOut)
+{
+    TBitmap bmp = White(200, 30);
+    TCanvas& c = bmp.Canvas();
+    UseFont(c, "Arial", -14);
+    c.Brush.Style = TBrushStyle::bsClear;
+    int plain = c.TextWidth("IIII");
+    c.TextCharacterExtra = 5;
+    EXPECT_EQ(c.TextWidth("IIII"), plain + 20);
+    EXPECT_EQ(c.TextWidth("笔记"), c.TextWidth("笔") * 2);
+    c.TextOut(0, 0, "IIII");
+    // Four separate strokes, the last one starting past the unspaced width.
+    TRect ink = Painted(bmp, clWhite);
+    EXPECT_GT(ink.Right, plain + 10);
+    int strokes = 0;
+    bool in_ink = false;
+    for (int x = 0; x < 200; ++x) {
+        bool column = CountOther(bmp, Rect(x, 0, x + 1, 30), clWhite) > 0;
+        strokes += column && !in_ink ? 1 : 0;
+        in_ink = column;
+    }
+    EXPECT_EQ(strokes, 4);
+}
+
 TEST(CanvasText, LineBreaksStayOnTheOneLine)
 {
     TBitmap bmp = White(10, 10);
