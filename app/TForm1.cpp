@@ -1,0 +1,88 @@
+// The main window's refresh routine, clock, paint hook and ways out.
+
+#include "app/TForm1.h"
+
+#include "app/TData.h"
+#include "platform/controls/MessageDialog.h"
+#include "platform/controls/TApplication.h"
+
+namespace app {
+
+using namespace ctl;
+
+namespace {
+
+const char* const kExitQuestion = "感谢您的使用！\r\r现在是否退出本系统！                ";
+
+} // namespace
+
+// Rebuilds the category tree, the category list of the combo box and the note
+// count. Runs on every show and after every change.
+void TForm1::FormShow(TObject*)
+{
+    DateTimePicker1->SetDateTime(Now());
+    TreeView1->Items().Clear();
+
+    Data->LB.SetActive(false);
+    Data->LB.SetActive(true);
+    Data->LB.First();
+    const int categories = Data->LB.RecordCount();
+    for (int i = 0; i < categories; ++i) {
+        const std::string category = Data->LB.FieldByName("类别").AsString();
+        TTreeNode* root = TreeView1->Items().Add(nullptr, category);
+        Data->OpenCategoryNotes(category);
+        const int notes = Data->QBZ.RecordCount();
+        for (int j = 0; j < notes; ++j) {
+            TTreeNode* note = TreeView1->Items().AddChild(root, Data->QBZ.FieldByName("标题").AsString());
+            note->SetImageIndex(1);
+            Data->QBZ.Next();
+        }
+        Data->LB.Next();
+    }
+
+    SeSkinComboBox1->SetText("");
+    SeSkinComboBox1->Items().Clear();
+    Data->LB.First();
+    const int listed = Data->LB.RecordCount();
+    for (int i = 0; i < listed; ++i) {
+        SeSkinComboBox1->Items().Add(Data->LB.FieldByName("类别").AsString());
+        Data->LB.Next();
+    }
+
+    // Each visible step lets pending messages run, so the bar is seen filling.
+    for (int position = 1; position <= 100; ++position)
+        SeSkinProgressBar1->SetPosition(position);
+
+    Button4->Hide();
+    Button1->Hide();
+    Button2->Hide();
+    Button3->Hide();
+
+    StatusBar1->Panels()[2]->SetText("现共有记录: " + std::to_string(Data->NoteCount()) + " 个");
+}
+
+// Keeps the progress bar on the status bar when the window's height changes.
+void TForm1::FormPaint(TObject*)
+{
+    SeSkinProgressBar1->SetTop(StatusBar1->Top() + 5);
+}
+
+void TForm1::FormClose(TObject*, TCloseAction& Action)
+{
+    // Closing the main window by any way ends the program at once.
+    Action = TCloseAction::caFree;
+    Application->Terminate();
+}
+
+void TForm1::Timer1Timer(TObject*)
+{
+    StatusBar1->Panels()[1]->SetText("  " + DateTimeToStr(Now()));
+}
+
+void TForm1::bsSkinSpeedButton6Click(TObject*)
+{
+    if (Application->MessageBox(kExitQuestion, Application->Title(), MB_YESNO) == IDYES)
+        Close();
+}
+
+} // namespace app

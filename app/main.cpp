@@ -1,0 +1,40 @@
+// Veltrin: a notes manager. Start-up in the stored order: the application
+// object, the main window, the note store, the three dialogs (hidden), and the
+// message loop, which shows the main window and runs until it closes.
+
+#include "app/TAboutBox.h"
+#include "app/TAboutBox1.h"
+#include "app/TBox.h"
+#include "app/TData.h"
+#include "app/TForm1.h"
+#include "platform/controls/MessageDialog.h"
+#include "platform/controls/TApplication.h"
+
+#include <exception>
+#include <memory>
+
+int main()
+{
+    using namespace app;
+    using namespace ctl;
+
+    Application->Initialize();
+    Application->CreateForm(Form1);
+
+    // A store that cannot be opened ends the program before the main window shows.
+    std::unique_ptr<TData> store;
+    try {
+        store = std::make_unique<TData>();
+    } catch (const std::exception& error) {
+        Application->MessageBox(error.what(), "Veltrin", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    Data = store.get();
+
+    Application->CreateForm(Box);
+    Application->CreateForm(AboutBox);
+    Application->CreateForm(AboutBox1);
+    Application->Run();
+    Data = nullptr;
+    return 0;
+}
