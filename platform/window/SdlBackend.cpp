@@ -138,6 +138,8 @@ TSdlBackend::~TSdlBackend()
         SDL_FreeCursor(cursor);
     SDL_StopTextInput();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0)
+        SDL_Quit(); // also lets go of SDL's desktop-bus connection (input method)
 }
 
 std::vector<MONITORINFO> TSdlBackend::Monitors()

@@ -14,6 +14,9 @@ if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! xdpyinfo >/dev/
   exit 77
 fi
 
+# Under the sanitizers, leaks of the display's own libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 snapshots=${VELTRIN_SNAPSHOT_DIR:-$(mktemp -d)}
 mkdir -p "$snapshots"
 rm -f "$snapshots"/window-demo-*.png

@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Drives the notes program on the X display with xdotool, as a user would: opens
+# a note from the category tree, edits its title and presses modify; adds a
+# category in the category manager; searches for a keyword and opens the
+# result. Checks the note store with sqlite3 after each step and saves pictures
+# of the screen. Exit 77 (skip) without a display.
+#   app_test.sh <veltrin program> <make-demo-store program>
+set -euo pipefail
+
+program=$1
+make_store=$2
+if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! command -v sqlite3 >/dev/null \
+  || ! xdpyinfo >/dev/null 2>&1; then
+  echo "SKIP: no X display (or no xdotool or sqlite3)"
+  exit 77
+fi
+
+snapshots=${VELTRIN_SNAPSHOT_DIR:-$(mktemp -d)}
+mkdir -p "$snapshots"
+rm -f "$snapshots"/app-e2e-*.png
+work=$(mktemp -d)
+"$make_store" "$work/Veltrin.mdb" >/dev/null
+store=$work/Veltrin.mdb
+
+(cd "$work" && exec "$program") >"$work/output" 2>&1 &
+pid=$!
+cleanup() {
+  kill "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- program output ---"
+  cat "$work/output"
+  exit 1
+}
+
+sql() {
+  sqlite3 -cmd ".timeout 5000" "$store" "$1"
+}
+
+# Waits up to 10 s for a query on the store to give the expected answer.
+expect_sql() {
+  local got=""
+  for _ in $(seq 100); do
+    got=$(sql "$1")
+    [ "$got" = "$2" ] && return 0
+    kill -0 "$pid" 2>/dev/null || fail "the program ended"
+    sleep 0.1
+  done
+  fail "'$1' gave '$got', expected '$2'"
+}
+
+snapshot() {
+  if command -v import >/dev/null; then
+    import -window root "$snapshots/app-e2e-$1.png" 2>/dev/null || true
+  fi
+}
+
+# The window with this title, waited for up to 10 s.
+window_id() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  fail "no window named $1"
+}
+
+# Sets CX, CY to the screen position of the client area of a window whose
+# client area is W x H: the frame is as wide at the left, right and bottom.
+client_origin() {
+  local id=$1 client_w=$2 client_h=$3
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  local border=$(( (WIDTH - client_w) / 2 ))
+  CX=$(( X + border ))
+  CY=$(( Y + HEIGHT - client_h - border ))
+}
+
+click() {
+  xdotool mousemove "$1" "$2" sleep 0.1 click 1
+  sleep 0.4
+}
+
+double_click() {
+  xdotool mousemove "$1" "$2" sleep 0.1 click --repeat 2 --delay 80 1
+  sleep 0.4
+}
+
+key() {
+  xdotool key --delay 60 "$@"
+  sleep 0.3
+}
+
+type_text() {
+  xdotool type --delay 40 "$1"
+  sleep 0.3
+}
+
+main=$(window_id Veltrin)
+sleep 1
+client_origin "$main" 738 505
+MX=$CX
+MY=$CY
+snapshot start
+
+# The category tree: tool bar 25 high, then the group box's caption; the rows
+# of the tree start 23 pixels into the group box.
+tree_x=$(( MX + 40 ))
+row0_y=$(( MY + 25 + 23 + 10 ))
+
+# The first category (工作): select it, open it with the Right key, then click
+# its first note, one row below.
+click "$tree_x" "$row0_y"
+key Right
+row_h=${VELTRIN_E2E_ROW_HEIGHT:-19}
+click $(( tree_x + 20 )) $(( row0_y + row_h ))
+first_title=$(sql "select 标题 from 笔记 where 类别 = '工作' order by rowid limit 1")
+snapshot viewing
+
+# Edit the title: into the title memo, select all, type a new one, modify.
+title_x=$(( MX + 159 + 150 ))
+title_y=$(( MY + 25 + 56 + 40 ))
+click "$title_x" "$title_y"
+key ctrl+a
+type_text "Edited 'e2e' \"title\""
+click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
+expect_sql "select count(*) from 笔记 where 标题 = 'Edited ''e2e'' \"title\"' and 类别 = '工作'" "1"
+expect_sql "select count(*) from 笔记 where 标题 = '$first_title'" "0"
+snapshot modified
+
+# The category manager: tool bar button 4 (分类管理), type a name, save.
+click $(( MX + 25 + 75 + 75 + 37 )) $(( MY + 12 ))
+box=$(window_id 管理)
+sleep 0.5
+client_origin "$box" 353 234
+click $(( CX + 8 + 152 + 70 )) $(( CY + 8 + 48 + 17 ))
+type_text "E2E \"cat\" it's"
+click $(( CX + 242 + 25 )) $(( CY + 200 + 12 ))
+expect_sql "select count(*) from 类别 where 类别 = 'E2E \"cat\" it''s'" "1"
+snapshot category-added
+click $(( CX + 294 + 25 )) $(( CY + 200 + 12 ))
+
+# Search: the search box on the tool bar, select all, type, press 搜索.
+click $(( MX + 25 + 4 * 75 + 23 + 100 )) $(( MY + 12 ))
+key ctrl+a
+type_text "e2e"
+click $(( MX + 25 + 4 * 75 + 23 + 200 + 28 )) $(( MY + 12 ))
+results=$(window_id 查询结果)
+sleep 0.5
+client_origin "$results" 298 330
+snapshot search
+# The one result: double-click it, change the body's first line, modify.
+double_click $(( CX + 8 + 40 )) $(( CY + 8 + 8 ))
+click $(( MX + 400 )) $(( MY + 25 + 153 + 8 + 60 ))
+key ctrl+a
+type_text "body from search"
+click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
+expect_sql "select 内容 from 笔记 where 标题 = 'Edited ''e2e'' \"title\"'" "body from search"
+snapshot searched-and-modified
+
+kill -0 "$pid" 2>/dev/null || fail "the program ended"
+echo "app: all checks passed"
