@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/controls/TGraphicControl.h"
+
+#include <string>
+
+namespace skin {
+class TbsSkinData;
+}
+
+namespace skinctrls {
+
+enum class TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
+enum class TBevelStyle { bsLowered, bsRaised };
+
+// A line, box or spacer in two colours: the system highlight and shadow
+// colours, or the light and dark colours of the skin's bevel record. In
+// divider mode lines and boxes shrink to a thin divider across the middle.
+class TbsSkinBevel : public ctl::TGraphicControl {
+public:
+    explicit TbsSkinBevel(ctl::TComponent* AOwner);
+
+    TBevelShape Shape() const { return m_shape; }
+    void SetShape(TBevelShape Value);
+    TBevelStyle Style() const { return m_style; }
+    void SetStyle(TBevelStyle Value);
+    bool DividerMode() const { return m_dividerMode; }
+    void SetDividerMode(bool Value);
+
+    skin::TbsSkinData* SkinData() const { return m_skinData; }
+    void SetSkinData(skin::TbsSkinData* Value);
+    std::string SkinDataName { "bevel" };
+    int SkinIndex() const { return m_skinIndex; }
+    gfx::TColor LightColor() const { return m_lightColor; }
+    gfx::TColor DarkColor() const { return m_darkColor; }
+
+    // Takes the colours of the skin's record (or the system colours without one).
+    void ApplySkin();
+
+protected:
+    void Paint() override;
+
+private:
+    // Colour 1 on the left and top edges, colour 2 on the right and bottom.
+    void DrawBox(gfx::TCanvas& Canvas, const gfx::TRect& R, gfx::TColor C1, gfx::TColor C2) const;
+    void DrawLine(gfx::TCanvas& Canvas, int X1, int Y1, int X2, int Y2, gfx::TColor Color) const;
+
+    TBevelShape m_shape { TBevelShape::bsBox };
+    TBevelStyle m_style { TBevelStyle::bsLowered };
+    bool m_dividerMode { false };
+    skin::TbsSkinData* m_skinData { nullptr };
+    int m_skinIndex { -1 };
+    gfx::TColor m_lightColor { gfx::clBtnHighlight };
+    gfx::TColor m_darkColor { gfx::clBtnShadow };
+};
+
+} // namespace skinctrls

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/controls/TSplitter.h"
+#include "skinctrls/SkinPart.h"
+
+#include <string>
+
+namespace skin {
+class TbsSkinData;
+}
+
+namespace skinctrls {
+
+// The platform splitter drawn from a three-part skin image when its skin has
+// a splitter record, keeping the skin's thickness; otherwise the platform's
+// own (optionally beveled) look. Dragging is the platform splitter's.
+class TbsSkinSplitter : public ctl::TSplitter {
+public:
+    explicit TbsSkinSplitter(ctl::TComponent* AOwner);
+
+    skin::TbsSkinData* SkinData() const { return m_skinData; }
+    void SetSkinData(skin::TbsSkinData* Value);
+    std::string SkinDataName { "vsplitter" };
+    // The thickness without a skin record, taken when the skin is applied.
+    int DefaultSize { 10 };
+    int SkinIndex() const { return m_skinIndex; }
+
+    // Takes the thickness of the record (or DefaultSize) as width or height and MinSize.
+    void ApplySkin();
+
+protected:
+    void Paint() override;
+
+private:
+    void LookupSkinRecord();
+    bool Horizontal() const;
+
+    skin::TbsSkinData* m_skinData { nullptr };
+    int m_skinIndex { -1 };
+    TbsSkinPart m_part;
+};
+
+} // namespace skinctrls

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/controls/TTreeView.h"
+
+#include <string>
+
+namespace skin {
+class TbsSkinData;
+}
+
+namespace skinctrls {
+
+// The platform tree view with its colour and font taken from the skin's tree
+// record, or from DefaultColor and DefaultFont without one. It shows no
+// scroll bars of its own: a tree that does not fit scrolls by keyboard and
+// wheel.
+class TbsSkinTreeView : public ctl::TTreeView {
+public:
+    explicit TbsSkinTreeView(ctl::TComponent* AOwner);
+
+    skin::TbsSkinData* SkinData() const { return m_skinData; }
+    void SetSkinData(skin::TbsSkinData* Value);
+    std::string SkinDataName { "treeview" };
+    int SkinIndex() const { return m_skinIndex; }
+    const gfx::TFont& DefaultFont() const { return m_defaultFont; }
+    void SetDefaultFont(const gfx::TFont& Value);
+    gfx::TColor DefaultColor() const { return m_defaultColor; }
+    void SetDefaultColor(gfx::TColor Value);
+    bool UseSkinFont { true };
+
+    // Takes colour and font from the record (or the defaults) and gives the
+    // image lists the tree's background colour.
+    void ApplySkin();
+
+protected:
+    void Loaded() override;
+
+private:
+    skin::TbsSkinData* m_skinData { nullptr };
+    int m_skinIndex { -1 };
+    gfx::TFont m_defaultFont;
+    gfx::TColor m_defaultColor { gfx::clWindow };
+};
+
+} // namespace skinctrls
