@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TFont.h"
 
 #include <string>

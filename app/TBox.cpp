@@ -58,7 +58,7 @@ TBox::TBox(TComponent* AOwner) : TForm(AOwner)
     SeSkinEdit1->SetName("SeSkinEdit1");
     SeSkinEdit1->SetBounds(152, 48, 153, 34);
     SeSkinEdit1->SetFont(MakeFont("MS Sans Serif", -20, gfx::clRed));
-    SeSkinEdit1->ImeName = kInputMethodName;
+    SeSkinEdit1->SetImeName(kInputMethodName);
     SeSkinEdit1->SetParent(Panel1);
 
     Label1 = new TLabel(this);

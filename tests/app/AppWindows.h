@@ -1,0 +1,181 @@
+#pragma once
+
+#include "tests/controls/Headless.h"
+#include "tests/data/TempStore.h"
+
+#include "app/TAboutBox.h"
+#include "app/TAboutBox1.h"
+#include "app/TBox.h"
+#include "app/TData.h"
+#include "app/TForm1.h"
+#include "platform/window/VirtualKeys.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The notes application's four windows on a note store of their own in a
+// temporary directory, shown the way start-up shows them, plus a second
+// connection to the same file through which the tests look at what was
+// written.
+class AppWindows : public HeadlessTest {
+protected:
+    struct Note {
+        std::string category;
+        std::string title;
+        std::string body;
+        bool operator==(const Note&) const = default;
+    };
+
+    AppWindows()
+    {
+        Seed();
+        m_data = std::make_unique<app::TData>(Store.ConnectionString());
+        app::Data = m_data.get();
+        m_main = std::make_unique<app::TForm1>(nullptr);
+        app::Form1 = m_main.get();
+        m_box = std::make_unique<app::TBox>(nullptr);
+        app::Box = m_box.get();
+        m_about = std::make_unique<app::TAboutBox>(nullptr);
+        app::AboutBox = m_about.get();
+        m_results = std::make_unique<app::TAboutBox1>(nullptr);
+        app::AboutBox1 = m_results.get();
+        Main().Show();
+        Harness.ProcessMessages();
+    }
+    ~AppWindows() override
+    {
+        m_results.reset();
+        m_about.reset();
+        m_box.reset();
+        m_main.reset();
+        app::AboutBox1 = nullptr;
+        app::AboutBox = nullptr;
+        app::Box = nullptr;
+        app::Form1 = nullptr;
+        app::Data = nullptr;
+    }
+
+    // The store every test starts from: categories 工作 (two notes, one of
+    // them with quotes in its title), 生活 (one note) and 空 (none).
+    virtual void Seed()
+    {
+        app::TData seed(Store.ConnectionString());
+        for (const char* category : { "工作", "生活", "空" }) {
+            seed.LB.Insert();
+            seed.LB.FieldByName("类别").SetAsString(category);
+            seed.LB.Post();
+        }
+        for (const Note& note : std::vector<Note> { { "工作", "周报", "本周完成了\r\n登录页" },
+                 { "工作", "He said \"it's\" done", "quotes ' and \" stay" }, { "生活", "购物", "牛奶 鸡蛋" } }) {
+            seed.BZ.Insert();
+            seed.BZ.FieldByName("类别").SetAsString(note.category);
+            seed.BZ.FieldByName("日期").SetAsDateTime(db::Now());
+            seed.BZ.FieldByName("标题").SetAsString(note.title);
+            seed.BZ.FieldByName("内容").SetAsString(note.body);
+            seed.BZ.Post();
+        }
+    }
+
+    app::TForm1& Main() { return *m_main; }
+    app::TBox& Manager() { return *m_box; }
+    app::TAboutBox1& Results() { return *m_results; }
+    app::TAboutBox& About() { return *m_about; }
+
+    // What the file holds now, read through a connection of its own.
+    std::vector<Note> StoredNotes() const
+    {
+        app::TData check(Store.ConnectionString());
+        std::vector<Note> notes;
+        check.BZ.First();
+        for (int i = 0; i < check.BZ.RecordCount(); ++i) {
+            notes.push_back({ check.BZ.FieldByName("类别").AsString(), check.BZ.FieldByName("标题").AsString(),
+                check.BZ.FieldByName("内容").AsString() });
+            check.BZ.Next();
+        }
+        return notes;
+    }
+    std::vector<std::string> StoredCategories() const
+    {
+        app::TData check(Store.ConnectionString());
+        std::vector<std::string> names;
+        check.LB.First();
+        for (int i = 0; i < check.LB.RecordCount(); ++i) {
+            names.push_back(check.LB.FieldByName("类别").AsString());
+            check.LB.Next();
+        }
+        return names;
+    }
+
+    // The labels of a tree's roots, each followed by its children in brackets.
+    static std::vector<std::string> TreeLines(const ctl::TTreeView& tree)
+    {
+        std::vector<std::string> lines;
+        for (ctl::TTreeNode* root = tree.Items().GetFirstNode(); root; root = root->GetNextSibling()) {
+            std::string line = root->Text();
+            for (ctl::TTreeNode* child = root->GetFirstChild(); child; child = child->GetNextSibling())
+                line += " [" + child->Text() + "]";
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    static ctl::TTreeNode* FindNode(const ctl::TTreeView& tree, const std::string& text, int level)
+    {
+        for (ctl::TTreeNode* node = tree.Items().GetFirstNode(); node; node = node->GetNext())
+            if (node->Text() == text && node->Level() == level)
+                return node;
+        return nullptr;
+    }
+
+    // Clicks a node's row the way a user does: its branch opened first.
+    void ClickNode(ctl::TTreeView& tree, const std::string& text, int level)
+    {
+        ctl::TTreeNode* node = FindNode(tree, text, level);
+        ASSERT_NE(node, nullptr) << text;
+        if (node->Parent())
+            node->Parent()->Expand(false);
+        Harness.ProcessMessages();
+        const gfx::TRect row = tree.NodeRect(node);
+        Click(At(tree, row.Left + tree.Indent() * (level + 1) + 24, (row.Top + row.Bottom) / 2));
+    }
+
+    void ClickControl(const ctl::TControl& control) { Click(Middle(control)); }
+
+    // Clicks `button`, answering the message box it raises with `key`.
+    void ClickAnswering(const ctl::TControl& button, int key)
+    {
+        WhenIdle([this, key] { QueueKey(key); });
+        ClickControl(button);
+    }
+
+    bool EditorsEnabled()
+    {
+        return Main().SeSkinComboBox1->Enabled() && Main().SeSkinMemo1->Enabled() && Main().bsSkinMemo21->Enabled();
+    }
+    bool EditorsDisabled()
+    {
+        return !Main().SeSkinComboBox1->Enabled() && !Main().SeSkinMemo1->Enabled()
+            && !Main().bsSkinMemo21->Enabled();
+    }
+    // Which of modify, save, discard and delete show, as "1234" with '-' for hidden.
+    std::string NoteButtons()
+    {
+        std::string shown;
+        shown += Main().Button1->Visible() ? '1' : '-';
+        shown += Main().Button2->Visible() ? '2' : '-';
+        shown += Main().Button3->Visible() ? '3' : '-';
+        shown += Main().Button4->Visible() ? '4' : '-';
+        return shown;
+    }
+    std::string CountLine() { return Main().StatusBar1->Panels()[2]->Text(); }
+
+    datatest::TempStore Store;
+
+private:
+    std::unique_ptr<app::TData> m_data;
+    std::unique_ptr<app::TForm1> m_main;
+    std::unique_ptr<app::TBox> m_box;
+    std::unique_ptr<app::TAboutBox> m_about;
+    std::unique_ptr<app::TAboutBox1> m_results;
+};
