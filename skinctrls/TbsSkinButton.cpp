@@ -96,12 +96,28 @@ void TbsSkinButton::ReleaseOthers()
     }
 }
 
+namespace {
+
+// Repaints every skinned button under Parent: the default button's highlight
+// follows the focus.
+void InvalidateButtons(ctl::TWinControl& Parent)
+{
+    for (int i = 0; i < Parent.ControlCount(); ++i) {
+        ctl::TControl* c = Parent.Controls(i);
+        if (auto* button = dynamic_cast<TbsSkinButton*>(c))
+            button->Invalidate();
+        if (auto* container = dynamic_cast<ctl::TWinControl*>(c))
+            InvalidateButtons(*container);
+    }
+}
+
+} // namespace
+
 void TbsSkinButton::RefreshForm()
 {
+    Invalidate();
     if (ctl::TForm* form = GetParentForm())
-        form->Invalidate();
-    else
-        Invalidate();
+        InvalidateButtons(*form);
 }
 
 bool TbsSkinButton::ActiveDefault() const
