@@ -119,6 +119,7 @@ private:
     skinctrls::TbsSkinSpeedButton* AddToolButton(const char* name, int left, int width, const char* caption,
         int imageIndex, void (TForm1::*handler)(ctl::TObject*));
     skinctrls::TbsSkinBevel* AddSpacer(const char* name, int left, int width);
+    selfdrawn::TSeSkinLabel* AddLabel(const char* name, const char* caption);
     skinctrls::TbsSkinGroupBox* AddGroupBox(const char* name, ctl::TWinControl* parent, const char* caption);
 };
 

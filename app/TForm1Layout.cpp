@@ -75,6 +75,18 @@ TbsSkinBevel* TForm1::AddSpacer(const char* name, int left, int width)
     return bevel;
 }
 
+// The note panel's labels: painted straight onto the window, opaque on the
+// button face.
+TSeSkinLabel* TForm1::AddLabel(const char* name, const char* caption)
+{
+    auto* label = Make<TSeSkinLabel>(this, name, bsSkinPanel1);
+    label->SetPerformance(TSePerformance::kspNoBuffer);
+    label->SetTransparent(false);
+    label->SetColor(gfx::clBtnFace);
+    label->SetCaption(caption);
+    return label;
+}
+
 TbsSkinGroupBox* TForm1::AddGroupBox(const char* name, TWinControl* parent, const char* caption)
 {
     auto* box = Make<TbsSkinGroupBox>(this, name, parent);
@@ -167,23 +179,21 @@ void TForm1::CreateNotePanel()
     bsSkinPanel1->SetHeight(56);
     bsSkinPanel1->SetBorderStyle(TbsSkinBorderStyle::bvFrame);
 
-    SeSkinLabel1 = Make<TSeSkinLabel>(this, "SeSkinLabel1", bsSkinPanel1);
+    SeSkinLabel1 = AddLabel("SeSkinLabel1", "所在类别");
     SeSkinLabel1->SetLeft(210);
     SeSkinLabel1->SetTop(18);
-    SeSkinLabel1->SetCaption("所在类别");
 
     SeSkinComboBox1 = Make<TSeSkinComboBox>(this, "SeSkinComboBox1", bsSkinPanel1);
     SeSkinComboBox1->SetBounds(264, 14, 121, 24);
     SeSkinComboBox1->SetFont(MakeFont("Tahoma", -12));
-    SeSkinComboBox1->SetDropDownCount(8);
+    SeSkinComboBox1->DropDownCount = 8;
     SeSkinComboBox1->SetItemHeight(15);
-    SeSkinComboBox1->ImeName = kInputMethodName;
+    SeSkinComboBox1->SetImeName(kInputMethodName);
     SeSkinComboBox1->SetEnabled(false);
 
-    SeSkinLabel2 = Make<TSeSkinLabel>(this, "SeSkinLabel2", bsSkinPanel1);
+    SeSkinLabel2 = AddLabel("SeSkinLabel2", "记录日期");
     SeSkinLabel2->SetAutoSize(false);
     SeSkinLabel2->SetBounds(392, 18, 62, SeSkinLabel2->Height());
-    SeSkinLabel2->SetCaption("记录日期");
 
     DateTimePicker1 = Make<TDateTimePicker>(this, "DateTimePicker1", bsSkinPanel1);
     DateTimePicker1->SetBounds(451, 11, 113, 26);

@@ -218,3 +218,23 @@ TEST_F(EmptyStore, ShowsAnEmptyTreeAndListAndACountOfZero)
     EXPECT_EQ(Main().SeSkinComboBox1->Items().Count(), 0);
     EXPECT_EQ(CountLine(), "现共有记录: 0 个");
 }
+
+TEST_F(MainWindow, ANoteRemovedElsewhereEndsTheActionWithAnErrorAndKeepsTheEditors)
+{
+    ClickNode(*Main().TreeView1, "周报", 1);
+    Main().SeSkinMemo1->SetText("my edit");
+    {
+        app::TData other(Store.ConnectionString());
+        other.OpenCurrentNote("周报");
+        other.ADOQuery1.Delete();
+    }
+    ClickControl(*Main().Button1);
+    EXPECT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Main().SeSkinMemo1->Text(), "my edit");
+    EXPECT_EQ(NoteButtons(), "1--4");
+
+    ClickNode(*Main().TreeView1, "周报", 1);
+    EXPECT_EQ(Errors.size(), 2u);
+    EXPECT_EQ(Main().SeSkinMemo1->Text(), "my edit");
+    EXPECT_EQ(StoredNotes().size(), 2u);
+}
