@@ -1,6 +1,7 @@
 // Feeds arbitrary text to the expression language: the first byte picks what
 // the rest is run as (an expression, a memo line with bracketed expressions,
-// a script, a postfix text, or number and date format texts). Errors are
+// a script, a postfix text, number and date format texts, or a dictionary of
+// variables followed by an expression). Errors are
 // expected and caught; crashes, hangs and sanitizer reports are findings.
 #include "report/expr/DateFormat.h"
 #include "report/expr/DisplayFormat.h"
@@ -11,13 +12,55 @@
 #include "report/expr/TextExpander.h"
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/expr/TfrInterpretator.h"
+#include "report/expr/TfrVariables.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace {
+
+// A report whose dictionary comes from the input ("name=value text" lines),
+// so variables may refer to each other in any way, and whose objects answer
+// every property and method.
+class FuzzReport : public report::TfrReportScope {
+public:
+    std::optional<std::string> DictionaryVariable(const std::string& name) const override
+    {
+        auto it = dictionary.find(report::UpperName(name));
+        return it == dictionary.end() ? std::nullopt : std::optional(it->second);
+    }
+    bool SetDictionaryVariable(const std::string& name, const std::string& text) override
+    {
+        auto it = dictionary.find(report::UpperName(name));
+        if (it == dictionary.end())
+            return false;
+        it->second = text;
+        return true;
+    }
+    std::optional<report::Variant> BuiltInValue(report::TfrBuiltIn which) const override
+    {
+        return report::Variant(static_cast<int>(which));
+    }
+    bool GetObjectProperty(const report::TfrObjectPath& path, report::Variant& value) override
+    {
+        value = report::Variant(path.object + "." + path.member);
+        return true;
+    }
+    bool SetObjectProperty(const report::TfrObjectPath&, const report::Variant&) override { return true; }
+    bool CallObjectMethod(const report::TfrObjectPath&, const std::vector<report::Variant>& args,
+        report::Variant& result) override
+    {
+        result = report::Variant(static_cast<int>(args.size()));
+        return true;
+    }
+    std::string InputBox(const std::string&, const std::string& text) override { return text; }
+    int MessageBox(const std::string&, const std::string&, int flags) override { return flags; }
+
+    std::map<std::string, std::string> dictionary;
+};
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -39,7 +82,8 @@ void Run(std::uint8_t mode, const std::string& text)
     engine.Globals().Set("x", report::Variant(3));
     engine.Globals().Set("s", report::Variant("标题"));
     engine.Globals().Set("d", report::Variant(report::TDateTime { 45000.75 }));
-    switch (mode % 6) {
+    FuzzReport fuzzReport;
+    switch (mode % 7) {
     case 0:
         engine.Evaluate(text);
         break;
@@ -74,6 +118,17 @@ void Run(std::uint8_t mode, const std::string& text)
         report::TfrDisplayFormat format;
         if (report::ParseFormatSuffix(text, format))
             report::FormatValue(report::Variant(1234.5), format);
+        break;
+    }
+    case 6: {
+        std::vector<std::string> lines = Lines(text);
+        for (size_t i = 0; i + 1 < lines.size(); ++i) {
+            size_t equals = lines[i].find('=');
+            if (equals != std::string::npos)
+                fuzzReport.dictionary[report::UpperName(lines[i].substr(0, equals))] = lines[i].substr(equals + 1);
+        }
+        engine.SetScope(&fuzzReport);
+        engine.Evaluate(lines.back());
         break;
     }
     }
