@@ -12,7 +12,9 @@ if [ -x build/app/veltrin ]; then
   [ -f demo/Veltrin.mdb ] || build/tools/make-demo-store demo/Veltrin.mdb
   [ -f demo/PAGE.frf ] || ( [ -x build/tools/make-page-template ] && build/tools/make-page-template demo/PAGE.frf ) || true
   cd demo && exec ../build/app/veltrin
+elif [ -x build/tools/controls-demo ]; then
+  # Without the notes application, show what the platform layer does.
+  exec build/tools/controls-demo
 else
-  # Until the notes application is built, show what the drawing layer does.
   exec build/tools/graphics-showcase demo/showcase.png
 fi
