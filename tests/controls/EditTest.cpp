@@ -2,6 +2,7 @@
 
 #include "platform/controls/TEdit.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/MessageLoop.h"
 #include "platform/window/VirtualKeys.h"
 
 using namespace ctl;
@@ -25,9 +26,9 @@ struct EditForm {
 
 } // namespace
 
-using TEditTest = HeadlessTest;
+using EditTest = HeadlessTest;
 
-TEST_F(TEditTest, TypingAndTheInputMethodInsertAtTheCaret)
+TEST_F(EditTest, TypingAndTheInputMethodInsertAtTheCaret)
 {
     EditForm f;
     Harness.TypeText("ab");
@@ -46,7 +47,7 @@ TEST_F(TEditTest, TypingAndTheInputMethodInsertAtTheCaret)
     EXPECT_EQ(f.changes, 7);
 }
 
-TEST_F(TEditTest, SelectionCopiesCutsAndPastes)
+TEST_F(EditTest, SelectionCopiesCutsAndPastes)
 {
     EditForm f;
     f.edit->SetText("请输入关键字");
@@ -70,13 +71,13 @@ TEST_F(TEditTest, SelectionCopiesCutsAndPastes)
     EXPECT_EQ(f.edit->Text(), "one"); // a line box takes the first line only
 }
 
-TEST_F(TEditTest, MaxLengthAndReadOnlyLimitTheUser)
+TEST_F(EditTest, MaxLengthAndReadOnlyLimitTheUser)
 {
     EditForm f;
-    f.edit->MaxLength = 3;
+    f.edit->SetMaxLength(3);
     Harness.TypeText("汉字输入");
     EXPECT_EQ(f.edit->Text(), "汉字输");
-    f.edit->ReadOnly = true;
+    f.edit->SetReadOnly(true);
     Harness.PressKey(wnd::VK_BACK);
     Harness.TypeText("x");
     EXPECT_EQ(f.edit->Text(), "汉字输");
@@ -84,7 +85,7 @@ TEST_F(TEditTest, MaxLengthAndReadOnlyLimitTheUser)
     EXPECT_EQ(f.edit->Text(), "program text is not limited");
 }
 
-TEST_F(TEditTest, ClickPlacesTheCaretAndDragSelects)
+TEST_F(EditTest, ClickPlacesTheCaretAndDragSelects)
 {
     EditForm f;
     f.edit->SetText("abcdef");
@@ -94,4 +95,86 @@ TEST_F(TEditTest, ClickPlacesTheCaretAndDragSelects)
     Harness.Drag(start, At(*f.edit, 190, 12));
     EXPECT_EQ(f.edit->SelLength(), 6);
     Harness.SaveSnapshot(f.form.Handle(), "controls-edit");
+}
+
+TEST_F(EditTest, WordMovesShiftExtendAndUndo)
+{
+    EditForm f;
+    Harness.TypeText("one two three");
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey(wnd::VK_LEFT);
+    Harness.PressKey(wnd::VK_LEFT);
+    Harness.KeyUp(wnd::VK_CONTROL);
+    EXPECT_EQ(f.edit->SelStart(), 4);
+    Harness.KeyDown(wnd::VK_SHIFT);
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey(wnd::VK_RIGHT);
+    Harness.KeyUp(wnd::VK_CONTROL);
+    Harness.KeyUp(wnd::VK_SHIFT);
+    EXPECT_EQ(f.edit->SelText(), "two ");
+    Harness.TypeText("2 ");
+    EXPECT_EQ(f.edit->Text(), "one 2 three");
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey('Z');
+    Harness.KeyUp(wnd::VK_CONTROL);
+    EXPECT_EQ(f.edit->Text(), "one two three"); // the replacement undoes as one step
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey('Z');
+    Harness.KeyUp(wnd::VK_CONTROL);
+    EXPECT_EQ(f.edit->Text(), "");
+}
+
+TEST_F(EditTest, ShiftInsertPastesShiftDeleteCutsCtrlInsertCopies)
+{
+    EditForm f;
+    f.edit->SetText("查找");
+    f.edit->SelectAll();
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey(wnd::VK_INSERT);
+    Harness.KeyUp(wnd::VK_CONTROL);
+    EXPECT_EQ(wnd::GetClipboardText(), "查找");
+    Harness.KeyDown(wnd::VK_SHIFT);
+    Harness.PressKey(wnd::VK_DELETE);
+    EXPECT_EQ(f.edit->Text(), "");
+    Harness.PressKey(wnd::VK_INSERT);
+    Harness.PressKey(wnd::VK_INSERT);
+    Harness.KeyUp(wnd::VK_SHIFT);
+    EXPECT_EQ(f.edit->Text(), "查找查找");
+}
+
+TEST_F(EditTest, DoubleClickSelectsAWordAndCharacterMessagesCarryChinese)
+{
+    EditForm f;
+    f.edit->SetText("alpha beta");
+    Harness.DoubleClick(At(*f.edit, 5, 12).X, At(*f.edit, 5, 12).Y);
+    EXPECT_EQ(f.edit->SelText(), "alpha ");
+    f.edit->SetSelStart(f.edit->Text().size());
+    wnd::SendMessage(f.edit->Handle(), wnd::WM_CHAR, 0x4E2D, 0); // 中
+    EXPECT_EQ(f.edit->Text(), "alpha beta中");
+    EXPECT_EQ(f.edit->SelStart(), 11); // positions count characters
+}
+
+// The darkest red level inside the edit's text area.
+int DarkestRed(wnd::THeadlessHarness& harness, const TForm& form, const TControl& edit)
+{
+    const gfx::TBitmap shot = harness.Capture(form.Handle());
+    const gfx::TPoint client = wnd::GetClientRectInWindow(form.Handle()).TopLeft();
+    int darkest = 255;
+    for (int y = edit.Top() + 4; y < edit.Top() + edit.Height() - 4; ++y)
+        for (int x = edit.Left() + 4; x < edit.Left() + 60; ++x)
+            darkest = std::min(darkest, gfx::GetRValue(shot.GetPixel(client.X + x, client.Y + y)));
+    return darkest;
+}
+
+TEST_F(EditTest, DisabledBoxDrawsGreyText)
+{
+    EditForm f;
+    f.edit->SetText("WWWW");
+    Harness.ProcessMessages();
+    EXPECT_LT(DarkestRed(Harness, f.form, *f.edit), 40);
+    f.edit->SetEnabled(false);
+    Harness.ProcessMessages();
+    const int darkest = DarkestRed(Harness, f.form, *f.edit);
+    EXPECT_GE(darkest, gfx::GetRValue(gfx::ColorToRGB(gfx::clGrayText)) - 8);
+    EXPECT_LT(darkest, 200); // the text is still there
 }

@@ -1,0 +1,324 @@
+#include "platform/controls/TCustomMemo.h"
+
+#include "platform/graphics/TBitmap.h"
+#include "platform/text/Utf8.h"
+#include "platform/window/Messages.h"
+#include "platform/window/VirtualKeys.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace ctl {
+
+// The memo's paragraphs as a string list; every change rewrites the memo's text.
+class TMemoLines : public TStrings {
+public:
+    explicit TMemoLines(TCustomMemo& Memo) : m_memo(Memo) { }
+
+    int Count() const override { return static_cast<int>(Current().size()); }
+    const std::string& Get(int Index) const override { return Current().at(static_cast<std::size_t>(Index)); }
+    void Put(int Index, const std::string& S) override
+    {
+        std::vector<std::string> lines = Current();
+        lines.at(static_cast<std::size_t>(Index)) = S;
+        Store(lines);
+    }
+    void Insert(int Index, const std::string& S) override
+    {
+        std::vector<std::string> lines = Current();
+        lines.insert(lines.begin() + std::clamp(Index, 0, static_cast<int>(lines.size())), S);
+        Store(lines);
+    }
+    void Delete(int Index) override
+    {
+        std::vector<std::string> lines = Current();
+        lines.erase(lines.begin() + Index);
+        Store(lines);
+    }
+    void Clear() override { m_memo.SetText(""); }
+
+private:
+    const std::vector<std::string>& Current() const
+    {
+        const std::string& text = m_memo.Text();
+        if (text == m_source)
+            return m_cache;
+        m_source = text;
+        m_cache.clear();
+        if (!text.empty()) {
+            std::size_t from = 0;
+            for (;;) {
+                const std::size_t brk = text.find_first_of("\r\n", from);
+                m_cache.push_back(text.substr(from, brk == std::string::npos ? std::string::npos : brk - from));
+                if (brk == std::string::npos)
+                    break;
+                from = brk + (text.compare(brk, 2, "\r\n") == 0 ? 2 : 1);
+            }
+        }
+        return m_cache;
+    }
+    void Store(const std::vector<std::string>& Lines)
+    {
+        std::string text;
+        for (std::size_t i = 0; i < Lines.size(); ++i)
+            text += (i ? "\r\n" : "") + Lines[i];
+        m_memo.SetText(text);
+    }
+
+    TCustomMemo& m_memo;
+    mutable std::string m_source;
+    mutable std::vector<std::string> m_cache;
+};
+
+namespace {
+
+bool BreaksAfter(char32_t c)
+{
+    return c == U' ' || c == U'\t' || c >= 0x2E80; // blanks and CJK characters
+}
+
+} // namespace
+
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), m_lines(std::make_unique<TMemoLines>(*this))
+{
+}
+
+TCustomMemo::~TCustomMemo() = default;
+
+TStrings& TCustomMemo::Lines()
+{
+    return *m_lines;
+}
+
+void TCustomMemo::SetWordWrap(bool Value)
+{
+    if (m_wordWrap == Value)
+        return;
+    m_wordWrap = Value;
+    LayoutChanged();
+    ScrollToCaret();
+    Invalidate();
+}
+
+void TCustomMemo::LayoutChanged()
+{
+    m_layoutValid = false;
+    m_widths.clear();
+}
+
+int TCustomMemo::CharWidth(char32_t C) const
+{
+    const auto found = m_widths.find(C);
+    if (found != m_widths.end())
+        return found->second;
+    const int width = TextWidth(std::u32string(1, C));
+    m_widths.emplace(C, width);
+    return width;
+}
+
+void TCustomMemo::WrapParagraph(int Start, int End, int Width) const
+{
+    const std::u32string& text = Model().Text();
+    int start = Start;
+    while (m_wordWrap && Width > 0) {
+        int width = 0;
+        int i = start;
+        int lastBreak = -1;
+        for (; i < End; ++i) {
+            const int w = CharWidth(text[static_cast<std::size_t>(i)]);
+            if (width + w > Width && i > start)
+                break;
+            width += w;
+            if (BreaksAfter(text[static_cast<std::size_t>(i)]))
+                lastBreak = i + 1;
+        }
+        if (i >= End)
+            break;
+        const int cut = lastBreak > start ? lastBreak : i;
+        m_display.push_back({ start, cut, true });
+        start = cut;
+    }
+    m_display.push_back({ start, End, false });
+}
+
+void TCustomMemo::EnsureLayout() const
+{
+    if (m_layoutValid)
+        return;
+    m_display.clear();
+    const std::u32string& text = Model().Text();
+    const int width = TextArea().Width();
+    int start = 0;
+    for (;;) {
+        const std::size_t brk = text.find(U'\n', static_cast<std::size_t>(start));
+        const int end = brk == std::u32string::npos ? Model().Length() : static_cast<int>(brk);
+        WrapParagraph(start, end, width);
+        if (brk == std::u32string::npos)
+            break;
+        start = end + 1;
+    }
+    m_layoutValid = true;
+}
+
+int TCustomMemo::LineCount() const
+{
+    EnsureLayout();
+    return static_cast<int>(m_display.size());
+}
+
+int TCustomMemo::VisibleLineCount() const
+{
+    return std::max(1, TextArea().Height() / std::max(1, LineHeight()));
+}
+
+int TCustomMemo::LineOf(int Index) const
+{
+    EnsureLayout();
+    const auto after = std::upper_bound(m_display.begin(), m_display.end(), Index,
+        [](int index, const DisplayLine& line) { return index < line.start; });
+    return std::max(0, static_cast<int>(after - m_display.begin()) - 1);
+}
+
+int TCustomMemo::XInLine(int Line, int Index) const
+{
+    const DisplayLine& line = m_display[static_cast<std::size_t>(Line)];
+    const int count = std::clamp(Index, line.start, line.end) - line.start;
+    return TextWidth(Model().Text().substr(static_cast<std::size_t>(line.start), static_cast<std::size_t>(count)));
+}
+
+int TCustomMemo::IndexInLine(int Line, int X) const
+{
+    const DisplayLine& line = m_display[static_cast<std::size_t>(Line)];
+    // A soft-wrapped line ends before its last character, which starts the next line visually.
+    const int last = line.wrapped && line.end > line.start ? line.end - 1 : line.end;
+    int best = line.start;
+    int bestDistance = std::abs(X);
+    int x = 0;
+    for (int i = line.start; i < last; ++i) {
+        x += CharWidth(Model().Text()[static_cast<std::size_t>(i)]);
+        if (std::abs(x - X) < bestDistance) {
+            best = i + 1;
+            bestDistance = std::abs(x - X);
+        }
+    }
+    return best;
+}
+
+gfx::TPoint TCustomMemo::CaretPoint(int Index) const
+{
+    const int line = LineOf(Index);
+    const gfx::TRect area = TextArea();
+    return { area.Left + XInLine(line, Index), area.Top + (line - m_topLine) * LineHeight() };
+}
+
+int TCustomMemo::IndexAt(int X, int Y) const
+{
+    const gfx::TRect area = TextArea();
+    const int line = std::clamp(m_topLine + (Y - area.Top) / std::max(1, LineHeight()) - (Y < area.Top ? 1 : 0), 0, LineCount() - 1);
+    return IndexInLine(line, X - area.Left);
+}
+
+int TCustomMemo::LineStartOf(int Index) const
+{
+    return m_display[static_cast<std::size_t>(LineOf(Index))].start;
+}
+
+int TCustomMemo::LineEndOf(int Index) const
+{
+    const DisplayLine& line = m_display[static_cast<std::size_t>(LineOf(Index))];
+    return line.wrapped && line.end > line.start ? line.end - 1 : line.end;
+}
+
+int TCustomMemo::VerticalTarget(int Key) const
+{
+    const int caret = Model().Caret();
+    const int line = LineOf(caret);
+    const int page = std::max(1, VisibleLineCount() - 1);
+    int target = line;
+    switch (Key) {
+    case wnd::VK_UP: target = line - 1; break;
+    case wnd::VK_DOWN: target = line + 1; break;
+    case wnd::VK_PRIOR: target = line - page; break;
+    case wnd::VK_NEXT: target = line + page; break;
+    default: return -1;
+    }
+    target = std::clamp(target, 0, LineCount() - 1);
+    return IndexInLine(target, XInLine(line, caret));
+}
+
+void TCustomMemo::SetTopLine(int Value)
+{
+    Value = std::clamp(Value, 0, MaxTopLine());
+    if (Value != m_topLine) {
+        m_topLine = Value;
+        Invalidate();
+        UpdateCaret();
+    }
+    NotifyScroll();
+}
+
+void TCustomMemo::ScrollToCaret()
+{
+    const int line = LineOf(Model().Caret());
+    int top = std::min(m_topLine, MaxTopLine());
+    if (line < top)
+        top = line;
+    else if (line >= top + VisibleLineCount())
+        top = line - VisibleLineCount() + 1;
+    SetTopLine(top);
+    UpdateCaret();
+}
+
+void TCustomMemo::NotifyScroll()
+{
+    const ScrollState now { m_topLine, LineCount(), VisibleLineCount() };
+    if (now == m_notified)
+        return;
+    m_notified = now;
+    if (OnScroll)
+        OnScroll(this);
+}
+
+wnd::LRESULT TCustomMemo::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    if (Msg == wnd::WM_MOUSEWHEEL) {
+        SetTopLine(m_topLine - wnd::GET_WHEEL_DELTA_WPARAM(WParam) / wnd::WHEEL_DELTA * 3);
+        return 0;
+    }
+    return TCustomEdit::WndProc(Msg, WParam, LParam);
+}
+
+void TCustomMemo::PaintText(gfx::TCanvas& Canvas)
+{
+    EnsureLayout();
+    const gfx::TRect area = TextArea();
+    const int height = LineHeight();
+    const std::u32string& text = Model().Text();
+    const int selStart = SelStart();
+    const int selEnd = selStart + SelLength();
+    const bool showSelection = Model().HasSelection() && Focused();
+    const gfx::TColor textColor = Canvas.Font.Color;
+    const int last = std::min(LineCount(), m_topLine + VisibleLineCount() + 1);
+    for (int i = m_topLine; i < last; ++i) {
+        const DisplayLine& line = m_display[static_cast<std::size_t>(i)];
+        const int y = area.Top + (i - m_topLine) * height;
+        const std::string shown = text::Utf32ToUtf8(text.substr(static_cast<std::size_t>(line.start), static_cast<std::size_t>(line.end - line.start)));
+        Canvas.Brush.Style = gfx::TBrushStyle::bsClear;
+        Canvas.Font.Color = textColor;
+        Canvas.TextOut(area.Left, y, shown);
+        if (!showSelection || selEnd <= line.start || selStart > line.end)
+            continue;
+        const int from = std::max(selStart, line.start);
+        const int to = std::min(selEnd, line.end);
+        const int left = area.Left + XInLine(i, from);
+        // A selected line break shows as a small highlighted cell.
+        const int right = area.Left + XInLine(i, to) + (selEnd > line.end && !line.wrapped ? height / 3 : 0);
+        Canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
+        Canvas.Brush.Color = gfx::clHighlight;
+        Canvas.Font.Color = gfx::clHighlightText;
+        Canvas.TextRect(gfx::Rect(left, y, right, y + height), left, y,
+            text::Utf32ToUtf8(text.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from))));
+    }
+}
+
+} // namespace ctl

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/controls/TCustomEdit.h"
+#include "platform/controls/TStrings.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace ctl {
+
+class TMemoLines;
+
+// A multi-line text box. Enter starts a new line, Up/Down/PageUp/PageDown
+// move between display lines, and with WordWrap long lines wrap at blanks
+// (or between CJK characters, or anywhere when one word is too long).
+// The text scrolls vertically by display lines; it draws no scroll bar of
+// its own: TopLine, LineCount and VisibleLineCount are the scroll state a
+// separate scroll bar shows, and OnScroll tells it when that state changed.
+// Text uses CR LF between lines.
+class TCustomMemo : public TCustomEdit {
+public:
+    explicit TCustomMemo(TComponent* AOwner);
+    ~TCustomMemo() override;
+
+    // The text as lines (paragraphs, not display lines).
+    TStrings& Lines();
+
+    bool WordWrap() const { return m_wordWrap; }
+    void SetWordWrap(bool Value);
+
+    // Display lines after wrapping.
+    int LineCount() const;
+    int VisibleLineCount() const;
+    int TopLine() const { return m_topLine; }
+    // Clamped to 0 .. LineCount() - VisibleLineCount().
+    void SetTopLine(int Value);
+    int MaxTopLine() const { return std::max(0, LineCount() - VisibleLineCount()); }
+    // Runs when TopLine, LineCount or VisibleLineCount changed.
+    TNotifyEvent OnScroll;
+
+protected:
+    gfx::TPoint CaretPoint(int Index) const override;
+    int IndexAt(int X, int Y) const override;
+    void ScrollToCaret() override;
+    void PaintText(gfx::TCanvas& Canvas) override;
+    bool MultiLine() const override { return true; }
+    int VerticalTarget(int Key) const override;
+    int LineStartOf(int Index) const override;
+    int LineEndOf(int Index) const override;
+    void LayoutChanged() override;
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
+
+private:
+    struct DisplayLine {
+        int start; // first character
+        int end; // one past the last character shown
+        bool wrapped; // the paragraph continues on the next display line
+    };
+
+    void EnsureLayout() const;
+    void WrapParagraph(int Start, int End, int Width) const;
+    int CharWidth(char32_t C) const;
+    int LineOf(int Index) const;
+    int XInLine(int Line, int Index) const;
+    int IndexInLine(int Line, int X) const;
+    void NotifyScroll();
+
+    std::unique_ptr<TMemoLines> m_lines;
+    bool m_wordWrap { true };
+    int m_topLine { 0 };
+    struct ScrollState {
+        int top { -1 }, count { -1 }, visible { -1 };
+        bool operator==(const ScrollState&) const = default;
+    };
+    ScrollState m_notified;
+    mutable std::vector<DisplayLine> m_display;
+    mutable bool m_layoutValid { false };
+    mutable std::unordered_map<char32_t, int> m_widths;
+};
+
+} // namespace ctl
