@@ -49,6 +49,12 @@ void DrawSunkenField(gfx::TCanvas& Canvas, gfx::TRect& Rect, gfx::TColor Fill)
     FillColor(Canvas, Rect, Fill);
 }
 
+void DrawSunkenField(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Fill)
+{
+    gfx::TRect inside = Rect;
+    DrawSunkenField(Canvas, inside, Fill);
+}
+
 void DrawDisabledText(gfx::TCanvas& Canvas, std::string_view Text, gfx::TRect Rect, unsigned Format)
 {
     Canvas.Brush.Style = gfx::TBrushStyle::bsClear;

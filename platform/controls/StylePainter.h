@@ -23,6 +23,8 @@ namespace StylePainter {
     // A sunken field (list boxes, tree views, date pickers): two rings, the
     // inside filled with Fill; Rect becomes the inside.
     void DrawSunkenField(gfx::TCanvas& Canvas, gfx::TRect& Rect, gfx::TColor Fill);
+    // The same when the caller has no use for the inside.
+    void DrawSunkenField(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Fill);
 
     // Text drawn in the greyed look of a disabled control.
     void DrawDisabledText(gfx::TCanvas& Canvas, std::string_view Text, gfx::TRect Rect, unsigned Format);
