@@ -1,0 +1,258 @@
+#include "selfdrawn/TSeScrollBar.h"
+
+#include "platform/window/SystemInfo.h"
+#include "selfdrawn/SeDrawing.h"
+
+#include <cmath>
+
+namespace selfdrawn {
+namespace {
+
+int Nearest(double x)
+{
+    return static_cast<int>(std::nearbyint(x));
+}
+
+int ThumbSize()
+{
+    return wnd::GetSystemMetrics(wnd::SM_CYVTHUMB);
+}
+
+} // namespace
+
+TSeCustomScrollBar::TSeCustomScrollBar(ctl::TComponent* AOwner) : TSeGraphicControl(AOwner)
+{
+    SetPerformance(TSePerformance::kspDoubleBuffer);
+    SetBounds(0, 0, 121, ThumbSize() + 2 * m_borderWidth);
+}
+
+void TSeCustomScrollBar::SetKind(TSeScrollBarKind Value)
+{
+    m_kind = Value;
+    Invalidate();
+}
+
+void TSeCustomScrollBar::SetParams(int Min, int Max, int PageSize, int Position)
+{
+    m_min = Min;
+    m_max = std::max(Min, Max);
+    m_pageSize = std::max(0, PageSize);
+    m_position = std::clamp(Position, m_min, m_max);
+    Invalidate();
+}
+
+void TSeCustomScrollBar::SetPosition(int Value)
+{
+    SetParams(m_min, m_max, m_pageSize, Value);
+}
+
+void TSeCustomScrollBar::SetBorderWidth(int Value)
+{
+    m_borderWidth = std::max(0, Value);
+    Invalidate();
+}
+
+int TSeCustomScrollBar::ButtonLength() const
+{
+    const int length = (m_kind == TSeScrollBarKind::sbHorizontal ? Width() : Height()) - 2 * m_borderWidth;
+    const int t = ThumbSize();
+    return length < 2 * t ? length / 2 : t;
+}
+
+gfx::TRect TSeCustomScrollBar::Span(int From, int To) const
+{
+    gfx::TRect r = gfx::Inflate(gfx::Rect(0, 0, Width(), Height()), -m_borderWidth, -m_borderWidth);
+    if (m_kind == TSeScrollBarKind::sbHorizontal) {
+        r.Left = From;
+        r.Right = To;
+    } else {
+        r.Top = From;
+        r.Bottom = To;
+    }
+    return r;
+}
+
+gfx::TRect TSeCustomScrollBar::TrackRect() const
+{
+    const int end = (m_kind == TSeScrollBarKind::sbHorizontal ? Width() : Height()) - m_borderWidth;
+    return Span(m_borderWidth + ButtonLength(), end - ButtonLength());
+}
+
+int TSeCustomScrollBar::TrackStart() const
+{
+    const gfx::TRect r = TrackRect();
+    return m_kind == TSeScrollBarKind::sbHorizontal ? r.Left : r.Top;
+}
+
+int TSeCustomScrollBar::TrackLength() const
+{
+    const gfx::TRect r = TrackRect();
+    return std::max(0, m_kind == TSeScrollBarKind::sbHorizontal ? r.Width() : r.Height());
+}
+
+int TSeCustomScrollBar::Range() const
+{
+    return m_pageSize == 0 ? m_max - m_min : m_max - m_min - m_pageSize + 1;
+}
+
+int TSeCustomScrollBar::ThumbLength() const
+{
+    const int length = Nearest(static_cast<double>(TrackLength()) * m_pageSize / (m_max - m_min + 1));
+    return std::max(length, (ThumbSize() / 3) * 2);
+}
+
+gfx::TRect TSeCustomScrollBar::ThumbRect() const
+{
+    const int length = ThumbLength();
+    const int free = TrackLength() - length;
+    int start = TrackStart();
+    if (m_position > m_max - m_pageSize + 1)
+        start = TrackStart() + free;
+    else if (Range() >= 1)
+        start += Nearest(static_cast<double>(m_position - m_min) * free / Range());
+    return Span(start, start + length);
+}
+
+TSeCustomScrollBar::TPart TSeCustomScrollBar::PartAt(int X, int Y) const
+{
+    const int p = Along(X, Y);
+    const gfx::TRect thumb = ThumbRect();
+    const int thumbStart = Along(thumb.Left, thumb.Top);
+    const int thumbEnd = Along(thumb.Right, thumb.Bottom);
+    if (p < TrackStart())
+        return TPart::MinArrow;
+    if (p >= TrackStart() + TrackLength())
+        return TPart::MaxArrow;
+    if (p < thumbStart)
+        return TPart::TrackBefore;
+    if (p >= thumbEnd)
+        return TPart::TrackAfter;
+    return TPart::Thumb;
+}
+
+void TSeCustomScrollBar::Scroll(TSeScrollCode Code, int Position)
+{
+    if (OnScroll)
+        OnScroll(this, Code, Position);
+    m_position = std::clamp(Position, m_min, m_max);
+    Invalidate();
+}
+
+void TSeCustomScrollBar::Step(TPart Part)
+{
+    const int page = m_pageSize < 1 ? LargeChange : m_pageSize;
+    switch (Part) {
+    case TPart::MinArrow:
+        Scroll(TSeScrollCode::scLineUp, m_position - SmallChange);
+        break;
+    case TPart::MaxArrow:
+        Scroll(TSeScrollCode::scLineDown, m_position + SmallChange);
+        break;
+    case TPart::TrackBefore:
+        Scroll(TSeScrollCode::scPageUp, m_position - page);
+        break;
+    case TPart::TrackAfter:
+        Scroll(TSeScrollCode::scPageDown, m_position + page);
+        break;
+    case TPart::Thumb:
+    case TPart::None:
+        break;
+    }
+}
+
+void TSeCustomScrollBar::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
+{
+    TSeGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (Button != ctl::TMouseButton::mbLeft || !Enabled())
+        return;
+    m_pressed = PartAt(X, Y);
+    if (m_pressed == TPart::Thumb) {
+        const gfx::TRect thumb = ThumbRect();
+        m_grabOffset = Along(X, Y) - Along(thumb.Left, thumb.Top);
+        Scroll(TSeScrollCode::scTrack, m_position);
+        return;
+    }
+    Step(m_pressed);
+}
+
+void TSeCustomScrollBar::MouseMove(ctl::TShiftState Shift, int X, int Y)
+{
+    TSeGraphicControl::MouseMove(Shift, X, Y);
+    if (m_pressed != TPart::Thumb)
+        return;
+    const int free = TrackLength() - ThumbLength();
+    if (free <= 0)
+        return;
+    const int offset = Along(X, Y) - m_grabOffset - TrackStart();
+    const int position = std::clamp(m_min + Nearest(static_cast<double>(offset) * Range() / free), m_min,
+        std::max(m_min, m_max - m_pageSize + 1));
+    Scroll(TSeScrollCode::scTrack, position);
+}
+
+void TSeCustomScrollBar::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
+{
+    TSeGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (m_pressed == TPart::None)
+        return;
+    if (m_pressed == TPart::Thumb)
+        Scroll(TSeScrollCode::scPosition, m_position);
+    m_pressed = TPart::None;
+    Scroll(TSeScrollCode::scEndScroll, m_position);
+}
+
+void TSeCustomScrollBar::PaintArrow(gfx::TCanvas& Canvas, const gfx::TRect& R, bool TowardsMin, bool Pressed)
+{
+    FillRectColor(Canvas, R, gfx::clBtnFace);
+    if (Pressed) {
+        FrameRectColor(Canvas, R, gfx::clBtnShadow);
+    } else {
+        Draw3DFrame(Canvas, R, gfx::cl3DLight, gfx::cl3DDkShadow);
+        Draw3DFrame(Canvas, gfx::Inflate(R, -1, -1), gfx::clBtnHighlight, gfx::clBtnShadow);
+    }
+    // A small solid triangle pointing along the bar.
+    const int cx = (R.Left + R.Right) / 2 + (Pressed ? 1 : 0);
+    const int cy = (R.Top + R.Bottom) / 2 + (Pressed ? 1 : 0);
+    Canvas.Pen.Color = Enabled() ? gfx::clBtnText : gfx::clBtnShadow;
+    for (int i = 0; i < 4; ++i) {
+        const int along = (TowardsMin ? -2 : 2) + (TowardsMin ? i : -i);
+        if (m_kind == TSeScrollBarKind::sbHorizontal) {
+            Canvas.MoveTo(cx + along, cy - i);
+            Canvas.LineTo(cx + along, cy + i + 1);
+        } else {
+            Canvas.MoveTo(cx - i, cy + along);
+            Canvas.LineTo(cx + i + 1, cy + along);
+        }
+    }
+}
+
+void TSeCustomScrollBar::PaintClient(gfx::TCanvas& Canvas)
+{
+    TSeGraphicControl::PaintClient(Canvas);
+    if (m_borderWidth > 0)
+        Draw3DFrame(Canvas, gfx::Rect(0, 0, Width(), Height()), gfx::clBtnShadow, gfx::clBtnHighlight);
+    const gfx::TRect track = TrackRect();
+    const gfx::TColor light = gfx::ColorToRGB(gfx::clBtnHighlight);
+    const gfx::TColor dark = gfx::ColorToRGB(gfx::clScrollBar);
+    for (int y = track.Top; y < track.Bottom; ++y)
+        for (int x = track.Left; x < track.Right; ++x)
+            Canvas.Pixels(x, y, ((x + y) & 1) != 0 ? light : dark);
+    const int end = (m_kind == TSeScrollBarKind::sbHorizontal ? Width() : Height()) - m_borderWidth;
+    PaintArrow(Canvas, Span(m_borderWidth, m_borderWidth + ButtonLength()), true, m_pressed == TPart::MinArrow);
+    PaintArrow(Canvas, Span(end - ButtonLength(), end), false, m_pressed == TPart::MaxArrow);
+    const gfx::TRect thumb = ThumbRect();
+    if (Enabled() && TrackLength() > 0) {
+        FillRectColor(Canvas, thumb, gfx::clBtnFace);
+        if (m_pressed == TPart::Thumb) {
+            FrameRectColor(Canvas, thumb, gfx::clBtnShadow);
+        } else {
+            Draw3DFrame(Canvas, thumb, gfx::cl3DLight, gfx::cl3DDkShadow);
+            Draw3DFrame(Canvas, gfx::Inflate(thumb, -1, -1), gfx::clBtnHighlight, gfx::clBtnShadow);
+        }
+    }
+    if (m_pressed == TPart::TrackBefore)
+        FillRectColor(Canvas, Span(TrackStart(), Along(thumb.Left, thumb.Top)), gfx::cl3DDkShadow);
+    else if (m_pressed == TPart::TrackAfter)
+        FillRectColor(Canvas, Span(Along(thumb.Right, thumb.Bottom), TrackStart() + TrackLength()), gfx::cl3DDkShadow);
+}
+
+} // namespace selfdrawn

@@ -1,0 +1,125 @@
+#include "selfdrawn/TSeSkinProgressBar.h"
+
+#include "platform/controls/TApplication.h"
+#include "selfdrawn/SeDrawing.h"
+
+#include <cmath>
+
+namespace selfdrawn {
+namespace {
+
+// Rounds halves to the even neighbour.
+int Nearest(float x)
+{
+    return static_cast<int>(std::nearbyint(x));
+}
+
+} // namespace
+
+TSeCustomProgressBar::TSeCustomProgressBar(ctl::TComponent* AOwner) : TSeCustomControl(AOwner)
+{
+    SetPerformance(TSePerformance::kspDoubleBuffer);
+    SetTransparent(true);
+    SetBounds(0, 0, 140, 16);
+}
+
+void TSeCustomProgressBar::SetMin(int Value)
+{
+    m_min = Value;
+    Invalidate();
+}
+
+void TSeCustomProgressBar::SetMax(int Value)
+{
+    m_max = Value;
+    Invalidate();
+}
+
+void TSeCustomProgressBar::SetPosition(int Value)
+{
+    if (Value == m_position)
+        return;
+    const float before = Fraction();
+    m_position = Value;
+    if (Fraction() == before)
+        return;
+    Invalidate();
+    ctl::Application->ProcessMessages();
+}
+
+void TSeCustomProgressBar::SetOrientation(TSeProgressBarOrientation Value)
+{
+    m_orientation = Value;
+    Invalidate();
+}
+
+void TSeCustomProgressBar::SetSmooth(bool Value)
+{
+    m_smooth = Value;
+    Invalidate();
+}
+
+void TSeCustomProgressBar::SetShowBorder(bool Value)
+{
+    m_showBorder = Value;
+    Invalidate();
+}
+
+float TSeCustomProgressBar::Fraction() const
+{
+    if (m_min < 0 || m_position < m_min || m_position > m_max || m_min == m_max)
+        return 0.0f;
+    return static_cast<float>(m_position - m_min) / static_cast<float>(m_max - m_min);
+}
+
+gfx::TRect TSeCustomProgressBar::BarRect() const
+{
+    gfx::TRect bar = gfx::Rect(0, 0, Width(), Height());
+    if (m_showBorder)
+        gfx::InflateRect(bar, -2, -2);
+    gfx::InflateRect(bar, -BorderWidth(), -BorderWidth());
+    return bar;
+}
+
+void TSeCustomProgressBar::PaintClient(gfx::TCanvas& Canvas)
+{
+    gfx::TRect rest = gfx::Rect(0, 0, Width(), Height());
+    if (m_showBorder) {
+        Draw3DFrame(Canvas, rest, gfx::clBtnShadow, gfx::clBtnHighlight);
+        gfx::InflateRect(rest, -1, -1);
+    }
+    FillRectColor(Canvas, rest, Color());
+    const gfx::TRect bar = BarRect();
+    const float f = Fraction();
+    const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
+    if (!m_smooth) {
+        PaintBlocks(Canvas, bar, f);
+        return;
+    }
+    const int e = Nearest(f * static_cast<float>(horizontal ? bar.Width() : bar.Height()));
+    const gfx::TRect filled = horizontal ? gfx::Rect(bar.Left, bar.Top, bar.Left + e, bar.Bottom)
+                                         : gfx::Rect(bar.Left, bar.Bottom - e, bar.Right, bar.Bottom);
+    FillRectColor(Canvas, filled, gfx::clHighlight);
+}
+
+void TSeCustomProgressBar::PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& Bar, float F)
+{
+    if (F < 0.01f)
+        return;
+    const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
+    const int length = horizontal ? Bar.Width() : Bar.Height();
+    const int thickness = horizontal ? Bar.Height() : Bar.Width();
+    const int b = Nearest(static_cast<float>(thickness) * 0.64f);
+    const int step = b + 2;
+    const int count = length / step;
+    const int n = Nearest(F * static_cast<float>(count));
+    for (int i = 0; i <= n; ++i) {
+        gfx::TRect block = horizontal ? gfx::Rect(Bar.Left + i * step, Bar.Top, Bar.Left + i * step + b, Bar.Bottom)
+                                      : gfx::Rect(Bar.Left, Bar.Bottom - i * step - b, Bar.Right, Bar.Bottom - i * step);
+        gfx::TRect clipped;
+        if (gfx::IntersectRect(clipped, block, Bar))
+            FillRectColor(Canvas, clipped, gfx::clHighlight);
+    }
+}
+
+} // namespace selfdrawn

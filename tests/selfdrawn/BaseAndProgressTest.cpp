@@ -1,0 +1,172 @@
+#include "SelfDrawnTestSupport.h"
+
+#include "platform/window/MessageLoop.h"
+#include "platform/window/Messages.h"
+#include "selfdrawn/TSeSkinButton.h"
+#include "selfdrawn/TSeSkinProgressBar.h"
+
+using namespace selfdrawn;
+
+TEST(SelfDrawnFrame, ContentRectCountsBevelRingsAndBorderRings)
+{
+    const gfx::TRect whole = gfx::Rect(0, 0, 100, 30);
+    // kbkSingle sets two lowered cuts: two rings of 1 plus three border rings.
+    EXPECT_EQ(BevelContentRect(whole, TSeBevelSides::All(), TSeBevelCut::kbvLowered, TSeBevelCut::kbvLowered, 1, 3),
+        gfx::Rect(5, 5, 95, 25));
+    // Without bevel width only the border rings count.
+    EXPECT_EQ(BevelContentRect(whole, TSeBevelSides::All(), TSeBevelCut::kbvLowered, TSeBevelCut::kbvLowered, 0, 3),
+        gfx::Rect(3, 3, 97, 27));
+    // A side without bevel keeps its edge; kbvNone rings take no room.
+    EXPECT_EQ(BevelContentRect(whole, { TSeBevelSide::kbsLeft }, TSeBevelCut::kbvRaised, TSeBevelCut::kbvNone, 2, 0),
+        gfx::Rect(2, 0, 100, 30));
+}
+
+class SelfDrawnBase : public SelfDrawnTest { };
+
+TEST_F(SelfDrawnBase, BevelKindSetsCutsAndCutsResetKind)
+{
+    auto* c = new TSeCustomControl(form.get());
+    c->SetBevelKind(TSeBevelKind::kbkFlat);
+    EXPECT_EQ(c->BevelInner(), TSeBevelCut::kbvFlatBorder);
+    EXPECT_EQ(c->BevelOuter(), TSeBevelCut::kbvFlatBorder);
+    c->SetBevelInner(TSeBevelCut::kbvRaised);
+    EXPECT_EQ(c->BevelKind(), TSeBevelKind::kbkNone);
+    // Blending forces a buffer, and the buffer cannot be dropped while it is on.
+    c->Blending().SetEnabled(true);
+    EXPECT_EQ(c->Performance(), TSePerformance::kspDoubleBuffer);
+    c->SetPerformance(TSePerformance::kspNoBuffer);
+    EXPECT_EQ(c->Performance(), TSePerformance::kspDoubleBuffer);
+    c->Blending().SetValue(900);
+    EXPECT_EQ(c->Blending().Value(), 255);
+}
+
+TEST_F(SelfDrawnBase, RaisedAndLoweredBevelsPaintTheirColours)
+{
+    for (auto performance : { TSePerformance::kspNoBuffer, TSePerformance::kspSharedBuffer, TSePerformance::kspDoubleBuffer }) {
+        auto* c = new TSeCustomControl(form.get());
+        c->SetBounds(10, 10, 60, 30);
+        c->SetPerformance(performance);
+        c->SetBevelOuter(TSeBevelCut::kbvRaised);
+        c->SetBevelInner(TSeBevelCut::kbvLowered);
+        c->SetBevelWidth(1);
+        c->SetBorderWidth(1);
+        c->SetColor(gfx::clWhite);
+        c->SetParent(form.get());
+        EXPECT_EQ(PixelOf(*c, 0, 10), Sys(gfx::clBtnHighlight)); // outer left
+        EXPECT_EQ(PixelOf(*c, 59, 10), Sys(gfx::cl3DDkShadow)); // outer right
+        EXPECT_EQ(PixelOf(*c, 1, 10), Sys(gfx::cl3DDkShadow)); // inner left of a lowered cut
+        EXPECT_EQ(PixelOf(*c, 30, 28), Sys(gfx::clBtnFace)); // inner bottom
+        EXPECT_EQ(PixelOf(*c, 2, 10), gfx::clWhite); // border ring
+        EXPECT_EQ(PixelOf(*c, 30, 15), gfx::clWhite); // client
+        delete c;
+    }
+}
+
+TEST_F(SelfDrawnBase, TransparentControlShowsTheFormColour)
+{
+    form->SetColor(gfx::clRed);
+    auto* c = new TSeCustomControl(form.get());
+    c->SetBounds(10, 10, 40, 20);
+    c->SetPerformance(TSePerformance::kspDoubleBuffer);
+    c->SetTransparent(true);
+    c->SetParent(form.get());
+    EXPECT_EQ(PixelOf(*c, 20, 10), gfx::clRed);
+}
+
+class SelfDrawnProgress : public SelfDrawnTest {
+protected:
+    TSeSkinProgressBar* bar { nullptr };
+    void SetUp() override
+    {
+        bar = new TSeSkinProgressBar(form.get());
+        bar->SetBounds(10, 10, 140, 16);
+        bar->SetParent(form.get());
+    }
+    bool Lit(int x) { return PixelOf(*bar, x, 8) == Sys(gfx::clHighlight); }
+};
+
+TEST_F(SelfDrawnProgress, BlocksFollowTheFraction)
+{
+    // Bar (2,2)-(138,14): blocks 8 wide every 10 pixels, 13 steps in the bar.
+    EXPECT_EQ(bar->BarRect(), gfx::Rect(2, 2, 138, 14));
+    EXPECT_FALSE(Lit(5));
+    EXPECT_EQ(PixelOf(*bar, 0, 8), Sys(gfx::clBtnShadow));
+    EXPECT_EQ(PixelOf(*bar, 139, 8), Sys(gfx::clBtnHighlight));
+    bar->SetPosition(2); // just above 0.01: one block
+    EXPECT_TRUE(Lit(5));
+    EXPECT_FALSE(Lit(15));
+    bar->SetPosition(50); // 6.5 rounds to 6: blocks 0..6
+    EXPECT_TRUE(Lit(63));
+    EXPECT_FALSE(Lit(71));
+    EXPECT_FALSE(Lit(73));
+    bar->SetPosition(100); // all 14 blocks, the last one clipped by the bar
+    EXPECT_TRUE(Lit(136));
+    EXPECT_FALSE(Lit(138));
+    bar->SetPosition(150); // outside Min..Max: empty
+    EXPECT_FALSE(Lit(5));
+    bar->SetSmooth(true);
+    bar->SetPosition(25); // smooth: 34 of 136 pixels
+    EXPECT_TRUE(Lit(35));
+    EXPECT_FALSE(Lit(36));
+}
+
+class CountingBar : public TSeSkinProgressBar {
+public:
+    using TSeSkinProgressBar::TSeSkinProgressBar;
+    int handled { 0 };
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override
+    {
+        if (Msg == wnd::WM_USER + 7)
+            ++handled;
+        return TSeSkinProgressBar::WndProc(Msg, WParam, LParam);
+    }
+};
+
+TEST_F(SelfDrawnProgress, SettingPositionHandlesPendingMessagesOnlyWhenTheFractionChanges)
+{
+    auto* counting = new CountingBar(form.get());
+    counting->SetParent(form.get());
+    counting->SetMax(1000);
+    wnd::PostMessage(counting->Handle(), wnd::WM_USER + 7);
+    counting->SetPosition(0); // unchanged: nothing runs
+    EXPECT_EQ(counting->handled, 0);
+    counting->SetPosition(500);
+    EXPECT_EQ(counting->handled, 1);
+    wnd::PostMessage(counting->Handle(), wnd::WM_USER + 7);
+    counting->SetMin(-1); // a negative Min shows nothing, so the fraction stays 0
+    counting->SetPosition(600);
+    EXPECT_EQ(counting->handled, 1);
+    Harness.ProcessMessages();
+}
+
+class SelfDrawnButton : public SelfDrawnTest { };
+
+TEST_F(SelfDrawnButton, PressTracksThePointerAndClicksOnlyInside)
+{
+    auto* button = new TSeSkinButton(form.get());
+    button->SetBounds(20, 20, 75, 25);
+    button->SetCaption("保存");
+    button->SetParent(form.get());
+    int clicks = 0;
+    button->OnClick = [&](ctl::TObject*) { ++clicks; };
+    EXPECT_EQ(PixelOf(*button, 0, 0), Sys(gfx::clBtnHighlight));
+    EXPECT_EQ(PixelOf(*button, 74, 24), gfx::clBlack);
+
+    Harness.MouseDown(At(*button, 10, 10).X, At(*button, 10, 10).Y);
+    EXPECT_EQ(button->State(), TSeButtonState::kbsPressed);
+    EXPECT_EQ(PixelOf(*button, 0, 0), gfx::clBlack); // focused: black outline
+    EXPECT_EQ(PixelOf(*button, 1, 1), Sys(gfx::clBtnShadow)); // pressed face
+    Harness.MoveMouse(At(*button, 200, 10).X, At(*button, 200, 10).Y);
+    EXPECT_EQ(button->State(), TSeButtonState::kbsNormal);
+    Harness.MouseUp(At(*button, 200, 10).X, At(*button, 200, 10).Y);
+    EXPECT_EQ(clicks, 0);
+
+    Click(Middle(*button));
+    EXPECT_EQ(clicks, 1);
+    // Space presses on key-down and clicks on key-up.
+    Harness.KeyDown(wnd::VK_SPACE);
+    EXPECT_EQ(button->State(), TSeButtonState::kbsPressed);
+    Harness.KeyUp(wnd::VK_SPACE);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(button->State(), TSeButtonState::kbsNormal);
+}

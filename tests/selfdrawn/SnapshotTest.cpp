@@ -1,0 +1,51 @@
+#include "SelfDrawnTestSupport.h"
+
+#include "selfdrawn/TSeSkinButton.h"
+#include "selfdrawn/TSeSkinEdit.h"
+#include "selfdrawn/TSeSkinLabel.h"
+#include "selfdrawn/TSeSkinProgressBar.h"
+
+using namespace selfdrawn;
+
+class SelfDrawnSnapshot : public SelfDrawnTest { };
+
+TEST_F(SelfDrawnSnapshot, FormWithEveryControl)
+{
+    auto* label = new TSeSkinLabel(form.get());
+    label->SetLeft(10);
+    label->SetTop(12);
+    label->SetCaption("所在类别");
+    label->SetParent(form.get());
+    EXPECT_GT(label->Width(), 0);
+    EXPECT_GT(label->Height(), 0);
+
+    auto* edit = new TSeSkinEdit(form.get());
+    edit->SetBounds(80, 10, 160, 21);
+    edit->SetText("会议记录 notes");
+    edit->SetParent(form.get());
+
+    auto* save = new TSeSkinButton(form.get());
+    save->SetBounds(10, 50, 75, 25);
+    save->SetCaption("保存");
+    save->SetParent(form.get());
+    auto* discard = new TSeSkinButton(form.get());
+    discard->SetBounds(95, 50, 75, 25);
+    discard->SetCaption("放弃");
+    discard->SetEnabled(false);
+    discard->SetParent(form.get());
+
+    auto* bar = new TSeSkinProgressBar(form.get());
+    bar->SetBounds(10, 90, 140, 16);
+    bar->SetParent(form.get());
+    bar->SetPosition(60);
+    auto* smooth = new TSeSkinProgressBar(form.get());
+    smooth->SetBounds(160, 90, 140, 16);
+    smooth->SetSmooth(true);
+    smooth->SetParent(form.get());
+    smooth->SetPosition(40);
+
+    edit->SetFocus();
+    Harness.ProcessMessages();
+    const std::string path = Harness.SaveSnapshot(form->Handle(), "selfdrawn_controls");
+    EXPECT_FALSE(path.empty());
+}
