@@ -23,7 +23,9 @@ constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kRgb = 0;
 constexpr std::uint32_t kBitFields = 3;
 constexpr std::uint32_t kAlphaBitFields = 6;
-// Pictures larger than this many pixels are refused as damaged.
+// Pictures larger than this many pixels are refused as damaged, and so are
+// pictures with a side longer than that: a picture 0 pixels wide holds no
+// pixels whatever its height, and its rows of 0 bytes would not bound it.
 constexpr std::int64_t kMaxPixels = std::int64_t { 1 } << 26;
 
 struct BitMask {
@@ -158,7 +160,7 @@ Header ReadHeader(io::ByteReader& in, std::size_t start)
     bool bitfields = h.Compression == kBitFields || h.Compression == kAlphaBitFields;
     if (!(h.Compression == kRgb || (bitfields && (h.Bpp == 16 || h.Bpp == 32))))
         throw io::FormatError("compressed BMP pictures are not supported");
-    if (h.Width < 0 || h.Width * h.Height > kMaxPixels)
+    if (h.Width < 0 || h.Width > kMaxPixels || h.Height > kMaxPixels || h.Width * h.Height > kMaxPixels)
         throw io::FormatError("BMP picture size out of range");
     if (h.Compression == kRgb && h.Bpp == 16) {
         h.Red = BitMask(0x7C00);
@@ -318,7 +320,8 @@ void TBitmap::LoadFromStream(io::ByteReader& in)
     TBitmap result(empty ? 0 : static_cast<int>(h.Width), empty ? 0 : static_cast<int>(h.Height));
     in.seek(pixels_at);
     bool any_alpha = false;
-    for (std::int64_t r = 0; r < h.Height; ++r) {
+    std::int64_t rows = empty ? 0 : h.Height;
+    for (std::int64_t r = 0; r < rows; ++r) {
         auto row = in.bytes(static_cast<std::size_t>(row_bytes));
         int y = static_cast<int>(h.TopDown ? r : h.Height - 1 - r);
         DecodeRow(h, row, palette, result.ScanLine(y));

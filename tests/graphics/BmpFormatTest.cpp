@@ -313,6 +313,55 @@ TEST(BmpRoundTrip, EmptyPicturesStayEmpty)
     EXPECT_EQ(loaded.Height(), 0);
 }
 
+// A 24-bit header `width` pixels wide claiming `height` rows, with no pixel
+// rows after it: the file ends with the header (plus `extra` bytes).
+std::vector<std::uint8_t> HeaderOnly(std::int32_t width, std::int32_t height, std::uint32_t extra = 0)
+{
+    io::ByteWriter w;
+    w.u16(0x4D42);
+    w.u32(54 + extra);
+    w.u32(0);
+    w.u32(54);
+    w.u32(40);
+    w.i32(width);
+    w.i32(height);
+    w.u16(1);
+    w.u16(24);
+    for (int i = 0; i < 6; ++i)
+        w.u32(0);
+    for (std::uint32_t i = 0; i < extra; ++i)
+        w.u8(0xEE);
+    return w.take();
+}
+
+TEST(BmpRead, AbsurdSidesAreRefusedBeforeReadingRows)
+{
+    TBitmap bmp(2, 2);
+    bmp.Fill(clRed);
+    // 0 pixels wide and about 251 million rows of 0 bytes each: no pixels and
+    // no bound from the stream, so the side itself is refused.
+    EXPECT_THROW(bmp.LoadFromBytes(HeaderOnly(0, 0x0F000000)), io::FormatError);
+    EXPECT_THROW(bmp.LoadFromBytes(HeaderOnly(0, -0x0F000000)), io::FormatError);
+    EXPECT_THROW(bmp.LoadFromBytes(HeaderOnly(0x7FFFFFFF, 0)), io::FormatError);
+    // Rows the stream cannot hold.
+    EXPECT_THROW(bmp.LoadFromBytes(HeaderOnly(1, 0x00100000)), io::FormatError);
+    EXPECT_EQ(bmp.Width(), 2);
+    EXPECT_EQ(bmp.GetPixel(1, 1), clRed);
+}
+
+TEST(BmpRead, ZeroWidthPictureIsEmptyAndConsumesItsFileLength)
+{
+    io::ByteWriter w;
+    w.bytes(HeaderOnly(0, 5000, 7));
+    w.u8(0x5A);
+    io::ByteReader r(w.data());
+    TBitmap bmp(3, 3);
+    bmp.LoadFromStream(r);
+    EXPECT_TRUE(bmp.Empty());
+    EXPECT_EQ(r.remaining(), 1u);
+    EXPECT_EQ(r.u8(), 0x5A);
+}
+
 TEST(BmpFile, SavesAndLoadsFiles)
 {
     auto path = std::filesystem::temp_directory_path() / "veltrin-graphics-test.bmp";
