@@ -1,8 +1,10 @@
 #include "SelfDrawnTestSupport.h"
 
 #include "selfdrawn/TSeSkinButton.h"
+#include "selfdrawn/TSeSkinComboBox.h"
 #include "selfdrawn/TSeSkinEdit.h"
 #include "selfdrawn/TSeSkinLabel.h"
+#include "selfdrawn/TSeSkinMemo.h"
 #include "selfdrawn/TSeSkinProgressBar.h"
 
 using namespace selfdrawn;
@@ -43,6 +45,16 @@ TEST_F(SelfDrawnSnapshot, FormWithEveryControl)
     smooth->SetSmooth(true);
     smooth->SetParent(form.get());
     smooth->SetPosition(40);
+
+    auto* combo = new TSeSkinComboBox(form.get());
+    combo->SetBounds(10, 120, 150, 21);
+    combo->SetParent(form.get());
+    combo->Items().Add("工作");
+    combo->SetItemIndex(0);
+    auto* memo = new TSeSkinMemo(form.get());
+    memo->SetBounds(180, 120, 200, 60);
+    memo->SetParent(form.get());
+    memo->SetText("标题一\n标题二\n第三行\n第四行\n第五行");
 
     edit->SetFocus();
     Harness.ProcessMessages();

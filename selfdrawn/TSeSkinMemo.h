@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/text/TextEditModel.h"
+#include "selfdrawn/TSeCustomControl.h"
+#include "selfdrawn/TSeScrollBar.h"
+
+namespace selfdrawn {
+
+// A self-drawn multi-line edit: the text (UTF-8, lines separated by "\n")
+// with caret, selection, typing (Enter breaks the line), the input method,
+// the clipboard and undo on the shared editing model, in a sunken frame with
+// a vertical self-drawn scroll bar that appears when the lines do not fit.
+class TSeCustomMemo : public TSeCustomControl {
+public:
+    explicit TSeCustomMemo(ctl::TComponent* AOwner);
+    ~TSeCustomMemo() override;
+
+    bool ReadOnly() const { return m_model.ReadOnly; }
+    void SetReadOnly(bool Value) { m_model.ReadOnly = Value; }
+    int MaxLength() const { return m_model.MaxLength; }
+    void SetMaxLength(int Value) { m_model.MaxLength = std::max(0, Value); }
+    int CaretIndex() const { return m_model.Caret(); }
+    std::string SelText() const;
+    int LineCount() const;
+    int TopLine() const { return m_topLine; }
+    int VisibleLines() const;
+    TSeCustomScrollBar& ScrollBar() { return *m_scrollBar; }
+    void SelectAll();
+    void CopyToClipboard();
+    void PasteFromClipboard();
+    void CutToClipboard();
+    void Undo();
+
+    ctl::TNotifyEvent OnChange;
+
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
+
+protected:
+    void PaintClient(gfx::TCanvas& Canvas) override;
+    void TextChanged() override;
+    void BoundsChanged(const gfx::TRect& OldBounds) override;
+    unsigned WantedKeys() const override;
+    void KeyDown(int& Key, ctl::TShiftState Shift) override;
+    void KeyPress(unsigned& Key) override;
+    void MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
+    void DoEnter() override;
+    void DoExit() override;
+
+private:
+    struct TLine {
+        int start;
+        int length;
+    };
+    std::vector<TLine> Lines() const;
+    int LineOf(int Index) const;
+    int RowHeight() const;
+    gfx::TRect TextArea() const;
+    int XOf(const TLine& Line, int Index) const;
+    int IndexAt(const TLine& Line, int X) const;
+    void Replace(const std::u32string& Insert);
+    void ModelChanged();
+    void CaretMoved();
+    void UpdateScrollBar();
+
+    text::TextEditModel m_model;
+    int m_topLine { 0 };
+    bool m_caretCreated { false };
+    bool m_storing { false };
+    TSeCustomScrollBar* m_scrollBar;
+};
+
+class TSeSkinMemo : public TSeCustomMemo, public TSeSkinHook {
+public:
+    explicit TSeSkinMemo(ctl::TComponent* AOwner) : TSeCustomMemo(AOwner), TSeSkinHook("Edit") { }
+};
+
+} // namespace selfdrawn
