@@ -172,5 +172,51 @@ TEST(TransparentDraw, LeavesTheKeyColourOut)
     EXPECT_EQ(test::CountOther(wide, Rect(0, 0, 6, 2), clWhite), 4);
 }
 
+// Every way of copying a picture places it at logical coordinates: moved by
+// the canvas origin, and clipped by a clip rectangle given after the origin.
+TEST(CanvasOrigin, EveryPictureCopyFollowsTheOriginAndItsClip)
+{
+    const TPoint origin = Point(5, 7);
+    const TRect expected = Rect(6, 8, 8, 10); // logical (1, 1) .. (3, 3)
+    auto check = [&](const char* what, auto&& copy) {
+        TBitmap target(20, 20);
+        target.Fill(clWhite);
+        target.Canvas().SetOrigin(origin);
+        copy(target.Canvas());
+        EXPECT_EQ(test::Painted(target, clWhite), expected) << what;
+        EXPECT_EQ(target.GetPixel(6, 8), clRed) << what;
+        EXPECT_EQ(target.GetPixel(7, 9), clYellow) << what;
+
+        // A clip given in logical coordinates keeps only logical column 1.
+        target.Fill(clWhite);
+        target.Canvas().IntersectClipRect(Rect(0, 0, 2, 20));
+        copy(target.Canvas());
+        EXPECT_EQ(test::Painted(target, clWhite), Rect(6, 8, 7, 10)) << what;
+    };
+    const TBitmap quad = Quad();
+    TBitmap keyed = Quad();
+    keyed.SetPixel(1, 0, clFuchsia);
+    keyed.Transparent = true;
+    keyed.TransparentColor = clFuchsia;
+    TBitmap big(4, 4);
+    big.Canvas().StretchDraw(Rect(0, 0, 4, 4), quad);
+
+    check("Draw", [&](TCanvas& c) { c.Draw(1, 1, quad); });
+    check("StretchDraw", [&](TCanvas& c) { c.StretchDraw(Rect(1, 1, 3, 3), big); });
+    check("CopyRect", [&](TCanvas& c) { c.CopyRect(Rect(1, 1, 3, 3), quad, Rect(0, 0, 2, 2)); });
+    check("BitBlt", [&](TCanvas& c) { c.BitBlt(1, 1, 2, 2, quad, 0, 0, SRCCOPY); });
+    check("StretchBlt", [&](TCanvas& c) { c.StretchBlt(1, 1, 2, 2, big, 0, 0, 4, 4, SRCCOPY); });
+    check("TransparentBlt", [&](TCanvas& c) { c.TransparentBlt(1, 1, 2, 2, big, 0, 0, 4, 4, clFuchsia); });
+
+    // A transparent picture drawn under an origin leaves its key colour out there.
+    TBitmap target(20, 20);
+    target.Fill(clWhite);
+    target.Canvas().SetOrigin(origin);
+    target.Canvas().Draw(1, 1, keyed);
+    EXPECT_EQ(target.GetPixel(6, 8), clRed);
+    EXPECT_EQ(target.GetPixel(7, 8), clWhite);
+    EXPECT_EQ(target.GetPixel(7, 9), clYellow);
+}
+
 } // namespace
 } // namespace gfx
