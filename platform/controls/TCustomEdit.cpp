@@ -373,10 +373,15 @@ void TCustomEdit::MouseMove(TShiftState Shift, int X, int Y)
         MoveCaret(IndexAt(X, Y), true);
 }
 
+void TCustomEdit::PaintFrame(gfx::TCanvas& Canvas)
+{
+    StylePainter::DrawSunkenField(Canvas, ClientRect(), Enabled() ? Color() : gfx::clBtnFace);
+}
+
 void TCustomEdit::Paint()
 {
     gfx::TCanvas& canvas = Canvas();
-    StylePainter::DrawSunkenField(canvas, ClientRect(), Enabled() ? Color() : gfx::clBtnFace);
+    PaintFrame(canvas);
     canvas.IntersectClipRect(TextArea());
     canvas.Font = Font();
     canvas.Font.Color = TextColor();

@@ -73,6 +73,8 @@ protected:
     // The text changed, from the user or the program; layout caches go stale.
     virtual void LayoutChanged() { }
 
+    // The sunken field around the text.
+    virtual void PaintFrame(gfx::TCanvas& Canvas);
     gfx::TRect TextArea() const;
     int LineHeight() const;
     int TextWidth(const std::u32string& Text) const;

@@ -275,6 +275,11 @@ void TCustomMemo::NotifyScroll()
     if (now == m_notified)
         return;
     m_notified = now;
+    ScrollChanged();
+}
+
+void TCustomMemo::ScrollChanged()
+{
     if (OnScroll)
         OnScroll(this);
 }

@@ -50,6 +50,8 @@ protected:
     int LineEndOf(int Index) const override;
     void LayoutChanged() override;
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
+    // The scroll state changed; runs OnScroll.
+    virtual void ScrollChanged();
 
 private:
     struct DisplayLine {

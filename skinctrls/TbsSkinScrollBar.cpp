@@ -1,0 +1,360 @@
+#include "skinctrls/TbsSkinScrollBar.h"
+
+#include "platform/graphics/TBitmap.h"
+#include "skin/SkinGlyphs.h"
+#include "skinctrls/DefaultLook.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace skinctrls {
+namespace {
+
+constexpr int kButton = 17;
+constexpr int kMinThumb = 16;
+constexpr unsigned kFirstDelay = 500;
+constexpr unsigned kRepeatDelay = 50;
+
+int RoundEven(double value)
+{
+    return static_cast<int>(std::nearbyint(value)); // the default rounding mode: ties to even
+}
+
+// The rectangle excluding its right and bottom edges.
+bool Inside(const gfx::TRect& r, int x, int y)
+{
+    return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+}
+
+} // namespace
+
+TbsSkinScrollBar::TbsSkinScrollBar(ctl::TComponent* AOwner) : TbsSkinCustomControl(AOwner)
+{
+    SetSkinDataName("hscrollbar");
+    SetDefaultHeight(19);
+    SetBounds(0, 0, 200, 19);
+    SetTabStop(false);
+}
+
+TbsSkinScrollBar::~TbsSkinScrollBar() = default;
+
+void TbsSkinScrollBar::SetKind(TScrollBarKind Value)
+{
+    if (m_kind == Value)
+        return;
+    m_kind = Value;
+    SetSkinDataName(Value == TScrollBarKind::sbVertical ? "vscrollbar" : "hscrollbar");
+    const bool across = Value == TScrollBarKind::sbVertical ? Width() > Height() : Height() > Width();
+    if (across)
+        SetBounds(Left(), Top(), Height(), Width());
+    if (Value == TScrollBarKind::sbVertical) {
+        SetDefaultWidth(DefaultHeight());
+        SetDefaultHeight(0);
+    } else {
+        SetDefaultHeight(DefaultWidth());
+        SetDefaultWidth(0);
+    }
+    Invalidate();
+}
+
+void TbsSkinScrollBar::SetPosition(int Value)
+{
+    Value = std::clamp(Value, m_min, std::max(m_min, m_pageSize ? m_max - m_pageSize + 1 : m_max));
+    if (Value == m_position)
+        return;
+    m_position = Value;
+    Invalidate();
+    if (OnChange)
+        OnChange(this);
+}
+
+void TbsSkinScrollBar::SetRangeValues(int AMin, int AMax, int APageSize, int APosition)
+{
+    m_min = AMin;
+    m_max = AMax;
+    m_pageSize = APageSize;
+    m_position = std::clamp(APosition, m_min, std::max(m_min, m_pageSize ? m_max - m_pageSize + 1 : m_max));
+    Invalidate();
+}
+
+void TbsSkinScrollBar::SetMin(int Value)
+{
+    m_min = Value;
+    m_position = std::max(m_position, m_min);
+    Invalidate();
+}
+
+void TbsSkinScrollBar::SetMax(int Value)
+{
+    m_max = Value;
+    if (m_pageSize != 0) {
+        if (m_max - m_min < m_pageSize + m_position)
+            m_position = std::max(m_min, m_max - m_min - m_pageSize + 1);
+    } else {
+        m_position = std::min(m_position, m_max);
+    }
+    Invalidate();
+}
+
+void TbsSkinScrollBar::SetPageSize(int Value)
+{
+    if (m_max - m_min + 1 < Value + m_position)
+        return;
+    m_pageSize = Value;
+    Invalidate();
+}
+
+TbsSkinScrollBar::TGeometry TbsSkinScrollBar::Geometry() const
+{
+    TGeometry g;
+    const int w = Width();
+    const int h = Height();
+    const bool vertical = m_kind == TScrollBarKind::sbVertical;
+    if (vertical) {
+        g.decrease = gfx::Rect(1, 1, w - 1, kButton);
+        g.increase = gfx::Rect(1, h - kButton, w - 1, h - 1);
+        g.track = gfx::Rect(1, kButton, w - 1, h - kButton);
+    } else {
+        g.decrease = gfx::Rect(1, 1, kButton, h - 1);
+        g.increase = gfx::Rect(w - kButton, 1, w - 1, h - 1);
+        g.track = gfx::Rect(kButton, 1, w - kButton, h - 1);
+    }
+    const int t0 = vertical ? g.track.Top : g.track.Left;
+    const int t1 = vertical ? g.track.Bottom : g.track.Right;
+    const int length = t1 - t0;
+    int thumb = kMinThumb;
+    double f = 0;
+    if (m_pageSize == 0) {
+        f = m_max == m_min ? 0.0 : double(m_position - m_min) / double(m_max - m_min);
+    } else {
+        const int range = m_max - m_min + 1;
+        thumb = std::max(kMinThumb, range ? RoundEven(double(length) * m_pageSize / range) : 0) / 2 * 2;
+        const int divisor = m_max + 1 - m_pageSize - m_min;
+        f = divisor > 0 ? double(m_position - m_min) / divisor : (vertical ? 0.0 : 1.0);
+    }
+    const int offset = RoundEven(double(length - thumb) * f);
+    g.firstTravel = t0 + thumb / 2;
+    g.lastTravel = t1 - thumb / 2;
+    g.thumb = vertical ? gfx::Rect(g.track.Left, t0 + offset, g.track.Right, t0 + offset + thumb)
+                       : gfx::Rect(t0 + offset, g.track.Top, t0 + offset + thumb, g.track.Bottom);
+    return g;
+}
+
+TbsSkinScrollBar::TPart TbsSkinScrollBar::PartAt(int X, int Y) const
+{
+    const TGeometry g = Geometry();
+    if (Enabled() && Inside(g.thumb, X, Y))
+        return TPart::Thumb;
+    if (Inside(g.increase, X, Y))
+        return TPart::Increase;
+    if (Inside(g.decrease, X, Y))
+        return TPart::Decrease;
+    return TPart::None;
+}
+
+void TbsSkinScrollBar::DrawPart(gfx::TCanvas& Canvas, gfx::TRect Rect, TPart Part) const
+{
+    const TPartState& s = State(Part);
+    gfx::TColor frame = gfx::clBtnShadow;
+    gfx::TColor fill = gfx::clBtnFace;
+    if ((s.down && s.hot) || (Part == TPart::Thumb && m_dragging)) {
+        frame = kDefaultFrameColor;
+        fill = kDefaultDownColor;
+    } else if (s.hot) {
+        frame = kDefaultFrameColor;
+        fill = kDefaultHotColor;
+    }
+    DrawFramedFill(Canvas, Rect, frame, fill);
+    if (Part == TPart::Thumb)
+        return;
+    const bool vertical = m_kind == TScrollBarKind::sbVertical;
+    skin::TbsArrowKind arrow = Part == TPart::Increase ? (vertical ? skin::TbsArrowKind::akDown : skin::TbsArrowKind::akRight)
+                                                       : (vertical ? skin::TbsArrowKind::akUp : skin::TbsArrowKind::akLeft);
+    skin::DrawArrowGlyph(Canvas, gfx::Inflate(Rect, -1, -1), gfx::clBlack, arrow);
+}
+
+void TbsSkinScrollBar::DrawDefault(gfx::TBitmap& Bitmap)
+{
+    gfx::TCanvas& canvas = Bitmap.Canvas();
+    canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
+    canvas.Brush.Color = gfx::clBtnFace;
+    canvas.FillRect(gfx::Rect(0, 0, Width(), Height()));
+    const TGeometry g = Geometry();
+    DrawPart(canvas, g.increase, TPart::Increase);
+    DrawPart(canvas, g.decrease, TPart::Decrease);
+    if (Enabled())
+        DrawPart(canvas, g.thumb, TPart::Thumb);
+}
+
+void TbsSkinScrollBar::Step(TRepeat Mode)
+{
+    switch (Mode) {
+    case TRepeat::Increase:
+        if (OnUpButtonClick)
+            OnUpButtonClick(this);
+        else
+            SetPosition(m_position + SmallChange);
+        break;
+    case TRepeat::Decrease:
+        if (OnDownButtonClick)
+            OnDownButtonClick(this);
+        else
+            SetPosition(m_position - SmallChange);
+        break;
+    case TRepeat::PageUp:
+        SetPosition(m_position - LargeChange);
+        if (OnPageUp)
+            OnPageUp(this);
+        break;
+    case TRepeat::PageDown:
+        SetPosition(m_position + LargeChange);
+        if (OnPageDown)
+            OnPageDown(this);
+        break;
+    case TRepeat::None:
+        break;
+    }
+}
+
+void TbsSkinScrollBar::StartTimer(unsigned Interval)
+{
+    if (!m_timer) {
+        m_timer = std::make_unique<ctl::TTimer>(nullptr);
+        m_timer->OnTimer = [this](ctl::TObject*) { Tick(); };
+    }
+    m_timer->SetEnabled(false);
+    m_timer->SetInterval(Interval);
+    m_timer->SetEnabled(true);
+}
+
+void TbsSkinScrollBar::StopTimer()
+{
+    if (m_timer)
+        m_timer->SetEnabled(false);
+}
+
+void TbsSkinScrollBar::Tick()
+{
+    if (m_firstDelay) {
+        m_firstDelay = false;
+        StartTimer(kRepeatDelay);
+    }
+    if (m_repeat == TRepeat::Increase || m_repeat == TRepeat::Decrease) {
+        Step(m_repeat);
+        return;
+    }
+    // Paging continues while the thumb has not yet passed the mouse.
+    const TGeometry g = Geometry();
+    const int at = Along(m_mouse.X, m_mouse.Y);
+    const int thumbStart = Along(g.thumb.Left, g.thumb.Top);
+    const int thumbEnd = Along(g.thumb.Right, g.thumb.Bottom);
+    if ((m_repeat == TRepeat::PageUp && at < thumbStart) || (m_repeat == TRepeat::PageDown && at >= thumbEnd)) {
+        Step(m_repeat);
+    } else {
+        StopTimer();
+        m_repeat = TRepeat::None;
+    }
+}
+
+void TbsSkinScrollBar::SetHot(TPart Part)
+{
+    if (Part == m_hot)
+        return;
+    if (m_hot != TPart::None)
+        State(m_hot).hot = false;
+    m_hot = Part;
+    if (m_hot != TPart::None)
+        State(m_hot).hot = true;
+    Invalidate();
+}
+
+void TbsSkinScrollBar::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
+{
+    TbsSkinCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button != ctl::TMouseButton::mbLeft)
+        return;
+    m_mouse = { X, Y };
+    m_repeat = TRepeat::None;
+    m_firstDelay = true;
+    const TPart part = PartAt(X, Y);
+    if (part != TPart::None) {
+        m_captured = part;
+        State(part).down = true;
+        SetHot(part);
+        Invalidate();
+        if (part == TPart::Thumb) {
+            const TGeometry g = Geometry();
+            m_dragging = true;
+            m_dragStartMouse = Along(X, Y);
+            m_dragStartOffset = Along(g.thumb.Left, g.thumb.Top) + Along(g.thumb.Width(), g.thumb.Height()) / 2 - g.firstTravel;
+            return;
+        }
+        m_repeat = part == TPart::Increase ? TRepeat::Increase : TRepeat::Decrease;
+        Step(m_repeat);
+        StartTimer(kFirstDelay);
+        return;
+    }
+    const TGeometry g = Geometry();
+    if (!Inside(g.track, X, Y))
+        return;
+    m_repeat = Along(X, Y) < Along(g.thumb.Left, g.thumb.Top) ? TRepeat::PageUp : TRepeat::PageDown;
+    Step(m_repeat);
+    StartTimer(kFirstDelay);
+}
+
+void TbsSkinScrollBar::MouseMove(ctl::TShiftState Shift, int X, int Y)
+{
+    m_mouse = { X, Y };
+    const TPart under = PartAt(X, Y);
+    if (m_captured == TPart::None || m_captured == under)
+        SetHot(under);
+    else
+        SetHot(TPart::None);
+    if (m_repeat == TRepeat::Increase || m_repeat == TRepeat::Decrease) {
+        // Leaving the held button pauses the repeat; coming back resumes it.
+        if (under == m_captured)
+            StartTimer(m_firstDelay ? kFirstDelay : kRepeatDelay);
+        else
+            StopTimer();
+    }
+    if (m_dragging) {
+        const TGeometry g = Geometry();
+        const int span = g.lastTravel - g.firstTravel;
+        const int offset = m_dragStartOffset + Along(X, Y) - m_dragStartMouse;
+        const double fraction = span > 0 ? std::clamp(double(offset) / span, 0.0, 1.0) : 0.0;
+        SetPosition(m_min + RoundEven(Span() * fraction));
+    }
+    TbsSkinCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TbsSkinScrollBar::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
+{
+    TbsSkinCustomControl::MouseUp(Button, Shift, X, Y);
+    if (Button != ctl::TMouseButton::mbLeft)
+        return;
+    StopTimer();
+    m_repeat = TRepeat::None;
+    const TPart captured = m_captured;
+    m_captured = TPart::None;
+    if (captured == TPart::None)
+        return;
+    State(captured).down = false;
+    SetHot(PartAt(X, Y));
+    Invalidate();
+    if (captured == TPart::Thumb) {
+        m_dragging = false;
+        if (OnLastChange)
+            OnLastChange(this);
+    }
+}
+
+void TbsSkinScrollBar::MouseLeave()
+{
+    TbsSkinCustomControl::MouseLeave();
+    if (m_captured == TPart::None && !m_dragging)
+        SetHot(TPart::None);
+    if (m_repeat == TRepeat::PageDown)
+        StopTimer();
+}
+
+} // namespace skinctrls

@@ -1,0 +1,80 @@
+#include "SkinFormFixture.h"
+
+#include "skinctrls/TbsSkinEdit.h"
+#include "skinctrls/TbsSkinMemo2.h"
+#include "platform/window/VirtualKeys.h"
+
+using namespace skinctrls;
+
+namespace {
+
+class Memo2Test : public SkinFormTest {
+protected:
+    Memo2Test()
+    {
+        form->SetBounds(10, 10, 420, 320);
+        search->SetBounds(8, 8, 200, 20);
+        search->SetParent(form.get());
+        search->SetText("请输入关键字");
+        memo->SetBounds(8, 40, 300, 267);
+        memo->SetParent(form.get());
+        bar->SetKind(TScrollBarKind::sbVertical);
+        bar->SetBounds(308, 40, 19, 267);
+        bar->SetParent(form.get());
+        memo->SetVScrollBar(bar);
+        ShowForm();
+    }
+
+    TbsSkinEdit* search { new TbsSkinEdit(form.get()) };
+    TbsSkinMemo2* memo { new TbsSkinMemo2(form.get()) };
+    TbsSkinScrollBar* bar { new TbsSkinScrollBar(form.get()) };
+};
+
+std::string ChineseBody(int paragraphs)
+{
+    std::string body;
+    for (int i = 0; i < paragraphs; ++i)
+        body += "第" + std::to_string(i + 1) + "段：今天整理了笔记管理程序的分类和搜索功能，记录一下要点。\r\n";
+    return body;
+}
+
+} // namespace
+
+TEST_F(Memo2Test, BarFollowsTheMemoAndScrollsIt)
+{
+    EXPECT_FALSE(bar->Enabled()); // empty memo: nothing to scroll
+    memo->SetText(ChineseBody(30));
+    ASSERT_GT(memo->LineCount(), memo->VisibleLineCount());
+    EXPECT_TRUE(bar->Enabled());
+    EXPECT_EQ(bar->Max(), memo->LineCount() - 1);
+    EXPECT_EQ(bar->PageSize(), memo->VisibleLineCount());
+
+    memo->SetTopLine(5);
+    EXPECT_EQ(bar->Position(), 5);
+    const gfx::TPoint down = At(*bar, 9, 260);
+    Harness.Click(down.X, down.Y);
+    EXPECT_EQ(memo->TopLine(), 6);
+    bar->SetPosition(1000);
+    EXPECT_EQ(memo->TopLine(), memo->MaxTopLine());
+    Snapshot("skinctrls-notes-memo");
+
+    memo->SetEnabled(false);
+    EXPECT_FALSE(bar->Enabled());
+    EXPECT_EQ(bar->Max(), 0);
+}
+
+TEST_F(Memo2Test, RemovedBarIsForgotten)
+{
+    delete bar;
+    memo->SetText(ChineseBody(30));
+    EXPECT_EQ(memo->VScrollBar(), nullptr);
+}
+
+TEST_F(Memo2Test, SearchBoxTakesNoLineBreaks)
+{
+    search->SetFocus();
+    Harness.PressKey(wnd::VK_END);
+    Harness.PressKey(wnd::VK_RETURN);
+    Harness.TypeText("x");
+    EXPECT_EQ(search->Text(), "请输入关键字x");
+}

@@ -1,0 +1,104 @@
+#include "SkinFormFixture.h"
+
+#include "skinctrls/DefaultLook.h"
+#include "skinctrls/TbsSkinScrollBar.h"
+
+using namespace skinctrls;
+
+namespace {
+
+class ScrollBarTest : public SkinFormTest {
+protected:
+    ScrollBarTest()
+    {
+        bar->SetKind(TScrollBarKind::sbVertical);
+        bar->SetBounds(10, 0, 19, 200);
+        bar->SetParent(form.get());
+        bar->OnChange = [this](ctl::TObject*) { ++changes; };
+        ShowForm();
+    }
+
+    TbsSkinScrollBar* bar { new TbsSkinScrollBar(form.get()) };
+    int changes { 0 };
+};
+
+} // namespace
+
+TEST_F(ScrollBarTest, DefaultGeometryAndLook)
+{
+    bar->SetPosition(50);
+    const TbsSkinScrollBar::TGeometry g = bar->Geometry();
+    EXPECT_EQ(g.track, gfx::Rect(1, 17, 18, 183));
+    EXPECT_EQ(g.thumb.Top, 92);
+    EXPECT_EQ(g.thumb.Bottom, 108);
+    EXPECT_EQ(PixelOf(*bar, 0, 0), Rgb(gfx::clBtnFace));
+    EXPECT_EQ(PixelOf(*bar, 1, 1), Rgb(gfx::clBtnShadow)); // decrease button frame
+    EXPECT_EQ(PixelOf(*bar, 5, 93), Rgb(gfx::clBtnFace)); // thumb fill
+
+    Harness.MoveMouse(At(*bar, 9, 100).X, At(*bar, 9, 100).Y);
+    EXPECT_EQ(PixelOf(*bar, 1, 92), kDefaultFrameColor);
+    EXPECT_EQ(PixelOf(*bar, 5, 96), kDefaultHotColor);
+
+    bar->SetRangeValues(0, 0, 0, 0);
+    bar->SetEnabled(false);
+    EXPECT_EQ(PixelOf(*bar, 5, 96), Rgb(gfx::clBtnFace)); // no thumb
+    EXPECT_EQ(PixelOf(*bar, 1, 184), Rgb(gfx::clBtnShadow)); // the buttons stay
+}
+
+TEST_F(ScrollBarTest, HeldButtonRepeatsAfter500ThenEvery50Milliseconds)
+{
+    const gfx::TPoint button = At(*bar, 9, 190);
+    Harness.MouseDown(button.X, button.Y);
+    EXPECT_EQ(bar->Position(), 1);
+    Harness.AdvanceTime(499);
+    EXPECT_EQ(bar->Position(), 1);
+    Harness.AdvanceTime(1);
+    EXPECT_EQ(bar->Position(), 2);
+    Harness.AdvanceTime(100);
+    EXPECT_EQ(bar->Position(), 4);
+    Harness.MoveMouse(At(*bar, 9, 100).X, At(*bar, 9, 100).Y); // off the button: paused
+    Harness.AdvanceTime(200);
+    EXPECT_EQ(bar->Position(), 4);
+    Harness.MoveMouse(button.X, button.Y);
+    Harness.AdvanceTime(50);
+    EXPECT_EQ(bar->Position(), 5);
+    Harness.MouseUp(button.X, button.Y);
+    Harness.AdvanceTime(500);
+    EXPECT_EQ(bar->Position(), 5);
+    EXPECT_EQ(changes, 5);
+}
+
+TEST_F(ScrollBarTest, TrackPagesUntilTheThumbPassesTheMouse)
+{
+    bar->LargeChange = 10;
+    const gfx::TPoint point = At(*bar, 9, 150);
+    Harness.MouseDown(point.X, point.Y);
+    EXPECT_EQ(bar->Position(), 10);
+    Harness.AdvanceTime(2000);
+    const TbsSkinScrollBar::TGeometry g = bar->Geometry();
+    EXPECT_LE(g.thumb.Top, 150);
+    EXPECT_GT(g.thumb.Bottom, 140);
+    const int reached = bar->Position();
+    Harness.AdvanceTime(500);
+    EXPECT_EQ(bar->Position(), reached);
+    Harness.MouseUp(point.X, point.Y);
+}
+
+TEST_F(ScrollBarTest, ThumbDragAndRangeValues)
+{
+    int last = 0;
+    bar->OnLastChange = [&](ctl::TObject*) { ++last; };
+    Harness.Drag(At(*bar, 9, 20), At(*bar, 9, 20 + 75));
+    EXPECT_EQ(bar->Position(), 50);
+    EXPECT_EQ(last, 1);
+    Harness.Drag(At(*bar, 9, 100), At(*bar, 9, 400));
+    EXPECT_EQ(bar->Position(), 100);
+
+    changes = 0;
+    bar->SetRangeValues(0, 29, 16, 99);
+    EXPECT_EQ(bar->Position(), 14);
+    bar->SetPosition(14);
+    EXPECT_EQ(changes, 0);
+    bar->SetPageSize(40); // does not fit the range
+    EXPECT_EQ(bar->PageSize(), 16);
+}
