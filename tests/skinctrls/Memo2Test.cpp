@@ -56,6 +56,7 @@ TEST_F(Memo2Test, BarFollowsTheMemoAndScrollsIt)
     EXPECT_EQ(memo->TopLine(), 6);
     bar->SetPosition(1000);
     EXPECT_EQ(memo->TopLine(), memo->MaxTopLine());
+    Harness.ProcessMessages();
     Snapshot("skinctrls-notes-memo");
 
     memo->SetEnabled(false);
