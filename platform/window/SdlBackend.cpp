@@ -241,10 +241,16 @@ void TSdlBackend::ShowNative(HWND hwnd, bool show, bool activate)
         SDL_RaiseWindow(n->window);
 }
 
-void TSdlBackend::RaiseNative(HWND hwnd, bool)
+void TSdlBackend::RaiseNative(HWND hwnd, bool activate)
 {
-    if (TNative* n = NativeOf(hwnd))
-        SDL_RaiseWindow(n->window);
+    TNative* n = NativeOf(hwnd);
+    if (!n)
+        return;
+    SDL_RaiseWindow(n->window);
+    // Without a window manager nothing hands the keyboard on when a window
+    // (a closed modal box, say) goes away, so an activated window takes it.
+    if (activate)
+        SDL_SetWindowInputFocus(n->window);
 }
 
 void TSdlBackend::MinimizeNative(HWND hwnd, bool minimize)
