@@ -179,8 +179,8 @@ bool TextEditModel::DeleteBackward()
     if (ReadOnly || m_caret <= 0)
         return false;
     RecordDeletion(m_text.substr(static_cast<std::size_t>(m_caret - 1), 1), m_caret);
-    Remove(m_caret - 1, 1);
     --m_caret;
+    Remove(m_caret, 1);
     return true;
 }
 

@@ -46,6 +46,17 @@ TEST(TextEditModel, BackspacesAndDeletesInARowUndoAsOneStep)
     EXPECT_EQ(model.Text(), U"hello world");
 }
 
+TEST(TextEditModel, BackspaceAtTheEndRemovesOneCharacterAtATime)
+{
+    TextEditModel model;
+    Type(model, U"hello");
+    model.DeleteBackward();
+    model.DeleteBackward();
+    model.DeleteBackward();
+    EXPECT_EQ(model.Text(), U"he");
+    EXPECT_EQ(model.Caret(), 2);
+}
+
 TEST(TextEditModel, DeleteAtTheEndAndBackspaceAtTheStartRecordNothing)
 {
     TextEditModel model;
