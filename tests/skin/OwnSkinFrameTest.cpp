@@ -258,7 +258,57 @@ TEST_F(OwnSkin, PicturesAndRecordsHaveTheQuotedGeometry)
     EXPECT_EQ(sysMenu.SkinRect.Width(), 13);
     EXPECT_EQ(sysMenu.SkinRect.Height(), 13);
     EXPECT_EQ(sysMenu.Command, skin::TbsStdCommand::cmSysMenu);
-    EXPECT_EQ(Object<skin::TbsDataSkinCaption>("caption1").TextRect, (TRect { 5, 0, 152, 17 }));
+    const auto& caption = Object<skin::TbsDataSkinCaption>("caption1");
+    EXPECT_EQ(caption.SkinRect, (TRect { 4, 11, 156, 26 }));
+    EXPECT_EQ(caption.TextRect, (TRect { 5, 0, 152, 3 }));
+}
+
+// The areas the frame's hit test reads for a 746 x 535 window, each checked at
+// the point whose result the main window's frame is known by: (2, 2) resizes
+// from the top-left corner (13), (100, 1) from the top edge (12), (100, 10) is
+// plain frame (19) and (100, 100) client (1). The caption object still covers
+// the whole width of the bar below that, so the window can be moved (2).
+TEST_F(OwnSkin, FrameAreasGiveTheMainWindowsHitTestResults)
+{
+    const int width = 746;
+    const int height = 535;
+    const skin::SkinFormInfo& f = m_data.FormInfo();
+    const TRect client = skin::NewSkinGeometry(FrameGeometry(), { 160, 145 }, width, height).ClientRect;
+    const int border = f.BorderWidth;
+    auto nearEdge = [&](int x, int y) { return x - border < 0 || y - border < 0 || x + border >= width || y + border >= height; };
+    // The caption object keeps its rows at any width (it lies in the top zones
+    // of the frame picture); the frame lays out its sides, from the system-menu
+    // button to the caption buttons, so at x = 100 only its rows decide.
+    const TRect captionRows = Object<skin::TbsDataSkinCaption>("caption1").SkinRect;
+    auto inCaption = [&](int y) { return y >= captionRows.Top && y < captionRows.Bottom; };
+    const gfx::TPoint rightTop { f.HitTestRTPoint.X + width - 160, f.HitTestRTPoint.Y };
+
+    // (2, 2): near the edge, left of and above the left-top hit-test point.
+    EXPECT_TRUE(nearEdge(2, 2));
+    EXPECT_LE(2, f.HitTestLTPoint.X);
+    EXPECT_LE(2, f.HitTestLTPoint.Y);
+
+    // (100, 1): near the edge, in the top band between the top hit-test points.
+    EXPECT_TRUE(nearEdge(100, 1));
+    EXPECT_GT(100, f.HitTestLTPoint.X);
+    EXPECT_LT(100, rightTop.X);
+    EXPECT_LT(1, client.Top);
+
+    // (100, 10): not near an edge, outside the client and the caption object.
+    EXPECT_FALSE(nearEdge(100, 10));
+    EXPECT_FALSE(gfx::PtInRect(client, { 100, 10 }));
+    EXPECT_FALSE(inCaption(10));
+
+    // (100, 100): the client.
+    EXPECT_TRUE(gfx::PtInRect(client, { 100, 100 }));
+
+    // The caption object spans rows of the frame that are neither edge nor client.
+    for (int y = captionRows.Top; y < captionRows.Bottom; ++y) {
+        EXPECT_FALSE(nearEdge(100, y)) << y;
+        EXPECT_FALSE(gfx::PtInRect(client, { 100, y })) << y;
+        EXPECT_TRUE(inCaption(y)) << y;
+    }
+    EXPECT_GE(captionRows.Height(), 10);
 }
 
 TEST_F(OwnSkin, NormalButtonsMeltIntoTheCaption)

@@ -133,10 +133,14 @@ void MenuItem(IniWriter& ini)
 void Caption(IniWriter& ini)
 {
     ini.Section("caption1");
-    // Drawn from the frame picture: the caption bar between the system-menu
-    // icon and the buttons, which the frame lays out around it.
-    ObjectBase(ini, -1, { 4, 4, 156, 21 }, {}, {}, false);
-    ini.Key("textrect", "5,0,152,17");
+    // Drawn from the frame picture: the lower part of the caption bar, rows 11
+    // to 25 down to the client, between the system-menu icon and the buttons
+    // (the frame lays it out around them). Pressing there moves the window;
+    // the upper rows of the bar are plain frame, left to the frame objects.
+    // The text is centred on the middle line of its rectangle: rows 0 to 3 of
+    // the object put that line on row 12, the middle of the bar (rows 4 to 20).
+    ObjectBase(ini, -1, { 4, 11, 156, 26 }, {}, {}, false);
+    ini.Key("textrect", "5,0,152,3");
     ini.Key("fontname", "微软雅黑");
     ini.Key("fontheight", 14);
     ini.Key("fontstyle", "");
