@@ -9,7 +9,7 @@
 namespace ctl {
 namespace {
 
-constexpr int kBorder = 2;
+constexpr int kSingleBorder = 2;
 constexpr int kTextGap = 3;
 
 } // namespace
@@ -78,6 +78,16 @@ void TTreeView::SetScrollBars(bool Value)
     Invalidate();
 }
 
+void TTreeView::SetBorderStyle(TBorderStyle Value)
+{
+    if (Value == m_borderStyle)
+        return;
+    m_borderStyle = Value;
+    // The rows gain or lose the border's width: the page and scroll range change.
+    UpdateScroll();
+    Invalidate();
+}
+
 void TTreeView::SetSelected(TTreeNode* Node)
 {
     m_items.SetSelected(Node);
@@ -93,9 +103,14 @@ int TTreeView::RowHeight() const
     return std::max(text, image) + 2;
 }
 
+int TTreeView::BorderWidth() const
+{
+    return m_borderStyle == TBorderStyle::bsSingle ? kSingleBorder : 0;
+}
+
 gfx::TRect TTreeView::FieldRect() const
 {
-    return gfx::Inflate(ClientRect(), -kBorder, -kBorder);
+    return gfx::Inflate(ClientRect(), -BorderWidth(), -BorderWidth());
 }
 
 gfx::TRect TTreeView::RowsRect() const
@@ -376,8 +391,14 @@ void TTreeView::PaintLines(gfx::TCanvas& Canvas, const TTreeNode* Node, const gf
 void TTreeView::Paint()
 {
     gfx::TCanvas& canvas = Canvas();
-    gfx::TRect field = ClientRect();
-    StylePainter::DrawSunkenField(canvas, field, Color());
+    gfx::TRect field = FieldRect();
+    if (m_borderStyle == TBorderStyle::bsSingle) {
+        StylePainter::DrawSunkenField(canvas, ClientRect(), Color());
+    } else {
+        canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
+        canvas.Brush.Color = Color();
+        canvas.FillRect(field);
+    }
     if (m_scrollBars && m_scroll.Needed())
         m_scroll.Paint(canvas, field);
     const gfx::TRect rows = RowsRect();

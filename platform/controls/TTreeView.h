@@ -9,6 +9,10 @@ namespace ctl {
 
 using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
 
+// Whether a control draws its sunken 2-pixel border (bsSingle) or none,
+// leaving its whole client area to its content (bsNone).
+enum class TBorderStyle { bsNone, bsSingle };
+
 // A tree of labelled nodes with images, indented by level, with [+]/[-]
 // buttons for branches and dotted lines between siblings. A click selects
 // the node under the pointer (or opens/closes a branch on its button) and
@@ -35,6 +39,10 @@ public:
     void SetShowRoot(bool Value);
     bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool Value);
+    // Without a border (bsNone) the rows use the whole client area and the
+    // tree paints no frame, for a container that draws its own.
+    TBorderStyle BorderStyle() const { return m_borderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
     // Labels cannot be edited here in any case; kept for the forms that set it.
     bool ReadOnly { false };
     // Whether the tree draws its own scroll bar when the rows do not fit
@@ -76,6 +84,7 @@ protected:
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 private:
+    int BorderWidth() const;
     gfx::TRect FieldRect() const;
     gfx::TRect RowsRect() const;
     // Left edge of a node's image (or label when there are no images).
@@ -96,6 +105,7 @@ private:
     bool m_showRoot { true };
     bool m_hideSelection { true };
     bool m_scrollBars { true };
+    TBorderStyle m_borderStyle { TBorderStyle::bsSingle };
     TScrollBarPart m_scroll;
     bool m_onScrollBar { false };
     gfx::TPoint m_lastDown;

@@ -180,3 +180,41 @@ TEST_F(ListAndTreeTest, FreedImageListIsForgottenByTheTree)
     EXPECT_EQ(f.tree->Images(), nullptr);
     f.tree->Repaint(); // paints without images, not with the freed list
 }
+
+TEST_F(ListAndTreeTest, BorderlessTreeUsesTheWholeClientAreaAndPaintsNoFrame)
+{
+    TreeForm f;
+    f.work->Expand(false);
+    EXPECT_EQ(f.tree->BorderStyle(), TBorderStyle::bsSingle);
+    const gfx::TRect framed = f.tree->NodeRect(f.work);
+    EXPECT_EQ(framed.Left, 2);
+    EXPECT_EQ(framed.Top, 2);
+    f.tree->Repaint();
+    const gfx::TBitmap withBorder = Harness.Capture(f.tree->Handle());
+    EXPECT_NE(withBorder.GetPixel(0, 0), gfx::ColorToRGB(f.tree->Color()));
+
+    f.tree->SetBorderStyle(TBorderStyle::bsNone);
+    f.tree->Repaint();
+    const gfx::TRect bare = f.tree->NodeRect(f.work);
+    EXPECT_EQ(bare.Left, 0);
+    EXPECT_EQ(bare.Top, 0);
+    EXPECT_EQ(bare.Right, f.tree->Width());
+    EXPECT_EQ(bare.Height(), framed.Height());
+    EXPECT_EQ(f.tree->PageRows(), f.tree->Height() / f.tree->RowHeight());
+    const gfx::TBitmap borderless = Harness.Capture(f.tree->Handle());
+    for (gfx::TPoint corner : { gfx::Point(0, 0), gfx::Point(f.tree->Width() - 1, f.tree->Height() - 1),
+             gfx::Point(0, f.tree->Height() - 1) })
+        EXPECT_EQ(borderless.GetPixel(corner.X, corner.Y), gfx::ColorToRGB(f.tree->Color()))
+            << corner.X << "," << corner.Y;
+    // The whole picture moved up and left by the border: the first row's
+    // label pixels are where they were, two pixels further up and left.
+    for (int y = framed.Top; y < framed.Bottom; ++y)
+        for (int x = framed.Left; x < framed.Left + 60; ++x)
+            ASSERT_EQ(borderless.GetPixel(x - 2, y - 2), withBorder.GetPixel(x, y)) << x << "," << y;
+
+    // Clicks land on the rows where they are now drawn.
+    Click(f.LabelOf(f.meeting));
+    EXPECT_EQ(f.tree->Selected(), f.meeting);
+    Harness.SaveSnapshot(f.form->Handle(), "controls-tree-borderless");
+}
+
