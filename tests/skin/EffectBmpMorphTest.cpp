@@ -62,6 +62,17 @@ TEST(EffectBmpLayout, DrawToCopiesUnscaledAndClips)
     EXPECT_EQ(onCanvas.GetPixel(1, 1), gfx::RGB(0, 0, 9));
     EXPECT_EQ(onCanvas.GetPixel(3, 2), gfx::RGB(2, 1, 9));
     EXPECT_EQ(onCanvas.GetPixel(4, 3), gfx::clWhite);
+
+    // The canvas origin moves it: logical (0, 0) is device (1, 1), and the
+    // last pixel lands on the target's last row and column but one.
+    gfx::TBitmap moved(5, 5);
+    gfx::TCanvas movedCanvas(moved);
+    movedCanvas.SetOrigin({ 1, 1 });
+    image.DrawTo(movedCanvas, 0, 0);
+    EXPECT_EQ(moved.GetPixel(1, 1), gfx::RGB(0, 0, 9));
+    EXPECT_EQ(moved.GetPixel(4, 3), gfx::RGB(3, 2, 9));
+    EXPECT_EQ(moved.GetPixel(0, 0), gfx::clWhite);
+    EXPECT_EQ(moved.GetPixel(1, 4), gfx::clWhite);
 }
 
 TEST(EffectBmpMorph, BlendWithRoundsHalvesToEvenAndClampsK)
