@@ -123,7 +123,7 @@ void TForm1::CreateToolBar()
     bsSkinEdit1->SetName("bsSkinEdit1");
     bsSkinEdit1->SetBounds(next(200), 0, 200, 25);
     bsSkinEdit1->SetAlign(TAlign::alLeft);
-    bsSkinEdit1->SetSkinDataName("tooledit");
+    bsSkinEdit1->SkinDataName = "tooledit";
     bsSkinEdit1->SetFont(MakeFont("Arial", 14));
     bsSkinEdit1->SetText("请输入关键字");
     bsSkinEdit1->ImeName = kInputMethodName;
@@ -230,7 +230,7 @@ void TForm1::CreateNotePanel()
     SeSkinMemo1 = Make<TSeSkinMemo>(this, "SeSkinMemo1", bsSkinGroupBox3);
     SeSkinMemo1->SetAlign(TAlign::alClient);
     SeSkinMemo1->SetFont(MakeFont("Tahoma", -15));
-    SeSkinMemo1->ImeName = kInputMethodName;
+    SeSkinMemo1->SetImeName(kInputMethodName);
     SeSkinMemo1->SetEnabled(false);
 
     Splitter1 = Make<TSplitter>(this, "Splitter1", Panel1);
@@ -248,7 +248,7 @@ void TForm1::CreateNotePanel()
     bsSkinScrollBar1->SetAlign(TAlign::alRight);
     bsSkinScrollBar1->SetWidth(19);
     bsSkinScrollBar1->SetSkinDataName("vscrollbar");
-    bsSkinScrollBar1->SetRange(0, 0);
+    bsSkinScrollBar1->SetRangeValues(0, 0, 0, 0);
     bsSkinScrollBar1->SetEnabled(false);
 
     bsSkinMemo21 = Make<TbsSkinMemo2>(this, "bsSkinMemo21", bsSkinGroupBox2);

@@ -27,9 +27,10 @@ protected:
         bool operator==(const Note&) const = default;
     };
 
-    AppWindows()
+    explicit AppWindows(bool seeded = true)
     {
-        Seed();
+        if (seeded)
+            Seed();
         m_data = std::make_unique<app::TData>(Store.ConnectionString());
         app::Data = m_data.get();
         m_main = std::make_unique<app::TForm1>(nullptr);
@@ -41,6 +42,9 @@ protected:
         m_results = std::make_unique<app::TAboutBox1>(nullptr);
         app::AboutBox1 = m_results.get();
         Main().Show();
+        // With the clock ticking there is always a timer to wait for, and the
+        // answers queued for message boxes would never be asked for.
+        Main().Timer1->SetEnabled(false);
         Harness.ProcessMessages();
     }
     ~AppWindows() override
@@ -58,7 +62,7 @@ protected:
 
     // The store every test starts from: categories 工作 (two notes, one of
     // them with quotes in its title), 生活 (one note) and 空 (none).
-    virtual void Seed()
+    void Seed()
     {
         app::TData seed(Store.ConnectionString());
         for (const char* category : { "工作", "生活", "空" }) {
@@ -133,6 +137,7 @@ protected:
     {
         ctl::TTreeNode* node = FindNode(tree, text, level);
         ASSERT_NE(node, nullptr) << text;
+        ToFront(tree);
         if (node->Parent())
             node->Parent()->Expand(false);
         Harness.ProcessMessages();
@@ -140,7 +145,17 @@ protected:
         Click(At(tree, row.Left + tree.Indent() * (level + 1) + 24, (row.Top + row.Bottom) / 2));
     }
 
-    void ClickControl(const ctl::TControl& control) { Click(Middle(control)); }
+    // The window holding `control` brought to the front, as a click on its caption does.
+    void ToFront(const ctl::TControl& control)
+    {
+        control.GetParentForm()->BringToFront();
+        Harness.ProcessMessages();
+    }
+    void ClickControl(const ctl::TControl& control)
+    {
+        ToFront(control);
+        Click(Middle(control));
+    }
 
     // Clicks `button`, answering the message box it raises with `key`.
     void ClickAnswering(const ctl::TControl& button, int key)

@@ -17,8 +17,9 @@ TEST_F(MainWindow, StartsIdleWithTheTreeTheCategoryListAndTheCount)
     for (ctl::TTreeNode* root = Main().TreeView1->Items().GetFirstNode(); root; root = root->GetNextSibling()) {
         EXPECT_FALSE(root->Expanded());
         EXPECT_EQ(root->ImageIndex(), 0);
-        if (root->GetFirstChild())
+        if (root->GetFirstChild()) {
             EXPECT_EQ(root->GetFirstChild()->ImageIndex(), 1);
+        }
     }
     EXPECT_EQ(Main().TreeView1->Selected(), nullptr);
     EXPECT_EQ(Main().SeSkinComboBox1->Items().Count(), 3);
@@ -29,6 +30,7 @@ TEST_F(MainWindow, StartsIdleWithTheTreeTheCategoryListAndTheCount)
     EXPECT_EQ(Main().SeSkinProgressBar1->Position(), 100);
     EXPECT_EQ(Main().bsSkinEdit1->Text(), "请输入关键字");
     EXPECT_EQ(Main().StatusBar1->Panels()[1]->Text(), "");
+    Main().Timer1->SetEnabled(true);
     Harness.AdvanceTime(1000);
     EXPECT_EQ(Main().StatusBar1->Panels()[1]->Text().substr(0, 2), "  ");
     EXPECT_GT(Main().StatusBar1->Panels()[1]->Text().size(), 10u);
@@ -209,7 +211,7 @@ TEST_F(MainWindow, HelpShowsTheAboutBoxAndOkHidesIt)
 
 class EmptyStore : public AppWindows {
 protected:
-    void Seed() override { }
+    EmptyStore() : AppWindows(false) { }
 };
 
 TEST_F(EmptyStore, ShowsAnEmptyTreeAndListAndACountOfZero)
