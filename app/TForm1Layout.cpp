@@ -234,8 +234,8 @@ void TForm1::CreateNotePanel()
     SeSkinMemo1->SetEnabled(false);
 
     Splitter1 = Make<TSplitter>(this, "Splitter1", Panel1);
-    Splitter1->SetBounds(0, 153, 100, 8);
     Splitter1->SetAlign(TAlign::alTop);
+    Splitter1->SetBounds(0, 153, Panel1->ClientWidth(), 8);
     Splitter1->SetBeveled(true);
 
     Panel3 = Make<TPanel>(this, "Panel3", Panel1);

@@ -29,6 +29,11 @@ TEST_F(MainWindow, StartsIdleWithTheTreeTheCategoryListAndTheCount)
     EXPECT_EQ(CountLine(), "现共有记录: 3 个");
     EXPECT_EQ(Main().SeSkinProgressBar1->Position(), 100);
     EXPECT_EQ(Main().bsSkinEdit1->Text(), "请输入关键字");
+    // The body memo fills the lower part of the note panel beside its scroll bar.
+    EXPECT_EQ(Main().Panel3->Top(), Main().Splitter1->Top() + 8);
+    EXPECT_EQ(Main().Splitter1->Top(), Main().Panel2->Top() + 153);
+    EXPECT_GT(Main().bsSkinMemo21->Height(), 200);
+    EXPECT_EQ(Main().bsSkinScrollBar1->Width(), 19);
     EXPECT_EQ(Main().StatusBar1->Panels()[1]->Text(), "");
     Main().Timer1->SetEnabled(true);
     Harness.AdvanceTime(1000);
