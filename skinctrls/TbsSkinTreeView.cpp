@@ -11,6 +11,7 @@ TbsSkinTreeView::TbsSkinTreeView(ctl::TComponent* AOwner)
     : ctl::TTreeView(AOwner), m_defaultFont(MakeSkinDefaultFont())
 {
     SetScrollBars(false);
+    SetBorderStyle(ctl::TBorderStyle::bsNone);
     ApplySkin();
 }
 
