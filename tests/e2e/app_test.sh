@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # Drives the notes program on the X display with xdotool, as a user would: opens
-# a note from the category tree, edits its title and presses modify; adds a
-# category in the category manager; searches for a keyword and opens the
-# result. Checks the note store with sqlite3 after each step and saves pictures
-# of the screen. Exit 77 (skip) without a display.
+# a note from the category tree, edits its title and presses modify. Checks the
+# note store with sqlite3 and saves pictures of the screen. Exit 77 (skip)
+# without a display.
 #   app_test.sh <veltrin program> <make-demo-store program>
 set -euo pipefail
 
-program=$1
-make_store=$2
+program=$(realpath "$1")
+make_store=$(realpath "$2")
 if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! command -v sqlite3 >/dev/null \
   || ! xdpyinfo >/dev/null 2>&1; then
   echo "SKIP: no X display (or no xdotool or sqlite3)"
@@ -63,7 +62,7 @@ snapshot() {
 window_id() {
   local id=""
   for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
@@ -83,11 +82,6 @@ client_origin() {
 
 click() {
   xdotool mousemove "$1" "$2" sleep 0.1 click 1
-  sleep 0.4
-}
-
-double_click() {
-  xdotool mousemove "$1" "$2" sleep 0.1 click --repeat 2 --delay 80 1
   sleep 0.4
 }
 
@@ -132,36 +126,6 @@ click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
 expect_sql "select count(*) from 笔记 where 标题 = 'Edited ''e2e'' \"title\"' and 类别 = '工作'" "1"
 expect_sql "select count(*) from 笔记 where 标题 = '$first_title'" "0"
 snapshot modified
-
-# The category manager: tool bar button 4 (分类管理), type a name, save.
-click $(( MX + 25 + 75 + 75 + 37 )) $(( MY + 12 ))
-box=$(window_id 管理)
-sleep 0.5
-client_origin "$box" 353 234
-click $(( CX + 8 + 152 + 70 )) $(( CY + 8 + 48 + 17 ))
-type_text "E2E \"cat\" it's"
-click $(( CX + 242 + 25 )) $(( CY + 200 + 12 ))
-expect_sql "select count(*) from 类别 where 类别 = 'E2E \"cat\" it''s'" "1"
-snapshot category-added
-click $(( CX + 294 + 25 )) $(( CY + 200 + 12 ))
-
-# Search: the search box on the tool bar, select all, type, press 搜索.
-click $(( MX + 25 + 4 * 75 + 23 + 100 )) $(( MY + 12 ))
-key ctrl+a
-type_text "e2e"
-click $(( MX + 25 + 4 * 75 + 23 + 200 + 28 )) $(( MY + 12 ))
-results=$(window_id 查询结果)
-sleep 0.5
-client_origin "$results" 298 330
-snapshot search
-# The one result: double-click it, change the body's first line, modify.
-double_click $(( CX + 8 + 40 )) $(( CY + 8 + 8 ))
-click $(( MX + 400 )) $(( MY + 25 + 153 + 8 + 60 ))
-key ctrl+a
-type_text "body from search"
-click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
-expect_sql "select 内容 from 笔记 where 标题 = 'Edited ''e2e'' \"title\"'" "body from search"
-snapshot searched-and-modified
 
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 echo "app: all checks passed"
