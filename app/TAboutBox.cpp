@@ -40,7 +40,7 @@ TAboutBox::TAboutBox(TComponent* AOwner) : TForm(AOwner)
     Description = AddLabel("Description", 8, 80, "可以方便管理你的笔记,也可以作为备忘录.  ");
     Description->SetAutoSize(false);
     Description->SetWidth(265);
-    Comments = AddLabel("Comments", 8, 104, "作者: Veltrin 开发组");
+    Comments = AddLabel("Comments", 8, 104, "作者: 开发组");
     Comments->SetAutoSize(false);
     Comments->SetWidth(89);
     Comments->SetWordWrap(true);
