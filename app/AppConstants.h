@@ -11,6 +11,6 @@ inline constexpr gfx::TColor kPictureMaskColor = gfx::RGB(255, 0, 255);
 inline constexpr const char* kInputMethodName = "汉王输入法";
 
 // The fixed contact line of status panel 3.
-inline constexpr const char* kContactLine = " 联系: notes@veltrin.example";
+inline constexpr const char* kContactLine = " 联系: 开发组邮箱";
 
 } // namespace app

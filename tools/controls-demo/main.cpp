@@ -5,7 +5,7 @@
 //   controls-demo --snapshot DIR   headless: writes DIR/about-box.png and
 //                                  DIR/message-box.png and ends
 
-#include "AboutBox.h"
+#include "app/TAboutBox.h"
 
 #include "platform/controls/MessageDialog.h"
 #include "platform/controls/TApplication.h"
@@ -28,7 +28,7 @@ int RunSnapshots(const std::string& dir)
     std::filesystem::create_directories(dir);
     setenv("VELTRIN_SNAPSHOT_DIR", dir.c_str(), 1);
     wnd::THeadlessHarness harness;
-    demo::TAboutBox box(nullptr);
+    app::TAboutBox box(nullptr);
     box.Show();
     harness.ProcessMessages();
     std::printf("%s\n", harness.SaveSnapshot(box.Handle(), "about-box").c_str());
@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     }
     using namespace ctl;
     Application->Initialize();
-    demo::TAboutBox* box = nullptr;
+    app::TAboutBox* box = nullptr;
     Application->CreateForm(box);
     box->OKButton->OnClick = [](TObject*) {
         if (Application->MessageBox(kExitQuestion, "", MB_YESNO) == IDYES)
