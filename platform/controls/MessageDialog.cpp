@@ -148,114 +148,114 @@ TModalResult ModalResultOf(TMsgDlgBtn Button)
     return mrNone;
 }
 
-TMessageBoxSpec MessageBoxSpec(const std::string& Text, const std::string& Caption, unsigned Flags)
+TMessageBoxContent MessageBoxSpec(const std::string& Text, const std::string& Caption, unsigned Flags)
 {
     using B = TMsgDlgBtn;
-    TMessageBoxSpec spec;
-    spec.Text = Text;
-    spec.Caption = Caption;
-    spec.Icon = IconOfFlags(Flags);
+    TMessageBoxContent content;
+    content.Text = Text;
+    content.Caption = Caption;
+    content.Icon = IconOfFlags(Flags);
     switch (Flags & 0xF) {
     case MB_OKCANCEL:
-        spec.Buttons = { B::mbOK, B::mbCancel };
+        content.Buttons = { B::mbOK, B::mbCancel };
         break;
     case MB_ABORTRETRYIGNORE:
-        spec.Buttons = { B::mbAbort, B::mbRetry, B::mbIgnore };
+        content.Buttons = { B::mbAbort, B::mbRetry, B::mbIgnore };
         break;
     case MB_YESNOCANCEL:
-        spec.Buttons = { B::mbYes, B::mbNo, B::mbCancel };
+        content.Buttons = { B::mbYes, B::mbNo, B::mbCancel };
         break;
     case MB_YESNO:
-        spec.Buttons = { B::mbYes, B::mbNo };
+        content.Buttons = { B::mbYes, B::mbNo };
         break;
     case MB_RETRYCANCEL:
-        spec.Buttons = { B::mbRetry, B::mbCancel };
+        content.Buttons = { B::mbRetry, B::mbCancel };
         break;
     default:
-        spec.Buttons = { B::mbOK };
+        content.Buttons = { B::mbOK };
         break;
     }
-    const int count = static_cast<int>(spec.Buttons.size());
-    spec.DefaultIndex = std::min(static_cast<int>((Flags & 0xF00) >> 8), count - 1);
-    spec.CancelIndex = IndexOf(spec.Buttons, B::mbCancel);
-    if (spec.CancelIndex < 0)
-        spec.CancelIndex = IndexOf(spec.Buttons, B::mbNo);
-    if (spec.CancelIndex < 0 && count == 1)
-        spec.CancelIndex = 0; // a lone OK answers Esc too
-    return spec;
+    const int count = static_cast<int>(content.Buttons.size());
+    content.DefaultIndex = std::min(static_cast<int>((Flags & 0xF00) >> 8), count - 1);
+    content.CancelIndex = IndexOf(content.Buttons, B::mbCancel);
+    if (content.CancelIndex < 0)
+        content.CancelIndex = IndexOf(content.Buttons, B::mbNo);
+    if (content.CancelIndex < 0 && count == 1)
+        content.CancelIndex = 0; // a lone OK answers Esc too
+    return content;
 }
 
-TMessageBoxSpec MessageDlgSpec(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons)
+TMessageBoxContent MessageDlgContent(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons)
 {
     using B = TMsgDlgBtn;
-    TMessageBoxSpec spec;
-    spec.Text = Msg;
+    TMessageBoxContent content;
+    content.Text = Msg;
     switch (DlgType) {
     case TMsgDlgType::mtWarning:
-        spec.Caption = "Warning";
-        spec.Icon = StylePainter::TMessageIcon::Warning;
+        content.Caption = "Warning";
+        content.Icon = StylePainter::TMessageIcon::Warning;
         break;
     case TMsgDlgType::mtError:
-        spec.Caption = "Error";
-        spec.Icon = StylePainter::TMessageIcon::Error;
+        content.Caption = "Error";
+        content.Icon = StylePainter::TMessageIcon::Error;
         break;
     case TMsgDlgType::mtInformation:
-        spec.Caption = "Information";
-        spec.Icon = StylePainter::TMessageIcon::Information;
+        content.Caption = "Information";
+        content.Icon = StylePainter::TMessageIcon::Information;
         break;
     case TMsgDlgType::mtConfirmation:
-        spec.Caption = "Confirm";
-        spec.Icon = StylePainter::TMessageIcon::Question;
+        content.Caption = "Confirm";
+        content.Icon = StylePainter::TMessageIcon::Question;
         break;
     case TMsgDlgType::mtCustom:
-        spec.Caption = Application->Title();
+        content.Caption = Application->Title();
         break;
     }
     for (B b : { B::mbYes, B::mbNo, B::mbOK, B::mbCancel, B::mbAbort, B::mbRetry, B::mbIgnore, B::mbAll, B::mbNoToAll,
              B::mbYesToAll })
         if (Buttons.Contains(b))
-            spec.Buttons.push_back(b);
-    if (spec.Buttons.empty())
-        spec.Buttons.push_back(B::mbOK);
-    spec.DefaultIndex = IndexOf(spec.Buttons, B::mbOK);
-    if (spec.DefaultIndex < 0)
-        spec.DefaultIndex = std::max(0, IndexOf(spec.Buttons, B::mbYes));
-    spec.CancelIndex = IndexOf(spec.Buttons, B::mbCancel);
-    if (spec.CancelIndex < 0)
-        spec.CancelIndex = IndexOf(spec.Buttons, B::mbNo);
-    return spec;
+            content.Buttons.push_back(b);
+    if (content.Buttons.empty())
+        content.Buttons.push_back(B::mbOK);
+    content.DefaultIndex = IndexOf(content.Buttons, B::mbOK);
+    if (content.DefaultIndex < 0)
+        content.DefaultIndex = std::max(0, IndexOf(content.Buttons, B::mbYes));
+    content.CancelIndex = IndexOf(content.Buttons, B::mbCancel);
+    if (content.CancelIndex < 0)
+        content.CancelIndex = IndexOf(content.Buttons, B::mbNo);
+    return content;
 }
 
-std::unique_ptr<TForm> CreateMessageDialog(const TMessageBoxSpec& Spec)
+std::unique_ptr<TForm> CreateMessageDialog(const TMessageBoxContent& Content)
 {
     auto form = std::make_unique<TMessageForm>(nullptr);
     form->SetName("MessageBox");
     form->SetBorderStyle(TFormBorderStyle::bsDialog);
     form->SetBorderIcons({ TBorderIcon::biSystemMenu });
     form->SetPosition(TPosition::poScreenCenter);
-    form->SetCaption(Spec.Caption);
-    form->HasCancelButton = Spec.CancelIndex >= 0;
+    form->SetCaption(Content.Caption);
+    form->HasCancelButton = Content.CancelIndex >= 0;
 
     // Measure the text: lines break where the message breaks them, and long
     // lines wrap at half the screen's width.
-    const std::string text = NormalizeBreaks(Spec.Text);
+    const std::string text = NormalizeBreaks(Content.Text);
     gfx::TBitmap scratch(1, 1);
     gfx::TCanvas canvas(scratch);
     canvas.Font = form->Font();
     gfx::TRect textRect = gfx::Rect(0, 0, wnd::GetSystemMetrics(wnd::SM_CXSCREEN) / 2, 0);
     canvas.DrawText(text, textRect, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_EXPANDTABS);
 
-    const bool hasIcon = Spec.Icon != StylePainter::TMessageIcon::None;
+    const bool hasIcon = Content.Icon != StylePainter::TMessageIcon::None;
     const int textLeft = kMargin + (hasIcon ? kIconSize + kIconSpacing : 0);
     const int bodyHeight = std::max(hasIcon ? kIconSize : 0, textRect.Height());
-    const int buttonCount = static_cast<int>(Spec.Buttons.size());
+    const int buttonCount = static_cast<int>(Content.Buttons.size());
     const int buttonsWidth = buttonCount * kButtonWidth + (buttonCount - 1) * kButtonSpacing;
     const int clientWidth = std::max(textLeft + textRect.Width() + kMargin, buttonsWidth + 2 * kMargin);
     const int buttonsTop = kMargin + bodyHeight + kTextToButtons;
     form->SetClientSize(clientWidth, buttonsTop + kButtonHeight + kMargin);
 
     if (hasIcon) {
-        auto* icon = new TMessageIconView(form.get(), Spec.Icon);
+        auto* icon = new TMessageIconView(form.get(), Content.Icon);
         icon->SetLeft(kMargin);
         icon->SetTop(kMargin);
         icon->SetParent(form.get());
@@ -271,13 +271,13 @@ std::unique_ptr<TForm> CreateMessageDialog(const TMessageBoxSpec& Spec)
     for (int i = 0; i < buttonCount; ++i) {
         auto* button = new TButton(form.get());
         button->SetName("Button" + std::to_string(i + 1));
-        button->SetCaption(ButtonCaption(Spec.Buttons[static_cast<std::size_t>(i)]));
-        button->ModalResult = ModalResultOf(Spec.Buttons[static_cast<std::size_t>(i)]);
+        button->SetCaption(ButtonCaption(Content.Buttons[static_cast<std::size_t>(i)]));
+        button->ModalResult = ModalResultOf(Content.Buttons[static_cast<std::size_t>(i)]);
         button->SetBounds(x, buttonsTop, kButtonWidth, kButtonHeight);
-        button->SetDefault(i == Spec.DefaultIndex);
-        button->SetCancel(i == Spec.CancelIndex);
+        button->SetDefault(i == Content.DefaultIndex);
+        button->SetCancel(i == Content.CancelIndex);
         button->SetParent(form.get());
-        if (i == Spec.DefaultIndex)
+        if (i == Content.DefaultIndex)
             form->SetActiveControl(button);
         x += kButtonWidth + kButtonSpacing;
     }
@@ -291,7 +291,7 @@ int MessageBox(const std::string& Text, const std::string& Caption, unsigned Fla
 
 int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int)
 {
-    return CreateMessageDialog(MessageDlgSpec(Msg, DlgType, Buttons))->ShowModal();
+    return CreateMessageDialog(MessageDlgContent(Msg, DlgType, Buttons))->ShowModal();
 }
 
 } // namespace ctl

@@ -59,7 +59,7 @@ private:
 TModalResult ModalResultOf(TMsgDlgBtn Button);
 
 // What a message box shows and how it answers.
-struct TMessageBoxSpec {
+struct TMessageBoxContent {
     std::string Text; // CR, LF or CR LF break lines
     std::string Caption;
     StylePainter::TMessageIcon Icon { StylePainter::TMessageIcon::None };
@@ -70,14 +70,14 @@ struct TMessageBoxSpec {
 };
 
 // The message box layout from MessageBox flags (button set, icon, default button).
-TMessageBoxSpec MessageBoxSpec(const std::string& Text, const std::string& Caption, unsigned Flags);
+TMessageBoxContent MessageBoxSpec(const std::string& Text, const std::string& Caption, unsigned Flags);
 // The same for the dialog kinds: captioned "Warning", "Error", "Information",
 // "Confirm" (or the application title for mtCustom); OK (else Yes) is the
 // default, Cancel (else No) answers Esc.
-TMessageBoxSpec MessageDlgSpec(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons);
+TMessageBoxContent MessageDlgContent(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons);
 
 // The box as a form, laid out and hidden, for whoever wants to show it.
-std::unique_ptr<TForm> CreateMessageDialog(const TMessageBoxSpec& Spec);
+std::unique_ptr<TForm> CreateMessageDialog(const TMessageBoxContent& Content);
 
 // Shows the box modally and returns the answer.
 int MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags);

@@ -121,7 +121,7 @@ TEST_F(AboutBoxSnapshotTest, MessageBoxSnapshots)
         const std::string path = Harness.SaveSnapshot(box->Handle(), name);
         EXPECT_TRUE(std::filesystem::exists(path));
     }
-    auto warning = CreateMessageDialog(MessageDlgSpec("打印\r\rYES:是当前记录\r\rALL:是全部记录",
+    auto warning = CreateMessageDialog(MessageDlgContent("打印\r\rYES:是当前记录\r\rALL:是全部记录",
         TMsgDlgType::mtConfirmation, { TMsgDlgBtn::mbYes, TMsgDlgBtn::mbAll }));
     warning->Show();
     Harness.ProcessMessages();

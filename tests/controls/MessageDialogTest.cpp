@@ -10,15 +10,15 @@ using MessageDialogTest = HeadlessTest;
 
 TEST(MessageBoxSpec, ButtonSetsDefaultsAndCancellingChoices)
 {
-    const TMessageBoxSpec yesNo = MessageBoxSpec("Quit?", "Veltrin", MB_YESNO);
+    const TMessageBoxContent yesNo = MessageBoxSpec("Quit?", "Veltrin", MB_YESNO);
     ASSERT_EQ(yesNo.Buttons.size(), 2u);
     EXPECT_EQ(yesNo.Icon, StylePainter::TMessageIcon::None);
     EXPECT_EQ(yesNo.DefaultIndex, 0);
     EXPECT_EQ(yesNo.CancelIndex, 1); // Esc answers No
-    const TMessageBoxSpec second = MessageBoxSpec("", "", MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONWARNING);
+    const TMessageBoxContent second = MessageBoxSpec("", "", MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONWARNING);
     EXPECT_EQ(second.DefaultIndex, 1);
     EXPECT_EQ(second.Icon, StylePainter::TMessageIcon::Warning);
-    const TMessageBoxSpec confirm = MessageDlgSpec("Print", TMsgDlgType::mtConfirmation,
+    const TMessageBoxContent confirm = MessageDlgContent("Print", TMsgDlgType::mtConfirmation,
         { TMsgDlgBtn::mbAll, TMsgDlgBtn::mbYes });
     EXPECT_EQ(confirm.Caption, "Confirm");
     EXPECT_EQ(confirm.Icon, StylePainter::TMessageIcon::Question);
@@ -44,18 +44,18 @@ TEST_F(MessageDialogTest, YesNoBoxAnswersYesOnEnterAndNoOnEsc)
 
 TEST_F(MessageDialogTest, YesAllBoxAnswersSixOrEightAndEscClosesIt)
 {
-    const TMessageBoxSpec spec = MessageDlgSpec("打印\r\rYES:是当前记录\r\rALL:是全部记录",
+    const TMessageBoxContent content = MessageDlgContent("打印\r\rYES:是当前记录\r\rALL:是全部记录",
         TMsgDlgType::mtConfirmation, { TMsgDlgBtn::mbYes, TMsgDlgBtn::mbAll });
-    auto box = CreateMessageDialog(spec);
+    auto box = CreateMessageDialog(content);
     auto* all = dynamic_cast<TButton*>(box->FindComponent("Button2"));
     ASSERT_NE(all, nullptr);
     EXPECT_EQ(all->Caption(), "&All");
     WhenIdle([&] { QueueClick(Middle(*all)); });
     EXPECT_EQ(box->ShowModal(), IDALL);
     WhenIdle([&] { QueueKey(wnd::VK_RETURN); });
-    EXPECT_EQ(CreateMessageDialog(spec)->ShowModal(), IDYES);
+    EXPECT_EQ(CreateMessageDialog(content)->ShowModal(), IDYES);
     WhenIdle([&] { QueueKey(wnd::VK_ESCAPE); });
-    EXPECT_EQ(CreateMessageDialog(spec)->ShowModal(), IDCANCEL);
+    EXPECT_EQ(CreateMessageDialog(content)->ShowModal(), IDCANCEL);
 }
 
 TEST_F(MessageDialogTest, TextLinesBreakWhereTheMessageBreaksThem)
