@@ -58,16 +58,34 @@ snapshot() {
   fi
 }
 
-# The window with this title, waited for up to 10 s.
+# The visible window whose title is exactly $1, waited for up to 10 s. The
+# titles are compared as text: xdotool's own name search does not match
+# Chinese titles.
 window_id() {
-  local id=""
+  local id name
   for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+      name=$(xdotool getwindowname "$id" 2>/dev/null || true)
+      [ "$name" = "$1" ] && { echo "$id"; return 0; }
+    done
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
   fail "no window named $1"
+}
+
+# Waits up to 10 s until no visible window has the title $1.
+expect_closed() {
+  local id
+  for _ in $(seq 100); do
+    local open=0
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+      [ "$(xdotool getwindowname "$id" 2>/dev/null || true)" = "$1" ] && open=1
+    done
+    [ "$open" = 0 ] && return 0
+    sleep 0.1
+  done
+  fail "the window $1 is still open"
 }
 
 # Sets CX, CY to the screen position of the client area of a window whose
@@ -121,11 +139,55 @@ title_x=$(( MX + 159 + 150 ))
 title_y=$(( MY + 25 + 56 + 40 ))
 click "$title_x" "$title_y"
 key ctrl+a
-type_text "Edited 'e2e' \"title\""
+type_text "Edited 'e2e' \"title\" 改过"
 click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
-expect_sql "select count(*) from 笔记 where 标题 = 'Edited ''e2e'' \"title\"' and 类别 = '工作'" "1"
+expect_sql "select count(*) from 笔记 where 标题 = 'Edited ''e2e'' \"title\" 改过' and 类别 = '工作'" "1"
 expect_sql "select count(*) from 笔记 where 标题 = '$first_title'" "0"
 snapshot modified
+
+# Tool bar buttons, centred on their client positions.
+manage_x=$(( MX + 215 )); search_box_x=$(( MX + 450 )); search_x=$(( MX + 577 )); tools_y=$(( MY + 12 ))
+
+# Add a category with a Chinese name and a quote: 分类管理, 新增, type the name
+# into the name box, 保存; then close the manager.
+click "$manage_x" "$tools_y"
+box=$(window_id 管理)
+client_origin "$box" 353 234
+BX=$CX
+BY=$CY
+click $(( BX + 165 )) $(( BY + 212 ))
+click $(( BX + 8 + 152 + 76 )) $(( BY + 8 + 48 + 17 ))
+type_text "新类 It's"
+snapshot manager
+click $(( BX + 267 )) $(( BY + 212 ))
+expect_sql "select count(*) from 类别 where 类别 = '新类 It''s'" "1"
+click $(( BX + 319 )) $(( BY + 212 ))
+expect_closed 管理
+
+# Search for a keyword typed in Chinese, open the one result with a double
+# click, close the results, append to the note's body and modify.
+hangzhou=$(sql "select rowid from 笔记 where 标题 = '杭州一日游'")
+[ -n "$hangzhou" ] || fail "the prepared store has no note 杭州一日游"
+click "$search_box_x" "$tools_y"
+key ctrl+a
+type_text "西湖"
+click "$search_x" "$tools_y"
+results=$(window_id 查询结果)
+client_origin "$results" 298 330
+RX=$CX
+RY=$CY
+snapshot results
+xdotool mousemove $(( RX + 41 )) $(( RY + 17 )) sleep 0.1 click --repeat 2 --delay 80 1
+sleep 0.6
+snapshot search-viewing
+click $(( RX + 244 )) $(( RY + 312 ))
+expect_closed 查询结果
+click $(( MX + 429 )) $(( MY + 381 ))
+key ctrl+End
+type_text " 追加'x'"
+click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
+expect_sql "select count(*) from 笔记 where rowid = $hangzhou and 内容 like '%晚上：河坊街逛夜市。 追加''x'''" "1"
+snapshot search-modified
 
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 echo "app: all checks passed"
