@@ -189,5 +189,25 @@ click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
 expect_sql "select count(*) from 笔记 where rowid = $hangzhou and 内容 like '%晚上：河坊街逛夜市。 追加''x'''" "1"
 snapshot search-modified
 
-kill -0 "$pid" 2>/dev/null || fail "the program ended"
+# The exit button asks first: Esc answers No and the program goes on; Enter
+# takes the default Yes and the program ends. The question's caption is the
+# program file's name.
+exit_x=$(( MX + 706 ))
+click "$exit_x" "$tools_y"
+window_id veltrin >/dev/null
+snapshot exit-question
+key Escape
+expect_closed veltrin
+kill -0 "$pid" 2>/dev/null || fail "the program ended after No"
+click "$exit_x" "$tools_y"
+window_id veltrin >/dev/null
+key Return
+for _ in $(seq 100); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running after Yes"
+status=0
+wait "$pid" || status=$?
+[ "$status" = 0 ] || fail "the program ended with status $status"
 echo "app: all checks passed"
