@@ -2,6 +2,7 @@
 
 #include "platform/graphics/TCanvas.h"
 
+#include <optional>
 #include <string_view>
 
 namespace selfdrawn {
@@ -22,5 +23,24 @@ void DrawTextWide(gfx::TCanvas& Canvas, std::string_view Text, gfx::TRect& Rect,
 // Width of a text; with Flags it is measured as DrawText would lay it out.
 int TextWidthWide(gfx::TCanvas& Canvas, std::string_view Text, unsigned Flags = 0);
 int TextHeightWide(gfx::TCanvas& Canvas, std::string_view Text);
+
+// Puts a canvas's clipping back as it was when the guard was made.
+class TClipGuard {
+public:
+    explicit TClipGuard(gfx::TCanvas& Canvas) : m_canvas(Canvas), m_saved(Canvas.ClipRegion()) { }
+    ~TClipGuard()
+    {
+        if (m_saved)
+            m_canvas.SetClipRegion(*m_saved);
+        else
+            m_canvas.ClearClipRegion();
+    }
+    TClipGuard(const TClipGuard&) = delete;
+    TClipGuard& operator=(const TClipGuard&) = delete;
+
+private:
+    gfx::TCanvas& m_canvas;
+    std::optional<gfx::TRegion> m_saved;
+};
 
 } // namespace selfdrawn

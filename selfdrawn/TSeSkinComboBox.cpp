@@ -2,20 +2,33 @@
 
 #include "platform/controls/TForm.h"
 #include "platform/graphics/TextFormat.h"
+#include "platform/text/Utf8.h"
+#include "platform/window/Input.h"
+#include "platform/window/MessageLoop.h"
 #include "platform/window/Messages.h"
 #include "platform/window/SystemInfo.h"
 #include "platform/window/VirtualKeys.h"
+#include "platform/window/WindowStyles.h"
 #include "selfdrawn/SeDrawing.h"
 
 namespace selfdrawn {
 namespace {
 
-constexpr int kButtonWidth = 15;
+// Letters compared without case, as the legacy code page lowers them
+// (only its single-byte letters have a lower case).
+std::string LowerCase(std::string Text)
+{
+    for (char& c : Text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return Text;
+}
 
 } // namespace
 
-// The borderless pop-up window the list drops down in. Esc closes it without
-// a change, Enter or Space take the list's item, losing activation closes it.
+// The borderless topmost pop-up window the list drops down in. Esc closes it
+// without a change, Enter or Space take the list's item, losing activation
+// closes it; while it is active the combo box's form keeps its caption active.
 class TSeComboWindow : public ctl::TForm {
 public:
     explicit TSeComboWindow(TSeCustomComboBox& Combo) : ctl::TForm(nullptr), m_combo(Combo)
@@ -26,14 +39,23 @@ public:
 
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override
     {
-        if (Msg == wnd::WM_ACTIVATE && wnd::LOWORD(WParam) == wnd::WA_INACTIVE && Visible()) {
-            m_combo.CloseUp();
-            return 0;
+        if (Msg == wnd::WM_ACTIVATE) {
+            if (wnd::LOWORD(WParam) == wnd::WA_INACTIVE) {
+                m_combo.CloseUp();
+                return 0;
+            }
+            if (ctl::TForm* owner = m_combo.GetParentForm(); owner && owner->HandleAllocated())
+                wnd::SendMessage(owner->Handle(), wnd::WM_NCACTIVATE, 1, 0);
         }
         return ctl::TForm::WndProc(Msg, WParam, LParam);
     }
 
 protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        ctl::TForm::CreateParams(Params);
+        Params.ExStyle |= wnd::WS_EX_TOPMOST | wnd::WS_EX_TOOLWINDOW;
+    }
     bool DialogKey(int Key) override
     {
         if (Key == wnd::VK_ESCAPE) {
@@ -41,7 +63,7 @@ protected:
             return true;
         }
         if (Key == wnd::VK_RETURN) {
-            m_combo.ListPicked();
+            m_combo.TakeListItem();
             return true;
         }
         return ctl::TForm::DialogKey(Key);
@@ -51,7 +73,7 @@ protected:
         ctl::TForm::KeyDown(Key, Shift);
         if (Key == wnd::VK_SPACE) {
             Key = 0;
-            m_combo.ListPicked();
+            m_combo.TakeListItem();
         }
     }
 
@@ -61,30 +83,81 @@ private:
 
 TSeCustomComboBox::TSeCustomComboBox(ctl::TComponent* AOwner) : TSeCustomEdit(AOwner)
 {
-    m_items.OnChange = [this](ctl::TObject*) { SetItemIndex(m_itemIndex); };
+    m_items.OnChange = [this](ctl::TObject*) { m_itemIndex = std::min(m_itemIndex, m_items.Count() - 1); };
+    m_completeTimer = new ctl::TTimer(this);
+    m_completeTimer->SetEnabled(false);
+    m_completeTimer->SetInterval(100);
+    m_completeTimer->OnTimer = [this](ctl::TObject*) { AutoCompleteTimer(); };
 }
 
 TSeCustomComboBox::~TSeCustomComboBox()
 {
     CloseUp();
+    m_window.reset();
+}
+
+TSeCustomListBox* TSeCustomComboBox::CreateListBox()
+{
+    return new TSeCustomListBox(this);
+}
+
+TSeCustomListBox* TSeSkinComboBox::CreateListBox()
+{
+    return new TSeSkinListBox(this);
+}
+
+TSeCustomListBox* TSeCustomComboBox::List()
+{
+    if (!m_list) {
+        m_list = CreateListBox();
+        m_list->SetVisible(false);
+        m_list->SetParent(this);
+        m_list->OnItemClick = [this](ctl::TObject*) { ListItemClicked(); };
+    }
+    return m_list;
+}
+
+ctl::TForm* TSeCustomComboBox::DropDownWindow() const
+{
+    return m_window.get();
+}
+
+ctl::TCursor TSeCustomComboBox::DisplayCursor() const
+{
+    return m_style == TSeComboStyle::kcsDropDownList ? ctl::crArrow : TSeCustomEdit::DisplayCursor();
 }
 
 gfx::TRect TSeCustomComboBox::GetTextRect() const
 {
     gfx::TRect r = TSeCustomEdit::GetTextRect();
-    r.Right -= kButtonWidth;
+    if (m_buttonAlign == TSeComboButtonAlign::cbaRight)
+        r.Right -= ButtonWidth();
+    else
+        r.Left += ButtonWidth();
     return r;
 }
 
 gfx::TRect TSeCustomComboBox::ButtonRect() const
 {
-    gfx::TRect r = GetTextRect();
+    const gfx::TRect text = GetTextRect();
+    gfx::TRect r = text;
     if (!AutoSize())
         r.Bottom = Height() - r.Top;
     gfx::InflateRect(r, 2, 2);
-    r.Left = GetTextRect().Right;
-    r.Right = r.Left + kButtonWidth;
+    if (m_buttonAlign == TSeComboButtonAlign::cbaRight) {
+        r.Left = text.Right;
+        r.Right = r.Left + ButtonWidth();
+    } else {
+        r.Right = text.Left;
+        r.Left = r.Right - ButtonWidth();
+    }
     return r;
+}
+
+void TSeCustomComboBox::SetButtonAlign(TSeComboButtonAlign Value)
+{
+    m_buttonAlign = Value;
+    CaretMoved();
 }
 
 void TSeCustomComboBox::SetComboStyle(TSeComboStyle Value)
@@ -97,20 +170,34 @@ void TSeCustomComboBox::SetComboStyle(TSeComboStyle Value)
             m_itemIndex = 0;
         m_savedReadOnly = ReadOnly();
         SetReadOnly(true);
-        SetText("");
+        HideEditCaret();
+        SetText(m_itemIndex >= 0 ? m_items[m_itemIndex] : std::string());
     } else {
-        SetReadOnly(m_savedReadOnly);
+        if (!Loading())
+            SetReadOnly(m_savedReadOnly);
+        if (Focused())
+            ShowEditCaret();
     }
     Invalidate();
 }
 
 void TSeCustomComboBox::SetItemIndex(int Value)
 {
-    Value = std::max(Value, Value < -1 ? 0 : -1);
-    Value = std::min(Value, m_items.Count() - 1);
     m_itemIndex = Value;
-    if (m_style == TSeComboStyle::kcsDropDown && Value >= 0 && Text() != m_items[Value])
-        SetText(m_items[Value]);
+    if (m_style == TSeComboStyle::kcsDropDown && Loading())
+        return;
+    m_itemIndex = std::min(Value < -1 ? 0 : Value, m_items.Count() - 1);
+    if (m_style == TSeComboStyle::kcsDropDown) {
+        if (m_itemIndex >= 0)
+            SetText(m_items[m_itemIndex]);
+    } else if (!Loading()) {
+        // The box shows the picked item; a pick that keeps the same text
+        // still reports the change.
+        const std::string before = Text();
+        SetText(m_itemIndex >= 0 ? m_items[m_itemIndex] : std::string());
+        if (Text() == before && OnChange)
+            OnChange(this);
+    }
     Invalidate();
 }
 
@@ -122,9 +209,23 @@ void TSeCustomComboBox::ClearAll()
     SetText("");
 }
 
+void TSeCustomComboBox::Loaded()
+{
+    TSeCustomEdit::Loaded();
+    m_itemIndex = std::clamp(m_itemIndex, -1, m_items.Count() - 1);
+    m_lastTyped.clear();
+    Invalidate();
+}
+
+void TSeCustomComboBox::ShowEditCaret()
+{
+    if (m_style == TSeComboStyle::kcsDropDown)
+        TSeCustomEdit::ShowEditCaret();
+}
+
 bool TSeCustomComboBox::DroppedDown() const
 {
-    return m_window && m_window->Visible();
+    return m_window && m_list && m_list->Parent() == m_window.get();
 }
 
 void TSeCustomComboBox::DropDown()
@@ -132,55 +233,46 @@ void TSeCustomComboBox::DropDown()
     CloseUp();
     m_window.reset();
     m_window = std::make_unique<TSeComboWindow>(*this);
-    m_list = new TSeSkinListBox(m_window.get());
-    m_list->SetItemHeight(m_itemHeight);
-    m_list->SetColor(Color());
-    m_list->SetFont(Font());
-    m_list->Items().Assign(m_items);
+    TSeCustomListBox& list = *List();
 
-    const int frame = m_list->Height() - m_list->GetContentRect().Height();
-    const int height = DropDownCount * m_itemHeight + frame;
+    const int frame = list.Height() - list.GetContentRect().Height();
+    const int rows = DropDownCount * m_itemHeight;
+    const int height = rows + frame;
     gfx::TPoint at = ClientToScreen({ 0, Height() });
     wnd::MONITORINFO monitor;
     wnd::GetMonitorInfo(wnd::MonitorFromPoint(at), monitor);
+    // Above the box it ends on the box's top edge, the frame included.
     if (at.Y + height > monitor.rcWork.Bottom)
-        at.Y = at.Y - Height() - DropDownCount * m_itemHeight;
+        at.Y = at.Y - Height() - height;
     if (at.X + Width() > monitor.rcWork.Right)
         at.X = monitor.rcWork.Right - Width();
     m_window->SetBounds(at.X, at.Y, Width(), height);
-    m_list->SetBounds(0, 0, Width(), height);
-    m_list->SetItemIndex(m_itemIndex >= 0 ? m_itemIndex : (m_items.Count() > 0 ? 0 : -1));
-    m_list->OnItemClick = [this](ctl::TObject*) {
-        if (OnListBoxClick)
-            OnListBoxClick(this);
-        ListPicked();
-    };
-    m_list->SetParent(m_window.get());
+
+    list.Items().Assign(m_items);
+    list.SetItemIndex(m_itemIndex >= 0 ? m_itemIndex : (m_items.Count() > 0 ? 0 : -1));
+    list.SetItemHeight(m_itemHeight);
+    list.SetColor(Color());
     m_window->Show();
+    list.SetParent(m_window.get());
+    list.SetBounds(0, 0, Width(), height);
+    list.SetVisible(true);
+    list.SetFont(Font());
     if (OnDropDown)
         OnDropDown(this);
-    m_list->SetFocus();
-    m_list->Invalidate();
-}
-
-void TSeCustomComboBox::ListPicked()
-{
-    const int index = m_list ? m_list->ItemIndex() : -1;
-    bool allow = true;
-    if (index >= 0 && OnAllowChange)
-        OnAllowChange(this, index, m_items[index], allow);
-    if (index >= 0 && allow)
-        SetItemIndex(index);
-    CloseUp();
+    list.SetFocus();
+    list.Invalidate();
 }
 
 void TSeCustomComboBox::CloseUp()
 {
     if (!DroppedDown())
         return;
+    // The list leaves the window first, so that the window's deactivation
+    // while it hides finds nothing more to close. The window itself stays
+    // until the next drop-down: its handler may be the one running now.
     m_buttonPressed = false;
-    // The window stays until the next drop-down: it may be the one whose
-    // handler is running right now.
+    m_list->SetVisible(false);
+    m_list->SetParent(this);
     m_window->Hide();
     Invalidate();
     if (Enabled() && CanFocus())
@@ -189,13 +281,69 @@ void TSeCustomComboBox::CloseUp()
         OnCloseUp(this);
 }
 
+void TSeCustomComboBox::TakeListItem()
+{
+    if (m_list && m_list->ItemIndex() >= 0)
+        SetItemIndex(m_list->ItemIndex());
+    CloseUp();
+}
+
+void TSeCustomComboBox::ListItemClicked()
+{
+    if (OnListBoxClick)
+        OnListBoxClick(this);
+    const int index = m_list->ItemIndex();
+    bool allow = true;
+    if (index >= 0 && OnAllowChange)
+        OnAllowChange(this, index, m_items[index], allow);
+    if (index >= 0 && allow)
+        SetItemIndex(index);
+    CloseUp();
+}
+
+void TSeCustomComboBox::TextChanged()
+{
+    TSeCustomEdit::TextChanged();
+    if (AutoComplete && m_style == TSeComboStyle::kcsDropDown && !Loading() && !m_completing) {
+        m_completeTimer->SetEnabled(false);
+        m_completeTimer->SetEnabled(true);
+    }
+}
+
+void TSeCustomComboBox::AutoCompleteTimer()
+{
+    m_completeTimer->SetEnabled(false);
+    const std::u32string typed = text::Utf8ToUtf32(Text());
+    if (typed.size() < m_lastTyped.size()) {
+        m_lastTyped = typed; // the user is deleting: nothing to complete
+        return;
+    }
+    if (typed == m_lastTyped)
+        return;
+    m_lastTyped = typed;
+    const std::string prefix = LowerCase(Text());
+    for (int i = 0; i < m_items.Count(); ++i) {
+        if (!LowerCase(m_items[i]).starts_with(prefix))
+            continue;
+        m_completing = true;
+        SetText(m_items[i]);
+        m_completing = false;
+        const int from = static_cast<int>(typed.size());
+        Model().SetSelection(from, Model().Length() - from);
+        CaretMoved();
+        return;
+    }
+}
+
 void TSeCustomComboBox::KeyDown(int& Key, ctl::TShiftState Shift)
 {
     if (Key == wnd::VK_DOWN && Shift.Contains(ctl::TShiftKind::ssAlt)) {
+        TSeCustomControl::KeyDown(Key, Shift);
         DropDown();
         return;
     }
-    int index = m_itemIndex;
+    const bool pickOnly = m_style == TSeComboStyle::kcsDropDownList;
+    int index = 0;
     switch (Key) {
     case wnd::VK_UP:
         index = m_itemIndex - 1;
@@ -203,55 +351,125 @@ void TSeCustomComboBox::KeyDown(int& Key, ctl::TShiftState Shift)
     case wnd::VK_DOWN:
         index = m_itemIndex + 1;
         break;
+    case wnd::VK_PRIOR:
+    case wnd::VK_NEXT:
+    case wnd::VK_HOME:
+    case wnd::VK_END:
+        if (!pickOnly) {
+            TSeCustomEdit::KeyDown(Key, Shift);
+            return;
+        }
+        index = Key == wnd::VK_PRIOR ? m_itemIndex - 3
+            : Key == wnd::VK_NEXT    ? m_itemIndex + 3
+            : Key == wnd::VK_HOME    ? 0
+                                     : m_items.Count() - 1;
+        break;
     default:
         TSeCustomEdit::KeyDown(Key, Shift);
         return;
     }
+    TSeCustomControl::KeyDown(Key, Shift);
     SetItemIndex(std::max(0, index));
-    SelectAll();
 }
 
-void TSeCustomComboBox::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
+wnd::LRESULT TSeCustomComboBox::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
 {
-    const bool inButton = gfx::PtInRect(ButtonRect(), { X, Y });
-    const bool pickOnly = m_style == TSeComboStyle::kcsDropDownList;
-    if (Button != ctl::TMouseButton::mbLeft || (!inButton && !pickOnly)) {
-        TSeCustomEdit::MouseDown(Button, Shift, X, Y);
-        return;
+    switch (Msg) {
+    case wnd::WM_NCHITTEST: {
+        // Everything outside the text line (the button, the frame) is
+        // non-client, so the button gets the non-client mouse messages.
+        const gfx::TPoint p = ScreenToClient(wnd::PointFromLParam(LParam));
+        if (gfx::PtInRect(gfx::Rect(0, 0, Width(), Height()), p) && !gfx::PtInRect(GetTextRect(), p))
+            return wnd::HTBORDER;
+        break;
     }
+    case wnd::WM_NCMOUSEMOVE:
+        NonClientMove(ScreenToClient(wnd::PointFromLParam(LParam)));
+        return 0;
+    case wnd::WM_NCMOUSELEAVE:
+        SetButtonHot(false);
+        return 0;
+    case wnd::WM_NCLBUTTONDOWN:
+    case wnd::WM_NCLBUTTONDBLCLK:
+        NonClientPress(ScreenToClient(wnd::PointFromLParam(LParam)));
+        return 0;
+    case wnd::WM_MOUSEWHEEL: {
+        const int lines = std::max(1, wnd::GetWheelScrollLines());
+        const int step = std::max(1, wnd::WHEEL_DELTA / lines);
+        SetItemIndex(std::max(0, m_itemIndex - wnd::GET_WHEEL_DELTA_WPARAM(WParam) / step));
+        return 0;
+    }
+    default:
+        break;
+    }
+    return TSeCustomEdit::WndProc(Msg, WParam, LParam);
+}
+
+void TSeCustomComboBox::NonClientMove(gfx::TPoint Client)
+{
+    SetButtonHot(gfx::PtInRect(ButtonRect(), Client));
+    wnd::TRACKMOUSEEVENT tme;
+    tme.dwFlags = wnd::TME_LEAVE | wnd::TME_NONCLIENT;
+    tme.hwndTrack = Handle();
+    wnd::TrackMouseEvent(tme);
+}
+
+void TSeCustomComboBox::NonClientPress(gfx::TPoint Client)
+{
     if (CanFocus() && !Focused())
         SetFocus();
-    m_buttonPressed = inButton;
+    if (!gfx::PtInRect(ButtonRect(), Client))
+        return;
+    m_buttonPressed = true;
     Invalidate();
     DropDown();
 }
 
-void TSeCustomComboBox::MouseMove(ctl::TShiftState Shift, int X, int Y)
+void TSeCustomComboBox::SetButtonHot(bool Value)
 {
-    TSeCustomEdit::MouseMove(Shift, X, Y);
-    const bool hot = gfx::PtInRect(ButtonRect(), { X, Y });
-    if (hot != m_buttonHot) {
-        m_buttonHot = hot;
-        Invalidate();
-    }
+    if (Value == m_buttonHot)
+        return;
+    m_buttonHot = Value;
+    Invalidate();
 }
 
-void TSeCustomComboBox::MouseLeave()
+void TSeCustomComboBox::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
 {
-    TSeCustomEdit::MouseLeave();
-    m_buttonHot = false;
+    if (m_style != TSeComboStyle::kcsDropDownList || Button != ctl::TMouseButton::mbLeft) {
+        TSeCustomEdit::MouseDown(Button, Shift, X, Y);
+        return;
+    }
+    TSeCustomControl::MouseDown(Button, Shift, X, Y);
+    if (CanFocus() && !Focused())
+        SetFocus();
+    DropDown();
+}
+
+void TSeCustomComboBox::PaintTextBackground(gfx::TCanvas& Canvas)
+{
+    const gfx::TRect content = GetContentRect();
+    const int top = GetTextRect().Top;
+    gfx::TRect r = gfx::Rect(content.Left, top, content.Right, Height() - top);
+    if (m_buttonAlign == TSeComboButtonAlign::cbaRight)
+        r.Right += BorderWidth() + 1;
+    else
+        r.Left -= BorderWidth() + 1;
+    FillRectColor(Canvas, r, Color());
 }
 
 void TSeCustomComboBox::PaintClient(gfx::TCanvas& Canvas)
 {
-    const gfx::TRect text = GetTextRect();
-    const gfx::TRect content = GetContentRect();
-    FillRectColor(Canvas, gfx::Rect(content.Left, text.Top, content.Right + BorderWidth() + 1, Height() - text.Top), Color());
     TSeCustomEdit::PaintClient(Canvas);
     PaintButton(Canvas);
-    if (m_style != TSeComboStyle::kcsDropDownList || m_itemIndex < 0)
+    if (m_style == TSeComboStyle::kcsDropDownList)
+        PaintPickedItem(Canvas);
+}
+
+void TSeCustomComboBox::PaintPickedItem(gfx::TCanvas& Canvas)
+{
+    if (m_itemIndex < 0 || m_itemIndex >= m_items.Count())
         return;
-    const gfx::TRect item = gfx::Inflate(text, 1, 1);
+    const gfx::TRect item = gfx::Inflate(GetTextRect(), 1, 1);
     FillRectColor(Canvas, item, gfx::clHighlight);
     Canvas.Font = PaintFont();
     Canvas.Font.Color = gfx::clHighlightText;
@@ -263,6 +481,9 @@ void TSeCustomComboBox::PaintClient(gfx::TCanvas& Canvas)
 
 void TSeCustomComboBox::PaintButton(gfx::TCanvas& Canvas)
 {
+    // The classic combo-box arrow button: raised, or flat in the shadow
+    // colour with the arrow one pixel down and right while pressed. A
+    // disabled box draws it the same.
     const gfx::TRect r = ButtonRect();
     FillRectColor(Canvas, r, gfx::clBtnFace);
     const int shift = m_buttonPressed ? 1 : 0;

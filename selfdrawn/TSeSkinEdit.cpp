@@ -4,11 +4,12 @@
 #include "platform/graphics/TextFormat.h"
 #include "platform/text/Gbk.h"
 #include "platform/text/Utf8.h"
-#include "platform/window/Clipboard.h"
 #include "platform/window/Input.h"
 #include "platform/window/Messages.h"
 #include "platform/window/VirtualKeys.h"
 #include "selfdrawn/SeDrawing.h"
+
+#include <array>
 
 namespace selfdrawn {
 namespace {
@@ -27,6 +28,15 @@ bool InLegacyCodePage(char32_t c)
 {
     const std::string utf8 = text::Utf32ToUtf8(std::u32string(1, c));
     return text::GbkToUtf8(text::Utf8ToGbk(utf8)) == utf8;
+}
+
+void FillShape(gfx::TCanvas& Canvas, gfx::TColor Color)
+{
+    Canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
+    Canvas.Brush.Color = Color;
+    Canvas.Pen.Style = gfx::TPenStyle::psSolid;
+    Canvas.Pen.Width = 1;
+    Canvas.Pen.Color = Color;
 }
 
 } // namespace
@@ -76,11 +86,11 @@ void TSeCustomEdit::SetCharCase(TEditCharCase Value)
 {
     m_charCase = Value;
     if (Value == TEditCharCase::ecNormal)
-        m_model.Filter = nullptr;
+        Model().Filter = nullptr;
     else
-        m_model.Filter = [Value](const std::u32string& t) { return ConvertCharCase(t, Value); };
-    if (m_model.SetText(m_model.Text()))
-        ModelChanged();
+        Model().Filter = [Value](const std::u32string& t) { return ConvertCharCase(t, Value); };
+    if (Model().SetText(Model().Text()))
+        TextEdited();
 }
 
 void TSeCustomEdit::SetAutoSize(bool Value)
@@ -101,10 +111,38 @@ void TSeCustomEdit::SetTextAlignment(ctl::TAlignment Value)
     Invalidate();
 }
 
-int TSeCustomEdit::TextWidth(std::u32string_view Text) const
+void TSeCustomEdit::SetPasswordKind(TSePasswordKind Value)
+{
+    m_passwordKind = Value;
+    CaretMoved();
+}
+
+void TSeCustomEdit::SetPasswordWideChar(char32_t Value)
+{
+    m_passwordChar = Value;
+    if (Value != 0)
+        m_passwordKind = TSePasswordKind::pkChar;
+    CaretMoved();
+}
+
+int TSeCustomEdit::GetPasswordCellWidth() const
 {
     TMeasure m(Font());
-    return TextWidthWide(m.Canvas(), text::Utf32ToUtf8(Text), gfx::DT_NOPREFIX);
+    const std::string sample = m_passwordKind == TSePasswordKind::pkChar
+        ? text::Utf32ToUtf8(std::u32string(1, m_passwordChar))
+        : std::string("W");
+    return std::max(1, TextWidthWide(m.Canvas(), sample, gfx::DT_NOPREFIX));
+}
+
+int TSeCustomEdit::SpanWidth(int From, int Count) const
+{
+    if (Count <= 0)
+        return 0;
+    if (m_passwordKind != TSePasswordKind::pkNone)
+        return Count * GetPasswordCellWidth();
+    TMeasure m(Font());
+    const std::u32string_view span = std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(From), static_cast<std::size_t>(Count));
+    return TextWidthWide(m.Canvas(), text::Utf32ToUtf8(span), gfx::DT_NOPREFIX);
 }
 
 int TSeCustomEdit::LineHeight() const
@@ -138,14 +176,19 @@ void TSeCustomEdit::FontChanged()
     AdjustHeight();
 }
 
+void TSeCustomEdit::Loaded()
+{
+    TSeCustomControl::Loaded();
+    AdjustHeight();
+}
+
 int TSeCustomEdit::CaretX(int I) const
 {
     const gfx::TRect r = GetTextRect();
-    const std::u32string& t = m_model.Text();
     int x = r.Left;
-    if (I > 0 && I >= m_first)
-        x += TextWidth(std::u32string_view(t).substr(static_cast<std::size_t>(m_first - 1), static_cast<std::size_t>(I - m_first + 1)));
-    const int whole = TextWidth(t);
+    if (I >= m_first)
+        x += SpanWidth(m_first - 1, I - m_first + 1);
+    const int whole = SpanWidth(0, Model().Length());
     if (whole < r.Width()) {
         if (m_alignment == ctl::TAlignment::taRightJustify)
             x += r.Width() - whole;
@@ -158,11 +201,12 @@ int TSeCustomEdit::CaretX(int I) const
 int TSeCustomEdit::HitTest(int X) const
 {
     const gfx::TRect r = GetTextRect();
-    const std::u32string& t = m_model.Text();
     int index = m_first - 1;
     int boundary = CaretX(index);
-    while (index < m_model.Length() && boundary < r.Right) {
-        const int w = TextWidth(std::u32string_view(t).substr(static_cast<std::size_t>(index), 1));
+    if (m_passwordKind != TSePasswordKind::pkNone)
+        return std::clamp(index + (X - boundary) / GetPasswordCellWidth(), 0, Model().Length());
+    while (index < Model().Length() && boundary < r.Right) {
+        const int w = SpanWidth(index, 1);
         if (X < boundary + w / 2)
             break;
         boundary += w;
@@ -171,16 +215,23 @@ int TSeCustomEdit::HitTest(int X) const
     return index;
 }
 
+gfx::TRect TSeCustomEdit::GetSelectionRect() const
+{
+    if (!Model().HasSelection())
+        return {};
+    const gfx::TRect r = GetTextRect();
+    const int start = Model().SelStart();
+    gfx::TRect selection;
+    gfx::IntersectRect(selection, gfx::Rect(CaretX(start), r.Top, CaretX(start + Model().SelLength()), r.Bottom), r);
+    return selection;
+}
+
 void TSeCustomEdit::ScrollToCaret()
 {
-    const int caret = m_model.Caret();
+    const int caret = Model().Caret();
     const int width = GetTextRect().Width();
     if (m_first <= caret) {
-        const std::u32string& t = m_model.Text();
-        while (m_first < m_model.Length()
-            && TextWidth(std::u32string_view(t).substr(static_cast<std::size_t>(m_first - 1),
-                   static_cast<std::size_t>(caret - m_first + 1)))
-                > width)
+        while (m_first < Model().Length() && SpanWidth(m_first - 1, caret - m_first + 1) > width)
             ++m_first;
     } else {
         m_first = std::max(1, caret);
@@ -192,7 +243,7 @@ void TSeCustomEdit::PlaceCaret()
     if (!m_caretCreated || !HandleAllocated())
         return;
     const gfx::TRect r = GetTextRect();
-    const int x = CaretX(m_model.Caret());
+    const int x = CaretX(Model().Caret());
     wnd::SetCaretPos(x, r.Top);
     wnd::ImmSetCompositionWindow(Handle(), gfx::Rect(x, r.Top, x + 1, r.Bottom));
 }
@@ -204,10 +255,10 @@ void TSeCustomEdit::CaretMoved()
     Invalidate();
 }
 
-void TSeCustomEdit::ModelChanged()
+void TSeCustomEdit::TextEdited()
 {
     m_storing = true;
-    SetText(text::Utf32ToUtf8(m_model.Text()));
+    SetText(text::Utf32ToUtf8(Model().Text()));
     m_storing = false;
     CaretMoved();
 }
@@ -217,10 +268,10 @@ void TSeCustomEdit::TextChanged()
     TSeCustomControl::TextChanged();
     if (!m_storing) {
         std::u32string t = text::Utf8ToUtf32(Text());
-        if (m_model.Filter)
-            t = m_model.Filter(t);
-        m_model.SetText(std::move(t));
-        const std::string stored = text::Utf32ToUtf8(m_model.Text());
+        if (Model().Filter)
+            t = Model().Filter(t);
+        Model().SetText(std::move(t));
+        const std::string stored = text::Utf32ToUtf8(Model().Text());
         if (stored != Text()) {
             SetText(stored);
             return;
@@ -232,83 +283,16 @@ void TSeCustomEdit::TextChanged()
         OnChange(this);
 }
 
-void TSeCustomEdit::ReplaceSelection(const std::u32string& Insert)
-{
-    if (m_model.ReplaceSelection(Insert))
-        ModelChanged();
-    else
-        CaretMoved();
-}
-
 void TSeCustomEdit::SetSelStart(int Value)
 {
-    m_model.SetSelection(Value, 0);
+    Model().SetSelection(Value, 0);
     CaretMoved();
 }
 
 void TSeCustomEdit::SetSelLength(int Value)
 {
-    m_model.SetSelection(m_model.SelStart(), Value);
+    Model().SetSelection(Model().SelStart(), Value);
     CaretMoved();
-}
-
-std::string TSeCustomEdit::SelText() const
-{
-    return text::Utf32ToUtf8(m_model.SelectedText());
-}
-
-void TSeCustomEdit::CopyToClipboard()
-{
-    if (m_model.HasSelection())
-        wnd::SetClipboardText(SelText());
-}
-
-void TSeCustomEdit::CutToClipboard()
-{
-    if (m_model.ReadOnly)
-        return;
-    CopyToClipboard();
-    ClearSelection();
-}
-
-void TSeCustomEdit::PasteFromClipboard()
-{
-    if (m_model.ReadOnly || !wnd::HasClipboardText())
-        return;
-    ReplaceSelection(text::Utf8ToUtf32(wnd::GetClipboardText()));
-}
-
-void TSeCustomEdit::ClearSelection()
-{
-    if (m_model.DeleteSelection())
-        ModelChanged();
-}
-
-void TSeCustomEdit::SelectAll()
-{
-    m_model.SelectAll();
-    CaretMoved();
-}
-
-void TSeCustomEdit::Undo()
-{
-    if (m_model.Undo())
-        ModelChanged();
-    else
-        CaretMoved();
-}
-
-bool TSeCustomEdit::DeleteBackward()
-{
-    // The character before the caret is removed as a one-character selection:
-    // the same undo record as a Backspace, and the caret lands where it was.
-    if (m_model.HasSelection())
-        return m_model.DeleteSelection();
-    const int caret = m_model.Caret();
-    if (caret <= 0 || m_model.ReadOnly)
-        return false;
-    m_model.SetSelection(caret - 1, 1);
-    return m_model.DeleteSelection();
 }
 
 unsigned TSeCustomEdit::WantedKeys() const
@@ -320,62 +304,19 @@ void TSeCustomEdit::KeyDown(int& Key, ctl::TShiftState Shift)
 {
     TSeCustomControl::KeyDown(Key, Shift);
     const bool shift = Shift.Contains(ctl::TShiftKind::ssShift);
-    const bool ctrl = Shift.Contains(ctl::TShiftKind::ssCtrl);
-    const int caret = m_model.Caret();
-    switch (Key) {
-    case wnd::VK_BACK:
-    case wnd::VK_DELETE:
-        if (m_model.HasSelection() && shift && !ctrl)
-            CutToClipboard();
-        else if (Key == wnd::VK_DELETE ? m_model.DeleteForward() : DeleteBackward())
-            ModelChanged();
-        break;
-    case wnd::VK_HOME:
-        m_model.MoveCaret(0, shift);
-        break;
-    case wnd::VK_END:
-        m_model.MoveCaret(m_model.Length(), shift);
-        break;
-    case wnd::VK_LEFT:
-        m_model.MoveCaret(ctrl ? m_model.PreviousWordStart(caret) : std::max(0, caret - 1), shift);
-        break;
-    case wnd::VK_RIGHT:
-        m_model.MoveCaret(ctrl ? m_model.NextWordStart(caret) : std::min(m_model.Length(), caret + 1), shift);
-        break;
-    case wnd::VK_INSERT:
-        if (ctrl)
-            CopyToClipboard();
-        else if (shift)
-            PasteFromClipboard();
-        break;
-    case 'C':
-        if (ctrl)
-            CopyToClipboard();
-        break;
-    case 'V':
-        if (ctrl)
-            PasteFromClipboard();
-        break;
-    case 'X':
-        if (ctrl)
-            CutToClipboard();
-        break;
-    case 'Z':
-        if (ctrl)
-            Undo();
-        break;
-    default:
-        break;
-    }
+    if (Key == wnd::VK_HOME)
+        MoveCaretTo(0, shift);
+    else if (Key == wnd::VK_END)
+        MoveCaretTo(Model().Length(), shift);
+    else
+        EditingKey(Key, Shift);
     CaretMoved();
 }
 
 void TSeCustomEdit::KeyPress(unsigned& Key)
 {
     TSeCustomControl::KeyPress(Key);
-    if (Key < 0x20 || Key == 0x7F || m_model.ReadOnly)
-        return;
-    ReplaceSelection(std::u32string(1, static_cast<char32_t>(Key)));
+    TypeCharacter(Key);
 }
 
 wnd::LRESULT TSeCustomEdit::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
@@ -383,13 +324,12 @@ wnd::LRESULT TSeCustomEdit::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPAR
     if (Msg == wnd::WM_IME_STARTCOMPOSITION)
         PlaceCaret();
     if (Msg == wnd::WM_IME_COMPOSITION && (LParam & wnd::GCS_RESULTSTR) != 0 && HandleAllocated()) {
-        // Each character of the result replaces the selection in turn; no
-        // character messages follow for it.
-        for (char32_t c : text::Utf8ToUtf32(wnd::ImmGetCompositionString(Handle(), wnd::GCS_RESULTSTR)))
-            if (!m_model.ReadOnly)
-                ReplaceSelection(std::u32string(1, c));
+        // No character messages follow for the result.
+        InsertComposition(wnd::ImmGetCompositionString(Handle(), wnd::GCS_RESULTSTR));
         return 0;
     }
+    if (ClipboardMessage(Msg))
+        return 0;
     return TSeCustomControl::WndProc(Msg, WParam, LParam);
 }
 
@@ -400,7 +340,7 @@ void TSeCustomEdit::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, 
         return;
     if (CanFocus() && !Focused())
         SetFocus();
-    m_model.MoveCaret(HitTest(X), false);
+    MoveCaretTo(HitTest(X), false);
     m_dragging = true;
     CaretMoved();
 }
@@ -412,8 +352,8 @@ void TSeCustomEdit::MouseMove(ctl::TShiftState Shift, int X, int Y)
         return;
     int index = HitTest(X);
     if (X > GetTextRect().Right)
-        index = std::min(m_model.Length(), index + 1);
-    m_model.MoveCaret(index, true);
+        index = std::min(Model().Length(), index + 1);
+    MoveCaretTo(index, true);
     CaretMoved();
 }
 
@@ -426,62 +366,148 @@ void TSeCustomEdit::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, in
 void TSeCustomEdit::DblClick()
 {
     TSeCustomControl::DblClick();
-    m_model.SelectWordAt(m_model.Caret());
+    Model().SelectWordAt(Model().Caret());
     CaretMoved();
+}
+
+void TSeCustomEdit::ShowEditCaret()
+{
+    if (!HandleAllocated())
+        return;
+    if (!m_caretCreated)
+        m_caretCreated = wnd::CreateCaret(Handle(), 0, LineHeight());
+    PlaceCaret();
+    wnd::ShowCaret(Handle());
+}
+
+void TSeCustomEdit::HideEditCaret()
+{
+    if (!m_caretCreated)
+        return;
+    wnd::DestroyCaret();
+    m_caretCreated = false;
 }
 
 void TSeCustomEdit::DoEnter()
 {
     TSeCustomControl::DoEnter();
-    m_caretCreated = wnd::CreateCaret(Handle(), 0, LineHeight());
     if (AutoSelect)
-        m_model.SelectAll();
-    CaretMoved();
-    wnd::ShowCaret(Handle());
+        Model().SelectAll();
+    ScrollToCaret();
+    ShowEditCaret();
+    Invalidate();
 }
 
 void TSeCustomEdit::DoExit()
 {
-    if (m_caretCreated) {
-        wnd::DestroyCaret();
-        m_caretCreated = false;
-    }
+    HideEditCaret();
     m_dragging = false;
     TSeCustomControl::DoExit();
 }
 
 void TSeCustomEdit::PaintClient(gfx::TCanvas& Canvas)
 {
-    const gfx::TRect r = GetTextRect();
-    const gfx::TRect content = GetContentRect();
-    FillRectColor(Canvas, gfx::Rect(content.Left, r.Top, content.Right, Height() - r.Top), Color());
+    PaintTextBackground(Canvas);
     if (!DrawsText())
         return;
-    const bool showSelection = (Focused() || !m_hideSelection) && m_model.HasSelection();
-    gfx::TRect selection;
-    if (showSelection) {
-        const int start = m_model.SelStart();
-        const gfx::TRect sel = gfx::Rect(CaretX(std::max(start, m_first - 1)), r.Top,
-            CaretX(std::max(start + m_model.SelLength(), m_first - 1)), r.Bottom);
-        gfx::IntersectRect(selection, sel, r);
+    const gfx::TRect selection = Focused() || !m_hideSelection ? GetSelectionRect() : gfx::TRect {};
+    if (!selection.IsEmpty())
         FillRectColor(Canvas, selection, gfx::clHighlight);
+    TClipGuard clip(Canvas);
+    Canvas.IntersectClipRect(GetTextRect());
+    PaintText(Canvas);
+    if (!selection.IsEmpty())
+        PaintSelectedText(Canvas, selection);
+}
+
+void TSeCustomEdit::PaintTextBackground(gfx::TCanvas& Canvas)
+{
+    const gfx::TRect content = GetContentRect();
+    const int top = GetTextRect().Top;
+    FillRectColor(Canvas, gfx::Rect(content.Left, top, content.Right, Height() - top), Color());
+}
+
+void TSeCustomEdit::PaintText(gfx::TCanvas& Canvas)
+{
+    if (m_passwordKind != TSePasswordKind::pkNone) {
+        PaintPasswordSymbols(Canvas, m_first - 1, Model().Length(), false);
+        return;
     }
-    const auto savedClip = Canvas.ClipRegion();
-    Canvas.IntersectClipRect(r);
+    const gfx::TRect r = GetTextRect();
     Canvas.Font = PaintFont();
-    const std::string visible = text::Utf32ToUtf8(std::u32string_view(m_model.Text()).substr(static_cast<std::size_t>(m_first - 1)));
-    gfx::TRect line = gfx::Rect(CaretX(m_first - 1), r.Top, std::max(r.Right, CaretX(m_model.Length())), r.Bottom);
+    const std::string visible = text::Utf32ToUtf8(std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(m_first - 1)));
+    gfx::TRect line = gfx::Rect(CaretX(m_first - 1), r.Top, std::max(r.Right, CaretX(Model().Length())), r.Bottom);
     DrawTextWide(Canvas, visible, line, gfx::DT_NOPREFIX | gfx::DT_SINGLELINE);
-    if (showSelection && !selection.IsEmpty()) {
-        Canvas.IntersectClipRect(selection);
-        Canvas.Font.Color = gfx::clHighlightText;
-        gfx::TRect again = line;
-        DrawTextWide(Canvas, visible, again, gfx::DT_NOPREFIX | gfx::DT_SINGLELINE);
+}
+
+void TSeCustomEdit::PaintSelectedText(gfx::TCanvas& Canvas, const gfx::TRect& Selection)
+{
+    Canvas.IntersectClipRect(Selection);
+    if (m_passwordKind != TSePasswordKind::pkNone) {
+        const int start = Model().SelStart();
+        PaintPasswordSymbols(Canvas, std::max(start, m_first - 1), start + Model().SelLength(), true);
+        return;
     }
-    if (savedClip)
-        Canvas.SetClipRegion(*savedClip);
-    else
-        Canvas.ClearClipRegion();
+    const gfx::TRect r = GetTextRect();
+    Canvas.Font = PaintFont();
+    Canvas.Font.Color = gfx::clHighlightText;
+    const std::string visible = text::Utf32ToUtf8(std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(m_first - 1)));
+    gfx::TRect line = gfx::Rect(CaretX(m_first - 1), r.Top, std::max(r.Right, CaretX(Model().Length())), r.Bottom);
+    DrawTextWide(Canvas, visible, line, gfx::DT_NOPREFIX | gfx::DT_SINGLELINE);
+}
+
+void TSeCustomEdit::PaintPasswordSymbols(gfx::TCanvas& Canvas, int From, int To, bool Selected)
+{
+    const gfx::TRect r = GetTextRect();
+    const int cell = GetPasswordCellWidth();
+    const int origin = CaretX(m_first - 1);
+    for (int i = From; i < To; ++i) {
+        const int left = origin + (i - (m_first - 1)) * cell;
+        if (left >= r.Right)
+            break;
+        const gfx::TRect box = gfx::Rect(left, r.Top, left + cell, r.Bottom);
+        TClipGuard clip(Canvas);
+        Canvas.IntersectClipRect(box);
+        PaintPasswordSymbol(Canvas, box, Selected);
+    }
+}
+
+void TSeCustomEdit::PaintPasswordSymbol(gfx::TCanvas& Canvas, const gfx::TRect& Cell, bool Selected)
+{
+    const gfx::TColor color = Selected ? gfx::clHighlightText : PaintFont().Color;
+    const gfx::TRect shape = gfx::Inflate(Cell, -2, -3);
+    FillShape(Canvas, color);
+    switch (m_passwordKind) {
+    case TSePasswordKind::pkNone:
+        break;
+    case TSePasswordKind::pkChar: {
+        Canvas.Font = PaintFont();
+        Canvas.Font.Color = color;
+        gfx::TRect box = Cell;
+        DrawTextWide(Canvas, text::Utf32ToUtf8(std::u32string(1, m_passwordChar)), box,
+            gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
+        break;
+    }
+    case TSePasswordKind::pkRect:
+        Canvas.FillRect(shape);
+        break;
+    case TSePasswordKind::pkRoundRect:
+        Canvas.RoundRect(shape.Left, shape.Top, shape.Right, shape.Bottom, 2, 2);
+        break;
+    case TSePasswordKind::pkCircle: {
+        const int size = shape.Width();
+        const int top = shape.Top + (shape.Height() - size) / 2;
+        Canvas.Ellipse(shape.Left, top, shape.Left + size, top + size);
+        break;
+    }
+    case TSePasswordKind::pkTriangle: {
+        const int width = shape.Width() % 2 == 0 ? shape.Width() - 1 : shape.Width();
+        const std::array<gfx::TPoint, 3> corners { gfx::TPoint { shape.Left + width / 2, shape.Top },
+            gfx::TPoint { shape.Left + width - 1, shape.Bottom - 1 }, gfx::TPoint { shape.Left, shape.Bottom - 1 } };
+        Canvas.Polygon(corners);
+        break;
+    }
+    }
 }
 
 } // namespace selfdrawn

@@ -1,28 +1,26 @@
 #pragma once
 
 #include "platform/controls/ControlTypes.h"
-#include "platform/text/TextEditModel.h"
 #include "selfdrawn/TSeCustomControl.h"
+#include "selfdrawn/TSeTextEditor.h"
 
 namespace selfdrawn {
 
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+// How a password edit hides its characters: not at all, by one character,
+// or by one drawn shape per character.
+enum class TSePasswordKind { pkNone, pkChar, pkRect, pkRoundRect, pkCircle, pkTriangle };
 
 // A self-drawn one-line edit. It keeps its own Unicode text (Text/SetText of
 // the control, UTF-8), caret and selection, and handles the keyboard, the
 // mouse, the input method, the clipboard and undo (no redo) itself. Setting
 // the text from the program records no undo; OnChange runs whenever the
 // stored text changes.
-class TSeCustomEdit : public TSeCustomControl {
+class TSeCustomEdit : public TSeCustomControl, public TSeTextEditor {
 public:
     explicit TSeCustomEdit(ctl::TComponent* AOwner);
     ~TSeCustomEdit() override;
 
-    bool ReadOnly() const { return m_model.ReadOnly; }
-    void SetReadOnly(bool Value) { m_model.ReadOnly = Value; }
-    // 0: no limit; otherwise the most characters the text may hold.
-    int MaxLength() const { return m_model.MaxLength; }
-    void SetMaxLength(int Value) { m_model.MaxLength = std::max(0, Value); }
     TEditCharCase CharCase() const { return m_charCase; }
     void SetCharCase(TEditCharCase Value);
     bool AutoSelect { true };
@@ -33,27 +31,26 @@ public:
     ctl::TAlignment TextAlignment() const { return m_alignment; }
     void SetTextAlignment(ctl::TAlignment Value);
 
-    // Caret and selection in characters.
-    int CaretIndex() const { return m_model.Caret(); }
-    int SelStart() const { return m_model.SelStart(); }
-    int SelLength() const { return m_model.SelLength(); }
+    // With a password kind every character is shown as one cell holding a
+    // symbol, and the text never goes to the clipboard.
+    TSePasswordKind PasswordKind() const { return m_passwordKind; }
+    void SetPasswordKind(TSePasswordKind Value);
+    // The character of pkChar; setting one (not 0) switches to pkChar.
+    char32_t PasswordWideChar() const { return m_passwordChar; }
+    void SetPasswordWideChar(char32_t Value);
+
     void SetSelStart(int Value);
     void SetSelLength(int Value);
-    std::string SelText() const;
     // The first visible character, counted from 1.
     int FirstVisible() const { return m_first; }
-
-    void CopyToClipboard();
-    void CutToClipboard();
-    void PasteFromClipboard();
-    void ClearSelection();
-    void SelectAll();
-    void Undo();
-    bool CanUndo() const { return m_model.CanUndo(); }
     void Clear() { SetText(""); }
 
     // The line the text is drawn on.
     virtual gfx::TRect GetTextRect() const;
+    // The width of one password cell (at least 1).
+    virtual int GetPasswordCellWidth() const;
+    // The highlighted part of the text line (empty without a selection).
+    virtual gfx::TRect GetSelectionRect() const;
     // The x of caret index I.
     int CaretX(int I) const;
     // The caret index nearest to X.
@@ -66,9 +63,24 @@ public:
 
 protected:
     void PaintClient(gfx::TCanvas& Canvas) override;
+    // The text line's background, in Color.
+    virtual void PaintTextBackground(gfx::TCanvas& Canvas);
+    // The visible text (or its password symbols) from the first visible character on.
+    virtual void PaintText(gfx::TCanvas& Canvas);
+    // The visible selected text again, in the highlight text colour, over Selection.
+    virtual void PaintSelectedText(gfx::TCanvas& Canvas, const gfx::TRect& Selection);
+    // One password symbol in its cell, in the font colour or, selected, the highlight text colour.
+    virtual void PaintPasswordSymbol(gfx::TCanvas& Canvas, const gfx::TRect& Cell, bool Selected);
+    // The system caret while focused (a pick-only combo box has none).
+    virtual void ShowEditCaret();
+    virtual void HideEditCaret();
+    // Draws nothing of the text (a pick-only combo box draws its item itself).
+    virtual bool DrawsText() const { return true; }
+
     void FrameChanged() override;
     void FontChanged() override;
     void TextChanged() override;
+    void Loaded() override;
     unsigned WantedKeys() const override;
     void KeyDown(int& Key, ctl::TShiftState Shift) override;
     void KeyPress(unsigned& Key) override;
@@ -78,31 +90,26 @@ protected:
     void DblClick() override;
     void DoEnter() override;
     void DoExit() override;
-    // Draws nothing of the text (a pick-only combo box draws its item itself).
-    virtual bool DrawsText() const { return true; }
-    text::TextEditModel& Model() { return m_model; }
 
-    // Replaces the selection with typed, pasted or composed text.
-    void ReplaceSelection(const std::u32string& Insert);
-    // The model's text changed: store it in the control and notify.
-    void ModelChanged();
-    // Puts the caret where the model says, scrolling it into view.
-    void CaretMoved();
+    void TextEdited() override;
+    void CaretMoved() override;
+    bool MayCopy() const override { return m_passwordKind == TSePasswordKind::pkNone; }
 
 private:
-    bool DeleteBackward();
-    int TextWidth(std::u32string_view Text) const;
+    // Width of Count characters from index From (0-based), as drawn.
+    int SpanWidth(int From, int Count) const;
     int LineHeight() const;
     void ScrollToCaret();
     void PlaceCaret();
     void AdjustHeight();
-    void CommitComposition();
+    void PaintPasswordSymbols(gfx::TCanvas& Canvas, int From, int To, bool Selected);
 
-    text::TextEditModel m_model;
     TEditCharCase m_charCase { TEditCharCase::ecNormal };
     bool m_autoSize { true };
     bool m_hideSelection { true };
     ctl::TAlignment m_alignment { ctl::TAlignment::taLeftJustify };
+    TSePasswordKind m_passwordKind { TSePasswordKind::pkNone };
+    char32_t m_passwordChar { 0 };
     int m_first { 1 };
     bool m_dragging { false };
     bool m_caretCreated { false };

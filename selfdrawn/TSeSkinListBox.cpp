@@ -1,6 +1,7 @@
 #include "selfdrawn/TSeSkinListBox.h"
 
 #include "platform/graphics/TextFormat.h"
+#include "platform/window/Messages.h"
 #include "platform/window/SystemInfo.h"
 #include "platform/window/VirtualKeys.h"
 #include "selfdrawn/SeDrawing.h"
@@ -122,6 +123,16 @@ void TSeCustomListBox::PaintClient(gfx::TCanvas& Canvas)
         if (index == m_itemIndex && Focused())
             DrawFocusFrame(Canvas, row);
     }
+}
+
+wnd::LRESULT TSeCustomListBox::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    if (Msg == wnd::WM_MOUSEWHEEL) {
+        // A notch scrolls by the system's wheel lines.
+        SetTopIndex(m_top - wnd::GET_WHEEL_DELTA_WPARAM(WParam) * wnd::GetWheelScrollLines() / wnd::WHEEL_DELTA);
+        return 0;
+    }
+    return TSeCustomControl::WndProc(Msg, WParam, LParam);
 }
 
 unsigned TSeCustomListBox::WantedKeys() const

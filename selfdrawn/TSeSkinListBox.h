@@ -30,6 +30,8 @@ public:
     // A row was clicked (the press and release on the same list).
     ctl::TNotifyEvent OnItemClick;
 
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
+
 protected:
     void PaintClient(gfx::TCanvas& Canvas) override;
     void BoundsChanged(const gfx::TRect& OldBounds) override;

@@ -2,7 +2,6 @@
 
 #include "platform/graphics/TBitmap.h"
 #include "platform/text/Utf8.h"
-#include "platform/window/Clipboard.h"
 #include "platform/window/Input.h"
 #include "platform/window/Messages.h"
 #include "platform/window/SystemInfo.h"
@@ -51,7 +50,7 @@ TSeCustomMemo::~TSeCustomMemo()
 std::vector<TSeCustomMemo::TLine> TSeCustomMemo::Lines() const
 {
     std::vector<TLine> lines;
-    const std::u32string& t = m_model.Text();
+    const std::u32string& t = Model().Text();
     int start = 0;
     for (int i = 0; i <= static_cast<int>(t.size()); ++i) {
         if (i == static_cast<int>(t.size()) || t[static_cast<std::size_t>(i)] == U'\n') {
@@ -99,7 +98,7 @@ int TSeCustomMemo::VisibleLines() const
 int TSeCustomMemo::XOf(const TLine& Line, int Index) const
 {
     return TextArea().Left
-        + Measure(Font(), std::u32string_view(m_model.Text()).substr(static_cast<std::size_t>(Line.start),
+        + Measure(Font(), std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(Line.start),
               static_cast<std::size_t>(Index - Line.start)));
 }
 
@@ -133,7 +132,7 @@ void TSeCustomMemo::BoundsChanged(const gfx::TRect& OldBounds)
 
 void TSeCustomMemo::CaretMoved()
 {
-    const int line = LineOf(m_model.Caret());
+    const int line = LineOf(Model().Caret());
     if (line < m_topLine)
         m_topLine = line;
     else if (line >= m_topLine + VisibleLines())
@@ -141,7 +140,7 @@ void TSeCustomMemo::CaretMoved()
     UpdateScrollBar();
     if (m_caretCreated && HandleAllocated()) {
         const TLine l = Lines()[static_cast<std::size_t>(line)];
-        const int x = XOf(l, m_model.Caret());
+        const int x = XOf(l, Model().Caret());
         const int y = TextArea().Top + (line - m_topLine) * RowHeight();
         wnd::SetCaretPos(x, y);
         wnd::ImmSetCompositionWindow(Handle(), gfx::Rect(x, y, x + 1, y + RowHeight()));
@@ -149,10 +148,10 @@ void TSeCustomMemo::CaretMoved()
     Invalidate();
 }
 
-void TSeCustomMemo::ModelChanged()
+void TSeCustomMemo::TextEdited()
 {
     m_storing = true;
-    SetText(text::Utf32ToUtf8(m_model.Text()));
+    SetText(text::Utf32ToUtf8(Model().Text()));
     m_storing = false;
     CaretMoved();
     if (OnChange)
@@ -164,56 +163,10 @@ void TSeCustomMemo::TextChanged()
     TSeCustomControl::TextChanged();
     if (m_storing)
         return;
-    m_model.SetText(text::Utf8ToUtf32(Text()));
+    Model().SetText(text::Utf8ToUtf32(Text()));
     CaretMoved();
     if (OnChange)
         OnChange(this);
-}
-
-void TSeCustomMemo::Replace(const std::u32string& Insert)
-{
-    if (m_model.ReplaceSelection(Insert))
-        ModelChanged();
-    else
-        CaretMoved();
-}
-
-std::string TSeCustomMemo::SelText() const
-{
-    return text::Utf32ToUtf8(m_model.SelectedText());
-}
-
-void TSeCustomMemo::SelectAll()
-{
-    m_model.SelectAll();
-    CaretMoved();
-}
-
-void TSeCustomMemo::CopyToClipboard()
-{
-    if (m_model.HasSelection())
-        wnd::SetClipboardText(SelText());
-}
-
-void TSeCustomMemo::PasteFromClipboard()
-{
-    if (!m_model.ReadOnly && wnd::HasClipboardText())
-        Replace(text::Utf8ToUtf32(wnd::GetClipboardText()));
-}
-
-void TSeCustomMemo::CutToClipboard()
-{
-    if (m_model.ReadOnly)
-        return;
-    CopyToClipboard();
-    if (m_model.DeleteSelection())
-        ModelChanged();
-}
-
-void TSeCustomMemo::Undo()
-{
-    if (m_model.Undo())
-        ModelChanged();
 }
 
 unsigned TSeCustomMemo::WantedKeys() const
@@ -226,21 +179,15 @@ void TSeCustomMemo::KeyDown(int& Key, ctl::TShiftState Shift)
     TSeCustomControl::KeyDown(Key, Shift);
     const bool shift = Shift.Contains(ctl::TShiftKind::ssShift);
     const bool ctrl = Shift.Contains(ctl::TShiftKind::ssCtrl);
-    const int caret = m_model.Caret();
+    const int caret = Model().Caret();
     const std::vector<TLine> lines = Lines();
     const int line = LineOf(caret);
     const TLine& here = lines[static_cast<std::size_t>(line)];
     const auto toLine = [&](int target) {
         const TLine& l = lines[static_cast<std::size_t>(std::clamp(target, 0, static_cast<int>(lines.size()) - 1))];
-        m_model.MoveCaret(IndexAt(l, XOf(here, caret)), shift);
+        MoveCaretTo(IndexAt(l, XOf(here, caret)), shift);
     };
     switch (Key) {
-    case wnd::VK_LEFT:
-        m_model.MoveCaret(std::max(0, caret - 1), shift);
-        break;
-    case wnd::VK_RIGHT:
-        m_model.MoveCaret(std::min(m_model.Length(), caret + 1), shift);
-        break;
     case wnd::VK_UP:
         toLine(line - 1);
         break;
@@ -248,42 +195,17 @@ void TSeCustomMemo::KeyDown(int& Key, ctl::TShiftState Shift)
         toLine(line + 1);
         break;
     case wnd::VK_HOME:
-        m_model.MoveCaret(here.start, shift);
+        MoveCaretTo(here.start, shift);
         break;
     case wnd::VK_END:
-        m_model.MoveCaret(here.start + here.length, shift);
-        break;
-    case wnd::VK_DELETE:
-        if (m_model.DeleteForward())
-            ModelChanged();
-        break;
-    case wnd::VK_BACK:
-        if (!m_model.HasSelection() && caret > 0)
-            m_model.SetSelection(caret - 1, 1);
-        if (m_model.DeleteSelection())
-            ModelChanged();
+        MoveCaretTo(here.start + here.length, shift);
         break;
     case 'A':
         if (ctrl)
-            m_model.SelectAll();
-        break;
-    case 'C':
-        if (ctrl)
-            CopyToClipboard();
-        break;
-    case 'V':
-        if (ctrl)
-            PasteFromClipboard();
-        break;
-    case 'X':
-        if (ctrl)
-            CutToClipboard();
-        break;
-    case 'Z':
-        if (ctrl)
-            Undo();
+            Model().SelectAll();
         break;
     default:
+        EditingKey(Key, Shift);
         break;
     }
     CaretMoved();
@@ -292,22 +214,22 @@ void TSeCustomMemo::KeyDown(int& Key, ctl::TShiftState Shift)
 void TSeCustomMemo::KeyPress(unsigned& Key)
 {
     TSeCustomControl::KeyPress(Key);
-    if (m_model.ReadOnly)
-        return;
-    if (Key == '\r')
-        Replace(U"\n");
-    else if (Key >= 0x20 && Key != 0x7F)
-        Replace(std::u32string(1, static_cast<char32_t>(Key)));
+    if (Key == '\r') {
+        if (!ReadOnly())
+            ReplaceSelection(U"\n");
+    } else {
+        TypeCharacter(Key);
+    }
 }
 
 wnd::LRESULT TSeCustomMemo::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
 {
     if (Msg == wnd::WM_IME_COMPOSITION && (LParam & wnd::GCS_RESULTSTR) != 0 && HandleAllocated()) {
-        for (char32_t c : text::Utf8ToUtf32(wnd::ImmGetCompositionString(Handle(), wnd::GCS_RESULTSTR)))
-            if (!m_model.ReadOnly)
-                Replace(std::u32string(1, c));
+        InsertComposition(wnd::ImmGetCompositionString(Handle(), wnd::GCS_RESULTSTR));
         return 0;
     }
+    if (ClipboardMessage(Msg))
+        return 0;
     return TSeCustomControl::WndProc(Msg, WParam, LParam);
 }
 
@@ -320,7 +242,7 @@ void TSeCustomMemo::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, 
         SetFocus();
     const std::vector<TLine> lines = Lines();
     const int row = std::clamp(m_topLine + (Y - TextArea().Top) / RowHeight(), 0, static_cast<int>(lines.size()) - 1);
-    m_model.MoveCaret(IndexAt(lines[static_cast<std::size_t>(row)], X), Shift.Contains(ctl::TShiftKind::ssShift));
+    MoveCaretTo(IndexAt(lines[static_cast<std::size_t>(row)], X), Shift.Contains(ctl::TShiftKind::ssShift));
     CaretMoved();
 }
 
@@ -349,15 +271,15 @@ void TSeCustomMemo::PaintClient(gfx::TCanvas& Canvas)
     Canvas.IntersectClipRect(area);
     Canvas.Font = PaintFont();
     const std::vector<TLine> lines = Lines();
-    const int selStart = m_model.SelStart();
-    const int selEnd = selStart + m_model.SelLength();
-    const bool showSelection = Focused() && m_model.HasSelection();
+    const int selStart = Model().SelStart();
+    const int selEnd = selStart + Model().SelLength();
+    const bool showSelection = Focused() && Model().HasSelection();
     for (int i = m_topLine; i < static_cast<int>(lines.size()); ++i) {
         const int top = area.Top + (i - m_topLine) * RowHeight();
         if (top >= area.Bottom)
             break;
         const TLine& l = lines[static_cast<std::size_t>(i)];
-        const std::u32string_view line = std::u32string_view(m_model.Text()).substr(static_cast<std::size_t>(l.start), static_cast<std::size_t>(l.length));
+        const std::u32string_view line = std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(l.start), static_cast<std::size_t>(l.length));
         const int from = std::clamp(selStart, l.start, l.start + l.length);
         const int to = std::clamp(selEnd, l.start, l.start + l.length);
         Canvas.Font.Color = PaintFont().Color;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/text/TextEditModel.h"
 #include "selfdrawn/TSeCustomControl.h"
 #include "selfdrawn/TSeScrollBar.h"
+#include "selfdrawn/TSeTextEditor.h"
 
 namespace selfdrawn {
 
@@ -10,26 +10,15 @@ namespace selfdrawn {
 // with caret, selection, typing (Enter breaks the line), the input method,
 // the clipboard and undo on the shared editing model, in a sunken frame with
 // a vertical self-drawn scroll bar that appears when the lines do not fit.
-class TSeCustomMemo : public TSeCustomControl {
+class TSeCustomMemo : public TSeCustomControl, public TSeTextEditor {
 public:
     explicit TSeCustomMemo(ctl::TComponent* AOwner);
     ~TSeCustomMemo() override;
 
-    bool ReadOnly() const { return m_model.ReadOnly; }
-    void SetReadOnly(bool Value) { m_model.ReadOnly = Value; }
-    int MaxLength() const { return m_model.MaxLength; }
-    void SetMaxLength(int Value) { m_model.MaxLength = std::max(0, Value); }
-    int CaretIndex() const { return m_model.Caret(); }
-    std::string SelText() const;
     int LineCount() const;
     int TopLine() const { return m_topLine; }
     int VisibleLines() const;
     TSeCustomScrollBar& ScrollBar() { return *m_scrollBar; }
-    void SelectAll();
-    void CopyToClipboard();
-    void PasteFromClipboard();
-    void CutToClipboard();
-    void Undo();
 
     ctl::TNotifyEvent OnChange;
 
@@ -45,6 +34,8 @@ protected:
     void MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
     void DoEnter() override;
     void DoExit() override;
+    void TextEdited() override;
+    void CaretMoved() override;
 
 private:
     struct TLine {
@@ -57,12 +48,8 @@ private:
     gfx::TRect TextArea() const;
     int XOf(const TLine& Line, int Index) const;
     int IndexAt(const TLine& Line, int X) const;
-    void Replace(const std::u32string& Insert);
-    void ModelChanged();
-    void CaretMoved();
     void UpdateScrollBar();
 
-    text::TextEditModel m_model;
     int m_topLine { 0 };
     bool m_caretCreated { false };
     bool m_storing { false };

@@ -1,0 +1,159 @@
+#include "selfdrawn/TSeTextEditor.h"
+
+#include "platform/text/Utf8.h"
+#include "platform/window/Clipboard.h"
+#include "platform/window/Messages.h"
+#include "platform/window/VirtualKeys.h"
+
+#include <algorithm>
+
+namespace selfdrawn {
+
+std::string TSeTextEditor::SelText() const
+{
+    return text::Utf32ToUtf8(m_model.SelectedText());
+}
+
+void TSeTextEditor::CopyToClipboard()
+{
+    if (m_model.HasSelection() && MayCopy())
+        wnd::SetClipboardText(SelText());
+}
+
+void TSeTextEditor::CutToClipboard()
+{
+    if (m_model.ReadOnly)
+        return;
+    CopyToClipboard();
+    ClearSelection();
+}
+
+void TSeTextEditor::PasteFromClipboard()
+{
+    if (!m_model.ReadOnly && wnd::HasClipboardText())
+        ReplaceSelection(text::Utf8ToUtf32(wnd::GetClipboardText()));
+}
+
+void TSeTextEditor::ClearSelection()
+{
+    if (m_model.DeleteSelection())
+        TextEdited();
+}
+
+void TSeTextEditor::SelectAll()
+{
+    m_model.SelectAll();
+    CaretMoved();
+}
+
+void TSeTextEditor::Undo()
+{
+    if (m_model.Undo())
+        TextEdited();
+    else
+        CaretMoved();
+}
+
+void TSeTextEditor::ReplaceSelection(const std::u32string& Insert)
+{
+    if (m_model.ReplaceSelection(Insert))
+        TextEdited();
+    else
+        CaretMoved();
+}
+
+void TSeTextEditor::MoveCaretTo(int Index, bool Extend)
+{
+    if (Extend && m_model.HasSelection()) {
+        // Re-anchor at the far end first: a selection made by select all or
+        // undo has the caret at its end but is counted from its start.
+        const int start = m_model.SelStart();
+        const int far = m_model.Caret() == start ? start + m_model.SelLength() : start;
+        m_model.MoveCaret(far, false);
+    }
+    m_model.MoveCaret(Index, Extend);
+}
+
+bool TSeTextEditor::EditingKey(int Key, ctl::TShiftState Shift)
+{
+    const bool shift = Shift.Contains(ctl::TShiftKind::ssShift);
+    const bool ctrl = Shift.Contains(ctl::TShiftKind::ssCtrl);
+    const bool alt = Shift.Contains(ctl::TShiftKind::ssAlt);
+    const int caret = m_model.Caret();
+    switch (Key) {
+    case wnd::VK_BACK:
+    case wnd::VK_DELETE:
+        if (m_model.HasSelection() && shift && !ctrl && !alt)
+            CutToClipboard();
+        else if (Key == wnd::VK_DELETE ? m_model.DeleteForward() : m_model.DeleteBackward())
+            TextEdited();
+        return true;
+    case wnd::VK_LEFT:
+        MoveCaretTo(ctrl ? m_model.PreviousWordStart(caret) : std::max(0, caret - 1), shift);
+        return true;
+    case wnd::VK_RIGHT:
+        MoveCaretTo(ctrl ? m_model.NextWordStart(caret) : std::min(m_model.Length(), caret + 1), shift);
+        return true;
+    case wnd::VK_INSERT:
+        if (ctrl)
+            CopyToClipboard();
+        else if (shift)
+            PasteFromClipboard();
+        return ctrl || shift;
+    default:
+        break;
+    }
+    if (!ctrl)
+        return false;
+    switch (Key) {
+    case 'C':
+        CopyToClipboard();
+        return true;
+    case 'V':
+        PasteFromClipboard();
+        return true;
+    case 'X':
+        CutToClipboard();
+        return true;
+    case 'Z':
+        Undo();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TSeTextEditor::TypeCharacter(unsigned Key)
+{
+    if (Key >= 0x20 && Key != 0x7F && !m_model.ReadOnly)
+        ReplaceSelection(std::u32string(1, static_cast<char32_t>(Key)));
+}
+
+void TSeTextEditor::InsertComposition(const std::string& Utf8)
+{
+    for (char32_t c : text::Utf8ToUtf32(Utf8))
+        if (!m_model.ReadOnly)
+            ReplaceSelection(std::u32string(1, c));
+}
+
+bool TSeTextEditor::ClipboardMessage(wnd::UINT Msg)
+{
+    switch (Msg) {
+    case wnd::WM_CUT:
+        CutToClipboard();
+        return true;
+    case wnd::WM_COPY:
+        CopyToClipboard();
+        return true;
+    case wnd::WM_PASTE:
+        PasteFromClipboard();
+        return true;
+    case wnd::WM_UNDO:
+        Undo();
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace selfdrawn

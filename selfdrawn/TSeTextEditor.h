@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/controls/ControlTypes.h"
+#include "platform/text/TextEditModel.h"
+#include "platform/window/WinTypes.h"
+
+#include <string>
+
+namespace selfdrawn {
+
+// The editing that the self-drawn one-line edit and memo share: the text
+// model with its caret, selection and undo, the clipboard, the editing keys
+// and typed or composed characters. The control passes keys and characters
+// in; the editor answers with TextEdited when the text changed and with
+// CaretMoved after every other change of caret or selection.
+class TSeTextEditor {
+public:
+    virtual ~TSeTextEditor() = default;
+
+    bool ReadOnly() const { return m_model.ReadOnly; }
+    void SetReadOnly(bool Value) { m_model.ReadOnly = Value; }
+    // 0: no limit; otherwise the most characters the text may hold.
+    int MaxLength() const { return m_model.MaxLength; }
+    void SetMaxLength(int Value) { m_model.MaxLength = Value > 0 ? Value : 0; }
+
+    // Caret and selection in characters.
+    int CaretIndex() const { return m_model.Caret(); }
+    int SelStart() const { return m_model.SelStart(); }
+    int SelLength() const { return m_model.SelLength(); }
+    std::string SelText() const;
+    bool CanUndo() const { return m_model.CanUndo(); }
+
+    // Copy puts only a non-empty selection on the clipboard, and only when
+    // the control lets its text be copied; cut deletes the selection even
+    // when it could not be copied.
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void ClearSelection();
+    void SelectAll();
+    void Undo();
+
+protected:
+    text::TextEditModel& Model() { return m_model; }
+    const text::TextEditModel& Model() const { return m_model; }
+
+    // The text changed by editing: the control stores it and notifies.
+    virtual void TextEdited() = 0;
+    // The caret or the selection moved: the control scrolls and repaints.
+    virtual void CaretMoved() = 0;
+    // Whether the selected text may leave the control through the clipboard.
+    virtual bool MayCopy() const { return true; }
+
+    // Replaces the selection with typed, pasted or composed text (refused
+    // as a whole beyond MaxLength, silently when ReadOnly).
+    void ReplaceSelection(const std::u32string& Insert);
+    // Moves the caret to Index. With Extend the selection keeps its end away
+    // from the caret and grows or shrinks on the caret's side, however it
+    // was made (keys, mouse, select all, double click, undo).
+    void MoveCaretTo(int Index, bool Extend);
+    // Backspace, Delete (Shift alone with a selection: cut), Left and Right
+    // (Ctrl: by words, Shift: extending), Ctrl+C/V/X/Z, Ctrl+Insert and
+    // Shift+Insert. Returns whether Key was one of them; the caller places
+    // the caret afterwards.
+    bool EditingKey(int Key, ctl::TShiftState Shift);
+    // A typed character: codes from 32 on (but Delete, 127) replace the selection.
+    void TypeCharacter(unsigned Key);
+    // The input method's result: each character replaces the selection in turn.
+    void InsertComposition(const std::string& Utf8);
+    // The platform's cut, copy, paste and undo messages; true when Msg is one.
+    bool ClipboardMessage(wnd::UINT Msg);
+
+private:
+    text::TextEditModel m_model;
+};
+
+} // namespace selfdrawn
