@@ -1,21 +1,14 @@
 #pragma once
 
-#include "platform/controls/TEdit.h"
-
-#include <string>
+#include "skinctrls/TbsSkinCustomEdit.h"
 
 namespace skinctrls {
 
-// A one-line text box on the native edit with the library's default frame:
-// a button-shadow outline, a button-face ring inside it and a white field.
-class TbsSkinEdit : public ctl::TEdit {
+// The skinned one-line edit as forms place it: 20 pixels high, Arial 14 in
+// the window-text colour, found in a skin as "edit".
+class TbsSkinEdit : public TbsSkinCustomEdit {
 public:
     explicit TbsSkinEdit(ctl::TComponent* AOwner);
-
-    std::string SkinDataName { "edit" };
-
-protected:
-    void PaintFrame(gfx::TCanvas& Canvas) override;
 };
 
 } // namespace skinctrls

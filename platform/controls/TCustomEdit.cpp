@@ -12,7 +12,6 @@ namespace ctl {
 namespace {
 
 constexpr int kBorder = 2;
-constexpr int kTextInset = 1;
 
 // Line breaks in the model are single LF characters; the control's Text uses CR LF.
 std::u32string NormalizeBreaks(const std::u32string& text)
@@ -29,6 +28,17 @@ std::u32string NormalizeBreaks(const std::u32string& text)
         }
     }
     return out;
+}
+
+std::u32string ConvertCharCase(std::u32string text, TEditCharCase charCase)
+{
+    for (char32_t& c : text) {
+        if (charCase == TEditCharCase::ecUpperCase && c >= U'a' && c <= U'z')
+            c = c - U'a' + U'A';
+        else if (charCase == TEditCharCase::ecLowerCase && c >= U'A' && c <= U'Z')
+            c = c - U'A' + U'a';
+    }
+    return text;
 }
 
 std::string WithCrLf(const std::u32string& text)
@@ -67,7 +77,30 @@ gfx::TRect TCustomEdit::TextArea() const
 {
     gfx::TRect r = ClientRect();
     AdjustClientRect(r);
-    return gfx::Inflate(r, -kTextInset, 0);
+    r.Left += m_leftMargin;
+    r.Right -= m_rightMargin;
+    return r;
+}
+
+void TCustomEdit::SetMargins(int Left, int Right)
+{
+    if (Left == m_leftMargin && Right == m_rightMargin)
+        return;
+    m_leftMargin = Left;
+    m_rightMargin = Right;
+    ScrollToCaret();
+    Invalidate();
+}
+
+void TCustomEdit::SetCharCase(TEditCharCase Value)
+{
+    m_charCase = Value;
+    if (Value == TEditCharCase::ecNormal)
+        m_model.Filter = nullptr;
+    else
+        m_model.Filter = [Value](const std::u32string& text) { return ConvertCharCase(text, Value); };
+    if (m_model.SetText(m_model.Text()))
+        Publish();
 }
 
 int TCustomEdit::LineHeight() const
@@ -117,8 +150,15 @@ std::u32string TCustomEdit::Incoming(const std::string& Utf8) const
 
 void TCustomEdit::TextChanged()
 {
-    if (!m_publishing)
-        m_model.SetText(MultiLine() ? NormalizeBreaks(text::Utf8ToUtf32(Text())) : text::Utf8ToUtf32(Text()));
+    if (!m_publishing) {
+        const std::u32string incoming = MultiLine() ? NormalizeBreaks(text::Utf8ToUtf32(Text())) : text::Utf8ToUtf32(Text());
+        m_model.SetText(incoming);
+        if (m_model.Text() != incoming) {
+            // The character case changed the text: publish what the box holds.
+            Publish();
+            return;
+        }
+    }
     TCustomControl::TextChanged();
     LayoutChanged();
     ScrollToCaret();
@@ -205,6 +245,8 @@ void TCustomEdit::PasteFromClipboard()
 
 void TCustomEdit::Undo()
 {
+    if (ReadOnly())
+        return;
     Apply([&] { return m_model.Undo(); });
     ScrollToCaret();
 }

@@ -11,6 +11,9 @@ class TCanvas;
 
 namespace ctl {
 
+// Case the text box forces on every text it gets, typed or set.
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
 // The common part of the native text boxes: the text lives in a shared
 // editing model (caret, selection, undo) and this class turns keys, typed
 // characters, input method text, mouse clicks and the clipboard into edits
@@ -45,6 +48,14 @@ public:
     // Text set by the program is not limited.
     int MaxLength() const { return m_model.MaxLength; }
     void SetMaxLength(int Value) { m_model.MaxLength = Value; }
+    // ASCII letters of the text, present and future, turned to one case.
+    TEditCharCase CharCase() const { return m_charCase; }
+    void SetCharCase(TEditCharCase Value);
+
+    // Gaps between the field's inner edges and the text, in pixels (1 and 1 by default).
+    int LeftMargin() const { return m_leftMargin; }
+    int RightMargin() const { return m_rightMargin; }
+    void SetMargins(int Left, int Right);
 
     // The input method the box asks for; kept for the settings that store it.
     std::string ImeName;
@@ -78,7 +89,8 @@ protected:
     gfx::TRect TextArea() const;
     int LineHeight() const;
     int TextWidth(const std::u32string& Text) const;
-    gfx::TColor TextColor() const;
+    // The colour of the text: the font's while enabled, grey text while disabled.
+    virtual gfx::TColor TextColor() const;
 
     void Paint() override;
     unsigned WantedKeys() const override;
@@ -104,6 +116,9 @@ private:
     std::u32string Incoming(const std::string& Utf8) const;
 
     text::TextEditModel m_model;
+    TEditCharCase m_charCase { TEditCharCase::ecNormal };
+    int m_leftMargin { 1 };
+    int m_rightMargin { 1 };
     bool m_publishing { false };
     bool m_caretCreated { false };
 };

@@ -12,6 +12,26 @@ TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner)
     TControl::SetBounds(0, 0, 121, 21);
 }
 
+void TEdit::SetAlignment(TAlignment Value)
+{
+    if (Value == m_alignment)
+        return;
+    m_alignment = Value;
+    ScrollToCaret();
+    Invalidate();
+}
+
+int TEdit::AlignmentOffset() const
+{
+    if (m_alignment == TAlignment::taLeftJustify)
+        return 0;
+    // The caret after the last character needs a pixel of its own.
+    const int room = TextArea().Width() - TextWidth(Model().Text()) - 1;
+    if (room <= 0)
+        return 0;
+    return m_alignment == TAlignment::taRightJustify ? room : room / 2;
+}
+
 int TEdit::TextTop() const
 {
     const gfx::TRect area = TextArea();
@@ -21,7 +41,7 @@ int TEdit::TextTop() const
 int TEdit::TextX(int Index) const
 {
     const std::u32string& text = Model().Text();
-    return TextArea().Left - m_scroll + TextWidth(text.substr(0, static_cast<std::size_t>(std::clamp(Index, 0, Model().Length()))));
+    return TextArea().Left + AlignmentOffset() - m_scroll + TextWidth(text.substr(0, static_cast<std::size_t>(std::clamp(Index, 0, Model().Length()))));
 }
 
 gfx::TPoint TEdit::CaretPoint(int Index) const

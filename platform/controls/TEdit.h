@@ -10,6 +10,10 @@ class TEdit : public TCustomEdit {
 public:
     explicit TEdit(TComponent* AOwner);
 
+    // Where a text narrower than the box sits: left, right or centred.
+    TAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(TAlignment Value);
+
 protected:
     gfx::TPoint CaretPoint(int Index) const override;
     int IndexAt(int X, int Y) const override;
@@ -19,7 +23,10 @@ protected:
 private:
     int TextTop() const;
     int TextX(int Index) const;
+    // How far an aligned text that fits starts right of the text area's left edge.
+    int AlignmentOffset() const;
 
+    TAlignment m_alignment { TAlignment::taLeftJustify };
     int m_scroll { 0 };
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/controls/TEdit.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/Input.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/VirtualKeys.h"
 
@@ -83,6 +84,68 @@ TEST_F(EditTest, MaxLengthAndReadOnlyLimitTheUser)
     EXPECT_EQ(f.edit->Text(), "汉字输");
     f.edit->SetText("program text is not limited");
     EXPECT_EQ(f.edit->Text(), "program text is not limited");
+}
+
+TEST_F(EditTest, ReadOnlyRefusesUndo)
+{
+    EditForm f;
+    Harness.TypeText("ab");
+    ASSERT_TRUE(f.edit->CanUndo());
+    f.edit->SetReadOnly(true);
+    f.edit->Undo();
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey('Z');
+    Harness.KeyUp(wnd::VK_CONTROL);
+    EXPECT_EQ(f.edit->Text(), "ab");
+    f.edit->SetReadOnly(false);
+    f.edit->Undo();
+    EXPECT_EQ(f.edit->Text(), "");
+}
+
+TEST_F(EditTest, CharCaseTurnsTypedAndSetTextToOneCase)
+{
+    EditForm f;
+    f.edit->SetText("Note 笔记");
+    f.edit->SetCharCase(TEditCharCase::ecUpperCase);
+    EXPECT_EQ(f.edit->Text(), "NOTE 笔记");
+    const int changes = f.changes;
+    f.edit->SetText("abc");
+    EXPECT_EQ(f.edit->Text(), "ABC");
+    EXPECT_EQ(f.changes, changes + 1); // one change, not one per conversion
+    Harness.PressKey(wnd::VK_END);
+    Harness.TypeText("d");
+    EXPECT_EQ(f.edit->Text(), "ABCD");
+    f.edit->SetCharCase(TEditCharCase::ecLowerCase);
+    EXPECT_EQ(f.edit->Text(), "abcd");
+    f.edit->SetCharCase(TEditCharCase::ecNormal);
+    Harness.TypeText("E");
+    EXPECT_EQ(f.edit->Text(), "abcdE");
+}
+
+int CaretX()
+{
+    wnd::POINT p;
+    wnd::GetCaretPos(p);
+    return p.X;
+}
+
+TEST_F(EditTest, AlignmentAndMarginsPlaceTheText)
+{
+    EditForm f;
+    f.edit->SetText("ab");
+    f.edit->SetSelStart(0);
+    const int left = CaretX();
+    f.edit->SetMargins(5, 1);
+    EXPECT_EQ(CaretX(), left + 4);
+    f.edit->SetAlignment(TAlignment::taRightJustify);
+    f.edit->SetSelStart(2);
+    const gfx::TRect client = f.edit->ClientRect();
+    // The caret after the text sits one pixel inside the right margin.
+    EXPECT_EQ(CaretX(), client.Right - 2 - 1 - 1);
+    f.edit->SetAlignment(TAlignment::taCenter);
+    const int centred = CaretX();
+    EXPECT_GT(centred, left + 4);
+    EXPECT_LT(centred, client.Right - 4);
 }
 
 TEST_F(EditTest, ClickPlacesTheCaretAndDragSelects)
