@@ -61,3 +61,26 @@ TEST_F(SelfDrawnSnapshot, FormWithEveryControl)
     const std::string path = Harness.SaveSnapshot(form->Handle(), "selfdrawn_controls");
     EXPECT_FALSE(path.empty());
 }
+
+TEST_F(SelfDrawnSnapshot, EditWithEveryPasswordKind)
+{
+    const TSePasswordKind kinds[] = { TSePasswordKind::pkNone, TSePasswordKind::pkChar, TSePasswordKind::pkRect,
+        TSePasswordKind::pkRoundRect, TSePasswordKind::pkCircle, TSePasswordKind::pkTriangle };
+    int top = 10;
+    for (TSePasswordKind kind : kinds) {
+        auto* edit = new TSeSkinEdit(form.get());
+        edit->SetBounds(10, top, 160, 21);
+        edit->SetParent(form.get());
+        edit->SetText("password");
+        if (kind == TSePasswordKind::pkChar)
+            edit->SetPasswordWideChar(U'●');
+        else
+            edit->SetPasswordKind(kind);
+        edit->SetHideSelection(false); // show the selection without the focus
+        edit->SetSelStart(2);
+        edit->SetSelLength(3);
+        top += edit->Height() + 6;
+    }
+    Harness.ProcessMessages();
+    EXPECT_FALSE(Harness.SaveSnapshot(form->Handle(), "selfdrawn_password_kinds").empty());
+}
