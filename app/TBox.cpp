@@ -142,11 +142,7 @@ void TBox::bsSkinButton1Click(TObject*)
         Data->LB.FieldByName("类别").SetAsString(name);
         Data->LB.Post();
     } else {
-        const std::string oldName = Data->QLB.FieldByName("类别").AsString();
-        Data->MoveCategoryNotes(oldName, name);
-        Data->QLB.Edit();
-        Data->QLB.FieldByName("类别").SetAsString(name);
-        Data->QLB.Post();
+        Data->RenameCurrentCategory(name);
     }
     FormShow(this);
     SeSkinEdit1->SetText("");

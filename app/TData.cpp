@@ -211,6 +211,23 @@ int TData::MoveCategoryNotes(std::string_view oldName, std::string_view newName)
     return ADOQuery2.ExecSQL();
 }
 
+void TData::RenameCurrentCategory(std::string_view newName)
+{
+    const std::string oldName = QLB.FieldByName("类别").AsString();
+    ADOConnection1.ExecuteScript("begin immediate;");
+    try {
+        MoveCategoryNotes(oldName, newName);
+        QLB.Edit();
+        QLB.FieldByName("类别").SetAsString(newName);
+        QLB.Post();
+    } catch (...) {
+        QLB.Cancel();
+        ADOConnection1.ExecuteScript("rollback;");
+        throw;
+    }
+    ADOConnection1.ExecuteScript("commit;");
+}
+
 bool TData::SearchIndexServes(std::string_view keyword)
 {
     std::size_t start = 0;

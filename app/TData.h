@@ -103,6 +103,13 @@ public:
     // S4 through ADOQuery2, for a rename: files every note of `oldName` under
     // `newName` in one statement; gives the number of notes moved.
     int MoveCategoryNotes(std::string_view oldName, std::string_view newName);
+    // The category manager's rename: S4 through ADOQuery2 files every note of
+    // the current category (QLB) under `newName`, then the category row itself
+    // takes the new name. Both writes are one change of the file: when the
+    // second fails (the row was removed by another program, the file is
+    // locked), the notes keep their old category, instead of being left under
+    // a name that no category row has.
+    void RenameCurrentCategory(std::string_view newName);
     // S5 into ADOQuery3: the notes whose title or body contains `keyword`, in
     // table order, each once. '%' and '_' in the keyword are wildcards (any
     // run of characters, any one character); an empty keyword finds every note

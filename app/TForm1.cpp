@@ -67,10 +67,11 @@ void TForm1::FormPaint(TObject*)
     SeSkinProgressBar1->SetTop(StatusBar1->Top() + 5);
 }
 
-void TForm1::FormClose(TObject*, TCloseAction& Action)
+// Closing the main window by any way (exit button, frame, system menu,
+// keyboard) ends the program at once; the window itself goes with the
+// application at the end of the message loop.
+void TForm1::FormClose(TObject*, TCloseAction&)
 {
-    // Closing the main window by any way ends the program at once.
-    Action = TCloseAction::caFree;
     Application->Terminate();
 }
 

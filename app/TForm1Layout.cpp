@@ -126,7 +126,7 @@ void TForm1::CreateToolBar()
     bsSkinEdit1->SkinDataName = "tooledit";
     bsSkinEdit1->SetFont(MakeFont("Arial", 14));
     bsSkinEdit1->SetText("请输入关键字");
-    bsSkinEdit1->ImeName = kInputMethodName;
+    bsSkinEdit1->SetImeName(kInputMethodName);
     bsSkinEdit1->SetParent(bsSkinToolBar1);
 
     bsSkinSpeedButton4 = AddToolButton("bsSkinSpeedButton4", next(56), 56, "搜索", 12, &TForm1::bsSkinSpeedButton4Click);
@@ -198,6 +198,7 @@ void TForm1::CreateNotePanel()
     DateTimePicker1 = Make<TDateTimePicker>(this, "DateTimePicker1", bsSkinPanel1);
     DateTimePicker1->SetBounds(451, 11, 113, 26);
     DateTimePicker1->SetFont(MakeFont("Tahoma", -15));
+    DateTimePicker1->SetImeName(kInputMethodName);
     DateTimePicker1->SetEnabled(false);
 
     Button1 = Make<TbsSkinButton>(this, "Button1", bsSkinPanel1);
@@ -255,7 +256,7 @@ void TForm1::CreateNotePanel()
     bsSkinMemo21->SetAlign(TAlign::alClient);
     bsSkinMemo21->SetFont(MakeFont("Arial", -15));
     bsSkinMemo21->SetVScrollBar(bsSkinScrollBar1);
-    bsSkinMemo21->ImeName = kInputMethodName;
+    bsSkinMemo21->SetImeName(kInputMethodName);
     bsSkinMemo21->SetEnabled(false);
 }
 

@@ -13,23 +13,13 @@ namespace app {
 
 using namespace ctl;
 
-namespace {
-
-// Shows a dialog without blocking the main window; when it is already
-// visible it only comes to the front.
-void ShowDialog(TForm* dialog)
-{
-    if (dialog->Visible())
-        dialog->BringToFront();
-    else
-        dialog->Show();
-}
-
-} // namespace
+// The dialogs are shown without blocking the main window. Show on a dialog
+// that is already visible only brings it to the front and activates it; its
+// show handler does not run again.
 
 void TForm1::bsSkinSpeedButton2Click(TObject*)
 {
-    ShowDialog(Box);
+    Box->Show();
 }
 
 // Search: lists the notes whose title or body holds the search box's text.
@@ -37,12 +27,12 @@ void TForm1::bsSkinSpeedButton4Click(TObject*)
 {
     Data->SearchNotes(bsSkinEdit1->Text());
     AboutBox1->FormShow(this);
-    ShowDialog(AboutBox1);
+    AboutBox1->Show();
 }
 
 void TForm1::bsSkinSpeedButton5Click(TObject*)
 {
-    ShowDialog(AboutBox);
+    AboutBox->Show();
 }
 
 // Printing builds on the report engine's preview, which this version does not
@@ -51,7 +41,7 @@ void TForm1::bsSkinSpeedButton3Click(TObject*)
 {
     if (SeSkinMemo1->Text().empty())
         return;
-    Application->MessageBox("打印预览尚未提供。", "Veltrin", MB_OK | MB_ICONINFORMATION);
+    Application->MessageBox("打印预览尚未提供。", Application->Title(), MB_OK | MB_ICONINFORMATION);
 }
 
 } // namespace app

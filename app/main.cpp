@@ -7,7 +7,6 @@
 #include "app/TBox.h"
 #include "app/TData.h"
 #include "app/TForm1.h"
-#include "platform/controls/MessageDialog.h"
 #include "platform/controls/TApplication.h"
 
 #include <exception>
@@ -26,7 +25,7 @@ int main()
     try {
         store = std::make_unique<TData>();
     } catch (const std::exception& error) {
-        Application->MessageBox(error.what(), "Veltrin", MB_OK | MB_ICONERROR);
+        Application->ShowException(error);
         return 1;
     }
     Data = store.get();

@@ -8,6 +8,10 @@
 #include "app/TBox.h"
 #include "app/TData.h"
 #include "app/TForm1.h"
+#include "platform/controls/TButton.h"
+#include "platform/controls/TLabel.h"
+#include "platform/window/Input.h"
+#include "platform/window/Window.h"
 #include "platform/window/VirtualKeys.h"
 
 #include <memory>
@@ -70,16 +74,24 @@ protected:
             seed.LB.FieldByName("类别").SetAsString(category);
             seed.LB.Post();
         }
+        int day = 1;
         for (const Note& note : std::vector<Note> { { "工作", "周报", "本周完成了\r\n登录页" },
                  { "工作", "He said \"it's\" done", "quotes ' and \" stay" }, { "生活", "购物", "牛奶 鸡蛋" } }) {
             seed.BZ.Insert();
             seed.BZ.FieldByName("类别").SetAsString(note.category);
-            seed.BZ.FieldByName("日期").SetAsDateTime(db::Now());
+            seed.BZ.FieldByName("日期").SetAsDateTime(SeedDate(day++));
             seed.BZ.FieldByName("标题").SetAsString(note.title);
             seed.BZ.FieldByName("内容").SetAsString(note.body);
             seed.BZ.Post();
         }
     }
+
+    // The seeded notes are dated 2021-03-01, -02 and -03, each at 10:20:30.
+    static db::TDateTime SeedDate(int day)
+    {
+        return *db::TextToDateTime("2021-03-0" + std::to_string(day) + " 10:20:30");
+    }
+    static ctl::TDateTime SeedDisplayDate(int day) { return ctl::EncodeDateTime({ 2021, 3, day, 10, 20, 30, 0 }); }
 
     app::TForm1& Main() { return *m_main; }
     app::TBox& Manager() { return *m_box; }
@@ -98,6 +110,17 @@ protected:
             check.BZ.Next();
         }
         return notes;
+    }
+    std::vector<db::TDateTime> StoredDates() const
+    {
+        app::TData check(Store.ConnectionString());
+        std::vector<db::TDateTime> dates;
+        check.BZ.First();
+        for (int i = 0; i < check.BZ.RecordCount(); ++i) {
+            dates.push_back(check.BZ.FieldByName("日期").AsDateTime());
+            check.BZ.Next();
+        }
+        return dates;
     }
     std::vector<std::string> StoredCategories() const
     {
@@ -135,8 +158,20 @@ protected:
     // Clicks a node's row the way a user does: its branch opened first.
     void ClickNode(ctl::TTreeView& tree, const std::string& text, int level)
     {
-        ctl::TTreeNode* node = FindNode(tree, text, level);
-        ASSERT_NE(node, nullptr) << text;
+        ClickTreeNode(tree, FindNode(tree, text, level), level);
+    }
+    // Clicks the child `text` of the root `root`.
+    void ClickChild(ctl::TTreeView& tree, const std::string& root, const std::string& text)
+    {
+        ctl::TTreeNode* parent = FindNode(tree, root, 0);
+        ctl::TTreeNode* child = parent ? parent->GetFirstChild() : nullptr;
+        while (child && child->Text() != text)
+            child = child->GetNextSibling();
+        ClickTreeNode(tree, child, 1);
+    }
+    void ClickTreeNode(ctl::TTreeView& tree, ctl::TTreeNode* node, int level)
+    {
+        ASSERT_NE(node, nullptr);
         ToFront(tree);
         if (node->Parent())
             node->Parent()->Expand(false);
@@ -148,7 +183,9 @@ protected:
     // The window holding `control` brought to the front, as a click on its caption does.
     void ToFront(const ctl::TControl& control)
     {
-        control.GetParentForm()->BringToFront();
+        const wnd::HWND window = control.GetParentForm()->Handle();
+        wnd::BringWindowToTop(window);
+        wnd::SetActiveWindow(window);
         Harness.ProcessMessages();
     }
     void ClickControl(const ctl::TControl& control)
@@ -162,6 +199,49 @@ protected:
     {
         WhenIdle([this, key] { QueueKey(key); });
         ClickControl(button);
+    }
+
+    // What a message box showed: caption, text (line breaks as LF), whether
+    // it had an icon, its buttons left to right and which one is the default.
+    struct SeenBox {
+        bool shown { false };
+        std::string caption;
+        std::string text;
+        bool icon { false };
+        std::vector<std::string> buttons;
+        int defaultButton { -1 };
+    };
+    // Clicks `control`, reads the message box it raises and answers it with `key`.
+    SeenBox ClickReadingBox(const ctl::TControl& control, int key)
+    {
+        SeenBox seen;
+        WhenIdle([this, key, &seen] {
+            seen = ReadActiveBox();
+            QueueKey(key);
+        });
+        ClickControl(control);
+        Harness.SetIdleHandler(nullptr);
+        return seen;
+    }
+    static SeenBox ReadActiveBox()
+    {
+        SeenBox seen;
+        auto* box = dynamic_cast<ctl::TForm*>(ctl::TWinControl::FindControl(wnd::GetActiveWindow()));
+        if (!box || box->Name() != "MessageBox")
+            return seen;
+        seen.shown = true;
+        seen.caption = box->Caption();
+        if (auto* label = dynamic_cast<ctl::TLabel*>(box->FindComponent("Message")))
+            seen.text = label->Caption();
+        for (int i = 1; auto* button = dynamic_cast<ctl::TButton*>(box->FindComponent("Button" + std::to_string(i)));
+             ++i) {
+            seen.buttons.push_back(button->Caption());
+            if (button->Default())
+                seen.defaultButton = i - 1;
+        }
+        // The label, the buttons and, when there is one, the icon.
+        seen.icon = box->ComponentCount() > 1 + static_cast<int>(seen.buttons.size());
+        return seen;
     }
 
     bool EditorsEnabled()

@@ -1,5 +1,9 @@
 #include "AppWindows.h"
 
+#include "platform/controls/DateTime.h"
+#include "platform/window/MessageLoop.h"
+#include "platform/window/Messages.h"
+
 using namespace app;
 
 using MainWindow = AppWindows;
@@ -34,11 +38,6 @@ TEST_F(MainWindow, StartsIdleWithTheTreeTheCategoryListAndTheCount)
     EXPECT_EQ(Main().Splitter1->Top(), Main().Panel2->Top() + 153);
     EXPECT_GT(Main().bsSkinMemo21->Height(), 200);
     EXPECT_EQ(Main().bsSkinScrollBar1->Width(), 19);
-    EXPECT_EQ(Main().StatusBar1->Panels()[1]->Text(), "");
-    Main().Timer1->SetEnabled(true);
-    Harness.AdvanceTime(1000);
-    EXPECT_EQ(Main().StatusBar1->Panels()[1]->Text().substr(0, 2), "  ");
-    EXPECT_GT(Main().StatusBar1->Panels()[1]->Text().size(), 10u);
     Harness.SaveSnapshot(Main().Handle(), "app-main-idle");
 }
 
@@ -139,7 +138,13 @@ TEST_F(MainWindow, NewNoteIsSavedDatedAtSavingAndAnAllEmptySaveDoesNothing)
 TEST_F(MainWindow, DeleteAsksAndNoKeepsEverythingWhileYesRemovesTheNote)
 {
     ClickNode(*Main().TreeView1, "购物", 1);
-    ClickAnswering(*Main().Button4, wnd::VK_ESCAPE);
+    const SeenBox question = ClickReadingBox(*Main().Button4, wnd::VK_ESCAPE);
+    ASSERT_TRUE(question.shown);
+    EXPECT_EQ(question.text, "是否确实要删除该记录! ");
+    EXPECT_EQ(question.caption, ctl::Application->Title());
+    EXPECT_FALSE(question.icon);
+    EXPECT_EQ(question.buttons, (std::vector<std::string> { "&Yes", "&No" }));
+    EXPECT_EQ(question.defaultButton, 0);
     EXPECT_EQ(StoredNotes().size(), 3u);
     EXPECT_EQ(NoteButtons(), "1--4");
     EXPECT_EQ(Main().SeSkinMemo1->Text(), "购物");
@@ -176,11 +181,228 @@ TEST_F(MainWindow, RefreshReturnsToIdleAndReadsNotesWrittenElsewhere)
     EXPECT_EQ(CountLine(), "现共有记录: 4 个");
 }
 
-TEST_F(MainWindow, ExitAsksAndOnlyYesCloses)
+TEST_F(MainWindow, ExitAsksUnderTheProgramsTitleAndOnlyYesEndsTheProgram)
 {
-    ClickAnswering(*Main().bsSkinSpeedButton6, wnd::VK_ESCAPE);
+    const SeenBox question = ClickReadingBox(*Main().bsSkinSpeedButton6, wnd::VK_ESCAPE);
+    ASSERT_TRUE(question.shown);
+    EXPECT_EQ(question.text, "感谢您的使用！\n\n现在是否退出本系统！" + std::string(16, ' '));
+    // No title of its own: the program file's name up to its first dot.
+    EXPECT_EQ(question.caption, "app_tests");
+    EXPECT_EQ(question.caption, ctl::TitleFromExeName(ctl::Application->ExeName()));
+    EXPECT_FALSE(question.icon);
+    EXPECT_EQ(question.buttons, (std::vector<std::string> { "&Yes", "&No" }));
+    EXPECT_EQ(question.defaultButton, 0);
     EXPECT_TRUE(Main().Visible());
     EXPECT_FALSE(ctl::Application->Terminated());
+
+    // Enter takes the default answer, Yes.
+    ClickAnswering(*Main().bsSkinSpeedButton6, wnd::VK_RETURN);
+    EXPECT_TRUE(ctl::Application->Terminated());
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(MainWindow, ClosingThroughTheFrameEndsTheProgramWithoutAsking)
+{
+    bool asked = false;
+    WhenIdle([&] {
+        asked = true;
+        QueueKey(wnd::VK_ESCAPE);
+    });
+    wnd::PostMessage(Main().Handle(), wnd::WM_CLOSE);
+    Harness.ProcessMessages();
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(ctl::Application->Terminated());
+}
+
+TEST_F(MainWindow, ClockWritesTheDateAndTimeIntoPanelOneEachSecondFromTheFirstTick)
+{
+    auto clock = [this] { return Main().StatusBar1->Panels()[1]->Text(); };
+    Main().Timer1->SetEnabled(true);
+    EXPECT_EQ(Main().Timer1->Interval(), 1000u);
+    Harness.AdvanceTime(999);
+    EXPECT_EQ(clock(), "");
+    for (int tick = 0; tick < 2; ++tick) {
+        const std::string before = "  " + ctl::DateTimeToStr(ctl::Now());
+        Harness.AdvanceTime(tick == 0 ? 1 : 1000);
+        const std::string after = "  " + ctl::DateTimeToStr(ctl::Now());
+        EXPECT_TRUE(clock() == before || clock() == after) << clock();
+    }
+    // Short date, one space, long time.
+    EXPECT_EQ(clock().substr(2), ctl::DateToStr(ctl::Now()) + " " + clock().substr(clock().rfind(' ') + 1));
+    Main().Timer1->SetEnabled(false);
+}
+
+TEST_F(MainWindow, PaintKeepsTheProgressBarOnTheStatusBarAsTheHeightChanges)
+{
+    const selfdrawn::TSeSkinProgressBar& bar = *Main().SeSkinProgressBar1;
+    EXPECT_EQ(bar.Parent(), &Main());
+    EXPECT_EQ(bar.BoundsRect(), gfx::Rect(472, Main().StatusBar1->Top() + 5, 722, Main().StatusBar1->Top() + 21));
+    EXPECT_EQ(bar.Orientation(), selfdrawn::TSeProgressBarOrientation::kboHorizontal);
+    EXPECT_FALSE(bar.Smooth());
+    EXPECT_TRUE(bar.ShowBorder());
+    EXPECT_TRUE(bar.Transparent());
+    EXPECT_EQ(bar.Performance(), selfdrawn::TSePerformance::kspDoubleBuffer);
+
+    Main().SetClientSize(738, 620);
+    Main().Repaint();
+    Harness.ProcessMessages();
+    EXPECT_EQ(Main().StatusBar1->Top(), 620 - 24);
+    EXPECT_EQ(bar.Top(), Main().StatusBar1->Top() + 5);
+    EXPECT_EQ(bar.Left(), 472);
+
+    // A wider window leaves the bar where it was across.
+    Main().SetClientSize(900, 560);
+    Main().Repaint();
+    Harness.ProcessMessages();
+    EXPECT_EQ(bar.Top(), Main().StatusBar1->Top() + 5);
+    EXPECT_EQ(bar.Left(), 472);
+    EXPECT_EQ(bar.Width(), 250);
+}
+
+TEST_F(MainWindow, InputWaitingWhileTheProgressBarFillsIsHandledInTheMiddleOfTheRefresh)
+{
+    ToFront(*Main().bsSkinSpeedButton1);
+    QueueClick(Middle(*Main().bsSkinSpeedButton1));
+    Main().FormShow(nullptr);
+    // The new-note click ran during the bar's steps: its editors are enabled,
+    // and the buttons it showed were hidden again by the refresh's later step.
+    EXPECT_TRUE(EditorsEnabled());
+    EXPECT_EQ(NoteButtons(), "----");
+    EXPECT_EQ(Main().SeSkinProgressBar1->Position(), 100);
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(MainWindow, DatePickerShowsTheRefreshTimeTheNotesDateAndTheNewNoteTime)
+{
+    ctl::TDateTime before = ctl::Now();
+    ClickControl(*Main().bsSkinSpeedButton7);
+    ctl::TDateTime after = ctl::Now();
+    EXPECT_GE(Main().DateTimePicker1->DateTime(), before);
+    EXPECT_LE(Main().DateTimePicker1->DateTime(), after);
+
+    ClickNode(*Main().TreeView1, "周报", 1);
+    EXPECT_DOUBLE_EQ(Main().DateTimePicker1->DateTime(), SeedDisplayDate(1));
+    ClickNode(*Main().TreeView1, "购物", 1);
+    EXPECT_DOUBLE_EQ(Main().DateTimePicker1->DateTime(), SeedDisplayDate(3));
+    EXPECT_FALSE(Main().DateTimePicker1->Enabled());
+
+    // Modify never touches the stored date.
+    Main().bsSkinMemo21->SetText("牛奶");
+    ClickControl(*Main().Button1);
+    EXPECT_EQ(StoredDates()[2], SeedDate(3));
+
+    before = ctl::Now();
+    ClickControl(*Main().bsSkinSpeedButton1);
+    after = ctl::Now();
+    EXPECT_GE(Main().DateTimePicker1->DateTime(), before);
+    EXPECT_LE(Main().DateTimePicker1->DateTime(), after);
+    EXPECT_FALSE(Main().DateTimePicker1->Enabled());
+
+    // Save dates the note at the moment of saving, not from the picker.
+    Main().DateTimePicker1->SetDateTime(SeedDisplayDate(2));
+    Main().SeSkinMemo1->SetText("dated now");
+    const db::TDateTime savedAfter = db::Now();
+    ClickControl(*Main().Button2);
+    EXPECT_GE(StoredDates()[3], savedAfter);
+    EXPECT_LE(StoredDates()[3], db::Now());
+}
+
+TEST_F(MainWindow, OfTwoNotesWithOneTitleEitherNodeShowsModifiesAndDeletesTheFirst)
+{
+    {
+        app::TData other(Store.ConnectionString());
+        other.BZ.Insert();
+        other.BZ.FieldByName("类别").SetAsString("生活");
+        other.BZ.FieldByName("标题").SetAsString("周报");
+        other.BZ.FieldByName("内容").SetAsString("the second one");
+        other.BZ.Post();
+    }
+    ClickControl(*Main().bsSkinSpeedButton7);
+    EXPECT_EQ(TreeLines(*Main().TreeView1)[1], "生活 [购物] [周报]");
+
+    ClickChild(*Main().TreeView1, "生活", "周报");
+    EXPECT_EQ(Main().SeSkinComboBox1->Text(), "工作");
+    EXPECT_EQ(Main().bsSkinMemo21->Text(), "本周完成了\r\n登录页");
+
+    Main().bsSkinMemo21->SetText("first, changed");
+    ClickControl(*Main().Button1);
+    EXPECT_EQ(StoredNotes()[0].body, "first, changed");
+    EXPECT_EQ(StoredNotes()[3].body, "the second one");
+
+    ClickChild(*Main().TreeView1, "生活", "周报");
+    ClickAnswering(*Main().Button4, wnd::VK_RETURN);
+    ASSERT_EQ(StoredNotes().size(), 3u);
+    EXPECT_EQ(StoredNotes()[2], (Note { "生活", "周报", "the second one" }));
+    EXPECT_EQ(TreeLines(*Main().TreeView1)[0], "工作 [" + kQuoted + "]");
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(MainWindow, TwoCategoriesWithOneNameAreTwoBranchesWithTheSameNotes)
+{
+    {
+        app::TData other(Store.ConnectionString());
+        other.LB.Insert();
+        other.LB.FieldByName("类别").SetAsString("工作");
+        other.LB.Post();
+    }
+    ClickControl(*Main().bsSkinSpeedButton7);
+    const std::string branch = "工作 [周报] [" + kQuoted + "]";
+    EXPECT_EQ(TreeLines(*Main().TreeView1), (std::vector<std::string> { branch, "生活 [购物]", "空", branch }));
+    EXPECT_EQ(Main().SeSkinComboBox1->Items().Count(), 4);
+    EXPECT_EQ(Main().SeSkinComboBox1->Items()[3], "工作");
+    EXPECT_EQ(CountLine(), "现共有记录: 3 个");
+}
+
+TEST_F(MainWindow, AClickBesideTheNodesActsOnTheNodeThatStaysSelected)
+{
+    const gfx::TPoint below = At(*Main().TreeView1, 60, Main().TreeView1->ClientHeight() - 10);
+    ToFront(*Main().TreeView1);
+    Click(below);
+    EXPECT_EQ(Main().TreeView1->Selected(), nullptr);
+    EXPECT_EQ(NoteButtons(), "----");
+    EXPECT_TRUE(EditorsDisabled());
+
+    // With a note selected, a click on empty space loads it again.
+    ClickNode(*Main().TreeView1, "购物", 1);
+    Main().bsSkinMemo21->SetText("not written");
+    Click(below);
+    ASSERT_NE(Main().TreeView1->Selected(), nullptr);
+    EXPECT_EQ(Main().TreeView1->Selected()->Text(), "购物");
+    EXPECT_EQ(Main().bsSkinMemo21->Text(), "牛奶 鸡蛋");
+}
+
+TEST_F(MainWindow, ModifyWritesTheMainWindowsNoteWhateverTheManagerLoaded)
+{
+    ClickNode(*Main().TreeView1, "购物", 1);
+    ClickControl(*Main().bsSkinSpeedButton2);
+    ClickNode(*Manager().bsSkinTreeView1, "工作", 0);
+    Main().bsSkinMemo21->SetText("牛奶");
+    ClickControl(*Main().Button1);
+    EXPECT_EQ(StoredNotes()[2], (Note { "生活", "购物", "牛奶" }));
+    EXPECT_EQ(StoredCategories(), (std::vector<std::string> { "工作", "生活", "空" }));
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(MainWindow, TabWalksTheSearchBoxTheTreeAndTheEnabledNoteEditorsInOrder)
+{
+    ClickNode(*Main().TreeView1, "周报", 1);
+    ASSERT_TRUE(Main().TreeView1->Focused());
+    std::vector<std::string> order;
+    for (int i = 0; i < 7; ++i) {
+        Harness.PressKey(wnd::VK_TAB);
+        order.push_back(Main().ActiveControl() ? Main().ActiveControl()->Name() : "");
+    }
+    // The disabled date picker and the hidden save and discard buttons are passed over.
+    EXPECT_EQ(order,
+        (std::vector<std::string> { "SeSkinComboBox1", "Button1", "Button4", "SeSkinMemo1", "bsSkinMemo21",
+            "bsSkinEdit1", "TreeView1" }));
+}
+
+TEST_F(MainWindow, TheTextBoxesAskForTheChineseInputMethod)
+{
+    for (const ctl::TWinControl* box : std::initializer_list<const ctl::TWinControl*> { Main().SeSkinComboBox1,
+             Main().DateTimePicker1, Main().SeSkinMemo1, Main().bsSkinMemo21, Main().bsSkinEdit1 })
+        EXPECT_EQ(box->TWinControl::ImeName(), "汉王输入法") << box->Name();
 }
 
 TEST_F(MainWindow, PrintInIdleDoesNothingAndWithANoteSaysThePreviewIsMissing)
@@ -203,14 +425,29 @@ TEST_F(MainWindow, PrintInIdleDoesNothingAndWithANoteSaysThePreviewIsMissing)
     EXPECT_TRUE(asked);
 }
 
-TEST_F(MainWindow, HelpShowsTheAboutBoxAndOkHidesIt)
+TEST_F(MainWindow, HelpShowsTheAboutBoxAndOkOrEnterHidesIt)
 {
     ClickControl(*Main().bsSkinSpeedButton5);
     ASSERT_TRUE(About().Visible());
+    EXPECT_EQ(About().Caption(), "About");
+    EXPECT_EQ(About().ClientWidth(), 298);
+    EXPECT_EQ(About().ClientHeight(), 213);
+    EXPECT_EQ(About().ProductName->Caption(), "Quorvane");
+    EXPECT_EQ(About().Version->Caption(), "V1.1");
+    EXPECT_EQ(About().Description->Caption(), "可以方便管理你的笔记,也可以作为备忘录.  ");
+    EXPECT_TRUE(About().OKButton->Default());
     Harness.SaveSnapshot(About().Handle(), "app-about");
+
+    // Pressed again while open, help brings the box to the front.
     ClickControl(*Main().bsSkinSpeedButton5);
     EXPECT_TRUE(About().Visible());
+    EXPECT_EQ(wnd::GetActiveWindow(), About().Handle());
     ClickControl(*About().OKButton);
+    EXPECT_FALSE(About().Visible());
+
+    ClickControl(*Main().bsSkinSpeedButton5);
+    ASSERT_TRUE(About().Visible());
+    Harness.PressKey(wnd::VK_RETURN);
     EXPECT_FALSE(About().Visible());
 }
 
