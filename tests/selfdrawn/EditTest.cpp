@@ -1,6 +1,7 @@
 #include "SelfDrawnTestSupport.h"
 
 #include "platform/window/Clipboard.h"
+#include "platform/window/Messages.h"
 #include "selfdrawn/TSeSkinEdit.h"
 
 using namespace selfdrawn;
@@ -133,4 +134,111 @@ TEST_F(SelfDrawnEdit, MouseSelectsByDragAndWordByDoubleClick)
     EXPECT_EQ(edit->SelText(), "alpha");
     Harness.DoubleClick(At(*edit, edit->CaretX(7), y).X, At(*edit, edit->CaretX(7), y).Y);
     EXPECT_EQ(edit->SelText(), "beta");
+}
+
+TEST_F(SelfDrawnEdit, RefusedInputLeavesTextAndUndoAloneButCollapsesTheSelection)
+{
+    edit->SetText("abc");
+    edit->SetMaxLength(3);
+    edit->SetSelStart(1);
+    edit->SetSelLength(1);
+    const int before = changes;
+    Harness.TypeText("xy"); // "b" -> "x" fits, then "y" does not
+    EXPECT_EQ(edit->Text(), "axc");
+    EXPECT_EQ(edit->SelLength(), 0);
+    edit->SelectAll();
+    wnd::SetClipboardText("12345");
+    Ctrl('V'); // five characters would replace three: refused as a whole
+    EXPECT_EQ(edit->Text(), "axc");
+    EXPECT_EQ(edit->SelLength(), 0);
+    EXPECT_EQ(changes, before + 1);
+    Ctrl('Z');
+    EXPECT_EQ(edit->Text(), "abc");
+    EXPECT_FALSE(edit->CanUndo());
+}
+
+TEST_F(SelfDrawnEdit, UndoMergesOnlyNeighbouringEdits)
+{
+    Harness.TypeText("ab");
+    Harness.PressKey(wnd::VK_HOME);
+    Harness.TypeText("X"); // not where the typing ended: a step of its own
+    edit->Perform(wnd::WM_UNDO);
+    EXPECT_EQ(edit->Text(), "ab");
+    // Delete at the same place merges forwards.
+    edit->SetText("12345");
+    Harness.PressKey(wnd::VK_HOME);
+    Harness.PressKey(wnd::VK_RIGHT);
+    for (int i = 0; i < 3; ++i)
+        Harness.PressKey(wnd::VK_DELETE);
+    EXPECT_EQ(edit->Text(), "15");
+    Ctrl('Z');
+    EXPECT_EQ(edit->Text(), "12345");
+    EXPECT_EQ(edit->SelText(), "234");
+}
+
+TEST_F(SelfDrawnEdit, ShiftArrowsExtendFromTheCaretEndOfAnySelection)
+{
+    edit->SetText("abcd");
+    edit->SelectAll();
+    Shift(wnd::VK_LEFT); // the caret is at the end: the selection shrinks there
+    EXPECT_EQ(edit->SelText(), "abc");
+    EXPECT_EQ(edit->CaretIndex(), 3);
+    Harness.PressKey(wnd::VK_HOME);
+    Shift(wnd::VK_END);
+    Shift(wnd::VK_LEFT);
+    EXPECT_EQ(edit->SelText(), "abc");
+    Harness.PressKey(wnd::VK_END);
+    Shift(wnd::VK_HOME);
+    Shift(wnd::VK_RIGHT); // caret at the start: it moves right, the end stays
+    EXPECT_EQ(edit->SelText(), "bcd");
+    EXPECT_EQ(edit->SelStart(), 1);
+}
+
+TEST_F(SelfDrawnEdit, CtrlArrowsMoveByWords)
+{
+    edit->SetText("one two  three");
+    Harness.PressKey(wnd::VK_HOME);
+    Ctrl(wnd::VK_RIGHT);
+    EXPECT_EQ(edit->CaretIndex(), 4);
+    Ctrl(wnd::VK_RIGHT);
+    EXPECT_EQ(edit->CaretIndex(), 9);
+    Ctrl(wnd::VK_LEFT);
+    Ctrl(wnd::VK_LEFT);
+    EXPECT_EQ(edit->CaretIndex(), 0);
+}
+
+TEST_F(SelfDrawnEdit, AlignmentPlacesShortTextsAndReadOnlyStillCopies)
+{
+    edit->SetText("ab");
+    const gfx::TRect r = edit->GetTextRect();
+    const int width = edit->CaretX(2) - edit->CaretX(0);
+    edit->SetTextAlignment(ctl::TAlignment::taRightJustify);
+    EXPECT_EQ(edit->CaretX(2), r.Right);
+    edit->SetTextAlignment(ctl::TAlignment::taCenter);
+    EXPECT_EQ(edit->CaretX(0), r.Left + (r.Width() - width) / 2);
+
+    edit->SetReadOnly(true);
+    edit->SelectAll();
+    Ctrl('C');
+    EXPECT_EQ(wnd::GetClipboardText(), "ab");
+    Ctrl('X');
+    Harness.TypeText("z");
+    Ctrl('V');
+    EXPECT_EQ(edit->Text(), "ab");
+}
+
+TEST_F(SelfDrawnEdit, SelectionShowsWithoutFocusOnlyWhenNotHidden)
+{
+    edit->SetText("abcdef");
+    edit->SelectAll();
+    auto* other = new TSeSkinEdit(form.get());
+    other->SetBounds(10, 60, 121, 21);
+    other->SetParent(form.get());
+    other->SetFocus();
+    const gfx::TRect r = edit->GetTextRect();
+    const int x = edit->CaretX(0) + 1;
+    const int y = r.Bottom - 1;
+    EXPECT_EQ(PixelOf(*edit, x, y), Sys(gfx::clWindow));
+    edit->SetHideSelection(false);
+    EXPECT_EQ(PixelOf(*edit, x, y), Sys(gfx::clHighlight));
 }
