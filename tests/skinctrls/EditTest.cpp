@@ -5,6 +5,9 @@
 #include "platform/window/Clipboard.h"
 #include "platform/window/Painting.h"
 #include "platform/window/VirtualKeys.h"
+#include "platform/text/Gbk.h"
+#include "skin/StoredSkinStream.h"
+#include "skin/TbsSkinData.h"
 #include "skinctrls/DefaultLook.h"
 #include "skinctrls/TbsSkinEdit.h"
 
@@ -289,4 +292,179 @@ TEST_F(SkinEditTest, DefaultFontAndSizeWithoutARecord)
     edit->ApplySkin(); // no skin: the default size and font again
     EXPECT_EQ(edit->Height(), 20);
     EXPECT_EQ(edit->Font(), edit->DefaultFont());
+}
+
+namespace {
+
+// Colours of the test skin's picture: each part of the edit image has its own.
+constexpr gfx::TColor kLeft = gfx::RGB(200, 0, 0);
+constexpr gfx::TColor kMiddle = gfx::RGB(0, 200, 0);
+constexpr gfx::TColor kRight = gfx::RGB(0, 0, 200);
+constexpr gfx::TColor kActiveLeft = gfx::RGB(200, 200, 0);
+constexpr gfx::TColor kActiveMiddle = gfx::RGB(0, 200, 200);
+constexpr gfx::TColor kHotButton = gfx::RGB(90, 30, 160);
+constexpr gfx::TColor kDisabledButton = gfx::RGB(120, 120, 120);
+
+void Fill(gfx::TBitmap& picture, const gfx::TRect& r, gfx::TColor color)
+{
+    picture.Canvas().Brush.Color = color;
+    picture.Canvas().FillRect(r);
+}
+
+// One picture of 40 x 22 edit rows: the normal row, the active row, and the
+// button faces below them.
+gfx::TBitmap EditPicture()
+{
+    gfx::TBitmap picture(60, 66);
+    Fill(picture, gfx::Rect(0, 0, 4, 22), kLeft);
+    Fill(picture, gfx::Rect(4, 0, 36, 22), kMiddle);
+    Fill(picture, gfx::Rect(36, 0, 40, 22), kRight);
+    Fill(picture, gfx::Rect(0, 22, 4, 44), kActiveLeft);
+    Fill(picture, gfx::Rect(4, 22, 36, 44), kActiveMiddle);
+    Fill(picture, gfx::Rect(36, 22, 40, 44), kRight);
+    Fill(picture, gfx::Rect(40, 44, 50, 66), kHotButton);
+    Fill(picture, gfx::Rect(50, 44, 60, 66), kDisabledButton);
+    return picture;
+}
+
+std::string EditSkinIni()
+{
+    const std::string common = "pictureindex=0\r\n"
+                               "skinrect=0,0,40,22\r\n"
+                               "activeskinrect=0,22,40,44\r\n"
+                               "lefttoppoint=4,0\r\n"
+                               "clientrect=3,3,37,19\r\n"
+                               "fontname=Tahoma\r\n"
+                               "fontheight=13\r\n"
+                               "fontcolor=255\r\n"
+                               "activefontcolor=65280\r\n"
+                               "disabledfontcolor=8421504\r\n";
+    return "[PICTURES]\r\n"
+           "activepicturescount=1\r\n"
+           "0=edit.bmp\r\n"
+           "[SKINCONTROLS]\r\n"
+           "count=3\r\n"
+           "0=tooledit:edit\r\n"
+           "1=buttonedit:edit\r\n"
+           "2=notanedit:bevel\r\n"
+           "[tooledit]\r\n"
+        + common + "righttoppoint=36,0\r\n"
+        + "[buttonedit]\r\n" + common
+        + "righttoppoint=30,0\r\n"
+          "buttonrect=30,0,40,22\r\n"
+          "activebuttonrect=40,44,50,66\r\n"
+          "unenabledbuttonrect=50,44,60,66\r\n";
+}
+
+class SkinEditRecordTest : public SkinEditTest {
+protected:
+    SkinEditRecordTest()
+    {
+        skin::StoredSkin stored;
+        stored.ActivePictures.push_back(EditPicture());
+        stored.IniText = text::Utf8ToGbk(EditSkinIni());
+        data.LoadFromStoredSkinStream(skin::WriteStoredSkin(stored));
+        other->SetBounds(10, 100, 100, 20);
+        other->SetParent(form.get());
+        other->SetFocus();
+        edit->SkinDataName = "tooledit";
+    }
+
+    skin::TbsSkinData data;
+    ctl::TEdit* other { new ctl::TEdit(form.get()) };
+};
+
+} // namespace
+
+TEST_F(SkinEditRecordTest, RecordGivesFontHeightFrameAndImage)
+{
+    ASSERT_FALSE(data.IsEmpty());
+    edit->SetSkinData(&data);
+    EXPECT_EQ(edit->SkinIndex(), 0);
+    EXPECT_EQ(edit->Height(), 22);
+    EXPECT_EQ(edit->Font().Name, "Tahoma");
+    EXPECT_EQ(edit->Font().Height, 13);
+    EXPECT_EQ(edit->Font().Color, gfx::TColor(255));
+    EXPECT_EQ(wnd::GetClientRectInWindow(edit->Handle()), gfx::Rect(3, 3, 197, 19));
+    EXPECT_EQ(edit->TextRect(), gfx::Rect(3, 3, 197, 19));
+    EXPECT_EQ(WindowPixel(1, 10), kLeft);
+    EXPECT_EQ(WindowPixel(100, 1), kMiddle);
+    EXPECT_EQ(WindowPixel(198, 10), kRight);
+
+    // Any height becomes the skin's.
+    edit->SetBounds(10, 10, 120, 40);
+    EXPECT_EQ(edit->Height(), 22);
+    EXPECT_EQ(WindowPixel(118, 10), kRight);
+
+    // Hover: the active row and the active colour; leaving restores both.
+    Harness.MoveMouse(WindowPoint(60, 10).X, WindowPoint(60, 10).Y);
+    EXPECT_EQ(edit->Font().Color, gfx::TColor(65280));
+    EXPECT_EQ(WindowPixel(1, 10), kActiveLeft);
+    EXPECT_EQ(WindowPixel(60, 1), kActiveMiddle);
+    Harness.MoveMouse(WindowPoint(60, 60).X, WindowPoint(60, 60).Y);
+    EXPECT_EQ(edit->Font().Color, gfx::TColor(255));
+    EXPECT_EQ(WindowPixel(1, 10), kLeft);
+
+    edit->SetFocus();
+    EXPECT_EQ(edit->Font().Color, gfx::TColor(65280));
+    EXPECT_EQ(WindowPixel(1, 10), kActiveLeft);
+    other->SetFocus();
+    EXPECT_EQ(edit->Font().Color, gfx::TColor(255));
+
+    edit->SetEnabled(false);
+    EXPECT_EQ(edit->Font().Color, gfx::TColor(8421504));
+    EXPECT_FALSE(edit->Focused());
+    EXPECT_TRUE(other->Focused());
+    EXPECT_EQ(WindowPixel(1, 10), kLeft);
+    Snapshot("skinctrls-edit-record");
+}
+
+TEST_F(SkinEditRecordTest, UseSkinFontOffKeepsTheDefaultFont)
+{
+    edit->UseSkinFont = false;
+    edit->SetSkinData(&data);
+    EXPECT_EQ(edit->Font().Name, "Arial");
+    EXPECT_EQ(edit->Font().Height, 14);
+    EXPECT_EQ(edit->Font().Color, gfx::TColor(255)); // the colour is always the record's
+    // DefaultFont changes do not reach Font while a record is in use.
+    gfx::TFont font = edit->DefaultFont();
+    font.Height = 20;
+    edit->SetDefaultFont(font);
+    EXPECT_EQ(edit->Font().Height, 14);
+}
+
+TEST_F(SkinEditRecordTest, RecordButtonFacesAndPosition)
+{
+    edit->SkinDataName = "buttonedit";
+    edit->SetButtonMode(true);
+    edit->SetSkinData(&data);
+    // The button lies right of the right-top point, so it moves with the width.
+    EXPECT_EQ(edit->ButtonRect(), gfx::Rect(190, 0, 200, 22));
+    EXPECT_EQ(WindowPixel(195, 10), kMiddle); // the image's own right part
+    const gfx::TPoint button = WindowPoint(195, 10);
+    Harness.MoveMouse(button.X, button.Y);
+    EXPECT_EQ(WindowPixel(195, 10), kHotButton);
+    Harness.MouseDown(button.X, button.Y);
+    EXPECT_EQ(WindowPixel(195, 10), kHotButton); // no pressed face: the hot one
+    Harness.MouseUp(button.X, button.Y);
+    EXPECT_EQ(events, "enter;button;");
+    edit->SetEnabled(false);
+    EXPECT_EQ(WindowPixel(195, 10), kDisabledButton);
+}
+
+TEST_F(SkinEditRecordTest, RecordOfAnotherKindOrNoneGivesTheDefaultLook)
+{
+    edit->SkinDataName = "notanedit";
+    edit->SetSkinData(&data);
+    EXPECT_EQ(edit->SkinIndex(), -1);
+    EXPECT_EQ(edit->Height(), 20);
+    EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow));
+
+    edit->SkinDataName = "tooledit";
+    edit->ApplySkin();
+    EXPECT_EQ(edit->Height(), 22);
+    edit->ResetSkinIndex();
+    EXPECT_EQ(edit->SkinIndex(), -1);
+    data.ClearSkin();
+    EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow)); // nothing of the freed skin is used
 }
