@@ -18,6 +18,7 @@ protected:
     }
     void DoubleClickResult(int index)
     {
+        ToFront(*Results().ListBox1);
         const gfx::TRect row = Results().ListBox1->ItemRect(index);
         const gfx::TPoint p = At(*Results().ListBox1, row.Left + 10, (row.Top + row.Bottom) / 2);
         Harness.DoubleClick(p.X, p.Y);
@@ -68,11 +69,92 @@ TEST_F(Search, DoubleClickOpensTheNoteAndModifyWritesIntoIt)
     EXPECT_TRUE(Errors.empty());
 }
 
-TEST_F(Search, ADoubleClickWithNothingSelectedDoesNothing)
+TEST_F(Search, NothingFoundShowsAnEmptyListWithoutAMessageAndADoubleClickThereDoesNothing)
 {
+    bool asked = false;
+    WhenIdle([&] {
+        asked = ReadActiveBox().shown;
+        QueueKey(wnd::VK_ESCAPE);
+    });
     SearchFor("zzz");
+    Harness.SetIdleHandler(nullptr);
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(Results().Visible());
     ASSERT_TRUE(Listed().empty());
     Harness.DoubleClick(Middle(*Results().ListBox1).X, Middle(*Results().ListBox1).Y);
     EXPECT_EQ(NoteButtons(), "----");
     EXPECT_TRUE(EditorsDisabled());
+}
+
+TEST_F(Search, AKeywordInTitleAndBodyListsTheNoteOnceAndWildcardsActAsWildcards)
+{
+    SearchFor("周");
+    EXPECT_EQ(Listed(), (std::vector<std::string> { "周报" }));
+    SearchFor("牛%蛋");
+    EXPECT_EQ(Listed(), (std::vector<std::string> { "购物" }));
+    SearchFor("_");
+    EXPECT_EQ(Listed().size(), 3u);
+    EXPECT_EQ(Results().Caption(), "查询结果");
+    EXPECT_EQ(Results().ClientWidth(), 298);
+    EXPECT_EQ(Results().ClientHeight(), 330);
+    EXPECT_EQ(Results().ListBox1->ItemHeight(), 13);
+    EXPECT_TRUE(Results().OKButton->Default());
+}
+
+TEST_F(Search, ANoteTitledLikeAnotherIsListedTooAndEitherEntryOpensTheFirst)
+{
+    {
+        app::TData other(Store.ConnectionString());
+        other.BZ.Insert();
+        other.BZ.FieldByName("类别").SetAsString("生活");
+        other.BZ.FieldByName("标题").SetAsString("周报");
+        other.BZ.FieldByName("内容").SetAsString("the second one");
+        other.BZ.Post();
+    }
+    SearchFor("周报");
+    ASSERT_EQ(Listed(), (std::vector<std::string> { "周报", "周报" }));
+    DoubleClickResult(1);
+    EXPECT_EQ(Main().SeSkinComboBox1->Text(), "工作");
+    EXPECT_EQ(Main().bsSkinMemo21->Text(), "本周完成了\r\n登录页");
+    EXPECT_DOUBLE_EQ(Main().DateTimePicker1->DateTime(), SeedDisplayDate(1));
+}
+
+TEST_F(Search, AnOpenedResultBecomesTheNoteThatAVisibleDeleteRemoves)
+{
+    ClickNode(*Main().TreeView1, "周报", 1);
+    SearchFor("牛奶");
+    DoubleClickResult(0);
+    EXPECT_EQ(NoteButtons(), "1--4");
+    EXPECT_EQ(Main().SeSkinMemo1->Text(), "购物");
+    // The tree and its selection are not touched.
+    EXPECT_EQ(Main().TreeView1->Selected()->Text(), "周报");
+    ClickAnswering(*Main().Button4, wnd::VK_RETURN);
+    EXPECT_EQ(StoredNotes().size(), 2u);
+    EXPECT_EQ(StoredNotes()[0].title, "周报");
+    EXPECT_EQ(TreeLines(*Main().TreeView1)[1], "生活");
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(Search, TheListStaysAsFoundAndANoteGoneSinceEndsTheOpeningWithEmptiedEditors)
+{
+    SearchFor("牛奶");
+    ClickNode(*Main().TreeView1, "购物", 1);
+    ClickAnswering(*Main().Button4, wnd::VK_RETURN);
+    EXPECT_EQ(Listed(), (std::vector<std::string> { "购物" }));
+
+    ClickNode(*Main().TreeView1, "周报", 1);
+    DoubleClickResult(0);
+    EXPECT_EQ(Errors.size(), 1u);
+    EXPECT_EQ(Main().SeSkinComboBox1->Text(), "");
+    EXPECT_EQ(Main().SeSkinMemo1->Text(), "");
+    EXPECT_EQ(Main().bsSkinMemo21->Text(), "");
+}
+
+TEST_F(Search, EnterInTheListClosesTheResultsWithTheDefaultButton)
+{
+    SearchFor("周");
+    ToFront(*Results().ListBox1);
+    Results().ListBox1->SetFocus();
+    Harness.PressKey(wnd::VK_RETURN);
+    EXPECT_FALSE(Results().Visible());
 }
