@@ -293,10 +293,20 @@ void TbsSkinCustomEdit::KeyDown(int& Key, ctl::TShiftState Shift)
     TbsCustomEdit::KeyDown(Key, Shift);
     if (Key != wnd::VK_ESCAPE)
         return;
-    // Escape is the box's before the form acts on it (closing a dialog).
-    unsigned key = kEscapeChar;
-    ctl::TWinControl::KeyPress(key);
+    // Escape is the box's before the form acts on it (closing a dialog): its
+    // key press runs now, and the character message that follows is dropped.
+    TbsCustomEdit::WndProc(wnd::WM_CHAR, kEscapeChar, 0);
     m_escapePressed = true;
+}
+
+void TbsSkinCustomEdit::Loaded()
+{
+    TbsCustomEdit::Loaded();
+    if (!m_skinData || !m_skinData->ResourceStrData())
+        return;
+    gfx::TFont font = Font();
+    font.CharSet = m_skinData->ResourceStrData()->CharSet;
+    SetFont(font);
 }
 
 void TbsSkinCustomEdit::KeyPress(unsigned& Key)

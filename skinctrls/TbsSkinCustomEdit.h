@@ -83,6 +83,8 @@ protected:
     void DoExit() override;
     void KeyDown(int& Key, ctl::TShiftState Shift) override;
     void KeyPress(unsigned& Key) override;
+    // The skin's replaceable strings decide the character set of the text.
+    void Loaded() override;
 
 private:
     const skin::TbsDataSkinEditControl* EditRecord() const;

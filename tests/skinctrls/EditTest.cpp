@@ -7,6 +7,7 @@
 #include "platform/window/VirtualKeys.h"
 #include "platform/text/Gbk.h"
 #include "skin/StoredSkinStream.h"
+#include "skin/TbsResourceStrData.h"
 #include "skin/TbsSkinData.h"
 #include "skinctrls/DefaultLook.h"
 #include "skinctrls/TbsSkinEdit.h"
@@ -227,10 +228,12 @@ TEST_F(SkinEditTest, EnterOnlyRaisesKeyPressAndEscapeComesFirst)
     cancel->SetCancel(true);
     cancel->OnClick = [this](ctl::TObject*) { events += "cancel;"; };
     cancel->SetParent(form.get());
+    form->KeyPreview = true;
+    form->OnKeyPress = [this](ctl::TObject*, unsigned& key) { events += "form " + std::to_string(key) + ";"; };
     events.clear();
     Harness.PressKey(wnd::VK_ESCAPE);
     EXPECT_EQ(edit->Text(), "请输入关键字");
-    EXPECT_EQ(events, "down 27;press 27;cancel;");
+    EXPECT_EQ(events, "down 27;form 27;press 27;cancel;");
     Harness.TypeText("x");
     EXPECT_EQ(edit->Text(), "请输入关键字x");
 }
@@ -467,4 +470,20 @@ TEST_F(SkinEditRecordTest, RecordOfAnotherKindOrNoneGivesTheDefaultLook)
     EXPECT_EQ(edit->SkinIndex(), -1);
     data.ClearSkin();
     EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow)); // nothing of the freed skin is used
+}
+
+TEST_F(SkinEditRecordTest, LoadingEndsWithTheCharacterSetOfTheSkinStrings)
+{
+    skin::TbsResourceStrData strings;
+    strings.CharSet = 134;
+    data.SetResourceStrData(&strings);
+    form->BeginLoading();
+    auto* loaded = new TbsSkinEdit(form.get());
+    loaded->SetSkinData(&data);
+    gfx::TFont font = loaded->Font();
+    font.CharSet = 0;
+    loaded->SetFont(font);
+    form->EndLoading();
+    EXPECT_EQ(loaded->Font().CharSet, 134);
+    data.SetResourceStrData(nullptr);
 }
