@@ -38,6 +38,9 @@ TEST_F(MainWindow, StartsIdleWithTheTreeTheCategoryListAndTheCount)
     EXPECT_EQ(Main().Splitter1->Top(), Main().Panel2->Top() + 153);
     EXPECT_GT(Main().bsSkinMemo21->Height(), 200);
     EXPECT_EQ(Main().bsSkinScrollBar1->Width(), 19);
+    Main().Timer1->SetEnabled(true);
+    Harness.AdvanceTime(1000);
+    Main().Timer1->SetEnabled(false);
     Harness.SaveSnapshot(Main().Handle(), "app-main-idle");
 }
 
@@ -481,4 +484,89 @@ TEST_F(MainWindow, ANoteRemovedElsewhereEndsTheActionWithAnErrorAndKeepsTheEdito
     EXPECT_EQ(Errors.size(), 2u);
     EXPECT_EQ(Main().SeSkinMemo1->Text(), "my edit");
     EXPECT_EQ(StoredNotes().size(), 2u);
+}
+
+TEST_F(MainWindow, ToolBarHoldsItsItemsLeftToRightWithTheirCaptionsAndPictures)
+{
+    struct Item {
+        const ctl::TControl* control;
+        int width;
+        const char* caption;
+        int image;
+    };
+    const std::vector<Item> items { { Main().bsSkinBevel2, 25, nullptr, 0 },
+        { Main().bsSkinSpeedButton1, 75, "新增笔记", 1 }, { Main().bsSkinSpeedButton7, 75, "刷新", 13 },
+        { Main().bsSkinSpeedButton2, 75, "分类管理", 10 }, { Main().bsSkinSpeedButton3, 75, "打印", 14 },
+        { Main().bsSkinBevel1, 23, nullptr, 0 }, { Main().bsSkinEdit1, 200, nullptr, 0 },
+        { Main().bsSkinSpeedButton4, 56, "搜索", 12 }, { Main().bsSkinBevel3, 18, nullptr, 0 },
+        { Main().bsSkinSpeedButton5, 56, "帮助", 11 }, { Main().bsSkinSpeedButton6, 56, "退出", 15 } };
+    int x = 0;
+    for (const Item& item : items) {
+        EXPECT_EQ(item.control->BoundsRect(), gfx::Rect(x, 0, x + item.width, 25)) << item.control->Name();
+        x += item.width;
+        if (const auto* button = dynamic_cast<const skinctrls::TbsSkinSpeedButton*>(item.control)) {
+            EXPECT_EQ(button->Caption(), item.caption);
+            EXPECT_EQ(button->ImageIndex(), item.image);
+            EXPECT_TRUE(button->ShowCaption());
+            EXPECT_EQ(button->Spacing(), 1);
+            EXPECT_EQ(button->SkinDataName(), "toolbutton");
+        } else if (const auto* bevel = dynamic_cast<const skinctrls::TbsSkinBevel*>(item.control)) {
+            EXPECT_EQ(bevel->Shape(), skinctrls::TBevelShape::bsSpacer);
+            EXPECT_TRUE(bevel->DividerMode());
+        }
+    }
+    EXPECT_EQ(Main().bsSkinEdit1->SkinDataName, "tooledit");
+    EXPECT_EQ(Main().bsSkinToolBar1->Height(), 25);
+    EXPECT_EQ(Main().ImageList1->Count(), 16);
+    EXPECT_EQ(Main().ImageList2->Count(), 2);
+    // The left side: tree in its group box, the splitter beside it.
+    EXPECT_EQ(Main().TreeView1->BoundsRect(), gfx::Rect(1, 23, 149, 455));
+    EXPECT_EQ(Main().bsSkinSplitter1->BoundsRect(), gfx::Rect(150, 25, 159, 481));
+    EXPECT_EQ(Main().TreeView1->Indent(), 19);
+    EXPECT_TRUE(Main().TreeView1->ReadOnly);
+    // The note panel's fixed places.
+    EXPECT_EQ(Main().SeSkinComboBox1->BoundsRect(), gfx::Rect(264, 14, 385, 38));
+    EXPECT_EQ(Main().DateTimePicker1->BoundsRect(), gfx::Rect(451, 11, 564, 37));
+    EXPECT_EQ(Main().Button1->BoundsRect(), gfx::Rect(16, 9, 65, 47));
+    EXPECT_EQ(Main().Button2->BoundsRect(), gfx::Rect(16, 7, 65, 48));
+    EXPECT_EQ(Main().Button3->BoundsRect(), gfx::Rect(64, 7, 113, 48));
+    EXPECT_EQ(Main().Button4->BoundsRect(), gfx::Rect(66, 9, 115, 47));
+    EXPECT_EQ(Main().SeSkinComboBox1->ItemHeight(), 15);
+    EXPECT_EQ(Main().SeSkinComboBox1->DropDownCount, 8);
+    EXPECT_EQ(Main().SeSkinComboBox1->ComboStyle(), selfdrawn::TSeComboStyle::kcsDropDown);
+    EXPECT_EQ(Main().bsSkinScrollBar1->Width(), 19);
+    EXPECT_FALSE(Main().bsSkinScrollBar1->Enabled());
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Main().StatusBar1->Panels()[i]->Width(), (std::vector<int> { 50, 150, 130, 130, 120 })[i]);
+    EXPECT_EQ(Main().StatusBar1->Panels()[0]->Text(), "");
+    EXPECT_EQ(Main().StatusBar1->Panels()[4]->Text(), "");
+}
+
+TEST_F(MainWindow, ATreeClickInTheNewStateDropsTheUnsavedNote)
+{
+    ClickControl(*Main().bsSkinSpeedButton1);
+    Main().SeSkinMemo1->SetText("never saved");
+    ClickNode(*Main().TreeView1, "购物", 1);
+    EXPECT_EQ(NoteButtons(), "1--4");
+    EXPECT_EQ(Main().SeSkinMemo1->Text(), "购物");
+    EXPECT_EQ(StoredNotes().size(), 3u);
+}
+
+TEST_F(MainWindow, ARefreshThatTheStoreRefusesStopsWhereItFailed)
+{
+    ClickNode(*Main().TreeView1, "周报", 1);
+    {
+        // Another program takes the notes table away.
+        app::TData other(Store.ConnectionString());
+        other.ADOConnection1.ExecuteScript("drop table 笔记;");
+    }
+    ClickControl(*Main().bsSkinSpeedButton7);
+    EXPECT_EQ(Errors.size(), 1u);
+    // The first branch was added before its notes were asked for; the list,
+    // the buttons and the count are left from the last refresh.
+    EXPECT_EQ(TreeLines(*Main().TreeView1), (std::vector<std::string> { "工作" }));
+    EXPECT_EQ(Main().SeSkinComboBox1->Items().Count(), 3);
+    EXPECT_EQ(NoteButtons(), "1--4");
+    EXPECT_EQ(CountLine(), "现共有记录: 3 个");
+    EXPECT_TRUE(EditorsDisabled());
 }
