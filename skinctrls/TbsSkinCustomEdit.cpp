@@ -84,7 +84,7 @@ void TbsSkinCustomEdit::ApplySkin()
             SetWidth(m_defaultWidth);
         if (m_defaultHeight > 0)
             SetHeight(m_defaultHeight);
-    } else {
+    } else if (m_part.SkinHeight() > 0) {
         SetHeight(m_part.SkinHeight());
     }
     UpdateFontColor();
@@ -179,7 +179,8 @@ gfx::TRect TbsSkinCustomEdit::ButtonRect() const
 
 void TbsSkinCustomEdit::DrawWindowImage(gfx::TBitmap& Bitmap)
 {
-    if (m_skinIndex == -1 || !m_part.Picture())
+    // A record without a picture or without a skin rectangle has no image to give.
+    if (m_skinIndex == -1 || !m_part.Picture() || m_part.Sizing() == TbsSkinSizing::None)
         DrawDefault(Bitmap);
     else
         DrawSkin(Bitmap);

@@ -346,10 +346,13 @@ std::string EditSkinIni()
            "activepicturescount=1\r\n"
            "0=edit.bmp\r\n"
            "[SKINCONTROLS]\r\n"
-           "count=3\r\n"
+           "count=4\r\n"
            "0=tooledit:edit\r\n"
            "1=buttonedit:edit\r\n"
            "2=notanedit:bevel\r\n"
+           "3=emptyedit:edit\r\n"
+           "[emptyedit]\r\n"
+           "pictureindex=0\r\n"
            "[tooledit]\r\n"
         + common + "righttoppoint=36,0\r\n"
         + "[buttonedit]\r\n" + common
@@ -460,6 +463,13 @@ TEST_F(SkinEditRecordTest, RecordOfAnotherKindOrNoneGivesTheDefaultLook)
     edit->SkinDataName = "notanedit";
     edit->SetSkinData(&data);
     EXPECT_EQ(edit->SkinIndex(), -1);
+    EXPECT_EQ(edit->Height(), 20);
+    EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow));
+
+    // An edit record without a skin rectangle has no image and no height to give.
+    edit->SkinDataName = "emptyedit";
+    edit->ApplySkin();
+    EXPECT_EQ(edit->SkinIndex(), 3);
     EXPECT_EQ(edit->Height(), 20);
     EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow));
 
