@@ -1,62 +1,17 @@
 #pragma once
 
-#include "platform/controls/TCustomControl.h"
-#include "platform/graphics/TBitmap.h"
-
-#include <string>
-
-namespace skin {
-class TbsSkinData;
-class TbsDataSkinControl;
-}
+#include "skinctrls/SkinControlBase.h"
 
 namespace skinctrls {
 
-// A windowed control drawn either from its record in a loaded skin (found by
-// SkinDataName) or, without one, in a fixed default look. Every paint looks
-// the record up again and draws through an off-screen bitmap of the
-// control's size, which is then copied to the window in one go; the
-// background is never erased first, so the control does not flicker.
-class TbsSkinControl : public ctl::TCustomControl {
+// A windowed skinned control. Its background is never erased first: the
+// whole control is drawn in one copy.
+class TbsSkinControl : public SkinControlBase<ctl::TCustomControl> {
 public:
-    explicit TbsSkinControl(ctl::TComponent* AOwner);
-
-    // The skin to draw with (not owned). Setting a loaded skin applies it.
-    skin::TbsSkinData* SkinData() const { return m_skinData; }
-    virtual void SetSkinData(skin::TbsSkinData* Value);
-    // The name of this control's record in the skin; stored only: the next
-    // paint or ApplySkin uses it.
-    const std::string& SkinDataName() const { return m_skinDataName; }
-    virtual void SetSkinDataName(const std::string& Value);
-    // Index of the record in the skin's control list; -1 draws the default look.
-    int SkinIndex() const { return m_skinIndex; }
-
-    // Finds the record of SkinDataName in SkinData (-1 without one).
-    virtual void LookupSkinRecord();
-    // Re-reads the record and adapts the control to it.
-    virtual void ApplySkin();
-    // Forgets the record (the skin is about to be replaced).
-    virtual void ResetSkinIndex();
+    explicit TbsSkinControl(ctl::TComponent* AOwner) : SkinControlBase(AOwner) { }
 
 protected:
-    // The record found by the last lookup; nullptr with SkinIndex -1.
-    const skin::TbsDataSkinControl* SkinRecord() const;
-    void SetSkinIndex(int Value) { m_skinIndex = Value; }
-    // Draw the default or the skin look into a bitmap of the control's size.
-    virtual void DrawDefault(gfx::TBitmap& Bitmap);
-    virtual void DrawSkin(gfx::TBitmap& Bitmap);
-    // Draws the look chosen by the record into a bitmap and copies it to the canvas.
-    void PaintThroughBitmap(gfx::TCanvas& Canvas);
-    // The character set the skin's replaceable strings ask for, or Fallback.
-    int SkinCharSet(int Fallback) const;
-
-    void Paint() override;
-    bool EraseBackground(gfx::TCanvas& Canvas) override;
-
-private:
-    skin::TbsSkinData* m_skinData { nullptr };
-    std::string m_skinDataName;
-    int m_skinIndex { -1 };
+    bool EraseBackground(gfx::TCanvas&) override { return true; }
 };
 
 } // namespace skinctrls

@@ -1,65 +1,19 @@
 #pragma once
 
-#include "platform/graphics/TFont.h"
-#include "skinctrls/SkinPart.h"
-#include "skinctrls/TbsSkinControl.h"
+#include "skinctrls/SkinCustomControlBase.h"
 
 namespace skinctrls {
 
-// The font every skinned control draws its default look with: 宋体 with a
-// cell height of 12 pixels.
-gfx::TFont MakeSkinDefaultFont();
-
-// A skinned windowed control whose skin image is cut from a picture of the
-// skin by the record's corner points and rebuilt for any control size. It
-// keeps a size of its own for the default look (DefaultWidth/DefaultHeight),
-// a default font, and a window region taken from the record's mask.
-class TbsSkinCustomControl : public TbsSkinControl {
+// A skinned windowed control whose window takes the shape of the record's
+// mask when the record has one.
+class TbsSkinCustomControl : public SkinCustomControlBase<TbsSkinControl> {
 public:
-    explicit TbsSkinCustomControl(ctl::TComponent* AOwner);
-    ~TbsSkinCustomControl() override;
-
-    const gfx::TFont& DefaultFont() const { return m_defaultFont; }
-    void SetDefaultFont(const gfx::TFont& Value);
-    // The size taken without a record; 0 keeps the current size.
-    int DefaultWidth() const { return m_defaultWidth; }
-    void SetDefaultWidth(int Value);
-    int DefaultHeight() const { return m_defaultHeight; }
-    void SetDefaultHeight(int Value);
-    // Take font name, height and style from the skin record.
-    bool UseSkinFont { true };
-
-    TbsSkinSizing SkinSizing() const { return m_part.Sizing(); }
-    const gfx::TBitmap* SkinPicture() const { return m_part.Picture(); }
-    const gfx::TBitmap* SkinMask() const { return m_part.Mask(); }
-    // The record's client rectangle moved to the current size: where children,
-    // text and glyphs go in the skin look.
-    gfx::TRect SkinClientRect() const { return m_part.Sized().ClientRect; }
-
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
-    void LookupSkinRecord() override;
-    void ApplySkin() override;
+    explicit TbsSkinCustomControl(ctl::TComponent* AOwner) : SkinCustomControlBase(AOwner) { }
 
 protected:
-    // Called after every change of DefaultFont.
-    virtual void DefaultFontChanged();
-    virtual void CalcSkinSize(int& AWidth, int& AHeight);
-    virtual void UpdateSkinRegion();
-    void DrawDefault(gfx::TBitmap& Bitmap) override;
-    void DrawSkin(gfx::TBitmap& Bitmap) override;
-    // The skin image of one source rectangle of the record's picture.
-    void DrawSkinImage(gfx::TBitmap& Bitmap, const gfx::TRect& Source);
-    // A rectangle in skin coordinates mapped to the current control size.
-    gfx::TRect MapSkinRect(const gfx::TRect& Rect) const { return m_part.MapRect(Rect, Width(), Height()); }
-    // DefaultFont with the character set the skin asks for.
-    gfx::TFont DefaultLookFont() const;
-    const TbsSkinPart& SkinPart() const { return m_part; }
+    void UpdateSkinRegion() override;
 
 private:
-    gfx::TFont m_defaultFont;
-    int m_defaultWidth { 0 };
-    int m_defaultHeight { 0 };
-    TbsSkinPart m_part;
     bool m_hasRegion { false };
 };
 

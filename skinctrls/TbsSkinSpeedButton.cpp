@@ -1,81 +1,19 @@
 #include "skinctrls/TbsSkinSpeedButton.h"
 
 #include "platform/controls/TImageList.h"
-#include "platform/controls/TWinControl.h"
 #include "skin/SkinControlRecords.h"
-#include "skinctrls/ButtonSkin.h"
 #include "skinctrls/DefaultLook.h"
 #include "skinctrls/TbsSkinToolBar.h"
 
-#include <algorithm>
-
 namespace skinctrls {
 
-TbsSkinSpeedButton::TbsSkinSpeedButton(ctl::TComponent* AOwner) : TbsGraphicSkinCustomControl(AOwner)
+TbsSkinSpeedButton::TbsSkinSpeedButton(ctl::TComponent* AOwner) : SkinButtonBase(AOwner)
 {
     SetSkinDataName("toolbutton");
     TbsGraphicSkinCustomControl::SetBounds(0, 0, 25, 25);
     m_captureMouse = true;
     m_clickEvents = false;
     m_opaque = true;
-}
-
-TbsSkinSpeedButton::~TbsSkinSpeedButton() = default;
-
-void TbsSkinSpeedButton::SetGlyph(const gfx::TBitmap& Value)
-{
-    m_glyph = Value;
-    Invalidate();
-}
-
-void TbsSkinSpeedButton::SetNumGlyphs(int Value)
-{
-    m_numGlyphs = std::clamp(Value, 1, 4);
-    Invalidate();
-}
-
-void TbsSkinSpeedButton::SetLayout(TbsButtonLayout Value)
-{
-    if (Value == m_style.Layout)
-        return;
-    m_style.Layout = Value;
-    Invalidate();
-}
-
-void TbsSkinSpeedButton::SetMargin(int Value)
-{
-    if (Value < -1 || Value == m_style.Margin)
-        return;
-    m_style.Margin = Value;
-    Invalidate();
-}
-
-void TbsSkinSpeedButton::SetSpacing(int Value)
-{
-    if (Value == m_style.Spacing)
-        return;
-    m_style.Spacing = Value;
-    Invalidate();
-}
-
-void TbsSkinSpeedButton::SetDown(bool Value)
-{
-    m_down = Value;
-    Invalidate();
-    if (GroupIndex != 0 && m_down && !AllowAllUp)
-        ReleaseOthers();
-}
-
-void TbsSkinSpeedButton::ReleaseOthers()
-{
-    ctl::TWinControl* parent = Parent();
-    if (!parent)
-        return;
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        auto* other = dynamic_cast<TbsSkinSpeedButton*>(parent->Controls(i));
-        if (other && other != this && other->GroupIndex == GroupIndex && other->Down())
-            other->SetDown(false);
-    }
 }
 
 void TbsSkinSpeedButton::SetImageIndex(int Value)
@@ -121,7 +59,7 @@ TbsSkinToolBar* TbsSkinSpeedButton::ParentToolBar() const
 
 bool TbsSkinSpeedButton::PressedLook() const
 {
-    return m_down && ((m_mouseIn && GroupIndex == 0) || GroupIndex != 0);
+    return m_down && ((m_mouseIn && GroupIndex() == 0) || GroupIndex() != 0);
 }
 
 void TbsSkinSpeedButton::DrawContent(gfx::TCanvas& Canvas, bool Pressed, bool Hot, bool ListNormalStyle) const
@@ -176,31 +114,10 @@ void TbsSkinSpeedButton::DrawDefault(gfx::TBitmap& Bitmap)
 
 void TbsSkinSpeedButton::DrawSkinState(gfx::TBitmap& Bitmap, const gfx::TRect& Source, bool Hot, bool DownState)
 {
-    const auto* record = dynamic_cast<const skin::TbsDataSkinButtonControl*>(SkinRecord());
     DrawSkinImage(Bitmap, Source);
     gfx::TCanvas& canvas = Bitmap.Canvas();
-    if (record)
-        canvas.Font = ButtonSkinFont(*record, UseSkinFont, DefaultFont(), SkinCharSet(DefaultFont().CharSet), Enabled(),
-            Hot, DownState);
+    canvas.Font = SkinStateFont(Hot, DownState);
     DrawContent(canvas, Hot && DownState, Hot, false);
-}
-
-void TbsSkinSpeedButton::DrawSkin(gfx::TBitmap& Bitmap)
-{
-    const auto* record = dynamic_cast<const skin::TbsDataSkinButtonControl*>(SkinRecord());
-    if (!record) {
-        TbsGraphicSkinCustomControl::DrawSkin(Bitmap);
-        return;
-    }
-    const TbsButtonSkinRects rects = ButtonSkinRects(*record);
-    if (!Enabled() && !rects.Disabled.IsEmpty())
-        DrawSkinState(Bitmap, rects.Disabled, false, false);
-    else if (PressedLook())
-        DrawSkinState(Bitmap, rects.Down, true, true);
-    else if (m_mouseIn)
-        DrawSkinState(Bitmap, rects.Hot, true, false);
-    else
-        DrawSkinState(Bitmap, rects.Normal, false, false);
 }
 
 void TbsSkinSpeedButton::Paint()
@@ -229,38 +146,12 @@ void TbsSkinSpeedButton::Paint()
     DrawContent(canvas, false, false, !Enabled());
 }
 
-void TbsSkinSpeedButton::StartRepeat()
-{
-    if (!m_repeatTimer) {
-        m_repeatTimer = std::make_unique<ctl::TTimer>(nullptr);
-        m_repeatTimer->OnTimer = [this](ctl::TObject*) { ButtonClick(); };
-    }
-    m_repeatTimer->SetInterval(static_cast<unsigned>(std::max(RepeatInterval, 1)));
-    m_repeatTimer->SetEnabled(true);
-}
-
-void TbsSkinSpeedButton::StopRepeat()
-{
-    m_repeatTimer.reset();
-}
-
 void TbsSkinSpeedButton::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
 {
     TbsGraphicSkinCustomControl::MouseDown(Button, Shift, X, Y);
     if (Button != ctl::TMouseButton::mbLeft || !Enabled())
         return;
-    m_mousePressed = true;
-    if (!m_down) {
-        m_mouseIn = true;
-        SetDown(true);
-        if (RepeatMode && GroupIndex == 0)
-            StartRepeat();
-        else if (GroupIndex != 0)
-            ButtonClick();
-        m_downAtPress = false;
-    } else if (GroupIndex != 0) {
-        m_downAtPress = true;
-    }
+    PressLeft();
 }
 
 void TbsSkinSpeedButton::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
@@ -268,19 +159,7 @@ void TbsSkinSpeedButton::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shif
     TbsGraphicSkinCustomControl::MouseUp(Button, Shift, X, Y);
     if (Button != ctl::TMouseButton::mbLeft || !m_mousePressed)
         return;
-    m_mousePressed = false;
-    // The release point decides, whatever hover notices came while captured.
-    m_mouseIn = ClientRect().Contains({ X, Y });
-    if (GroupIndex == 0) {
-        m_down = false;
-        StopRepeat();
-        Invalidate();
-        if (m_mouseIn)
-            ButtonClick();
-    } else if (m_down && AllowAllUp && m_downAtPress && m_mouseIn) {
-        SetDown(false);
-        ButtonClick();
-    }
+    ReleaseLeft(X, Y);
 }
 
 void TbsSkinSpeedButton::MouseEnter()
@@ -289,9 +168,9 @@ void TbsSkinSpeedButton::MouseEnter()
     if (!Enabled())
         return;
     m_mouseIn = true;
-    if (GroupIndex == 0 || !m_down)
+    if (GroupIndex() == 0 || !m_down)
         Invalidate();
-    if (m_down && RepeatMode && GroupIndex == 0)
+    if (m_down && RepeatMode && GroupIndex() == 0)
         StartRepeat();
 }
 
@@ -299,23 +178,10 @@ void TbsSkinSpeedButton::MouseLeave()
 {
     TbsGraphicSkinCustomControl::MouseLeave();
     m_mouseIn = false;
-    if (GroupIndex == 0 || !m_down)
+    if (GroupIndex() == 0 || !m_down)
         Invalidate();
-    if (m_down && RepeatMode && GroupIndex == 0)
+    if (m_down && RepeatMode && GroupIndex() == 0)
         StopRepeat();
-}
-
-void TbsSkinSpeedButton::EnabledChanged()
-{
-    TbsGraphicSkinCustomControl::EnabledChanged();
-    m_mouseIn = false;
-    Invalidate();
-}
-
-void TbsSkinSpeedButton::TextChanged()
-{
-    TbsGraphicSkinCustomControl::TextChanged();
-    Invalidate();
 }
 
 } // namespace skinctrls

@@ -177,8 +177,8 @@ TEST_F(SpeedButtonTest, GroupedButtonsToggle)
     ShowForm();
     TbsSkinSpeedButton& a = *row.buttons[0];
     TbsSkinSpeedButton& b = *row.buttons[1];
-    a.GroupIndex = 1;
-    b.GroupIndex = 1;
+    a.SetGroupIndex(1);
+    b.SetGroupIndex(1);
     Click(Middle(a));
     EXPECT_TRUE(a.Down());
     Click(Middle(b));

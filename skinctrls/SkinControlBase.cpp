@@ -1,0 +1,69 @@
+#include "skinctrls/SkinControlBase.h"
+
+#include "skin/TbsSkinData.h"
+#include "skinctrls/SkinLookup.h"
+
+namespace skinctrls {
+
+template <class PlatformControl>
+SkinControlBase<PlatformControl>::SkinControlBase(ctl::TComponent* AOwner) : PlatformControl(AOwner)
+{
+}
+
+template <class PlatformControl>
+void SkinControlBase<PlatformControl>::SetSkinData(skin::TbsSkinData* Value)
+{
+    m_skinData = Value;
+    if (m_skinData && !m_skinData->IsEmpty())
+        ApplySkin();
+}
+
+template <class PlatformControl>
+void SkinControlBase<PlatformControl>::LookupSkinRecord()
+{
+    m_skinIndex = LookupSkinIndex(m_skinData, m_skinDataName);
+}
+
+template <class PlatformControl>
+void SkinControlBase<PlatformControl>::ApplySkin()
+{
+    LookupSkinRecord();
+    this->Invalidate();
+}
+
+template <class PlatformControl>
+const skin::TbsDataSkinControl* SkinControlBase<PlatformControl>::SkinRecord() const
+{
+    return SkinRecordAt(m_skinData, m_skinIndex);
+}
+
+template <class PlatformControl>
+int SkinControlBase<PlatformControl>::SkinCharSet(int Fallback) const
+{
+    return SkinCharSetOr(m_skinData, Fallback);
+}
+
+template <class PlatformControl>
+void SkinControlBase<PlatformControl>::PaintThroughBitmap(gfx::TCanvas& Canvas)
+{
+    gfx::TBitmap bitmap(this->Width(), this->Height());
+    if (m_skinIndex == -1)
+        DrawDefault(bitmap);
+    else
+        DrawSkin(bitmap);
+    Canvas.Draw(0, 0, bitmap);
+}
+
+template <class PlatformControl>
+void SkinControlBase<PlatformControl>::Paint()
+{
+    if (this->Width() <= 0 || this->Height() <= 0)
+        return;
+    LookupSkinRecord();
+    PaintThroughBitmap(this->Canvas());
+}
+
+template class SkinControlBase<ctl::TCustomControl>;
+template class SkinControlBase<ctl::TGraphicControl>;
+
+} // namespace skinctrls
