@@ -176,6 +176,12 @@ void TSeCustomControl::SetBorderWidth(int Value)
     FrameChanged();
 }
 
+void TSeCustomControl::Loaded()
+{
+    TCustomControl::Loaded();
+    Invalidate();
+}
+
 void TSeCustomControl::FrameChanged()
 {
     Invalidate();

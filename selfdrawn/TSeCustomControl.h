@@ -46,6 +46,8 @@ protected:
     virtual void PaintFrameArea(gfx::TCanvas& Canvas);
     // After a bevel or border property changed.
     virtual void FrameChanged();
+    // A stored form finished loading: repaint with the loaded properties.
+    void Loaded() override;
     // The font the current paint uses (a copy of Font taken as it starts).
     const gfx::TFont& PaintFont() const { return m_paintFont; }
     // Paints what lies behind the control on its parent.

@@ -260,3 +260,24 @@ TEST_F(SelfDrawnCombo, ButtonIsNonClientAndLightsUpUnderThePointer)
     EXPECT_FALSE(combo->DroppedDown());
     EXPECT_TRUE(combo->Focused());
 }
+
+TEST_F(SelfDrawnCombo, LoadingStoresTheIndexAsGivenAndStartsNoCompletion)
+{
+    auto loaded = std::make_unique<ctl::TForm>(nullptr);
+    loaded->BeginLoading();
+    auto* box = new TSeSkinComboBox(loaded.get());
+    box->SetParent(loaded.get());
+    box->AutoComplete = true;
+    box->Items().Add("one");
+    box->SetItemIndex(4); // the items may not all be there yet
+    EXPECT_EQ(box->ItemIndex(), 4);
+    box->SetText("o");
+    gfx::TFont big = box->Font();
+    big.Height = -24;
+    box->SetFont(big);
+    loaded->EndLoading();
+    EXPECT_EQ(box->ItemIndex(), 0);
+    EXPECT_EQ(box->Height(), 2 * box->GetContentRect().Top + box->GetTextRect().Height());
+    Harness.AdvanceTime(200);
+    EXPECT_EQ(box->Text(), "o"); // no completion was started while loading
+}
