@@ -252,9 +252,15 @@ void TSeCustomComboBox::DropDown()
     list.SetItemIndex(m_itemIndex >= 0 ? m_itemIndex : (m_items.Count() > 0 ? 0 : -1));
     list.SetItemHeight(m_itemHeight);
     list.SetColor(Color());
+    ShowList();
+}
+
+void TSeCustomComboBox::ShowList()
+{
+    TSeCustomListBox& list = *List();
     m_window->Show();
     list.SetParent(m_window.get());
-    list.SetBounds(0, 0, Width(), height);
+    list.SetBounds(0, 0, m_window->Width(), m_window->Height());
     list.SetVisible(true);
     list.SetFont(Font());
     if (OnDropDown)

@@ -50,8 +50,11 @@ public:
     void ClearAll();
 
     bool DroppedDown() const;
-    void DropDown();
-    void CloseUp();
+    // Makes and places a new pop-up window, marks the item at ItemIndex in
+    // the list and shows the list in it.
+    virtual void DropDown();
+    // Hides the list back inside the combo box and gives the focus back.
+    virtual void CloseUp();
     // The drop-down list; it lives hidden inside the combo box and moves into
     // the pop-up window while dropped down.
     TSeCustomListBox* List();
@@ -69,6 +72,8 @@ public:
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 protected:
+    // Shows the prepared list inside the pop-up window and focuses it.
+    virtual void ShowList();
     virtual TSeCustomListBox* CreateListBox();
     virtual int ButtonWidth() const { return 15; }
 
