@@ -76,6 +76,9 @@ TEST_F(CategoryManager, RenameMovesTheNotesAndStaysOnTheSameCategory)
     EXPECT_EQ(TreeLines(*Main().TreeView1)[0], "Work \"'\" [周报] [He said \"it's\" done]");
     EXPECT_EQ(Manager().SeSkinEdit1->Text(), "");
     EXPECT_EQ(SaveCaption(), "修改");
+    // With the box left empty, save does nothing.
+    ClickControl(*Manager().bsSkinButton1);
+    EXPECT_EQ(StoredCategories(), (std::vector<std::string> { "Work \"'\"", "生活", "空" }));
 
     // A further save renames the same row again; onto an existing name it merges.
     Manager().SeSkinEdit1->SetText("生活");

@@ -459,11 +459,19 @@ protected:
     EmptyStore() : AppWindows(false) { }
 };
 
-TEST_F(EmptyStore, ShowsAnEmptyTreeAndListAndACountOfZero)
+TEST_F(EmptyStore, ShowsAnEmptyTreeAndListAndCountsNotesWithoutCategories)
 {
     EXPECT_TRUE(TreeLines(*Main().TreeView1).empty());
     EXPECT_EQ(Main().SeSkinComboBox1->Items().Count(), 0);
     EXPECT_EQ(CountLine(), "现共有记录: 0 个");
+
+    ClickControl(*Main().bsSkinSpeedButton1);
+    Main().SeSkinComboBox1->SetText("无类");
+    Main().SeSkinMemo1->SetText("孤单");
+    ClickControl(*Main().Button2);
+    EXPECT_TRUE(TreeLines(*Main().TreeView1).empty());
+    EXPECT_EQ(Main().SeSkinComboBox1->Items().Count(), 0);
+    EXPECT_EQ(CountLine(), "现共有记录: 1 个");
 }
 
 TEST_F(MainWindow, ANoteRemovedElsewhereEndsTheActionWithAnErrorAndKeepsTheEditors)
