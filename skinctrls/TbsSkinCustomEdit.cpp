@@ -15,7 +15,6 @@ namespace {
 
 constexpr int kFrameWidth = 2;
 constexpr unsigned kEscapeChar = 27;
-constexpr unsigned kEnterChar = 13;
 
 // Three dots in the middle of the button: the button opens something more.
 void DrawEllipsis(gfx::TCanvas& Canvas, const gfx::TRect& Button, gfx::TColor Color)
@@ -308,15 +307,6 @@ void TbsSkinCustomEdit::Loaded()
     gfx::TFont font = Font();
     font.CharSet = m_skinData->ResourceStrData()->CharSet;
     SetFont(font);
-}
-
-void TbsSkinCustomEdit::KeyPress(unsigned& Key)
-{
-    if (Key == kEnterChar) {
-        ctl::TWinControl::KeyPress(Key);
-        return;
-    }
-    TbsCustomEdit::KeyPress(Key);
 }
 
 void TbsSkinCustomEdit::SetButtonState(bool Hot, bool Pressed)

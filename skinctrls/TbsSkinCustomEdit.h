@@ -17,9 +17,9 @@ namespace skinctrls {
 // the control's record (of the edit kind) in a loaded skin or, without one, in
 // the default look: a button-shadow outline, a button-face ring and a white
 // field. In button mode the right end of the frame is a button; pressing and
-// releasing the mouse on it runs OnButtonClick. Enter never edits the text
-// (it only raises the key-press event); Escape raises key-down and key-press
-// before the form sees it.
+// releasing the mouse on it runs OnButtonClick. As in every one-line platform
+// edit, Enter only raises the key-press event; Escape raises key-down and
+// key-press before the form acts on it.
 class TbsSkinCustomEdit : public TbsCustomEdit {
 public:
     explicit TbsSkinCustomEdit(ctl::TComponent* AOwner);
@@ -82,7 +82,6 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void KeyDown(int& Key, ctl::TShiftState Shift) override;
-    void KeyPress(unsigned& Key) override;
     // The skin's replaceable strings decide the character set of the text.
     void Loaded() override;
 
