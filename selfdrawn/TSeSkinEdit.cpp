@@ -231,8 +231,20 @@ void TSeCustomEdit::ScrollToCaret()
     const int caret = Model().Caret();
     const int width = GetTextRect().Width();
     if (m_first <= caret) {
-        while (m_first < Model().Length() && SpanWidth(m_first - 1, caret - m_first + 1) > width)
-            ++m_first;
+        // F moves right while the characters F..caret do not fit. Their width
+        // only shrinks as F grows, so the first F that fits is searched by halves
+        // (a long pasted text would otherwise be measured once per character).
+        const auto tooWide = [&](int f) { return f < Model().Length() && SpanWidth(f - 1, caret - f + 1) > width; };
+        int low = m_first;
+        int high = std::max(m_first, Model().Length());
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (tooWide(middle))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        m_first = low;
     } else {
         m_first = std::max(1, caret);
     }
