@@ -84,3 +84,30 @@ TEST_F(SelfDrawnSnapshot, EditWithEveryPasswordKind)
     Harness.ProcessMessages();
     EXPECT_FALSE(Harness.SaveSnapshot(form->Handle(), "selfdrawn_password_kinds").empty());
 }
+
+TEST_F(SelfDrawnSnapshot, ComboBoxStylesAndButtonSides)
+{
+    auto* free = new TSeSkinComboBox(form.get());
+    free->SetBounds(10, 10, 150, 21);
+    free->SetParent(form.get());
+    free->SetText("自由文字");
+    auto* left = new TSeSkinComboBox(form.get());
+    left->SetBounds(10, 40, 150, 21);
+    left->SetButtonAlign(TSeComboButtonAlign::cbaLeft);
+    left->SetParent(form.get());
+    left->SetText("left button");
+    auto* pick = new TSeSkinComboBox(form.get());
+    pick->SetBounds(10, 70, 150, 21);
+    pick->SetParent(form.get());
+    pick->Items().Add("只选列表");
+    pick->SetComboStyle(TSeComboStyle::kcsDropDownList);
+    pick->SetFocus();
+    auto* disabled = new TSeSkinComboBox(form.get());
+    disabled->SetBounds(10, 100, 150, 21);
+    disabled->SetParent(form.get());
+    disabled->SetText("disabled");
+    disabled->SetEnabled(false);
+    Harness.ProcessMessages();
+    EXPECT_EQ(pick->Text(), "只选列表");
+    EXPECT_FALSE(Harness.SaveSnapshot(form->Handle(), "selfdrawn_combo_styles").empty());
+}
