@@ -281,3 +281,19 @@ TEST_F(SelfDrawnCombo, LoadingStoresTheIndexAsGivenAndStartsNoCompletion)
     Harness.AdvanceTime(200);
     EXPECT_EQ(box->Text(), "o"); // no completion was started while loading
 }
+
+TEST_F(SelfDrawnCombo, DisabledBoxLooksLikeAnEnabledOneInTheClassicLook)
+{
+    combo->SetItemIndex(0);
+    Harness.ProcessMessages();
+    const gfx::TBitmap enabled = Harness.Capture(combo->Handle());
+    combo->SetEnabled(false);
+    combo->Invalidate();
+    Harness.ProcessMessages();
+    const gfx::TBitmap disabled = Harness.Capture(combo->Handle());
+    int differing = 0;
+    for (int y = 0; y < combo->Height(); ++y)
+        for (int x = 0; x < combo->Width(); ++x)
+            differing += enabled.GetPixel(x, y) != disabled.GetPixel(x, y) ? 1 : 0;
+    EXPECT_EQ(differing, 0);
+}
