@@ -64,13 +64,6 @@ void TSeTextEditor::ReplaceSelection(const std::u32string& Insert)
 
 void TSeTextEditor::MoveCaretTo(int Index, bool Extend)
 {
-    if (Extend && m_model.HasSelection()) {
-        // Re-anchor at the far end first: a selection made by select all or
-        // undo has the caret at its end but is counted from its start.
-        const int start = m_model.SelStart();
-        const int far = m_model.Caret() == start ? start + m_model.SelLength() : start;
-        m_model.MoveCaret(far, false);
-    }
     m_model.MoveCaret(Index, Extend);
 }
 

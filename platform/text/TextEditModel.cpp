@@ -55,9 +55,11 @@ void TextEditModel::SetSelection(int start, int length)
 {
     start = std::clamp(start, 0, Length());
     length = std::clamp(length, 0, Length() - start);
-    m_anchor = start;
-    m_selection = length;
+    // The anchor is kept at the caret, the selection counted back from it, so
+    // that a Shift move afterwards extends or shrinks it from the caret end.
     m_caret = start + length;
+    m_anchor = m_caret;
+    m_selection = -length;
 }
 
 void TextEditModel::SelectAll()

@@ -110,6 +110,25 @@ TEST(TextEditModel, ShiftMovesExtendAndShrinkTheSelection)
     EXPECT_FALSE(model.HasSelection());
 }
 
+TEST(TextEditModel, ShiftMovesAfterASelectionMadeAtOnceWorkFromTheCaretEnd)
+{
+    TextEditModel model;
+    model.SetText(U"abcd");
+    model.SelectAll();
+    model.MoveCaret(3, true);
+    EXPECT_EQ(model.SelStart(), 0);
+    EXPECT_EQ(model.SelectedText(), U"abc");
+
+    model.SelectWordAt(0);
+    model.MoveCaret(model.Caret() + 1, true);
+    EXPECT_EQ(model.SelectedText(), U"abcd");
+
+    model.SetSelection(1, 2);
+    EXPECT_EQ(model.Caret(), 3);
+    model.MoveCaret(0, true);
+    EXPECT_EQ(model.SelectedText(), U"a");
+}
+
 TEST(TextEditModel, WordsAreSeparatedByBlanks)
 {
     TextEditModel model;
