@@ -11,6 +11,8 @@
 #include "platform/window/WindowStyles.h"
 #include "selfdrawn/SeDrawing.h"
 
+#include <utility>
+
 namespace selfdrawn {
 namespace {
 
@@ -41,7 +43,7 @@ public:
     {
         if (Msg == wnd::WM_ACTIVATE) {
             if (wnd::LOWORD(WParam) == wnd::WA_INACTIVE) {
-                m_combo.CloseUp();
+                m_combo.ClosedFromOutside();
                 return 0;
             }
             if (ctl::TForm* owner = m_combo.GetParentForm(); owner && owner->HandleAllocated())
@@ -287,6 +289,18 @@ void TSeCustomComboBox::CloseUp()
         OnCloseUp(this);
 }
 
+void TSeCustomComboBox::ClosedFromOutside()
+{
+    if (!DroppedDown())
+        return;
+    const bool leftHeld = wnd::GetKeyState(wnd::VK_LBUTTON) < 0;
+    // A pick-only box drops down from anywhere in it, a free-text box from its button.
+    const gfx::TPoint at = HandleAllocated() ? ScreenToClient(wnd::GetCursorPos()) : gfx::TPoint { -1, -1 };
+    const gfx::TRect area = m_style == TSeComboStyle::kcsDropDownList ? ClientRect() : ButtonRect();
+    m_pressClosedTheList = leftHeld && gfx::PtInRect(area, at);
+    CloseUp();
+}
+
 void TSeCustomComboBox::TakeListItem()
 {
     if (m_list && m_list->ItemIndex() >= 0)
@@ -424,7 +438,8 @@ void TSeCustomComboBox::NonClientPress(gfx::TPoint Client)
 {
     if (CanFocus() && !Focused())
         SetFocus();
-    if (!gfx::PtInRect(ButtonRect(), Client))
+    const bool closing = std::exchange(m_pressClosedTheList, false);
+    if (!gfx::PtInRect(ButtonRect(), Client) || closing)
         return;
     m_buttonPressed = true;
     Invalidate();
@@ -448,7 +463,8 @@ void TSeCustomComboBox::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shi
     TSeCustomControl::MouseDown(Button, Shift, X, Y);
     if (CanFocus() && !Focused())
         SetFocus();
-    DropDown();
+    if (!std::exchange(m_pressClosedTheList, false))
+        DropDown();
 }
 
 void TSeCustomComboBox::PaintTextBackground(gfx::TCanvas& Canvas)

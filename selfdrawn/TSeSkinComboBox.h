@@ -92,6 +92,10 @@ private:
     void TakeListItem();
     // A click on a list item, which OnAllowChange may refuse.
     void ListItemClicked();
+    // The pop-up window lost the activation: closes the list, and remembers
+    // when the press that took the activation is on the drop-down button, so
+    // that this press closes the list instead of dropping it down again.
+    void ClosedFromOutside();
     void NonClientMove(gfx::TPoint Client);
     void NonClientPress(gfx::TPoint Client);
     void SetButtonHot(bool Value);
@@ -106,6 +110,7 @@ private:
     TSeComboButtonAlign m_buttonAlign { TSeComboButtonAlign::cbaRight };
     bool m_buttonHot { false };
     bool m_buttonPressed { false };
+    bool m_pressClosedTheList { false };
     bool m_savedReadOnly { false };
     std::unique_ptr<TSeComboWindow> m_window;
     TSeCustomListBox* m_list { nullptr };

@@ -297,3 +297,16 @@ TEST_F(SelfDrawnCombo, DisabledBoxLooksLikeAnEnabledOneInTheClassicLook)
             differing += enabled.GetPixel(x, y) != disabled.GetPixel(x, y) ? 1 : 0;
     EXPECT_EQ(differing, 0);
 }
+
+TEST_F(SelfDrawnCombo, PressingTheButtonOfAnOpenListClosesIt)
+{
+    const gfx::TRect button = combo->ButtonRect();
+    const gfx::TPoint inButton = At(*combo, (button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2);
+    Click(inButton);
+    ASSERT_TRUE(combo->DroppedDown());
+    Click(inButton);
+    EXPECT_FALSE(combo->DroppedDown());
+    // The press that closed it is spent: the next one opens the list again.
+    Click(inButton);
+    EXPECT_TRUE(combo->DroppedDown());
+}
