@@ -178,8 +178,13 @@ gfx::TRect TbsSkinCustomEdit::ButtonRect() const
 
 void TbsSkinCustomEdit::DrawWindowImage(gfx::TBitmap& Bitmap)
 {
+    // The pictures are taken again from the skin as it is now; a skin cleared
+    // under the control leaves it without a record.
+    const skin::TbsDataSkinEditControl* record = EditRecord();
+    if (record)
+        m_part.Take(*record, *m_skinData);
     // A record without a picture or without a skin rectangle has no image to give.
-    if (m_skinIndex == -1 || !m_part.Picture() || m_part.Sizing() == TbsSkinSizing::None)
+    if (!record || !m_part.Picture() || m_part.Sizing() == TbsSkinSizing::None)
         DrawDefault(Bitmap);
     else
         DrawSkin(Bitmap);

@@ -476,10 +476,12 @@ TEST_F(SkinEditRecordTest, RecordOfAnotherKindOrNoneGivesTheDefaultLook)
     edit->SkinDataName = "tooledit";
     edit->ApplySkin();
     EXPECT_EQ(edit->Height(), 22);
+    EXPECT_EQ(WindowPixel(1, 10), kLeft);
+    data.ClearSkin(); // without telling the control first
+    edit->Invalidate();
+    EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow)); // nothing of the freed skin is used
     edit->ResetSkinIndex();
     EXPECT_EQ(edit->SkinIndex(), -1);
-    data.ClearSkin();
-    EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow)); // nothing of the freed skin is used
 }
 
 TEST_F(SkinEditRecordTest, LoadingEndsWithTheCharacterSetOfTheSkinStrings)
