@@ -518,12 +518,27 @@ TEST_F(MainWindow, ToolBarHoldsItsItemsLeftToRightWithTheirCaptionsAndPictures)
             EXPECT_TRUE(button->ShowCaption());
             EXPECT_EQ(button->Spacing(), 1);
             EXPECT_EQ(button->SkinDataName(), "toolbutton");
+            EXPECT_EQ(button->DefaultFont().Name, "宋体");
+            EXPECT_EQ(button->DefaultFont().Height, 12);
         } else if (const auto* bevel = dynamic_cast<const skinctrls::TbsSkinBevel*>(item.control)) {
             EXPECT_EQ(bevel->Shape(), skinctrls::TBevelShape::bsSpacer);
             EXPECT_TRUE(bevel->DividerMode());
         }
     }
     EXPECT_EQ(Main().bsSkinEdit1->SkinDataName, "tooledit");
+    // Fonts: negative heights are character heights, positive ones cell heights.
+    struct FontOf {
+        const ctl::TControl* control;
+        const char* name;
+        int height;
+    };
+    for (const FontOf& f : std::vector<FontOf> { { &Main(), "Tahoma", -11 }, { Main().bsSkinEdit1, "Arial", 14 },
+             { Main().TreeView1, "Tahoma", -16 }, { Main().SeSkinComboBox1, "Tahoma", -12 },
+             { Main().DateTimePicker1, "Tahoma", -15 }, { Main().SeSkinMemo1, "Tahoma", -15 },
+             { Main().bsSkinMemo21, "Arial", -15 } }) {
+        EXPECT_EQ(f.control->Font().Name, f.name) << f.control->Name();
+        EXPECT_EQ(f.control->Font().Height, f.height) << f.control->Name();
+    }
     EXPECT_EQ(Main().bsSkinToolBar1->Height(), 25);
     EXPECT_EQ(Main().ImageList1->Count(), 16);
     EXPECT_EQ(Main().ImageList2->Count(), 2);
