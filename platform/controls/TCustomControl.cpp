@@ -4,9 +4,7 @@ namespace ctl {
 
 gfx::TCanvas& TCustomControl::Canvas()
 {
-    if (!m_canvas)
-        throw EComponentError("Canvas used outside painting (" + Name() + ")");
-    return *m_canvas;
+    return m_painting.Get(Name());
 }
 
 void TCustomControl::Paint()
@@ -15,14 +13,7 @@ void TCustomControl::Paint()
 
 void TCustomControl::PaintWindow(gfx::TCanvas& Canvas)
 {
-    m_canvas = &Canvas;
-    try {
-        Paint();
-    } catch (...) {
-        m_canvas = nullptr;
-        throw;
-    }
-    m_canvas = nullptr;
+    m_painting.Run(Canvas, [this] { Paint(); });
 }
 
 } // namespace ctl

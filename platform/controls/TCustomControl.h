@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/controls/PaintingCanvas.h"
 #include "platform/controls/TWinControl.h"
 
 namespace ctl {
@@ -18,7 +19,7 @@ protected:
     void PaintWindow(gfx::TCanvas& Canvas) override;
 
 private:
-    gfx::TCanvas* m_canvas { nullptr };
+    PaintingCanvas m_painting;
 };
 
 } // namespace ctl

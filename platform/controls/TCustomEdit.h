@@ -57,9 +57,6 @@ public:
     int RightMargin() const { return m_rightMargin; }
     void SetMargins(int Left, int Right);
 
-    // The input method the box asks for; kept for the settings that store it.
-    std::string ImeName;
-
     TNotifyEvent OnChange;
 
     void AdjustClientRect(gfx::TRect& Rect) const override;

@@ -4,9 +4,7 @@ namespace ctl {
 
 gfx::TCanvas& TGraphicControl::Canvas()
 {
-    if (!m_canvas)
-        throw EComponentError("Canvas used outside painting (" + Name() + ")");
-    return *m_canvas;
+    return m_painting.Get(Name());
 }
 
 void TGraphicControl::Paint()
@@ -15,14 +13,7 @@ void TGraphicControl::Paint()
 
 void TGraphicControl::PaintOnParent(gfx::TCanvas& Canvas)
 {
-    m_canvas = &Canvas;
-    try {
-        Paint();
-    } catch (...) {
-        m_canvas = nullptr;
-        throw;
-    }
-    m_canvas = nullptr;
+    m_painting.Run(Canvas, [this] { Paint(); });
 }
 
 } // namespace ctl

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/controls/PaintingCanvas.h"
 #include "platform/controls/TControl.h"
 
 namespace ctl {
@@ -17,7 +18,7 @@ protected:
     void PaintOnParent(gfx::TCanvas& Canvas) override;
 
 private:
-    gfx::TCanvas* m_canvas { nullptr };
+    PaintingCanvas m_painting;
 };
 
 } // namespace ctl
