@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Drives the notes program on the X display with xdotool, as a user would: opens
-# a note from the category tree, edits its title and presses modify. Checks the
+# Drives the notes program on the X display with xdotool, as a user would:
+# starts it without a store, then on a prepared one opens a note from the
+# category tree and modifies its title, adds a category, searches and modifies
+# the note found, and answers the exit question. Checks the
 # note store with sqlite3 and saves pictures of the screen. Exit 77 (skip)
 # without a display.
 #   app_test.sh <veltrin program> <make-demo-store program>
@@ -21,8 +23,7 @@ work=$(mktemp -d)
 "$make_store" "$work/Veltrin.mdb" >/dev/null
 store=$work/Veltrin.mdb
 
-(cd "$work" && exec "$program") >"$work/output" 2>&1 &
-pid=$!
+pid=
 cleanup() {
   kill "$pid" 2>/dev/null || true
   rm -rf "$work"
@@ -58,16 +59,22 @@ snapshot() {
   fi
 }
 
-# The visible window whose title is exactly $1, waited for up to 10 s. The
-# titles are compared as text: xdotool's own name search does not match
-# Chinese titles.
+# The visible window whose title is exactly $1, or nothing. The titles are
+# compared as text: xdotool's own name search does not match Chinese titles.
+find_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+    [ "$(xdotool getwindowname "$id" 2>/dev/null || true)" = "$1" ] && { echo "$id"; return 0; }
+  done
+  return 0
+}
+
+# The visible window whose title is exactly $1, waited for up to 10 s.
 window_id() {
-  local id name
+  local id
   for _ in $(seq 100); do
-    for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-      name=$(xdotool getwindowname "$id" 2>/dev/null || true)
-      [ "$name" = "$1" ] && { echo "$id"; return 0; }
-    done
+    id=$(find_window "$1")
+    [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
@@ -76,16 +83,22 @@ window_id() {
 
 # Waits up to 10 s until no visible window has the title $1.
 expect_closed() {
-  local id
   for _ in $(seq 100); do
-    local open=0
-    for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-      [ "$(xdotool getwindowname "$id" 2>/dev/null || true)" = "$1" ] && open=1
-    done
-    [ "$open" = 0 ] && return 0
+    [ -z "$(find_window "$1")" ] && return 0
     sleep 0.1
   done
   fail "the window $1 is still open"
+}
+
+# Waits up to 10 s for the program to end and sets STATUS to its exit status.
+expect_ended() {
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program is still running"
+  STATUS=0
+  wait "$pid" || STATUS=$?
 }
 
 # Sets CX, CY to the screen position of the client area of a window whose
@@ -113,6 +126,20 @@ type_text() {
   sleep 0.3
 }
 
+# Without a store the program says why in an error box, under its title,
+# and ends with a failure once the box is closed; no main window shows.
+mkdir "$work/empty"
+(cd "$work/empty" && exec "$program") >"$work/output" 2>&1 &
+pid=$!
+window_id veltrin >/dev/null
+snapshot no-store
+[ -z "$(find_window Veltrin)" ] || fail "the main window showed without a store"
+key Return
+expect_ended
+[ "$STATUS" != 0 ] || fail "the program reported success without a store"
+
+(cd "$work" && exec "$program") >"$work/output" 2>&1 &
+pid=$!
 main=$(window_id Veltrin)
 sleep 1
 client_origin "$main" 738 505
@@ -202,12 +229,6 @@ kill -0 "$pid" 2>/dev/null || fail "the program ended after No"
 click "$exit_x" "$tools_y"
 window_id veltrin >/dev/null
 key Return
-for _ in $(seq 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running after Yes"
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "the program ended with status $status"
+expect_ended
+[ "$STATUS" = 0 ] || fail "the program ended with status $STATUS"
 echo "app: all checks passed"
