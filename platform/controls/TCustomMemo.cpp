@@ -95,6 +95,7 @@ void TCustomMemo::SetWordWrap(bool Value)
     if (m_wordWrap == Value)
         return;
     m_wordWrap = Value;
+    m_laidOutWidth = -1;
     LayoutChanged();
     ScrollToCaret();
     Invalidate();
@@ -103,7 +104,13 @@ void TCustomMemo::SetWordWrap(bool Value)
 void TCustomMemo::LayoutChanged()
 {
     m_layoutValid = false;
+}
+
+void TCustomMemo::FontChanged()
+{
     m_widths.clear();
+    m_laidOutWidth = -1;
+    TCustomEdit::FontChanged();
 }
 
 int TCustomMemo::CharWidth(char32_t C) const
@@ -145,19 +152,64 @@ void TCustomMemo::EnsureLayout() const
 {
     if (m_layoutValid)
         return;
-    m_display.clear();
-    const std::u32string& text = Model().Text();
     const int width = TextArea().Width();
-    int start = 0;
+    if (width == m_laidOutWidth) {
+        RewrapChangedParagraphs(width);
+    } else {
+        m_display.clear();
+        WrapParagraphs(0, Model().Text().size(), width);
+    }
+    m_laidOutText = Model().Text();
+    m_laidOutWidth = width;
+    m_layoutValid = true;
+}
+
+void TCustomMemo::WrapParagraphs(std::size_t Start, std::size_t Last, int Width) const
+{
+    const std::u32string& text = Model().Text();
+    std::size_t start = Start;
     for (;;) {
-        const std::size_t brk = text.find(U'\n', static_cast<std::size_t>(start));
-        const int end = brk == std::u32string::npos ? Model().Length() : static_cast<int>(brk);
-        WrapParagraph(start, end, width);
-        if (brk == std::u32string::npos)
+        const std::size_t brk = text.find(U'\n', start);
+        const std::size_t end = brk == std::u32string::npos ? text.size() : brk;
+        WrapParagraph(static_cast<int>(start), static_cast<int>(end), Width);
+        if (brk == std::u32string::npos || brk >= Last)
             break;
         start = end + 1;
     }
-    m_layoutValid = true;
+}
+
+void TCustomMemo::RewrapChangedParagraphs(int Width) const
+{
+    const std::u32string& before = m_laidOutText;
+    const std::u32string& text = Model().Text();
+    const auto [beforeDiff, textDiff] = std::mismatch(before.begin(), before.end(), text.begin(), text.end());
+    const std::size_t prefix = static_cast<std::size_t>(beforeDiff - before.begin());
+    if (beforeDiff == before.end() && textDiff == text.end())
+        return;
+    std::size_t suffix = 0;
+    const std::size_t common = std::min(before.size(), text.size()) - prefix;
+    while (suffix < common && before[before.size() - 1 - suffix] == text[text.size() - 1 - suffix])
+        ++suffix;
+
+    // The paragraphs touched run from the one holding the first difference to
+    // the line break after the last one; that break is part of the common end.
+    const std::size_t breakBefore = prefix == 0 ? std::u32string::npos : before.rfind(U'\n', prefix - 1);
+    const std::size_t firstStart = breakBefore == std::u32string::npos ? 0 : breakBefore + 1;
+    const std::size_t breakAfter = before.find(U'\n', before.size() - suffix);
+    const long shift = static_cast<long>(text.size()) - static_cast<long>(before.size());
+
+    const auto byStart = [](const DisplayLine& line, std::size_t at) { return static_cast<std::size_t>(line.start) < at; };
+    std::vector<DisplayLine> tail;
+    std::size_t last = text.size();
+    if (breakAfter != std::u32string::npos) {
+        const auto kept = std::lower_bound(m_display.begin(), m_display.end(), breakAfter + 1, byStart);
+        for (auto line = kept; line != m_display.end(); ++line)
+            tail.push_back({ static_cast<int>(line->start + shift), static_cast<int>(line->end + shift), line->wrapped });
+        last = static_cast<std::size_t>(static_cast<long>(breakAfter) + shift);
+    }
+    m_display.erase(std::lower_bound(m_display.begin(), m_display.end(), firstStart, byStart), m_display.end());
+    WrapParagraphs(firstStart, last, Width);
+    m_display.insert(m_display.end(), tail.begin(), tail.end());
 }
 
 int TCustomMemo::LineCount() const

@@ -49,6 +49,7 @@ protected:
     int LineStartOf(int Index) const override;
     int LineEndOf(int Index) const override;
     void LayoutChanged() override;
+    void FontChanged() override;
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
     // The scroll state changed; runs OnScroll.
     virtual void ScrollChanged();
@@ -61,6 +62,13 @@ private:
     };
 
     void EnsureLayout() const;
+    // Wraps the paragraphs of the text from Start (a paragraph start) to the
+    // paragraph that ends at Last (a line break, or the end of the text).
+    void WrapParagraphs(std::size_t Start, std::size_t Last, int Width) const;
+    // Wraps again only the paragraphs that differ from the text laid out
+    // before; the display lines of the others are kept (moved when the
+    // change before them altered the length).
+    void RewrapChangedParagraphs(int Width) const;
     void WrapParagraph(int Start, int End, int Width) const;
     int CharWidth(char32_t C) const;
     int LineOf(int Index) const;
@@ -78,6 +86,9 @@ private:
     ScrollState m_notified;
     mutable std::vector<DisplayLine> m_display;
     mutable bool m_layoutValid { false };
+    // What m_display was built from: a text change re-wraps only what differs.
+    mutable std::u32string m_laidOutText;
+    mutable int m_laidOutWidth { -1 };
     mutable std::unordered_map<char32_t, int> m_widths;
 };
 

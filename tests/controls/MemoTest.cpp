@@ -1,6 +1,7 @@
 #include "Headless.h"
 
 #include "platform/controls/TMemo.h"
+#include "platform/text/Utf8.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/VirtualKeys.h"
@@ -147,4 +148,50 @@ TEST_F(MemoTest, ClickPlacesTheCaretOnTheClickedLineAndReadOnlyRefuses)
     Harness.PressKey(wnd::VK_RETURN);
     EXPECT_EQ(f.memo->Text(), "one\r\ntwo\r\nthree");
     EXPECT_EQ(f.changes, 1);
+}
+
+namespace {
+
+// Shows the memo's display-line geometry to the test.
+class MeasuredMemo : public TMemo {
+public:
+    using TMemo::TMemo;
+    using TCustomMemo::CaretPoint;
+};
+
+} // namespace
+
+TEST_F(MemoTest, EditsRewrapOnlyWhatChangedAndLayOutAsAFreshMemoWould)
+{
+    TForm form { nullptr };
+    form.SetBounds(0, 0, 320, 240);
+    auto* edited = new MeasuredMemo(&form);
+    edited->SetBounds(8, 8, 120, 100);
+    edited->SetParent(&form);
+    form.Show();
+
+    const std::u32string pieces[] = { U"a", U"word ", U"\n", U"中文", U" ", U"longwordwithoutanyblank", U"\n\n" };
+    std::u32string content;
+    unsigned seed = 7;
+    const auto next = [&seed](unsigned bound) {
+        seed = seed * 1103515245u + 12345u;
+        return bound ? (seed >> 16) % bound : 0u;
+    };
+    for (int step = 0; step < 150; ++step) {
+        const std::size_t at = next(static_cast<unsigned>(content.size() + 1));
+        if (content.size() > 40 && next(3) == 0)
+            content.erase(at, next(12));
+        else
+            content.insert(at, pieces[next(std::size(pieces))]);
+        edited->SetText(text::Utf32ToUtf8(content));
+        ASSERT_GT(edited->LineCount(), 0);
+
+        MeasuredMemo fresh(&form);
+        fresh.SetBounds(8, 8, 120, 100);
+        fresh.SetParent(&form);
+        fresh.SetText(text::Utf32ToUtf8(content));
+        ASSERT_EQ(edited->LineCount(), fresh.LineCount()) << "step " << step;
+        for (int i = 0; i <= static_cast<int>(content.size()); ++i)
+            ASSERT_EQ(edited->CaretPoint(i), fresh.CaretPoint(i)) << "step " << step << ", index " << i;
+    }
 }
