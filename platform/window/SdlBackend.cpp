@@ -124,6 +124,9 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Open()
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_IME_SHOW_UI, "1");
+    // Every window is painted in memory; its picture goes to the display as
+    // shared-memory images, without starting a GL driver for each window.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return nullptr;
     SDL_StartTextInput();

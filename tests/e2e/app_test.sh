@@ -16,6 +16,9 @@ if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! command -v sqli
   exit 77
 fi
 
+# Under the sanitizers, leaks of the display's own libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 snapshots=${VELTRIN_SNAPSHOT_DIR:-$(mktemp -d)}
 mkdir -p "$snapshots"
 rm -f "$snapshots"/app-e2e-*.png

@@ -15,7 +15,7 @@ if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! xdpyinfo >/dev/
 fi
 
 # Under the sanitizers, leaks of the display's own libraries are not ours.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 snapshots=${VELTRIN_SNAPSHOT_DIR:-$(mktemp -d)}
 mkdir -p "$snapshots"
