@@ -109,9 +109,13 @@ void TextEditModel::RecordDeletion(const std::u32string& removed, int position)
         return;
     if (!m_undo.empty() && m_undo.back().kind == ActionKind::Deletion) {
         Action& top = m_undo.back();
-        int distance = top.position - position;
-        if (distance >= 0 && distance - static_cast<int>(removed.size()) <= 1) {
-            top.text = position < top.position ? removed + top.text : top.text + removed;
+        // Only a deletion that touches the one before joins it: right before
+        // it (Backspace) or at the same place (Delete). Joining across a gap
+        // would put the characters back in the wrong places on undo.
+        const bool before = position + static_cast<int>(removed.size()) == top.position;
+        const bool same = position == top.position;
+        if (before || same) {
+            top.text = before ? removed + top.text : top.text + removed;
             top.position = position;
             return;
         }

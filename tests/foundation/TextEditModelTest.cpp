@@ -129,6 +129,22 @@ TEST(TextEditModel, ShiftMovesAfterASelectionMadeAtOnceWorkFromTheCaretEnd)
     EXPECT_EQ(model.SelectedText(), U"a");
 }
 
+TEST(TextEditModel, DeletionsApartUndoSeparatelyAndPutEveryCharacterBack)
+{
+    TextEditModel model;
+    model.SetText(U"abcd");
+    model.SetSelection(2, 1);
+    model.DeleteSelection(); // "c"
+    model.MoveCaret(1, false);
+    model.DeleteBackward(); // "a", one character away from where "c" was
+    EXPECT_EQ(model.Text(), U"bd");
+    model.Undo();
+    EXPECT_EQ(model.Text(), U"abd");
+    model.Undo();
+    EXPECT_EQ(model.Text(), U"abcd");
+    EXPECT_FALSE(model.CanUndo());
+}
+
 TEST(TextEditModel, WordsAreSeparatedByBlanks)
 {
     TextEditModel model;
