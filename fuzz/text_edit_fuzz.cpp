@@ -1,7 +1,8 @@
 // Runs arbitrary sequences of editing operations on the text editing model:
 // every byte picks an operation, the following bytes give its arguments.
-// After each step the caret and the selection must lie inside the text, and
-// undoing everything must give back the text the edits started from.
+// After each step the caret and the selection must lie inside the text and
+// within the length limit, and undoing everything must give back the text the
+// edits started from.
 #include "platform/text/TextEditModel.h"
 
 #include <cstddef>
@@ -39,7 +40,7 @@ void CheckInside(const text::TextEditModel& model)
 {
     const int length = model.Length();
     if (model.Caret() < 0 || model.Caret() > length || model.SelStart() < 0
-        || model.SelStart() + model.SelLength() > length)
+        || model.SelStart() + model.SelLength() > length || (model.MaxLength > 0 && length > model.MaxLength))
         std::abort();
     (void)model.SelectedText();
 }
@@ -52,6 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     text::TextEditModel model;
     model.SetText(SomeText(in) + SomeText(in));
     const std::u32string start = model.Text();
+    // Sometimes a length limit, never below the starting text.
+    const int limit = in.Next() % 8;
+    model.MaxLength = limit == 0 ? 0 : model.Length() + limit;
     for (int steps = 0; !in.Done() && steps < 200; ++steps) {
         const int operation = in.Next() % 10;
         const int at = in.Next() % (model.Length() + 2);
