@@ -2,9 +2,10 @@
 // every byte picks an operation, the following bytes give its arguments.
 // After each step the caret and the selection must lie inside the text and
 // within the length limit, and undoing everything must give back the text the
-// edits started from.
+// edits (or the last text the program set) started from.
 #include "platform/text/TextEditModel.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -52,12 +53,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Bytes in(data, size);
     text::TextEditModel model;
     model.SetText(SomeText(in) + SomeText(in));
-    const std::u32string start = model.Text();
+    std::u32string start = model.Text();
     // Sometimes a length limit, never below the starting text.
     const int limit = in.Next() % 8;
     model.MaxLength = limit == 0 ? 0 : model.Length() + limit;
     for (int steps = 0; !in.Done() && steps < 200; ++steps) {
-        const int operation = in.Next() % 10;
+        const int operation = in.Next() % 11;
         const int at = in.Next() % (model.Length() + 2);
         switch (operation) {
         case 0: model.MoveCaret(at, false); break;
@@ -69,6 +70,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 6: model.DeleteForward(); break;
         case 7: model.DeleteBackward(); break;
         case 8: model.DeleteSelection(); break;
+        case 9:
+            // The program sets another text: undo starts again from there.
+            if (model.SetText(SomeText(in))) {
+                if (model.CanUndo())
+                    std::abort();
+                start = model.Text();
+            }
+            if (model.MaxLength > 0)
+                model.MaxLength = std::max(model.MaxLength, model.Length());
+            break;
         default: model.MoveCaret(in.Next() % 2 ? model.NextWordStart(at) : model.PreviousWordStart(at), in.Next() % 2); break;
         }
         CheckInside(model);

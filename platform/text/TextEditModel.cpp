@@ -34,7 +34,10 @@ bool TextEditModel::SetText(std::u32string text)
     std::u32string old = m_text;
     StoreText(std::move(text));
     m_selection = 0;
-    return m_text != old;
+    if (m_text == old)
+        return false;
+    m_undo.clear();
+    return true;
 }
 
 void TextEditModel::MoveCaret(int index, bool extend)

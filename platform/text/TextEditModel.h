@@ -20,7 +20,9 @@ public:
     int Length() const { return static_cast<int>(m_text.size()); }
 
     // Replaces the whole text without recording undo. The caret is clamped to
-    // the new length and the selection cleared. Returns true when the text changed.
+    // the new length and the selection cleared. A different text also empties
+    // the undo stack: its entries point into the text they were made on.
+    // Returns true when the text changed.
     bool SetText(std::u32string text);
 
     int Caret() const { return m_caret; }

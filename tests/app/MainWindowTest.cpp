@@ -575,6 +575,20 @@ TEST_F(MainWindow, ATreeClickInTheNewStateDropsTheUnsavedNote)
     EXPECT_EQ(StoredNotes().size(), 3u);
 }
 
+TEST_F(MainWindow, UndoAfterOpeningAnotherNoteLeavesItsTextAlone)
+{
+    ClickNode(*Main().TreeView1, "周报", 1);
+    ClickControl(*Main().SeSkinMemo1);
+    Harness.TypeText("改");
+    ASSERT_EQ(Main().SeSkinMemo1->Text(), "周报改");
+    ClickNode(*Main().TreeView1, "He said \"it's\" done", 1);
+    ClickControl(*Main().SeSkinMemo1);
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey('Z');
+    Harness.KeyUp(wnd::VK_CONTROL);
+    EXPECT_EQ(Main().SeSkinMemo1->Text(), "He said \"it's\" done");
+}
+
 TEST_F(MainWindow, ARefreshThatTheStoreRefusesStopsWhereItFailed)
 {
     ClickNode(*Main().TreeView1, "周报", 1);

@@ -145,6 +145,22 @@ TEST(TextEditModel, DeletionsApartUndoSeparatelyAndPutEveryCharacterBack)
     EXPECT_FALSE(model.CanUndo());
 }
 
+TEST(TextEditModel, ANewTextFromTheProgramCannotBeUndoneIntoByOldEdits)
+{
+    TextEditModel model;
+    model.SetText(U"first note");
+    model.MoveCaret(5, false);
+    model.ReplaceSelection(U"!");
+    model.SetText(U"second"); // the program shows another note
+    EXPECT_FALSE(model.CanUndo());
+    EXPECT_FALSE(model.Undo());
+    EXPECT_EQ(model.Text(), U"second");
+
+    model.ReplaceSelection(U"x");
+    model.SetText(model.Text()); // the same text again keeps the undo
+    EXPECT_TRUE(model.CanUndo());
+}
+
 TEST(TextEditModel, WordsAreSeparatedByBlanks)
 {
     TextEditModel model;
