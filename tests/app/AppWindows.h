@@ -98,6 +98,17 @@ protected:
     app::TAboutBox1& Results() { return *m_results; }
     app::TAboutBox& About() { return *m_about; }
 
+    // Another program adds a note to the file.
+    void AddNoteElsewhere(const Note& note) const
+    {
+        app::TData other(Store.ConnectionString());
+        other.BZ.Insert();
+        other.BZ.FieldByName("类别").SetAsString(note.category);
+        other.BZ.FieldByName("标题").SetAsString(note.title);
+        other.BZ.FieldByName("内容").SetAsString(note.body);
+        other.BZ.Post();
+    }
+
     // What the file holds now, read through a connection of its own.
     std::vector<Note> StoredNotes() const
     {

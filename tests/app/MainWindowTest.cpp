@@ -167,13 +167,7 @@ TEST_F(MainWindow, DeleteAsksAndNoKeepsEverythingWhileYesRemovesTheNote)
 TEST_F(MainWindow, RefreshReturnsToIdleAndReadsNotesWrittenElsewhere)
 {
     ClickNode(*Main().TreeView1, "周报", 1);
-    {
-        app::TData other(Store.ConnectionString());
-        other.BZ.Insert();
-        other.BZ.FieldByName("类别").SetAsString("空");
-        other.BZ.FieldByName("标题").SetAsString("外来");
-        other.BZ.Post();
-    }
+    AddNoteElsewhere({ "空", "外来", "" });
     ClickControl(*Main().bsSkinSpeedButton7);
     EXPECT_EQ(NoteButtons(), "----");
     EXPECT_TRUE(EditorsDisabled());
@@ -312,14 +306,7 @@ TEST_F(MainWindow, DatePickerShowsTheRefreshTimeTheNotesDateAndTheNewNoteTime)
 
 TEST_F(MainWindow, OfTwoNotesWithOneTitleEitherNodeShowsModifiesAndDeletesTheFirst)
 {
-    {
-        app::TData other(Store.ConnectionString());
-        other.BZ.Insert();
-        other.BZ.FieldByName("类别").SetAsString("生活");
-        other.BZ.FieldByName("标题").SetAsString("周报");
-        other.BZ.FieldByName("内容").SetAsString("the second one");
-        other.BZ.Post();
-    }
+    AddNoteElsewhere({ "生活", "周报", "the second one" });
     ClickControl(*Main().bsSkinSpeedButton7);
     EXPECT_EQ(TreeLines(*Main().TreeView1)[1], "生活 [购物] [周报]");
 

@@ -103,14 +103,7 @@ TEST_F(Search, AKeywordInTitleAndBodyListsTheNoteOnceAndWildcardsActAsWildcards)
 
 TEST_F(Search, ANoteTitledLikeAnotherIsListedTooAndEitherEntryOpensTheFirst)
 {
-    {
-        app::TData other(Store.ConnectionString());
-        other.BZ.Insert();
-        other.BZ.FieldByName("类别").SetAsString("生活");
-        other.BZ.FieldByName("标题").SetAsString("周报");
-        other.BZ.FieldByName("内容").SetAsString("the second one");
-        other.BZ.Post();
-    }
+    AddNoteElsewhere({ "生活", "周报", "the second one" });
     SearchFor("周报");
     ASSERT_EQ(Listed(), (std::vector<std::string> { "周报", "周报" }));
     DoubleClickResult(1);
