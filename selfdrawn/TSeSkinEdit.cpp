@@ -335,12 +335,7 @@ wnd::LRESULT TSeCustomEdit::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPAR
 {
     if (Msg == wnd::WM_IME_STARTCOMPOSITION)
         PlaceCaret();
-    if (Msg == wnd::WM_IME_COMPOSITION && (LParam & wnd::GCS_RESULTSTR) != 0 && HandleAllocated()) {
-        // No character messages follow for the result.
-        InsertComposition(wnd::ImmGetCompositionString(Handle(), wnd::GCS_RESULTSTR));
-        return 0;
-    }
-    if (ClipboardMessage(Msg))
+    if (EditorMessage(HandleAllocated() ? Handle() : nullptr, Msg, LParam))
         return 0;
     return TSeCustomControl::WndProc(Msg, WParam, LParam);
 }

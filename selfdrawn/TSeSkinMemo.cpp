@@ -224,11 +224,7 @@ void TSeCustomMemo::KeyPress(unsigned& Key)
 
 wnd::LRESULT TSeCustomMemo::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
 {
-    if (Msg == wnd::WM_IME_COMPOSITION && (LParam & wnd::GCS_RESULTSTR) != 0 && HandleAllocated()) {
-        InsertComposition(wnd::ImmGetCompositionString(Handle(), wnd::GCS_RESULTSTR));
-        return 0;
-    }
-    if (ClipboardMessage(Msg))
+    if (EditorMessage(HandleAllocated() ? Handle() : nullptr, Msg, LParam))
         return 0;
     return TSeCustomControl::WndProc(Msg, WParam, LParam);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/text/Utf8.h"
 #include "platform/window/Clipboard.h"
+#include "platform/window/Input.h"
 #include "platform/window/Messages.h"
 #include "platform/window/VirtualKeys.h"
 
@@ -122,16 +123,16 @@ void TSeTextEditor::TypeCharacter(unsigned Key)
         ReplaceSelection(std::u32string(1, static_cast<char32_t>(Key)));
 }
 
-void TSeTextEditor::InsertComposition(const std::string& Utf8)
-{
-    for (char32_t c : text::Utf8ToUtf32(Utf8))
-        if (!m_model.ReadOnly)
-            ReplaceSelection(std::u32string(1, c));
-}
-
-bool TSeTextEditor::ClipboardMessage(wnd::UINT Msg)
+bool TSeTextEditor::EditorMessage(wnd::HWND Window, wnd::UINT Msg, wnd::LPARAM LParam)
 {
     switch (Msg) {
+    case wnd::WM_IME_COMPOSITION:
+        if ((LParam & wnd::GCS_RESULTSTR) == 0 || !Window)
+            return false;
+        for (char32_t c : text::Utf8ToUtf32(wnd::ImmGetCompositionString(Window, wnd::GCS_RESULTSTR)))
+            if (!m_model.ReadOnly)
+                ReplaceSelection(std::u32string(1, c));
+        return true;
     case wnd::WM_CUT:
         CutToClipboard();
         return true;

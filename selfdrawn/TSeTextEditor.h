@@ -65,10 +65,11 @@ protected:
     bool EditingKey(int Key, ctl::TShiftState Shift);
     // A typed character: codes from 32 on (but Delete, 127) replace the selection.
     void TypeCharacter(unsigned Key);
-    // The input method's result: each character replaces the selection in turn.
-    void InsertComposition(const std::string& Utf8);
-    // The platform's cut, copy, paste and undo messages; true when Msg is one.
-    bool ClipboardMessage(wnd::UINT Msg);
+    // The messages the editor answers for the control's window Window: the
+    // input method's result (each character replaces the selection in turn,
+    // and no character messages follow for it) and the platform's cut, copy,
+    // paste and undo. True when Msg was one of them.
+    bool EditorMessage(wnd::HWND Window, wnd::UINT Msg, wnd::LPARAM LParam);
 
 private:
     text::TextEditModel m_model;
