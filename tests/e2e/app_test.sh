@@ -6,7 +6,7 @@
 # note store with sqlite3 and saves pictures of the screen. Exit 77 (skip)
 # without a display.
 #   app_test.sh <veltrin program> <make-demo-store program>
-set -euo pipefail
+set -eEuo pipefail
 
 program=$(realpath "$1")
 make_store=$(realpath "$2")
@@ -32,11 +32,16 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# A step that fails without a check of its own names its line.
+trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 
+# Reports on standard error, so that a failure inside $(...) is seen too.
 fail() {
-  echo "FAIL: $*"
-  echo "--- program output ---"
-  cat "$work/output"
+  {
+    echo "FAIL: $*"
+    echo "--- program output ---"
+    cat "$work/output"
+  } >&2
   exit 1
 }
 
@@ -72,10 +77,11 @@ find_window() {
   return 0
 }
 
-# The visible window whose title is exactly $1, waited for up to 10 s.
+# The visible window whose title is exactly $1, waited for up to 20 s (a
+# program built with the sanitizers starts slowly on a busy machine).
 window_id() {
   local id
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     id=$(find_window "$1")
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$pid" 2>/dev/null || break
