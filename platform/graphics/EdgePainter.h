@@ -36,16 +36,18 @@ enum class TEdgeRing { None, Raised, Sunken };
 // share. A ring is one pixel wide: the left and top sides in the top-left
 // colour, then the bottom and right sides over the whole length in the
 // bottom-right colour, so that colour owns the top-right and bottom-left
-// corners. Every routine paints with the brush and leaves it as it was.
+// corners. The rings are painted with the brush, which Frame3D and DrawEdge
+// leave as they found it.
 
 // Width rings in two colours on the named sides. Rect shrinks by one pixel
 // on each painted side per ring; painting stops once Rect is empty.
 void Frame3D(TCanvas& Canvas, TRect& Rect, TColor TopLeft, TColor BottomRight, int Width = 1,
     TEdgeSides Sides = TEdgeSides::All());
 
-// An edge of up to two rings in the system colours: the outer ring (light or
-// shadow against the dark shadow) and the inner one (highlight or dark shadow
-// against the button shadow or the 3-D light). Rect becomes the inside.
+// An edge of up to two rings in the system colours, outer ring first. Raised:
+// 3-D light over 3-D dark shadow outside, button highlight over button shadow
+// inside. Sunken: button shadow over button highlight outside, 3-D dark
+// shadow over 3-D light inside. Rect becomes the inside.
 void DrawEdge(TCanvas& Canvas, TRect& Rect, TEdgeRing Outer, TEdgeRing Inner, TEdgeSides Sides = TEdgeSides::All());
 
 // Rect filled with Color through a solid brush, which stays selected.
