@@ -236,10 +236,37 @@ void TSeCustomMemo::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, 
         return;
     if (CanFocus() && !Focused())
         SetFocus();
-    const std::vector<TLine> lines = Lines();
-    const int row = std::clamp(m_topLine + (Y - TextArea().Top) / RowHeight(), 0, static_cast<int>(lines.size()) - 1);
-    MoveCaretTo(IndexAt(lines[static_cast<std::size_t>(row)], X), Shift.Contains(ctl::TShiftKind::ssShift));
+    MoveCaretTo(IndexAtPoint(X, Y), Shift.Contains(ctl::TShiftKind::ssShift));
+    m_dragging = true;
     CaretMoved();
+}
+
+int TSeCustomMemo::IndexAtPoint(int X, int Y) const
+{
+    const std::vector<TLine> lines = Lines();
+    const int offset = Y - TextArea().Top;
+    const int rowsDown = offset >= 0 ? offset / RowHeight() : -((-offset + RowHeight() - 1) / RowHeight());
+    const int row = std::clamp(m_topLine + rowsDown, 0, static_cast<int>(lines.size()) - 1);
+    return IndexAt(lines[static_cast<std::size_t>(row)], X);
+}
+
+void TSeCustomMemo::MouseMove(ctl::TShiftState Shift, int X, int Y)
+{
+    TSeCustomControl::MouseMove(Shift, X, Y);
+    if (!m_dragging)
+        return;
+    // Dragging past the top or bottom edge selects into the lines there,
+    // and keeping the caret in view scrolls them in.
+    MoveCaretTo(IndexAtPoint(X, Y), true);
+    CaretMoved();
+}
+
+void TSeCustomMemo::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
+{
+    TSeCustomControl::MouseUp(Button, Shift, X, Y);
+    m_dragging = false;
+    if (Button == ctl::TMouseButton::mbRight && HandleAllocated())
+        RequestContextMenu(Handle(), X, Y);
 }
 
 void TSeCustomMemo::DoEnter()

@@ -32,10 +32,13 @@ protected:
     void KeyDown(int& Key, ctl::TShiftState Shift) override;
     void KeyPress(unsigned& Key) override;
     void MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
+    void MouseMove(ctl::TShiftState Shift, int X, int Y) override;
+    void MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
     void DoEnter() override;
     void DoExit() override;
     void TextEdited() override;
     void CaretMoved() override;
+    bool MultiLine() const override { return true; }
 
 private:
     struct TLine {
@@ -49,9 +52,13 @@ private:
     int XOf(const TLine& Line, int Index) const;
     int IndexAt(const TLine& Line, int X) const;
     void UpdateScrollBar();
+    // The caret index nearest to a point of the client area; rows above or
+    // below the text area count as the lines there.
+    int IndexAtPoint(int X, int Y) const;
 
     int m_topLine { 0 };
     bool m_caretCreated { false };
+    bool m_dragging { false };
     bool m_storing { false };
     TSeCustomScrollBar* m_scrollBar;
 };
@@ -59,6 +66,12 @@ private:
 class TSeSkinMemo : public TSeCustomMemo, public TSeSkinHook {
 public:
     explicit TSeSkinMemo(ctl::TComponent* AOwner) : TSeCustomMemo(AOwner), TSeSkinHook("Edit") { }
+
+protected:
+    std::unique_ptr<TSeCustomPopupMenu> CreateContextMenu() override
+    {
+        return std::make_unique<TSeSkinPopupMenu>(nullptr);
+    }
 };
 
 } // namespace selfdrawn
