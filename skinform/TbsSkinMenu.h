@@ -3,6 +3,7 @@
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/TFont.h"
 #include "platform/window/WinTypes.h"
+#include "skinform/MenuPlacement.h"
 
 #include <memory>
 #include <vector>
@@ -93,14 +94,14 @@ private:
     void StartSubMenuTimer(TbsSkinPopupWindow* window, TbsSkinMenuItem* item);
     void StopSubMenuTimer();
     // Opens the submenu of an item of the window at once, marked Down.
-    void OpenSubMenu(TbsSkinPopupWindow* window, TbsSkinMenuItem* item, bool selectFirst);
+    void OpenSubMenu(TbsSkinPopupWindow* window, TbsSkinMenuItem* item);
     // Runs the entry: an entry without submenu ends the menu and runs its
     // click; one with a submenu runs its click and opens the submenu.
-    void ChooseItem(TbsSkinPopupWindow* window, TbsSkinMenuItem* item, bool byKeyboard);
+    void ChooseItem(TbsSkinPopupWindow* window, TbsSkinMenuItem* item);
     // Escape: closes the topmost window; with none left the menu ends.
     void CloseTopWindow();
 
-    void OpenWindow(ctl::TMenuItem* item, int firstIndex, const gfx::TRect& anchor, bool popupUp, bool subMenu);
+    void OpenWindow(ctl::TMenuItem* item, int firstIndex, const gfx::TRect& anchor, TMenuOpening opening);
     void SubMenuTimerTick();
     void EnsureTimerWindow();
     void NotifyClosed();
@@ -115,6 +116,10 @@ private:
     wnd::HWND m_timerWindow { nullptr };
     TbsSkinPopupWindow* m_waitingWindow { nullptr };
     TbsSkinMenuItem* m_waitingItem { nullptr };
+    // Lets a command or a notification find out whether it freed the engine
+    // or opened another menu.
+    std::shared_ptr<bool> m_alive { std::make_shared<bool>(true) };
+    int m_generation { 0 };
 };
 
 } // namespace skinform
