@@ -81,6 +81,7 @@ void DrawRadioDotGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color)
 {
     ToolsKeeper keep(canvas);
     UseBrush(canvas, color);
+    // Rows of 2, 4, 6, 6, 4 and 2 pixels.
     Span(canvas, x + 4, y + 2, x + 5, y + 7);
     Span(canvas, x + 3, y + 3, x + 6, y + 6);
     Span(canvas, x + 2, y + 4, x + 7, y + 5);
