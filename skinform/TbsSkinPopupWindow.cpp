@@ -60,6 +60,7 @@ TbsSkinPopupWindow::~TbsSkinPopupWindow()
 {
     if (m_handle)
         wnd::DestroyWindow(m_handle);
+    m_shadow.reset();
 }
 
 void TbsSkinPopupWindow::CreateItems(int firstIndex)
@@ -134,6 +135,10 @@ void TbsSkinPopupWindow::Show(const gfx::TRect& anchor, TMenuOpening opening)
     if (wnd::GetWindowExStyle(m_handle) & wnd::WS_EX_LAYERED) {
         m_alpha = m_menu.MenusAlphaBlendAnimation ? 0 : m_menu.MenusAlphaBlendValue;
         skin::SetWindowAlpha(m_handle, static_cast<unsigned char>(m_alpha));
+    }
+    if (m_menu.MenusShadow) {
+        m_shadow = std::make_unique<TbsMenuShadow>(m_menu.Form());
+        m_shadow->ShowFor(gfx::Bounds(at.X, at.Y, m_size.cx, m_size.cy));
     }
     wnd::SetWindowPos(m_handle, wnd::HWND_TOPMOST, at.X, at.Y, m_size.cx, m_size.cy,
         wnd::SWP_NOACTIVATE | wnd::SWP_SHOWWINDOW);

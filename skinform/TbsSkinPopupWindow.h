@@ -5,6 +5,7 @@
 #include "skin/SkinGeometry.h"
 #include "skinform/MenuLook.h"
 #include "skinform/MenuPlacement.h"
+#include "skinform/TbsMenuShadow.h"
 #include "skinform/TbsSkinMenuItem.h"
 
 #include <memory>
@@ -52,6 +53,8 @@ public:
     // The rectangle the entries are laid out in (window coordinates).
     const gfx::TRect& ItemsRect() const { return m_itemsRect; }
     gfx::TRect ItemScreenRect(int index) const;
+    // The drop shadow, or nullptr when the menu has none.
+    const TbsMenuShadow* Shadow() const { return m_shadow.get(); }
     // The zones at the top and bottom of a scrolling window.
     gfx::TRect ScrollUpZone() const;
     gfx::TRect ScrollDownZone() const;
@@ -102,6 +105,7 @@ private:
     ctl::TMenuItem* m_menuItem;
     TbsMenuLook m_look;
     wnd::HWND m_handle { nullptr };
+    std::unique_ptr<TbsMenuShadow> m_shadow;
     std::vector<std::unique_ptr<TbsSkinMenuItem>> m_items;
 
     gfx::TSize m_size;

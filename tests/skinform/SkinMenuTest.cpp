@@ -81,6 +81,29 @@ TEST_F(SkinMenu, MenuWindowNeverTakesTheActivation)
     EXPECT_EQ(wnd::GetActiveWindow(), Form);
 }
 
+TEST_F(SkinMenu, ShadowLiesBelowAndRightOfTheMenuAndLetsTheMouseThrough)
+{
+    FillSystemMenu();
+    Open();
+    const skinform::TbsMenuShadow* shadow = Window(0).Shadow();
+    ASSERT_NE(shadow, nullptr);
+    const gfx::TRect menu = WindowRect(0);
+    EXPECT_EQ(wnd::GetWindowRect(shadow->Handle()), gfx::Offset(menu, 4, 4));
+    EXPECT_TRUE(wnd::IsWindowVisible(shadow->Handle()));
+    EXPECT_TRUE(wnd::GetWindowExStyle(shadow->Handle()) & wnd::WS_EX_NOACTIVATE);
+    // The menu is above its shadow; a point of the band reaches the form below.
+    EXPECT_EQ(wnd::WindowFromPoint({ menu.Right - 10, menu.Bottom - 10 }), Window(0).Handle());
+    EXPECT_EQ(wnd::WindowFromPoint({ menu.Right + 2, menu.Bottom - 10 }), Form);
+    EXPECT_EQ(wnd::GetWindowAlpha(shadow->Handle()), skinform::TbsMenuShadow::kAlpha);
+    const wnd::HWND handle = shadow->Handle();
+    Menu->CloseAll();
+    EXPECT_FALSE(wnd::IsWindow(handle));
+
+    Menu->MenusShadow = false;
+    Open();
+    EXPECT_EQ(Window(0).Shadow(), nullptr);
+}
+
 TEST_F(SkinMenu, RightClickNearTheBottomRightCornerOpensAboveAndLeftOfTheCursor)
 {
     FillSystemMenu();
@@ -261,10 +284,8 @@ TEST_F(SkinMenu, UpAndDownSkipDisabledEntriesAndSeparatorsAndWrapAround)
     EXPECT_EQ(window.ActiveItem(), 0);
     Key(wnd::VK_UP);
     EXPECT_EQ(window.ActiveItem(), 3);
-    for (int i = 0; i < window.ItemCount(); ++i) {
-        if (i != 0 && i != 3)
-            EXPECT_FALSE(window.Items(i).Active) << i;
-    }
+    for (int i : { 1, 2, 4 })
+        EXPECT_FALSE(window.Items(i).Active) << i;
 }
 
 TEST_F(SkinMenu, ArrowsInAMenuWithoutEnabledEntriesMoveNothing)
