@@ -363,6 +363,22 @@ TEST_F(SkinMenu, WheelAndCharactersAreSwallowedWhileOpenAndPassOnceClosed)
     EXPECT_FALSE(Menu->HandleApplicationMessage(paint));
 }
 
+TEST_F(SkinMenu, PressOutsideTheMenuEndsItAndGoesOnWhileAPressOnItDoesNot)
+{
+    FillSystemMenu();
+    Open();
+    wnd::MSG press;
+    press.hwnd = Window(0).Handle();
+    press.message = wnd::WM_LBUTTONDOWN;
+    EXPECT_FALSE(Menu->HandleApplicationMessage(press));
+    EXPECT_TRUE(Menu->Visible());
+    press.hwnd = Form;
+    press.message = wnd::WM_NCRBUTTONDOWN;
+    EXPECT_FALSE(Menu->HandleApplicationMessage(press));
+    EXPECT_FALSE(Menu->Visible());
+    EXPECT_EQ(Count("closed"), 1);
+}
+
 // --- commands and notices --------------------------------------------------------------
 
 TEST_F(SkinMenu, ClickRunsTheCommandOnceBetweenTheTwoNotices)
