@@ -6,6 +6,7 @@
 #include "tests/skin/SkinDataTestSkin.h"
 #include "tests/skinform/MenuFixture.h"
 
+#include "platform/controls/TImageList.h"
 #include "platform/graphics/TColor.h"
 #include "platform/window/Painting.h"
 #include "skin/TbsCompressedStoredSkin.h"
@@ -234,6 +235,43 @@ TEST_F(SkinMenuPaint, SkinWithoutAWindowPictureGivesThePlainLook)
     const gfx::TRect first = Window(0).Items(0).ObjectRect;
     EXPECT_TRUE(HasColour(image, { first.Left + 2, first.Top + 4, first.Left + 16, first.Bottom - 4 },
         gfx::ColorToRGB(gfx::clMenuText)));
+}
+
+TEST_F(SkinMenuPaint, ImagesOfTheMenusImageListFillAWiderGlyphColumn)
+{
+    ctl::TPopupMenu popup;
+    Add(*popup.Items(), "Cut");
+    Add(*popup.Items(), "Copy");
+    Menu->Popup(Form, nullptr, popup.Items(), gfx::TPoint { 200, 150 });
+    const int plainWidth = WindowRect(0).Width();
+    Menu->CloseAll();
+
+    ctl::TImageList images(nullptr);
+    images.SetSize(20, 16);
+    images.Masked = false;
+    TBitmap strip(40, 16);
+    strip.Fill(RGB(200, 30, 30));
+    for (int x = 20; x < 40; ++x)
+        for (int y = 0; y < 16; ++y)
+            strip.SetPixel(x, y, RGB(30, 160, 30));
+    images.Add(strip);
+    popup.SetImages(&images);
+    popup.Items()->Items(0)->ImageIndex = 1;
+    popup.Items()->Items(1)->ImageIndex = 0;
+    popup.Items()->Items(1)->Checked = true;
+    Menu->Popup(Form, nullptr, popup.Items(), gfx::TPoint { 200, 150 });
+    Harness.ProcessMessages();
+    // The column is the images' width plus 5 instead of 19.
+    EXPECT_EQ(WindowRect(0).Width(), plainWidth + (20 + 5) - 19);
+    const TBitmap image = Pixels();
+    const gfx::TRect first = Window(0).Items(0).ObjectRect;
+    const gfx::TRect second = Window(0).Items(1).ObjectRect;
+    EXPECT_TRUE(HasColour(image, first, RGB(30, 160, 30)));
+    EXPECT_FALSE(HasColour(image, first, RGB(200, 30, 30)));
+    EXPECT_TRUE(HasColour(image, second, RGB(200, 30, 30)));
+    // A checked image is framed instead of getting a check mark.
+    const gfx::TColor text = gfx::ColorToRGB(gfx::clMenuText);
+    EXPECT_EQ(image.GetPixel(second.Left + 2, second.Top + 8), text);
 }
 
 namespace {
