@@ -419,7 +419,7 @@ void TSeCustomEdit::PaintClient(gfx::TCanvas& Canvas)
         return;
     const gfx::TRect selection = Focused() || !m_hideSelection ? GetSelectionRect() : gfx::TRect {};
     if (!selection.IsEmpty())
-        FillRectColor(Canvas, selection, gfx::clHighlight);
+        gfx::FillSolid(Canvas, selection, gfx::clHighlight);
     TClipGuard clip(Canvas);
     Canvas.IntersectClipRect(GetTextRect());
     PaintText(Canvas);
@@ -431,7 +431,7 @@ void TSeCustomEdit::PaintTextBackground(gfx::TCanvas& Canvas)
 {
     const gfx::TRect content = GetContentRect();
     const int top = GetTextRect().Top;
-    FillRectColor(Canvas, gfx::Rect(content.Left, top, content.Right, Height() - top), Color());
+    gfx::FillSolid(Canvas, gfx::Rect(content.Left, top, content.Right, Height() - top), Color());
 }
 
 void TSeCustomEdit::PaintText(gfx::TCanvas& Canvas)
