@@ -1,7 +1,7 @@
 #include "report/expr/TfrExpressionEngine.h"
 
+#include "platform/time/Calendar.h"
 #include "report/expr/Constants.h"
-#include "report/expr/DateTime.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/ExprOperators.h"
 #include "report/expr/ExprScanner.h"
@@ -110,13 +110,13 @@ TfrExpressionEngine::TfrExpressionEngine()
     m_parser.GetValue = [this](const std::string& name, Variant& value) { value = GetValue(name); };
     m_parser.CallFunction = [this](const std::string& name, const std::string& p1, const std::string& p2,
                                 const std::string& p3, Variant& value) { value = CallFunction(name, p1, p2, p3); };
-    m_buildStart = NowDateTime();
+    m_buildStart = dt::Now();
 }
 
 void TfrExpressionEngine::StartBuild()
 {
     m_fieldCache.clear();
-    m_buildStart = NowDateTime();
+    m_buildStart = dt::Now();
 }
 
 std::optional<TfrObjectPath> TfrExpressionEngine::ParseObjectPath(std::string_view name)

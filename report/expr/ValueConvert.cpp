@@ -1,6 +1,7 @@
 #include "report/expr/ValueConvert.h"
 
-#include "report/expr/DateFormat.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/DateTimeFormat.h"
 #include "report/expr/ExprError.h"
 
 #include <charconv>
@@ -12,10 +13,17 @@
 
 namespace report {
 
-const TfrFormatSettings& SystemFormatSettings()
+const TFormatSettings& SystemFormatSettings()
 {
-    static const TfrFormatSettings settings;
+    static const TFormatSettings settings;
     return settings;
+}
+
+TDateTime ValidDate(TDateTime value)
+{
+    if (!dt::HasCalendarDate(value))
+        throw ExprError(FloatToText(value.value) + " is not a valid date");
+    return value;
 }
 
 std::string FloatToText(double value)
@@ -41,7 +49,7 @@ std::string FloatToText(double value)
     return mantissa + "E" + (negative ? "-" : "") + magnitude;
 }
 
-std::string ValueToText(const Variant& value, const TfrFormatSettings& settings)
+std::string ValueToText(const Variant& value, const TFormatSettings& settings)
 {
     switch (value.type()) {
     case Variant::Type::Null:
@@ -55,7 +63,10 @@ std::string ValueToText(const Variant& value, const TfrFormatSettings& settings)
     case Variant::Type::String:
         return value.as_string();
     case Variant::Type::Date:
-        return DateTimeToText(value.as_date(), settings);
+        // A day count beyond the calendar still reads as its number.
+        if (!dt::HasCalendarDate(value.as_date()))
+            return FloatToText(value.as_date().value);
+        return dt::FormatDateTime("c", value.as_date(), settings);
     }
     return {};
 }

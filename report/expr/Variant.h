@@ -1,17 +1,15 @@
 #pragma once
 
+#include "platform/time/TDateTime.h"
+
 #include <cstdint>
 #include <string>
 #include <variant>
 
 namespace report {
 
-// A date-time as the report engine counts it: days since 1899-12-30, the time
-// of day as the fraction.
-struct TDateTime {
-    double value { 0.0 };
-    bool operator==(const TDateTime&) const = default;
-};
+// Dates in expressions are the platform's day counts since 1899-12-30.
+using dt::TDateTime;
 
 // The dynamically typed value of expressions, variables and object properties.
 // Text is UTF-8.

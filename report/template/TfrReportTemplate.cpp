@@ -1,5 +1,7 @@
 // Loading and saving a report's template: files, streams and the form property.
 #include "report/objects/TfrReport.h"
+
+#include "platform/time/Calendar.h"
 #include "report/template/TemplateFormat.h"
 
 #include <fstream>
@@ -77,7 +79,7 @@ bool TfrReport::LoadTemplate(std::span<const std::uint8_t> stream, bool from_fil
 
 void TfrReport::SaveTemplateToStream(io::ByteWriter& stream)
 {
-    Info.LastChange = CurrentDateTime();
+    Info.LastChange = dt::Now();
     WriteTemplate(*this, stream);
 }
 

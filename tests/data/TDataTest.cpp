@@ -1,6 +1,7 @@
 #include "TempStore.h"
 
 #include "platform/data/EDatabaseError.h"
+#include "platform/time/Calendar.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ protected:
         data.BZ.Insert();
         data.BZ.Edit();
         data.BZ.FieldByName("类别").SetAsString(category);
-        data.BZ.FieldByName("日期").SetAsDateTime(db::Now());
+        data.BZ.FieldByName("日期").SetAsDateTime(dt::Now());
         data.BZ.FieldByName("标题").SetAsString(title);
         data.BZ.FieldByName("内容").SetAsString(body);
         data.BZ.Post();

@@ -5,6 +5,7 @@
 
 #include "app/TData.h"
 #include "platform/data/EDatabaseError.h"
+#include "platform/time/IsoDateTimeText.h"
 
 #include <cstdio>
 #include <string>
@@ -99,7 +100,7 @@ int MakeStore(const char* path)
     for (const DemoNote& note : Notes) {
         data.BZ.Insert();
         data.BZ.FieldByName("类别").SetAsString(note.category);
-        data.BZ.FieldByName("日期").SetAsDateTime(*db::TextToDateTime(note.date));
+        data.BZ.FieldByName("日期").SetAsDateTime(*dt::IsoTextToDateTime(note.date));
         data.BZ.FieldByName("标题").SetAsString(note.title);
         data.BZ.FieldByName("内容").SetAsString(note.body);
         data.BZ.Post();
