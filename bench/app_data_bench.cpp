@@ -1,6 +1,6 @@
 // The note store under the load of a user with years of notes: the refresh's
-// data sequence (category list, one S1 per category, the note count), the
-// keyword search (S5) and saving new notes. Each figure is measured through our
+// data sequence (category list, the titles of each category, the note
+// count), the keyword search and saving new notes. Each figure is measured through our
 // data module and through the raw SQLite C API running the same statements,
 // and the ratio is printed at the end.
 //

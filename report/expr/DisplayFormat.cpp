@@ -26,12 +26,12 @@ char ThousandsNextTo(char decimal, const TFormatSettings& settings)
 
 TDateTime AsDateTime(const Variant& value, const TFormatSettings& settings)
 {
-    if (value.is_string()) {
-        if (auto date = dt::ParseDate(value.as_string(), settings))
+    if (value.IsString()) {
+        if (auto date = dt::ParseDate(value.AsString(), settings))
             return *date;
-        if (auto time = dt::ParseTime(value.as_string(), settings))
+        if (auto time = dt::ParseTime(value.AsString(), settings))
             return *time;
-        throw ExprError("'" + value.as_string() + "' is not a valid date");
+        throw ExprError("'" + value.AsString() + "' is not a valid date");
     }
     return ValidDate(TDateTime { ValueToNumber(value) });
 }
@@ -62,7 +62,7 @@ std::string FormatBoolean(const Variant& value, const TfrDisplayFormat& format)
     size_t split = texts.find(';');
     std::string_view falseText = texts.substr(0, split);
     std::string_view trueText = split == std::string_view::npos ? std::string_view() : texts.substr(split + 1);
-    bool truth = value.type() == Variant::Type::Boolean ? value.as_bool() : ValueToNumber(value) != 0;
+    bool truth = value.ValueType() == Variant::Type::Boolean ? value.AsBool() : ValueToNumber(value) != 0;
     return std::string(truth ? trueText : falseText);
 }
 
@@ -109,7 +109,7 @@ TfrDisplayFormat TfrDisplayFormat::Default(const TFormatSettings& settings)
 
 std::string FormatValue(const Variant& value, const TfrDisplayFormat& format, const TFormatSettings& settings)
 {
-    if (value.is_null() || (value.is_string() && Trimmed(value.as_string()).empty()))
+    if (value.IsNull() || (value.IsString() && Trimmed(value.AsString()).empty()))
         return {};
     try {
         return FormatWithCode(value, format, settings);

@@ -174,7 +174,7 @@ Variant TfrExpressionEngine::FieldResult(const TfrDataField& field) const
     if (field.Kind() == TfrFieldKind::LargeInt || field.HasTextHandler())
         return Variant(field.DisplayText());
     Variant value = field.Value();
-    if (!value.is_null())
+    if (!value.IsNull())
         return value;
     switch (field.Kind()) {
     case TfrFieldKind::Text:
@@ -318,7 +318,7 @@ bool TfrExpressionEngine::CallReportProcedure(const std::string& upper, const st
                 methodArgs.push_back(Evaluate(args[2]));
             path->member = set ? "SETINDEXPROPERTY" : "GETINDEXPROPERTY";
             if (!needScope().CallObjectMethod(*path, methodArgs, result))
-                throw ExprError("Object " + path->object + " has no indexed property " + std::string(methodArgs[0].as_string()));
+                throw ExprError("Object " + path->object + " has no indexed property " + std::string(methodArgs[0].AsString()));
         } else if (set) {
             m_globals.Set("Arr_" + array + ValueToText(index, Settings()), Evaluate(args[2]));
         } else {

@@ -23,10 +23,10 @@ enum Function { DayOf, MonthOf, YearOf, FormatDateTimeFn, FormatFloatFn, FormatT
 
 TDateTime DateArgument(const Variant& value, const TFormatSettings& settings)
 {
-    if (value.is_string()) {
-        if (auto date = dt::ParseDate(value.as_string(), settings))
+    if (value.IsString()) {
+        if (auto date = dt::ParseDate(value.AsString(), settings))
             return *date;
-        throw ExprError("'" + value.as_string() + "' is not a valid date");
+        throw ExprError("'" + value.AsString() + "' is not a valid date");
     }
     return ValidDate(TDateTime { ValueToNumber(value) });
 }

@@ -514,7 +514,7 @@ TEST_F(MainWindow, ToolBarHoldsItsItemsLeftToRightWithTheirCaptionsAndPictures)
             EXPECT_TRUE(bevel->DividerMode());
         }
     }
-    EXPECT_EQ(Main().bsSkinEdit1->SkinDataName, "tooledit");
+    EXPECT_EQ(Main().bsSkinEdit1->SkinDataName(), "tooledit");
     // Fonts: negative heights are character heights, positive ones cell heights.
     struct FontOf {
         const ctl::TControl* control;

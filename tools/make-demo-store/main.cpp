@@ -91,7 +91,7 @@ int MakeStore(const char* path)
 {
     app::TData::CreateStore(path);
     app::TData data(app::TData::ConnectionStringFor(path));
-    data.ADOConnection1.ExecuteScript("begin");
+    db::Transaction transaction(data.ADOConnection1);
     for (const char* name : Categories) {
         data.LB.Insert();
         data.LB.FieldByName("类别").SetAsString(name);
@@ -105,7 +105,7 @@ int MakeStore(const char* path)
         data.BZ.FieldByName("内容").SetAsString(note.body);
         data.BZ.Post();
     }
-    data.ADOConnection1.ExecuteScript("commit");
+    transaction.Commit();
     std::printf("%s: %zu categories, %d notes\n", path, Categories.size(), data.NoteCount());
     return 0;
 }
