@@ -26,7 +26,7 @@ private:
 
 bool InLegacyCodePage(char32_t c)
 {
-    const std::string utf8 = text::Utf32ToUtf8(std::u32string(1, c));
+    const std::string utf8 = text::EncodeUtf8(c);
     return text::GbkToUtf8(text::Utf8ToGbk(utf8)) == utf8;
 }
 
@@ -129,7 +129,7 @@ int TSeCustomEdit::GetPasswordCellWidth() const
 {
     TMeasure m(Font());
     const std::string sample = m_passwordKind == TSePasswordKind::pkChar
-        ? text::Utf32ToUtf8(std::u32string(1, m_passwordChar))
+        ? text::EncodeUtf8(m_passwordChar)
         : std::string("W");
     return std::max(1, TextWidthWide(m.Canvas(), sample, gfx::DT_NOPREFIX));
 }
@@ -493,7 +493,7 @@ void TSeCustomEdit::PaintPasswordSymbol(gfx::TCanvas& Canvas, const gfx::TRect& 
         Canvas.Font = PaintFont();
         Canvas.Font.Color = color;
         gfx::TRect box = Cell;
-        DrawTextWide(Canvas, text::Utf32ToUtf8(std::u32string(1, m_passwordChar)), box,
+        DrawTextWide(Canvas, text::EncodeUtf8(m_passwordChar), box,
             gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
         break;
     }
