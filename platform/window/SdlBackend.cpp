@@ -3,8 +3,12 @@
 #include "platform/window/Input.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace wnd {
 
@@ -300,11 +304,34 @@ void TSdlBackend::Present(HWND hwnd, const gfx::TBitmap& pixels, const std::opti
     SDL_UpdateWindowSurface(n->window);
 }
 
-bool TSdlBackend::SetNativeShape(HWND, const std::optional<gfx::TRegion>& region)
+bool TSdlBackend::SetNativeShape(HWND hwnd, const std::optional<gfx::TRegion>& region)
 {
-    // SDL can shape only windows created shaped; ours are plain, so the region
-    // clips painting and hit testing but the display keeps the rectangle.
-    return !region.has_value();
+    // SDL shapes only windows created shaped; ours are plain, so the X window
+    // underneath is shaped directly with the X Shape extension.
+    TNative* n = NativeOf(hwnd);
+    if (!n)
+        return !region.has_value();
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(n->window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return !region.has_value();
+    Display* display = info.info.x11.display;
+    int eventBase = 0, errorBase = 0;
+    if (!XShapeQueryExtension(display, &eventBase, &errorBase))
+        return !region.has_value();
+    const Window window = info.info.x11.window;
+    if (!region) {
+        XShapeCombineMask(display, window, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+        std::vector<XRectangle> rects;
+        for (const gfx::TRect& r : region->Rects())
+            rects.push_back({ static_cast<short>(r.Left), static_cast<short>(r.Top),
+                static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height()) });
+        XShapeCombineRectangles(display, window, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()),
+            ShapeSet, YXBanded);
+    }
+    XFlush(display);
+    return true;
 }
 
 bool TSdlBackend::SetNativeOpacity(HWND hwnd, unsigned char alpha)
