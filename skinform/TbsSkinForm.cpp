@@ -5,6 +5,7 @@
 
 #include "platform/controls/TApplication.h"
 #include "platform/controls/TForm.h"
+#include "platform/controls/TMenuItem.h"
 #include "platform/window/Input.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Painting.h"
@@ -93,6 +94,8 @@ TbsSkinForm::TbsSkinForm(ctl::TComponent* AOwner) : TComponent(AOwner)
     const wnd::DWORD style = wnd::GetWindowStyle(hwnd);
     wnd::SetWindowLongPtr(hwnd, wnd::GWL_STYLE, static_cast<std::intptr_t>(style & ~wnd::WS_CAPTION));
     m_screenEntry = std::make_unique<skin::ScopedSkinForm>(m_messageTarget);
+    m_skinMenu = std::make_unique<TbsSkinMenu>(hwnd);
+    m_systemMenu = std::make_unique<ctl::TMenuItem>();
     m_active = m_form->Active();
     CreateBuiltInButtons();
     wnd::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
@@ -102,6 +105,10 @@ TbsSkinForm::TbsSkinForm(ctl::TComponent* AOwner) : TComponent(AOwner)
 TbsSkinForm::~TbsSkinForm()
 {
     m_screenEntry.reset();
+    if (m_menuHook)
+        ctl::Application->RemoveMessageHook(m_menuHook);
+    m_menuOpen = false;
+    m_skinMenu.reset();
     const wnd::HWND hwnd = Handle();
     if (!hwnd)
         return;
@@ -219,7 +226,7 @@ wnd::LRESULT TbsSkinForm::WindowProc(wnd::HWND hwnd, wnd::UINT msg, wnd::WPARAM 
 {
     if (hwnd != Handle())
         return wnd::CallWindowProc(m_oldProc, hwnd, msg, wParam, lParam);
-    if (ClosesMenus(msg) && m_menuOpen && CloseSkinMenus)
+    if (ClosesMenus(msg) && m_menuOpen)
         CloseSkinMenus();
     wnd::LRESULT result = 0;
     if (HandleFrameMessage(msg, wParam, lParam, result))
@@ -357,7 +364,7 @@ bool TbsSkinForm::HandleSysCommand(wnd::WPARAM wParam, wnd::LPARAM lParam, wnd::
     result = 0;
     switch (wParam & 0xFFF0) {
     case wnd::SC_KEYMENU:
-        if (m_menuOpen && CloseSkinMenus)
+        if (m_menuOpen)
             CloseSkinMenus();
         // Alt+Space: the system menu under the frame's top-left corner.
         if (lParam == ' ')

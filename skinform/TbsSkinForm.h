@@ -9,6 +9,7 @@
 #include "skinform/FrameGeometry.h"
 #include "skinform/FrameObjects.h"
 #include "skinform/SystemMenuEntries.h"
+#include "skinform/TbsSkinMenu.h"
 
 #include <functional>
 #include <memory>
@@ -19,6 +20,7 @@
 
 namespace ctl {
 class TForm;
+class TMenuItem;
 }
 
 namespace skin {
@@ -45,12 +47,6 @@ public:
 private:
     unsigned m_bits { 0 };
 };
-
-// Opens the system menu for the form component: the menu engine shows the
-// entries at a screen rectangle (below it, or at its top-left for an empty
-// one) and runs the chosen entry's command. Set by the menu engine.
-using TbsSystemMenuPopup = std::function<void(const std::vector<TbsSystemMenuEntry>& entries, gfx::TRect anchor,
-    const std::function<void(TbsSystemCommand)>& choose)>;
 
 // Takes over the whole frame of the form that owns it: the frame is painted
 // from the skin (or in a plain default look without one), hit-tested so that
@@ -113,11 +109,10 @@ public:
     std::function<void(const std::string& IDName, gfx::TCanvas& Canvas, gfx::TRect ObjectRect)> OnPaintEvent;
     std::function<void(const std::string& IDName, bool& ObjectVisible)> OnActivateCustomObject;
 
-    // The menu engine that shows the system menu; without one the system
-    // menu does not open. CloseSkinMenus closes whatever it has open; the
-    // engine tells the form with SKINMSG_MENUCLOSED once a menu has closed.
-    TbsSystemMenuPopup SystemMenuPopup;
-    std::function<void()> CloseSkinMenus;
+    // The engine of the form's skinned menus, the system menu among them.
+    TbsSkinMenu& SkinMenu() const { return *m_skinMenu; }
+    // The system menu as last opened.
+    ctl::TMenuItem& SystemMenu() const { return *m_systemMenu; }
 
     // --- state --------------------------------------------------------------
     bool SkinMode() const { return m_skinMode; }
@@ -213,6 +208,8 @@ private:
     void ShowSystemMenuFromKeyboard();
     TbsSkinStdButtonObject* FindSystemMenuButton() const;
     void MenuClosed();
+    void CloseSkinMenus();
+    void RebuildSystemMenu();
     void MouseDownOnFrame(gfx::TPoint p, wnd::TMouseButton button, wnd::LRESULT hit);
     void MouseUpOnFrame(gfx::TPoint p, wnd::TMouseButton button);
     void CaptionDoubleClick();
@@ -258,6 +255,9 @@ private:
     bool m_hoverTimer { false };
     bool m_morphTimer { false };
     bool m_menuOpen { false };
+    std::unique_ptr<TbsSkinMenu> m_skinMenu;
+    std::unique_ptr<ctl::TMenuItem> m_systemMenu;
+    int m_menuHook { 0 };
     int m_alpha { 0 };
     unsigned char m_alphaTarget { 255 };
     std::optional<gfx::TRegion> m_region;

@@ -3,7 +3,9 @@
 
 #include "skinform/TbsSkinForm.h"
 
+#include "platform/controls/TApplication.h"
 #include "platform/controls/TForm.h"
+#include "platform/controls/TMenuItem.h"
 #include "platform/window/Input.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Timers.h"
@@ -336,14 +338,54 @@ std::vector<TbsSystemMenuEntry> TbsSkinForm::SystemMenuEntries() const
     return DefaultSystemMenu(s, menuSkin ? menuSkin->ResourceStrData() : nullptr);
 }
 
+// The menu is made anew at every opening, for the form's state of the moment.
+void TbsSkinForm::RebuildSystemMenu()
+{
+    m_systemMenu->Clear();
+    for (const TbsSystemMenuEntry& entry : SystemMenuEntries()) {
+        auto* item = new ctl::TMenuItem();
+        if (!entry.Name.empty())
+            item->SetName(entry.Name);
+        item->SetCaption(entry.Caption);
+        item->SetShortCut(entry.ShortCut);
+        const TbsSystemCommand command = entry.Command;
+        item->OnClick = [this, command](ctl::TObject*) { ExecuteSystemCommand(command); };
+        m_systemMenu->Add(item);
+    }
+}
+
 void TbsSkinForm::OpenSystemMenu(gfx::TRect anchor)
 {
-    if (!SystemMenuPopup || !Handle())
+    if (!Handle())
         return;
+    CloseSkinMenus();
+    RebuildSystemMenu();
     if (OnSkinMenuOpen)
         OnSkinMenuOpen(this);
+    m_skinMenu->DefMenuItemHeight = DefMenuItemHeight;
+    m_skinMenu->DefMenuItemFont = DefMenuItemFont;
+    m_skinMenu->UseSkinFontInMenu = UseSkinFontInMenu;
+    m_skinMenu->MenusAlphaBlend = MenusAlphaBlend;
+    m_skinMenu->MenusAlphaBlendAnimation = MenusAlphaBlendAnimation;
+    m_skinMenu->MenusAlphaBlendValue = MenusAlphaBlendValue;
+    // The menu windows never take the keyboard: the application's messages
+    // pass by the menu first while it is open.
+    if (!m_menuHook)
+        m_menuHook = ctl::Application->AddMessageHook(
+            [this](wnd::MSG& msg) { return m_menuOpen && m_skinMenu->HandleApplicationMessage(msg); });
     m_menuOpen = true;
-    SystemMenuPopup(SystemMenuEntries(), anchor, [this](TbsSystemCommand command) { ExecuteSystemCommand(command); });
+    if (anchor.IsEmpty())
+        m_skinMenu->Popup(Handle(), MenusSkinData(), m_systemMenu.get(), anchor.TopLeft());
+    else
+        m_skinMenu->Popup(Handle(), MenusSkinData(), false, m_systemMenu.get(), anchor);
+    if (!m_skinMenu->Visible())
+        MenuClosed();
+}
+
+void TbsSkinForm::CloseSkinMenus()
+{
+    if (m_skinMenu && m_skinMenu->Visible())
+        m_skinMenu->CloseAll();
 }
 
 void TbsSkinForm::ShowSystemMenu(int X, int Y)
@@ -381,6 +423,10 @@ void TbsSkinForm::MenuClosed()
     if (!m_menuOpen)
         return;
     m_menuOpen = false;
+    if (m_menuHook) {
+        ctl::Application->RemoveMessageHook(m_menuHook);
+        m_menuHook = 0;
+    }
     if (m_pressedIndex != -1 && m_pressedIndex < static_cast<int>(m_frameObjects.size())) {
         if (auto* b = dynamic_cast<TbsSkinButtonObject*>(m_frameObjects[m_pressedIndex].get()); b && b->HasMenu()) {
             m_pressedIndex = -1;

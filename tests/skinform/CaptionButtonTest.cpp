@@ -31,13 +31,6 @@ protected:
                     return false;
         return true;
     }
-    std::vector<std::string> MenuCaptions(std::size_t index = 0) const
-    {
-        std::vector<std::string> out;
-        for (const auto& e : Menus.at(index).Entries)
-            out.push_back(e.Caption);
-        return out;
-    }
 };
 
 } // namespace
@@ -157,72 +150,82 @@ TEST_F(CaptionButtonTest, SystemMenuButtonOpensTheMenuBelowItAndDoubleClickClose
     CreateForm();
     const gfx::TPoint p = ObjectMiddle("sysmenubutton");
     Harness.Click(p.X, p.Y);
-    ASSERT_EQ(Menus.size(), 1u);
-    EXPECT_EQ(Menus[0].Anchor, gfx::Offset(gfx::Rect(4, 6, 17, 19), Bounds().Left, Bounds().Top));
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(MenuRect().TopLeft(), (gfx::TPoint { Bounds().Left + 4, Bounds().Top + 19 }));
     EXPECT_EQ(MenuCaptions(), (std::vector<std::string> { "最小化(&N)", "最大化(&X)", "卷起(&L)", "-", "关闭(&C)" }));
-    EXPECT_EQ(Menus[0].Entries.back().ShortCut, "Alt+F4");
+    EXPECT_EQ(SkinForm->SystemMenu().Items(4)->ShortCut(), "Alt+F4");
+    // Four entries and a divider of our skin.
+    EXPECT_EQ(MenuRect().Height(), 89);
     // The button stays down while the menu is open, and comes up when it closes.
     EXPECT_TRUE(Button("sysmenubutton").Down);
-    wnd::SendMessage(Hwnd(), skin::SKINMSG_MENUCLOSED, 0, 0);
+    AppKey(wnd::VK_ESCAPE);
+    EXPECT_FALSE(MenuOpen());
     EXPECT_FALSE(Button("sysmenubutton").Down);
 
+    Harness.AdvanceTime(1000);
     Harness.DoubleClick(p.X, p.Y);
-    Harness.ProcessMessages();
+    ctl::Application->ProcessMessages();
     EXPECT_FALSE(Form->Visible());
 }
 
-TEST_F(CaptionButtonTest, CaptionRightClickOpensTheMenuAtTheCursorAndItsCommandsRun)
+TEST_F(CaptionButtonTest, CaptionRightClickOpensTheMenuAtTheCursorAndItsAccessKeysRun)
 {
     CreateForm();
     const gfx::TPoint p = At(300, 15);
     Harness.Click(p.X, p.Y, wnd::TMouseButton::mbRight);
-    ASSERT_EQ(Menus.size(), 1u);
-    EXPECT_EQ(Menus[0].Anchor, gfx::Rect(p.X, p.Y, p.X, p.Y));
-    Menus[0].Choose(Menus[0].Entries[1].Command); // 最大化
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(MenuRect().TopLeft(), p);
+    AppKey('X'); // 最大化(&X)
+    EXPECT_FALSE(MenuOpen());
     EXPECT_EQ(SkinForm->FormState(), TbsFormState::fsMaximized);
-    wnd::SendMessage(Hwnd(), skin::SKINMSG_MENUCLOSED, 0, 0);
 
     const gfx::TPoint q = At(300, 15);
     Harness.Click(q.X, q.Y, wnd::TMouseButton::mbRight);
-    ASSERT_EQ(Menus.size(), 2u);
-    EXPECT_EQ(MenuCaptions(1), (std::vector<std::string> { "最小化(&N)", "恢复(&R)", "卷起(&L)", "-", "关闭(&C)" }));
-    Menus[1].Choose(Menus[1].Entries[1].Command); // 恢复
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(MenuCaptions(), (std::vector<std::string> { "最小化(&N)", "恢复(&R)", "卷起(&L)", "-", "关闭(&C)" }));
+    AppKey('R');
     EXPECT_EQ(SkinForm->FormState(), TbsFormState::fsNormal);
+    EXPECT_EQ(Bounds(), gfx::Bounds(100, 100, 746, 535));
 }
 
-TEST_F(CaptionButtonTest, AltSpaceOpensTheSystemMenuFromTheKeyboard)
+TEST_F(CaptionButtonTest, AltSpaceThenMinimizeThenRestoreByArrowAndEnter)
 {
     CreateForm();
-    Harness.KeyDown(wnd::VK_MENU);
-    Harness.PressKey(wnd::VK_SPACE);
-    Harness.KeyUp(wnd::VK_MENU);
-    ASSERT_EQ(Menus.size(), 1u);
-    EXPECT_EQ(Menus[0].Anchor, gfx::Offset(gfx::Rect(4, 6, 17, 19), Bounds().Left, Bounds().Top));
-    // Choosing minimize there, then restoring.
-    Menus[0].Choose(skinform::TbsSystemCommand::scMinimize);
+    auto altSpace = [this] {
+        Harness.KeyDown(wnd::VK_MENU);
+        AppKey(wnd::VK_SPACE);
+        Harness.KeyUp(wnd::VK_MENU);
+    };
+    altSpace();
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(MenuRect().TopLeft(), (gfx::TPoint { Bounds().Left + 4, Bounds().Top + 19 }));
+    AppKey('N');
     EXPECT_EQ(SkinForm->FormState(), TbsFormState::fsMinimized);
-    wnd::SendMessage(Hwnd(), skin::SKINMSG_MENUCLOSED, 0, 0);
-    Harness.KeyDown(wnd::VK_MENU);
-    Harness.PressKey(wnd::VK_SPACE);
-    Harness.KeyUp(wnd::VK_MENU);
-    ASSERT_EQ(Menus.size(), 2u);
-    EXPECT_EQ(MenuCaptions(1), (std::vector<std::string> { "最大化(&X)", "恢复(&R)", "-", "关闭(&C)" }));
-    Menus[1].Choose(skinform::TbsSystemCommand::scRestore);
+
+    altSpace();
+    ASSERT_TRUE(MenuOpen());
+    EXPECT_EQ(MenuCaptions(), (std::vector<std::string> { "最大化(&X)", "恢复(&R)", "-", "关闭(&C)" }));
+    AppKey(wnd::VK_DOWN);
+    AppKey(wnd::VK_RETURN);
+    EXPECT_FALSE(MenuOpen());
     EXPECT_EQ(SkinForm->FormState(), TbsFormState::fsNormal);
     EXPECT_EQ(Bounds().Height(), 535);
 }
 
-TEST_F(CaptionButtonTest, ClosingFromTheMenuIsDeferredUntilTheChoiceReturned)
+TEST_F(CaptionButtonTest, ClosingFromTheMenuWaitsUntilTheMenuIsDone)
 {
     CreateForm();
-    bool closed = false;
-    Form->OnClose = [&](ctl::TObject*, ctl::TCloseAction&) { closed = true; };
+    std::vector<std::string> order;
+    Form->OnClose = [&](ctl::TObject*, ctl::TCloseAction& action) {
+        order.push_back("close");
+        action = ctl::TCloseAction::caFree;
+    };
+    SkinForm->OnSkinMenuClose = [&](ctl::TObject*) { order.push_back("menu closed"); };
     SkinForm->ShowSystemMenu(200, 200);
-    ASSERT_EQ(Menus.size(), 1u);
-    Menus[0].Choose(Menus[0].Entries.back().Command);
-    EXPECT_FALSE(closed);
-    Harness.ProcessMessages();
-    EXPECT_TRUE(closed);
+    ASSERT_TRUE(MenuOpen());
+    AppKey('C');
+    EXPECT_EQ(order, (std::vector<std::string> { "menu closed", "close" }));
+    Form = nullptr; // freed by its close action
 }
 
 TEST_F(CaptionButtonTest, HiddenCaptionButtonsAreDisabledAndGone)

@@ -5,6 +5,7 @@
 
 #include "platform/controls/TApplication.h"
 #include "platform/controls/TForm.h"
+#include "platform/controls/TMenuItem.h"
 #include "platform/window/HeadlessHarness.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
@@ -12,19 +13,13 @@
 #include "skin/TbsCompressedStoredSkin.h"
 #include "skin/TbsSkinData.h"
 #include "skinform/TbsSkinForm.h"
+#include "skinform/TbsSkinPopupWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-// The system menu as the menu engine was asked to show it.
-struct ShownMenu {
-    std::vector<skinform::TbsSystemMenuEntry> Entries;
-    gfx::TRect Anchor;
-    std::function<void(skinform::TbsSystemCommand)> Choose;
-};
 
 class SkinFormFixture : public ::testing::Test {
 protected:
@@ -60,10 +55,6 @@ protected:
         Form = new ctl::TForm(nullptr);
         Form->SetCaption("Veltrin");
         SkinForm = new skinform::TbsSkinForm(Form);
-        SkinForm->SystemMenuPopup = [this](const std::vector<skinform::TbsSystemMenuEntry>& entries, gfx::TRect anchor,
-                                        const std::function<void(skinform::TbsSystemCommand)>& choose) {
-            Menus.push_back({ entries, anchor, choose });
-        };
         Data = std::make_unique<skin::TbsSkinData>(&SkinForm->MessageTarget());
         Data->OnLoadError = [this](const std::string& error) { LoadErrors.push_back(error); };
         if (withSkin)
@@ -102,12 +93,39 @@ protected:
     }
     void Snapshot(const std::string& name) { Harness.SaveSnapshot(Hwnd(), name); }
 
+    // The open system menu: its entries' captions and its window on the screen.
+    bool MenuOpen() const { return SkinForm->SkinMenu().Visible(); }
+    std::vector<std::string> MenuCaptions() const
+    {
+        std::vector<std::string> out;
+        if (skinform::TbsSkinPopupWindow* w = SkinForm->SkinMenu().Window(0))
+            for (int i = 0; i < w->ItemCount(); ++i)
+                out.push_back(w->Items(i).MenuItem().Caption());
+        return out;
+    }
+    gfx::TRect MenuRect() const
+    {
+        skinform::TbsSkinPopupWindow* w = SkinForm->SkinMenu().Window(0);
+        return w ? wnd::GetWindowRect(w->Handle()) : gfx::TRect {};
+    }
+    // A key pressed as the program's loop takes it (through its message hooks).
+    void AppKey(int vk)
+    {
+        wnd::TRawInput down;
+        down.kind = wnd::TRawInputKind::KeyDown;
+        down.vk = vk;
+        Harness.Queue(down);
+        wnd::TRawInput up = down;
+        up.kind = wnd::TRawInputKind::KeyUp;
+        Harness.Queue(up);
+        ctl::Application->ProcessMessages();
+    }
+
     wnd::THeadlessHarness Harness;
     skin::TbsCompressedStoredSkin Stored;
     std::unique_ptr<skin::TbsSkinData> Data;
     ctl::TForm* Form { nullptr };
     skinform::TbsSkinForm* SkinForm { nullptr };
-    std::vector<ShownMenu> Menus;
     std::vector<std::string> Errors;
     std::vector<std::string> LoadErrors;
 };
