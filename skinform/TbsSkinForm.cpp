@@ -417,16 +417,17 @@ void TbsSkinForm::HandleSkinMessage(wnd::UINT msg, wnd::WPARAM wParam)
 }
 
 // The skinned controls of the form let go of their records before a load and
-// take the new ones after it.
+// take the new ones after it: those of the loading skin, or all of them when
+// the message names no skin.
 void TbsSkinForm::ForwardSkinChange(wnd::UINT msg, skin::TbsSkinData* sender)
 {
-    if (!sender || (msg != skin::SKINMSG_BEFORELOAD && msg != skin::SKINMSG_LOADED))
+    if (msg != skin::SKINMSG_BEFORELOAD && msg != skin::SKINMSG_LOADED)
         return;
     std::vector<ctl::TComponent*> components;
     CollectComponents(m_form, components);
     for (ctl::TComponent* c : components) {
         auto* control = dynamic_cast<skin::SkinnedControl*>(c);
-        if (!control || control->SkinData() != sender)
+        if (!control || (sender && control->SkinData() != sender))
             continue;
         if (msg == skin::SKINMSG_BEFORELOAD)
             control->ResetSkinIndex();
