@@ -60,6 +60,11 @@ TbsSkinPopupWindow* TbsSkinMenu::Window(int index) const
     return index >= 0 && index < WindowCount() ? m_windows[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
+bool TbsSkinMenu::IsMenuWindow(wnd::HWND hwnd) const
+{
+    return std::any_of(m_windows.begin(), m_windows.end(), [hwnd](const auto& w) { return w->Handle() == hwnd; });
+}
+
 int TbsSkinMenu::IndexOfWindow(const TbsSkinPopupWindow* window) const
 {
     for (std::size_t i = 0; i < m_windows.size(); ++i)
@@ -145,6 +150,16 @@ bool TbsSkinMenu::HandleApplicationMessage(const wnd::MSG& msg)
         // The key may end the menu and free this object: nothing is used afterwards.
         m_windows.back()->KeyDown(static_cast<unsigned>(msg.wParam));
         return true;
+    case wnd::WM_LBUTTONDOWN:
+    case wnd::WM_RBUTTONDOWN:
+    case wnd::WM_MBUTTONDOWN:
+    case wnd::WM_NCLBUTTONDOWN:
+    case wnd::WM_NCRBUTTONDOWN:
+    case wnd::WM_NCMBUTTONDOWN:
+        // A press anywhere but on the menu ends it; the press itself goes on.
+        if (!IsMenuWindow(msg.hwnd))
+            CloseAll();
+        return false;
     case wnd::WM_CHAR:
     case wnd::WM_SYSCHAR:
     case wnd::WM_KEYUP:

@@ -61,8 +61,9 @@ public:
     bool Visible() const { return m_visible; }
 
     // Routes an application message while a menu is open: key-downs go to
-    // the topmost menu window, wheel messages are swallowed. True when the
-    // message was taken and must not be dispatched.
+    // the topmost menu window, wheel messages are swallowed, and a mouse
+    // press outside the menu windows ends the menu (the press goes on). True
+    // when the message was taken and must not be dispatched.
     bool HandleApplicationMessage(const wnd::MSG& msg);
 
     // The open windows, the top-level one first, then each submenu.
@@ -90,6 +91,7 @@ private:
     skin::TbsSkinData* SkinData() const { return m_skinData; }
     const gfx::TRect& WorkArea() const { return m_workArea; }
     int IndexOfWindow(const TbsSkinPopupWindow* window) const;
+    bool IsMenuWindow(wnd::HWND hwnd) const;
     // Waits 500 ms, then opens the item's submenu (unless the wait is stopped).
     void StartSubMenuTimer(TbsSkinPopupWindow* window, TbsSkinMenuItem* item);
     void StopSubMenuTimer();

@@ -144,7 +144,8 @@ void TbsSkinMenuItem::DrawPlain(gfx::TCanvas& canvas, const TbsMenuLook& look) c
 
 // The glyph column, the caption, the shortcut text and the submenu arrow,
 // inside the text rectangle.
-void TbsSkinMenuItem::DrawContent(gfx::TCanvas& canvas, const TbsMenuLook& look, const gfx::TRect& text, int color) const
+void TbsSkinMenuItem::DrawContent(
+    gfx::TCanvas& canvas, const TbsMenuLook& look, const gfx::TRect& text, gfx::TColor color) const
 {
     const int glyphTop = text.Top + text.Height() / 2 - 4;
     if (look.Images && m_item->ImageIndex >= 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/graphics/Geometry.h"
+#include "platform/graphics/TColor.h"
 
 namespace ctl {
 class TMenuItem;
@@ -45,7 +46,7 @@ private:
     void DrawSkinned(gfx::TCanvas& canvas, const TbsMenuLook& look) const;
     void DrawPlain(gfx::TCanvas& canvas, const TbsMenuLook& look) const;
     void DrawItemImage(gfx::TCanvas& canvas, const TbsMenuLook& look, int width) const;
-    void DrawContent(gfx::TCanvas& canvas, const TbsMenuLook& look, const gfx::TRect& textRect, int color) const;
+    void DrawContent(gfx::TCanvas& canvas, const TbsMenuLook& look, const gfx::TRect& textRect, gfx::TColor color) const;
 
     ctl::TMenuItem* m_item;
 };

@@ -5,7 +5,6 @@
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TextFormat.h"
 #include "platform/window/Input.h"
-#include "platform/window/MessageLoop.h"
 #include "platform/window/Painting.h"
 #include "platform/window/Timers.h"
 #include "platform/window/Window.h"

@@ -256,7 +256,16 @@ TEST_F(SkinMenuPaint, OwnSkinSystemMenuAndSubMenuSnapshots)
     Harness.ProcessMessages();
     Harness.AdvanceTime(200);
     // Four entries, a divider and close: 4 + 5 x 20 + 5.
-    EXPECT_EQ(WindowRect(0).Height(), 4 + 5 * 20 + 5);
+    const gfx::TRect bounds = WindowRect(0);
+    EXPECT_EQ(bounds.Height(), 4 + 5 * 20 + 5);
+    // Its mask rounds every corner off the window.
+    const std::optional<gfx::TRegion> region = wnd::GetWindowRgn(Window(0).Handle());
+    ASSERT_TRUE(region.has_value());
+    for (const gfx::TPoint corner : { gfx::TPoint { 0, 0 }, gfx::TPoint { bounds.Width() - 1, 0 },
+             gfx::TPoint { 0, bounds.Height() - 1 }, gfx::TPoint { bounds.Width() - 1, bounds.Height() - 1 } })
+        EXPECT_FALSE(region->Contains(corner)) << corner.X << "," << corner.Y;
+    EXPECT_TRUE(region->Contains(bounds.Width() / 2, 0));
+    EXPECT_TRUE(region->Contains(0, bounds.Height() / 2));
     Harness.SaveSnapshot(Window(0).Handle(), "skinmenu-own-system-menu");
 
     Key(wnd::VK_DOWN);

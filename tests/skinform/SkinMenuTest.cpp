@@ -104,6 +104,31 @@ TEST_F(SkinMenu, ShadowLiesBelowAndRightOfTheMenuAndLetsTheMouseThrough)
     EXPECT_EQ(Window(0).Shadow(), nullptr);
 }
 
+TEST_F(SkinMenu, AlphaBlendedMenuFadesInOneStepPerTickUpToItsValue)
+{
+    FillSystemMenu();
+    Menu->MenusShadow = false;
+    Menu->MenusAlphaBlend = true;
+    Menu->MenusAlphaBlendValue = 200;
+    Open();
+    const wnd::HWND plainAlpha = Window(0).Handle();
+    EXPECT_EQ(wnd::GetWindowAlpha(plainAlpha), 200) << "without the animation the alpha is set at once";
+    Menu->MenusAlphaBlendAnimation = true;
+    Open();
+    const wnd::HWND handle = Window(0).Handle();
+    EXPECT_TRUE(wnd::GetWindowExStyle(handle) & wnd::WS_EX_LAYERED);
+    EXPECT_EQ(wnd::GetWindowAlpha(handle), 0);
+    // The fade runs on a timer, so the menu takes input while it fades in.
+    Harness.AdvanceTime(5);
+    const int early = wnd::GetWindowAlpha(handle);
+    EXPECT_GT(early, 0);
+    EXPECT_LE(early, 6);
+    Key(wnd::VK_DOWN);
+    EXPECT_EQ(Window(0).ActiveItem(), 1);
+    Harness.AdvanceTime(1000);
+    EXPECT_EQ(wnd::GetWindowAlpha(handle), 200);
+}
+
 TEST_F(SkinMenu, RightClickNearTheBottomRightCornerOpensAboveAndLeftOfTheCursor)
 {
     FillSystemMenu();
@@ -336,6 +361,22 @@ TEST_F(SkinMenu, WheelAndCharactersAreSwallowedWhileOpenAndPassOnceClosed)
     paint.hwnd = Form;
     paint.message = wnd::WM_PAINT;
     EXPECT_FALSE(Menu->HandleApplicationMessage(paint));
+}
+
+TEST_F(SkinMenu, PressOutsideTheMenuEndsItAndGoesOnWhileAPressOnItDoesNot)
+{
+    FillSystemMenu();
+    Open();
+    wnd::MSG press;
+    press.hwnd = Window(0).Handle();
+    press.message = wnd::WM_LBUTTONDOWN;
+    EXPECT_FALSE(Menu->HandleApplicationMessage(press));
+    EXPECT_TRUE(Menu->Visible());
+    press.hwnd = Form;
+    press.message = wnd::WM_NCRBUTTONDOWN;
+    EXPECT_FALSE(Menu->HandleApplicationMessage(press));
+    EXPECT_FALSE(Menu->Visible());
+    EXPECT_EQ(Count("closed"), 1);
 }
 
 // --- commands and notices --------------------------------------------------------------
