@@ -205,16 +205,21 @@ void TbsSkinButtonObject::Draw(gfx::TCanvas& canvas, bool full)
     TbsActiveSkinObject::Draw(canvas, full);
 }
 
+void TbsSkinButtonObject::Press(wnd::TMouseButton Button)
+{
+    if (Button != wnd::TMouseButton::mbLeft || !Enabled || Down)
+        return;
+    Down = true;
+    if (Morphing && Active)
+        MorphFactor = 1;
+    Redraw();
+    if (HasMenu())
+        m_form.ButtonMenuRequested(*this);
+}
+
 void TbsSkinButtonObject::MouseDown(int X, int Y, wnd::TMouseButton Button)
 {
-    if (Button == wnd::TMouseButton::mbLeft && Enabled && !Down) {
-        Down = true;
-        if (Morphing && Active)
-            MorphFactor = 1;
-        Redraw();
-        if (HasMenu())
-            m_form.ButtonMenuRequested(*this);
-    }
+    Press(Button);
     TbsActiveSkinObject::MouseDown(X, Y, Button);
 }
 
@@ -387,19 +392,10 @@ void TbsSkinStdButtonObject::DrawBuiltIn(gfx::TCanvas& canvas) const
     }
 }
 
-void TbsSkinStdButtonObject::MouseDown(int X, int Y, wnd::TMouseButton Button)
+void TbsSkinStdButtonObject::MouseDown(int, int, wnd::TMouseButton Button)
 {
     // A caption button reports no mouse-down event of its own.
-    if (Button == wnd::TMouseButton::mbLeft && Enabled && !Down) {
-        Down = true;
-        if (Morphing && Active)
-            MorphFactor = 1;
-        Redraw();
-        if (HasMenu())
-            m_form.ButtonMenuRequested(*this);
-    }
-    (void)X;
-    (void)Y;
+    Press(Button);
 }
 
 void TbsSkinStdButtonObject::MouseUp(int X, int Y, wnd::TMouseButton Button)

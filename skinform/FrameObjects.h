@@ -104,6 +104,8 @@ public:
     void ReleaseMenu();
     // Pressed with the mouse over it.
     bool ShowsDown() const { return Down && Active; }
+    // A left press: the button goes down (and opens its menu, if it has one).
+    void Press(wnd::TMouseButton Button);
 
     gfx::TRect DownRect;
     gfx::TRect DisableSkinRect;
