@@ -9,7 +9,8 @@
 namespace skinform {
 namespace {
 
-    constexpr gfx::TColor kShadowColor = gfx::RGB(72, 72, 72);
+    // Mid grey: soft when see-through, and still calm where the display shows it solid.
+    constexpr gfx::TColor kShadowColor = gfx::RGB(128, 128, 128);
 
 } // namespace
 

@@ -12,7 +12,7 @@ namespace skinform {
 class TbsMenuShadow {
 public:
     static constexpr int kDepth = 4;
-    static constexpr unsigned char kAlpha = 90;
+    static constexpr unsigned char kAlpha = 110;
 
     explicit TbsMenuShadow(wnd::HWND owner);
     ~TbsMenuShadow();

@@ -2,8 +2,8 @@
 
 #include "skinform/TbsSkinForm.h"
 
-#include "platform/controls/StylePainter.h"
 #include "platform/controls/TForm.h"
+#include "platform/graphics/EdgePainter.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TextFormat.h"
 #include "platform/window/Painting.h"
@@ -139,8 +139,7 @@ void TbsSkinForm::PaintDefaultFrame(gfx::TCanvas& canvas)
     canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
     canvas.Brush.Color = gfx::clBtnFace;
     canvas.FillRect(r);
-    ctl::StylePainter::Frame3D(canvas, r, gfx::cl3DLight, gfx::cl3DDkShadow, 1);
-    ctl::StylePainter::Frame3D(canvas, r, gfx::clBtnHighlight, gfx::clBtnShadow, 1);
+    gfx::DrawEdge(canvas, r, gfx::TEdgeRing::Raised, gfx::TEdgeRing::Raised);
 
     // The caption bar: grooves between the buttons, the text in a gap of its own.
     const int captionHeight = DefaultCaptionHeight();

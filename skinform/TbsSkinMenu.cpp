@@ -49,7 +49,9 @@ TbsSkinMenu::TbsSkinMenu(wnd::HWND form) : m_form(form) { }
 
 TbsSkinMenu::~TbsSkinMenu()
 {
-    CloseAll();
+    // The owner is going away too: its windows close without notices, which
+    // would reach a form or control in the middle of its own destruction.
+    m_windows.clear();
     if (m_timerWindow)
         wnd::DestroyWindow(m_timerWindow);
     *m_alive = false;

@@ -37,6 +37,7 @@ public:
     // `form`: the window whose monitor bounds the menus and which is told
     // when a menu closes; without one the monitor under the anchor is used.
     explicit TbsSkinMenu(wnd::HWND form = nullptr);
+    // Closes the open windows without sending any notice.
     ~TbsSkinMenu();
     TbsSkinMenu(const TbsSkinMenu&) = delete;
     TbsSkinMenu& operator=(const TbsSkinMenu&) = delete;

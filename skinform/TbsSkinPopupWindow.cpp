@@ -267,8 +267,10 @@ void TbsSkinPopupWindow::PaintWindow(gfx::TCanvas& canvas)
         const skin::TbsDataSkinPopupWindow& popup = *m_look.Popup;
         const gfx::TBitmap& picture = *m_look.WindowPicture;
         gfx::TBitmap image;
+        // Entries without a picture of their own leave the window's client to show.
+        const bool fillClient = m_scroll || !m_look.ItemPicture;
         skin::BuildSkinImage(m_look.WindowGeometry(), m_geometry, image, picture,
-            { 0, 0, picture.Width(), picture.Height() }, m_size.cx, m_size.cy, m_scroll,
+            { 0, 0, picture.Width(), picture.Height() }, m_size.cx, m_size.cy, fillClient,
             { popup.LeftStretch, popup.TopStretch, popup.RightStretch, popup.BottomStretch });
         canvas.Draw(0, 0, image);
         return;

@@ -34,24 +34,10 @@ void TApplication::Run()
 void TApplication::HandleMessage()
 {
     wnd::MSG msg;
-    if (!wnd::GetMessage(msg)) {
-        m_terminated = true;
-        wnd::PostQuitMessage(0); // outer loops end as well
-        return;
-    }
-    Dispatch(msg);
-}
-
-void TApplication::Dispatch(wnd::MSG& Msg)
-{
-    try {
-        if (RunHooks(Msg))
-            return;
-        wnd::TranslateMessage(Msg);
-        wnd::DispatchMessage(Msg);
-    } catch (const std::exception& e) {
-        HandleException(this, e);
-    }
+    if (wnd::GetMessage(msg))
+        Dispatch(msg);
+    else
+        QuitReceived();
 }
 
 bool TApplication::RunHooks(wnd::MSG& Msg)
@@ -108,12 +94,30 @@ void TApplication::ProcessMessages()
     wnd::MSG msg;
     while (!m_terminated && wnd::PeekMessage(msg)) {
         if (msg.message == wnd::WM_QUIT) {
-            m_terminated = true;
-            wnd::PostQuitMessage(0);
+            QuitReceived();
             return;
         }
         Dispatch(msg);
     }
+}
+
+void TApplication::Dispatch(wnd::MSG& Msg)
+{
+    // An exception from a handler is shown and the loop goes on.
+    try {
+        if (RunHooks(Msg))
+            return;
+        wnd::TranslateMessage(Msg);
+        wnd::DispatchMessage(Msg);
+    } catch (const std::exception& e) {
+        HandleException(this, e);
+    }
+}
+
+void TApplication::QuitReceived()
+{
+    m_terminated = true;
+    wnd::PostQuitMessage(0); // outer loops end as well
 }
 
 void TApplication::Terminate()

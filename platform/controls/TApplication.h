@@ -69,8 +69,11 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    bool RunHooks(wnd::MSG& Msg);
+    // Translates and dispatches one message of either loop, after the hooks.
     void Dispatch(wnd::MSG& Msg);
+    bool RunHooks(wnd::MSG& Msg);
+    // The quit message came: this loop ends and so do the loops around it.
+    void QuitReceived();
 
     TForm* m_mainForm { nullptr };
     bool m_terminated { false };

@@ -6,6 +6,7 @@
 #include "tests/skin/SkinDataTestSkin.h"
 #include "tests/skinform/MenuFixture.h"
 
+#include "platform/controls/TImageList.h"
 #include "platform/graphics/TColor.h"
 #include "platform/window/Painting.h"
 #include "skin/TbsCompressedStoredSkin.h"
@@ -29,7 +30,7 @@ constexpr gfx::TColor kActiveMarker = RGB(0, 255, 0);
 // Window picture 99 x 63 (blue 2) cut at 12,2 / 97,61; items picture 49 x 45
 // (blue 3): normal 0..20, active 20..40, divider 40..45; the mask (picture 2)
 // leaves out the window's top-left 2 x 2 pixels.
-std::string MenuSkinIni()
+std::string MenuSkinIni(int itemPictureIndex = 1)
 {
     return "[PICTURES]\r\npicture=main.bmp\r\nactivepicturescount=3\r\n0=pw.bmp\r\n1=menuitems.bmp\r\n2=pwmask.bmp\r\n"
            "[FORMINFO]\r\nclientrect=4,26,156,141\r\n"
@@ -38,7 +39,7 @@ std::string MenuSkinIni()
            "itemsrect=12,2,97,61\r\nscrollmarkercolor=255\r\nscrollmarkeractivecolor=65280\r\n"
            "leftstretch=1\r\nrightstretch=1\r\ntopstretch=1\r\nbottomstretch=1\r\n"
            "[SKINOBJECTS]\r\ncount=1\r\n0=MENUITEM:menuitem\r\n"
-           "[MENUITEM]\r\nactivepictureindex=1\r\nskinrect=0,0,48,20\r\nactiveskinrect=0,20,48,40\r\n"
+           "[MENUITEM]\r\nactivepictureindex=" + std::to_string(itemPictureIndex) + "\r\nskinrect=0,0,48,20\r\nactiveskinrect=0,20,48,40\r\n"
            "morphing=1\r\nmorphkind=mkdefault\r\nitemleftoffset=4\r\nitemrightoffset=4\r\n"
            "dividerrect=0,40,49,45\r\ndividerleftoffset=8\r\ndividerrightoffset=4\r\ntextrect=2,0,46,20\r\n"
            "fontname=Tahoma\r\nfontheight=13\r\nfontstyle=fsbold\r\n"
@@ -70,14 +71,16 @@ bool HasColour(const TBitmap& image, const gfx::TRect& area, gfx::TColor colour)
 
 class SkinMenuPaint : public MenuFixture {
 protected:
-    SkinMenuPaint()
+    SkinMenuPaint() { LoadSkin(Skin, 1); }
+
+    static void LoadSkin(skin::TbsSkinData& data, int itemPictureIndex)
     {
         skintest::StreamParts parts;
         parts.ActivePictures
             = { skintest::DistinctPicture(99, 63, 2), skintest::DistinctPicture(49, 45, 3), CornerMask() };
-        parts.IniText = text::Utf8ToGbk(MenuSkinIni());
-        Skin.OnLoadError = [](const std::string& error) { ADD_FAILURE() << error; };
-        Skin.LoadFromStoredSkinStream(skintest::BuildStream(parts));
+        parts.IniText = text::Utf8ToGbk(MenuSkinIni(itemPictureIndex));
+        data.OnLoadError = [](const std::string& error) { ADD_FAILURE() << error; };
+        data.LoadFromStoredSkinStream(skintest::BuildStream(parts));
     }
 
     void OpenSkinned(gfx::TPoint at = { 200, 150 })
@@ -155,6 +158,20 @@ TEST_F(SkinMenuPaint, HotEntryFadesInOverFiveTicksWhileTheOldOneFadesOut)
     EXPECT_EQ(image.GetPixel(13, 2 + 10), ItemPixel(1, 10));
 }
 
+TEST_F(SkinMenuPaint, EntriesWithoutAPictureKeepTheirHeightsOverTheWindowsClient)
+{
+    skin::TbsSkinData broken;
+    LoadSkin(broken, 7);
+    FillSystemMenu();
+    Menu->Popup(Form, &broken, &Root, gfx::TPoint { 200, 150 });
+    Harness.ProcessMessages();
+    const TBitmap image = Pixels();
+    EXPECT_EQ(image.Height(), 89);
+    // The window picture's client (tiled from 12,2) shows behind the captions.
+    EXPECT_EQ(image.GetPixel(13, 22 + 10), WindowPixel(13, 2 + (22 + 10 - 2) % 59));
+    EXPECT_TRUE(HasColour(image, { 12 + 2 + 16, 22, Window(0).ItemsRect().Right - 16, 42 }, kFontColor));
+}
+
 TEST_F(SkinMenuPaint, MaskShapesTheWindow)
 {
     FillSystemMenu();
@@ -218,6 +235,43 @@ TEST_F(SkinMenuPaint, SkinWithoutAWindowPictureGivesThePlainLook)
     const gfx::TRect first = Window(0).Items(0).ObjectRect;
     EXPECT_TRUE(HasColour(image, { first.Left + 2, first.Top + 4, first.Left + 16, first.Bottom - 4 },
         gfx::ColorToRGB(gfx::clMenuText)));
+}
+
+TEST_F(SkinMenuPaint, ImagesOfTheMenusImageListFillAWiderGlyphColumn)
+{
+    ctl::TPopupMenu popup;
+    Add(*popup.Items(), "Cut");
+    Add(*popup.Items(), "Copy");
+    Menu->Popup(Form, nullptr, popup.Items(), gfx::TPoint { 200, 150 });
+    const int plainWidth = WindowRect(0).Width();
+    Menu->CloseAll();
+
+    ctl::TImageList images(nullptr);
+    images.SetSize(20, 16);
+    images.Masked = false;
+    TBitmap strip(40, 16);
+    strip.Fill(RGB(200, 30, 30));
+    for (int x = 20; x < 40; ++x)
+        for (int y = 0; y < 16; ++y)
+            strip.SetPixel(x, y, RGB(30, 160, 30));
+    images.Add(strip);
+    popup.SetImages(&images);
+    popup.Items()->Items(0)->ImageIndex = 1;
+    popup.Items()->Items(1)->ImageIndex = 0;
+    popup.Items()->Items(1)->Checked = true;
+    Menu->Popup(Form, nullptr, popup.Items(), gfx::TPoint { 200, 150 });
+    Harness.ProcessMessages();
+    // The column is the images' width plus 5 instead of 19.
+    EXPECT_EQ(WindowRect(0).Width(), plainWidth + (20 + 5) - 19);
+    const TBitmap image = Pixels();
+    const gfx::TRect first = Window(0).Items(0).ObjectRect;
+    const gfx::TRect second = Window(0).Items(1).ObjectRect;
+    EXPECT_TRUE(HasColour(image, first, RGB(30, 160, 30)));
+    EXPECT_FALSE(HasColour(image, first, RGB(200, 30, 30)));
+    EXPECT_TRUE(HasColour(image, second, RGB(200, 30, 30)));
+    // A checked image is framed instead of getting a check mark.
+    const gfx::TColor text = gfx::ColorToRGB(gfx::clMenuText);
+    EXPECT_EQ(image.GetPixel(second.Left + 2, second.Top + 8), text);
 }
 
 namespace {

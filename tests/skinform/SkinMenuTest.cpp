@@ -426,8 +426,11 @@ TEST_F(SkinMenu, ClosingNoticeIsSentOnceHoweverTheMenuEnds)
     Open();
     Open();
     EXPECT_EQ(Count("closed"), 1);
+    // The engine freed with its form closes its windows without a notice.
+    const wnd::HWND window = Window(0).Handle();
     Menu.reset();
-    EXPECT_EQ(Count("closed"), 2);
+    EXPECT_FALSE(wnd::IsWindow(window));
+    EXPECT_EQ(Count("closed"), 1);
 }
 
 TEST_F(SkinMenu, NoticesGoToTheControlAndOnceToAFormThatIsAnotherWindow)
@@ -464,6 +467,33 @@ TEST_F(SkinMenu, CommandThatDestroysTheControlAndTheMenuGetsNoNoticeAfterwards)
     ClickItem(0, 4);
     EXPECT_EQ(Log, (std::vector<std::string> { "closed", "closing" }));
     EXPECT_FALSE(wnd::IsWindow(Form));
+    Harness.AdvanceTime(1000);
+}
+
+TEST_F(SkinMenu, ControlMayFreeItsMenuWhenToldTheCommandRan)
+{
+    // A control that builds a menu of its own and frees it, with its engine,
+    // on the notice that a command ran.
+    auto popup = std::make_unique<ctl::TPopupMenu>();
+    Add(*popup->Items(), "剪切(&T)");
+    auto engine = std::make_unique<skinform::TbsSkinMenu>(Form);
+    const wnd::HWND control = wnd::CreateWindowEx(
+        0,
+        [&](wnd::HWND h, wnd::UINT msg, wnd::WPARAM wp, wnd::LPARAM lp) -> wnd::LRESULT {
+            if (msg == skin::SKINMSG_MENUDONE) {
+                Log.push_back("control frees its menu");
+                engine.reset();
+                popup.reset();
+            }
+            return wnd::DefWindowProc(h, msg, wp, lp);
+        },
+        "", wnd::WS_CHILD | wnd::WS_VISIBLE, 10, 10, 100, 20, Form);
+    engine->Popup(control, nullptr, popup->Items(), gfx::TPoint { 150, 150 });
+    const gfx::TRect r = engine->Window(0)->ItemScreenRect(0);
+    Harness.MoveMouse(r.Left + 5, r.Top + 5);
+    Harness.Click(r.Left + 5, r.Top + 5);
+    EXPECT_EQ(Log, (std::vector<std::string> { "closed", "click 剪切(&T)", "control frees its menu" }));
+    EXPECT_EQ(engine, nullptr);
     Harness.AdvanceTime(1000);
 }
 
