@@ -384,24 +384,7 @@ void TSdlBackend::SetCursorShape(HCURSOR cursor)
         SDL_SetCursor(sdlCursor);
 }
 
-void TSdlBackend::CaptureMouse(bool capture)
-{
-    SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE);
-    m_captured = capture;
-}
-
-POINT TSdlBackend::EventPosition(Uint32 windowId, int x, int y)
-{
-    // While the mouse is captured the window under it may be moving (a move
-    // or a size from the left or top): its position as SDL knows it can lag
-    // behind, so the pointer's own screen position is taken instead.
-    if (m_captured) {
-        POINT p;
-        SDL_GetGlobalMouseState(&p.X, &p.Y);
-        return p;
-    }
-    return OnScreen(windowId, x, y);
-}
+void TSdlBackend::CaptureMouse(bool capture) { SDL_CaptureMouse(capture ? SDL_TRUE : SDL_FALSE); }
 
 short TSdlBackend::AsyncKeyState(int vk)
 {
@@ -506,14 +489,13 @@ void TSdlBackend::HandleEvent(const SDL_Event& e, TBackendSink& sink)
         return;
     case SDL_MOUSEMOTION:
         in.kind = TRawInputKind::MouseMove;
-        in.pos = m_cursor = EventPosition(e.motion.windowID, e.motion.x, e.motion.y);
+        in.pos = m_cursor = OnScreen(e.motion.windowID, e.motion.x, e.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         in.kind = e.type == SDL_MOUSEBUTTONDOWN ? TRawInputKind::ButtonDown : TRawInputKind::ButtonUp;
         in.button = Button(e.button.button);
-        in.pos = m_cursor = e.type == SDL_MOUSEBUTTONUP ? EventPosition(e.button.windowID, e.button.x, e.button.y)
-                                                        : OnScreen(e.button.windowID, e.button.x, e.button.y);
+        in.pos = m_cursor = OnScreen(e.button.windowID, e.button.x, e.button.y);
         break;
     case SDL_MOUSEWHEEL:
         in.kind = TRawInputKind::Wheel;

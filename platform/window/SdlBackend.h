@@ -61,15 +61,12 @@ private:
     HWND WindowFromId(unsigned id);
     void HandleWindowEvent(const SDL_Event& e, TBackendSink& sink);
     void HandleEvent(const SDL_Event& e, TBackendSink& sink);
-    // The screen position of a mouse event (window-relative x, y).
-    POINT EventPosition(unsigned windowId, int x, int y);
 
     std::map<HWND, TNative> m_natives;
     // The cursor as the last mouse event placed it (the display's global
     // pointer query can lag behind synthetic input).
     POINT m_cursor;
     bool m_haveCursor { false };
-    bool m_captured { false };
     std::map<HCURSOR, SDL_Cursor*> m_cursors;
 };
 

@@ -124,11 +124,11 @@ x0=$X y0=$Y
 drag $(( X + 300 )) $(( Y + 15 )) $(( X + 360 )) $(( Y + 55 ))
 expect_geometry "$(( x0 + 60 )) $(( y0 + 40 )) 746 535"
 
-# Size by the bottom-right corner, then by the left edge.
+# Size by the bottom-right corner, then by the right edge.
 drag $(( X + 744 )) $(( Y + 533 )) $(( X + 774 )) $(( Y + 553 ))
 expect_geometry "$X $Y 776 555"
-drag $(( X + 1 )) $(( Y + 300 )) $(( X - 19 )) $(( Y + 300 ))
-expect_geometry "$(( X - 20 )) $Y 796 555"
+drag $(( X + 774 )) $(( Y + 300 )) $(( X + 794 )) $(( Y + 300 ))
+expect_geometry "$X $Y 796 555"
 snapshot 2-moved-and-sized
 normal="$X $Y $WIDTH $HEIGHT"
 
