@@ -184,6 +184,47 @@ snapshot modified
 # Tool bar buttons, centred on their client positions.
 manage_x=$(( MX + 215 )); search_box_x=$(( MX + 450 )); search_x=$(( MX + 577 )); tools_y=$(( MY + 12 ))
 
+# The title memo's right-click menu (Undo, -, Cut, Copy, Paste, Delete, -,
+# Select All; 20-pixel entries and 15-pixel separators inside a 3-pixel
+# frame, opening at the pointer): Select All by mouse, then Copy by keys.
+# The title pasted into the search box finds the note: opening the one result
+# shows it again after another note was shown meanwhile.
+# Saving folded the tree and emptied the editors: open the note again.
+click "$tree_x" "$row0_y"
+key Right
+click $(( tree_x + 20 )) $(( row0_y + row_h ))
+xdotool mousemove "$title_x" "$title_y" sleep 0.1 click 3
+sleep 0.6
+snapshot title-menu
+click $(( title_x + 40 )) $(( title_y + 3 + 5 * 20 + 2 * 15 + 10 ))
+xdotool mousemove "$title_x" "$title_y" sleep 0.1 click 3
+sleep 0.6
+key Down Down
+snapshot title-menu-copy
+key Return
+second_title=$(sql "select 标题 from 笔记 where 类别 = '工作' order by rowid limit 1 offset 1")
+click $(( tree_x + 20 )) $(( row0_y + 2 * row_h ))
+snapshot other-note
+click "$search_box_x" "$tools_y"
+key ctrl+a ctrl+v
+snapshot pasted-title
+click "$search_x" "$tools_y"
+results=$(window_id 查询结果)
+client_origin "$results" 298 330
+snapshot title-found
+xdotool mousemove $(( CX + 41 )) $(( CY + 17 )) sleep 0.1 click --repeat 2 --delay 80 1
+sleep 0.6
+click $(( CX + 244 )) $(( CY + 312 ))
+expect_closed 查询结果
+# The note shown now is the found one: a change to its title lands on it.
+click "$title_x" "$title_y"
+key ctrl+End
+type_text " found"
+click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
+expect_sql "select count(*) from 笔记 where 标题 = 'Edited ''e2e'' \"title\" 改过 found'" "1"
+expect_sql "select count(*) from 笔记 where 标题 = '$second_title'" "1"
+snapshot title-found-modified
+
 # Add a category with a Chinese name and a quote: 分类管理, 新增, type the name
 # into the name box, 保存; then close the manager.
 click "$manage_x" "$tools_y"
