@@ -24,7 +24,11 @@
 #include "skinctrls/TbsSkinSpeedButton.h"
 #include "skinctrls/TbsSkinSplitter.h"
 #include "skinctrls/TbsSkinToolBar.h"
+#include "skin/TbsCompressedStoredSkin.h"
+#include "skin/TbsSkinData.h"
+#include "skinform/TbsSkinForm.h"
 
+#include <memory>
 #include <string>
 
 namespace app {
@@ -37,6 +41,13 @@ namespace app {
 class TForm1 : public ctl::TForm {
 public:
     explicit TForm1(ctl::TComponent* AOwner);
+    ~TForm1() override;
+
+    // The frame: our skin, stored compressed with the window, read into the
+    // skin data and painted by the skinned form component.
+    std::unique_ptr<skin::TbsCompressedStoredSkin> bsCompressedStoredSkin1;
+    std::unique_ptr<skin::TbsSkinData> bsSkinData1;
+    skinform::TbsSkinForm* bsSkinForm1;
 
     // Tool bar.
     skinctrls::TbsSkinToolBar* bsSkinToolBar1 { nullptr };
@@ -113,6 +124,7 @@ public:
     void SetEditorsEnabled(bool Value);
 
 private:
+    void CreateSkinFrame();
     void CreateToolBar();
     void CreateCategoryTree();
     void CreateNotePanel();
