@@ -66,8 +66,14 @@ private:
             std::size_t length = gfx::textlayout::CharLength(m_text, i);
             std::string_view ch = m_text.substr(i, length);
             double ch_width = m_measure(ch);
-            if (width + ch_width > m_rule.Width + kFitTolerance && i > start)
+            if (width + ch_width > m_rule.Width + kFitTolerance && i > start) {
+                if (IsBlank(ch)) {
+                    // The blank that overflows ends the line and is dropped.
+                    Emit(m_text.substr(start, i - start));
+                    return i + length;
+                }
                 return Break(start, i, last_blank, last_break);
+            }
             if (IsBlank(ch))
                 last_blank = i;
             else if (BreaksAfter(ch))
