@@ -11,7 +11,13 @@ PdfDocument::PdfDocument(const std::filesystem::path& file_name) : m_fileName(fi
     // The size is set again for every page before anything is drawn on it.
     m_surface = cairo_pdf_surface_create(file_name.c_str(), 595.0, 842.0);
     m_cairo = cairo_create(m_surface);
-    Check("cannot be created");
+    try {
+        Check("cannot be created");
+    } catch (...) {
+        cairo_destroy(m_cairo);
+        cairo_surface_destroy(m_surface);
+        throw;
+    }
     cairo_pdf_surface_set_metadata(m_surface, CAIRO_PDF_METADATA_CREATOR, "Veltrin");
 }
 
