@@ -43,6 +43,8 @@ public:
     // True when drawing goes to a vector surface (text keeps its glyph
     // outlines unhinted and positions are not snapped to pixels).
     bool IsVector() const { return m_vector; }
+    // The cairo context, for drawing that lays text out itself (rich text).
+    cairo_t* Cairo() { return m_cairo; }
 
     void FillRect(const TRectF& rect, TColor color);
     // A straight line of the given width centred on the path; dashed styles
