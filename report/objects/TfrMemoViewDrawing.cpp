@@ -80,7 +80,7 @@ std::vector<MemoLine> TfrMemoView::LayoutLines(double scale) const
     double char_extra = CharSpacing * scale;
     bool rotated = (Alignment & frtaVertical) != 0;
     // Gaps grow by half the frame width, as when drawing.
-    double gap = (rotated ? GapY * scale : GapX * scale) + std::floor(FrameWidth * scale / 2);
+    double gap = (rotated ? GapY * scale : GapX * scale) + FrameGap(scale);
     double length = rotated ? Height * scale : Width * scale;
     MemoWrapRule rule { std::max(0.0, length - 2 * gap), (Flags & memo_flags::WordWrap) != 0,
         (Flags & memo_flags::WordBreak) != 0 };
@@ -93,7 +93,7 @@ std::int32_t TfrMemoView::ContentHeight()
     if ((Flags & memo_flags::Suppress) && !PrintMemo.empty() && JoinLines(PrintMemo) == m_lastPrinted)
         return 0;
     auto lines = LayoutLines();
-    double gap = GapY + std::floor(FrameWidth / 2);
+    double gap = GapY + FrameGap();
     double height = gap + lines.size() * LineHeight() + gap;
     return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
 }

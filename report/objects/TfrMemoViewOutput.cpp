@@ -43,7 +43,7 @@ void TfrMemoView::ApplyAutoWidth()
     for (const std::string& line : PrintMemo)
         widest = std::max(widest, gfx::PageTextWidth(font, line, CharSpacing));
     bool rotated = (Alignment & frtaVertical) != 0;
-    double gap = (rotated ? GapY : GapX) + std::floor(FrameWidth / 2);
+    double gap = (rotated ? GapY : GapX) + FrameGap();
     auto size = static_cast<std::int32_t>(std::clamp(std::ceil(widest + 2 * gap), 0.0, 1.0e8));
     if (rotated) {
         Height = size;
@@ -75,7 +75,7 @@ void TfrMemoView::TakePart()
 {
     auto lines = LayoutLines();
     double line_height = LineHeight();
-    double room = Height - 2 * (GapY + std::floor(FrameWidth / 2));
+    double room = Height - 2 * (GapY + FrameGap());
     auto fit = line_height > 0 ? static_cast<std::size_t>(std::max(0.0, std::floor(room / line_height))) : lines.size();
     // A part always takes a line, so a memo taller than any page still ends.
     fit = std::clamp<std::size_t>(fit, 1, std::max<std::size_t>(lines.size(), 1));

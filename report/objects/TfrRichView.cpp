@@ -61,8 +61,8 @@ void TfrRichView::Draw(gfx::TPageCanvas& canvas)
 std::int32_t TfrRichView::ContentHeight()
 {
     richtext::RtfDocument document = richtext::ParseRtf(RichText);
-    double gap = GapY + std::floor(FrameWidth / 2);
-    double width = Width - 2 * (GapX + std::floor(FrameWidth / 2));
+    double gap = GapY + FrameGap();
+    double width = Width - 2 * (GapX + FrameGap());
     double height = richtext::RichTextLayout(document, width).Height() + 2 * gap;
     return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
 }

@@ -121,6 +121,9 @@ protected:
     double DrawTop() const { return m_drawTop; }
     double DrawRight() const { return m_drawRight; }
     double DrawBottom() const { return m_drawBottom; }
+    // How far text keeps off the edges beyond GapX and GapY: half the width
+    // the frame takes (a double line takes three widths).
+    double FrameGap(double scale = 1.0) const;
     // Writes the record; print mode is on while the fields are written.
     void WriteRecord(TemplateWriter& page);
     // Puts back what ExpandForPrint changed.

@@ -74,14 +74,20 @@ void TfrView::ApplyScale()
     Width = Scaled(Width, ScaleX, 0);
     Height = Scaled(Height, ScaleY, 0);
     FrameWidth = static_cast<float>(FrameWidth * ScaleX);
-    GapX = Scaled(GapX, ScaleX, 0) + static_cast<std::int32_t>(FrameWidth / 2);
-    GapY = Scaled(GapY, ScaleY, 0) + static_cast<std::int32_t>(FrameWidth / 2);
+    GapX = Scaled(GapX, ScaleX, 0) + static_cast<std::int32_t>(FrameGap());
+    GapY = Scaled(GapY, ScaleY, 0) + static_cast<std::int32_t>(FrameGap());
 
     double inset = std::max(0.0, (FrameWidth - 1.0) / 2.0);
     m_drawLeft = Left + ((FrameTyp & frftLeft) ? inset : 0.0);
     m_drawTop = Top + ((FrameTyp & frftTop) ? inset : 0.0);
     m_drawRight = static_cast<double>(Left) + Width + 1 - ((FrameTyp & frftRight) ? inset : 0.0);
     m_drawBottom = static_cast<double>(Top) + Height + 1 - ((FrameTyp & frftBottom) ? inset : 0.0);
+}
+
+double TfrView::FrameGap(double scale) const
+{
+    double extent = FrameStyle == psDouble ? 3.0 * FrameWidth : FrameWidth;
+    return std::floor(extent * scale / 2);
 }
 
 void TfrView::RestoreScale()

@@ -340,6 +340,23 @@ TEST(PictureView, BitmapsAndJpegsAreDecodedAndDrawn)
     EXPECT_LT(gfx::GetGValue(jpeg.GetPixel(20, 20)), 16);
 }
 
+TEST(PictureView, ThePicturePropertyCarriesTheGraphicsBytes)
+{
+    TfrPictureView source;
+    source.PictureData = RedPicture(3, 2).SaveToBytes();
+    source.Graphic = GraphicKind::Bitmap;
+    auto bytes = source.GetProperty("Picture");
+    ASSERT_TRUE(bytes);
+    TfrPictureView copy;
+    EXPECT_TRUE(copy.SetProperty("PICTURE", *bytes));
+    EXPECT_EQ(copy.Graphic, GraphicKind::Bitmap);
+    ASSERT_TRUE(copy.DecodedPicture());
+    EXPECT_EQ(copy.DecodedPicture()->Width(), 3);
+    EXPECT_TRUE(copy.SetProperty("PICTURE", Variant("not a graphic")));
+    EXPECT_EQ(copy.Graphic, GraphicKind::None);
+    EXPECT_TRUE(copy.PictureData.empty());
+}
+
 TEST(PictureView, DamagedDataAndMetafilesDrawAPlaceholderInsteadOfFailing)
 {
     TfrPictureView view;
