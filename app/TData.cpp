@@ -2,6 +2,7 @@
 
 #include "platform/data/EDatabaseError.h"
 #include "platform/data/TConnectionString.h"
+#include "platform/text/Utf8.h"
 
 namespace app {
 
@@ -54,16 +55,6 @@ const std::string NotesTitled = "select rowid, * from 笔记 where 标题 = :tit
 const std::string CategoriesNamed = "select rowid, * from 类别 where 类别 = :category order by rowid"; // S3
 const std::string MoveNotes = "update 笔记 set 类别 = :new where 类别 = :old"; // S4
 const std::string AllNotes = "select rowid, * from 笔记 order by rowid"; // S6, S7
-
-int CharacterCount(std::string_view utf8)
-{
-    int count = 0;
-    for (char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    }
-    return count;
-}
 
 } // namespace
 
@@ -233,7 +224,7 @@ bool TData::SearchIndexServes(std::string_view keyword)
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = keyword.find_first_of("%_", start);
-        if (CharacterCount(keyword.substr(start, end == std::string_view::npos ? end : end - start)) >= 3)
+        if (text::CodePointCount(keyword.substr(start, end == std::string_view::npos ? end : end - start)) >= 3)
             return true;
         if (end == std::string_view::npos)
             return false;

@@ -10,6 +10,7 @@
 
 #include "app/TData.h"
 #include "platform/data/TDateTime.h"
+#include "platform/text/Utf8.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -36,12 +37,7 @@ const std::string CommonKeyword = "Meeting";
 // made-up Latin words, so that a keyword is as selective as in real notes.
 std::string ChineseCharacter(std::mt19937& random)
 {
-    const unsigned code = 0x4E00 + random() % 3000;
-    std::string text;
-    text += static_cast<char>(0xE0 | (code >> 12));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-    return text;
+    return text::EncodeUtf8(static_cast<char32_t>(0x4E00 + random() % 3000));
 }
 
 std::string LatinWord(std::mt19937& random)

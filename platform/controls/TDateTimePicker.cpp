@@ -2,6 +2,7 @@
 
 #include "platform/controls/StylePainter.h"
 #include "platform/controls/TForm.h"
+#include "platform/graphics/EdgePainter.h"
 #include "platform/window/Input.h"
 
 #include <array>
@@ -107,7 +108,7 @@ private:
     {
         gfx::TCanvas& c = Canvas();
         gfx::TRect frame = ClientRect();
-        StylePainter::Frame3D(c, frame, gfx::clWindowFrame, gfx::clWindowFrame, 1);
+        gfx::Frame3D(c, frame, gfx::clWindowFrame, gfx::clWindowFrame, 1);
         c.Brush.Style = gfx::TBrushStyle::bsSolid;
         c.Brush.Color = gfx::clActiveCaption;
         c.FillRect(gfx::Rect(1, 1, ClientWidth() - 1, kHeader));

@@ -3,6 +3,7 @@
 #include "report/expr/ExprScanner.h"
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/expr/ValueConvert.h"
+#include "platform/text/Utf8.h"
 
 namespace report {
 
@@ -23,7 +24,7 @@ bool TextExpander::SplitSuffix(std::string_view content, std::string_view& expre
             suffix = content.substr(i + 2);
             return true;
         }
-        i += CharLength(content, i);
+        i += text::Utf8CharLength(content, i);
     }
     return false;
 }

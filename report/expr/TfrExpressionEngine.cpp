@@ -8,6 +8,7 @@
 #include "report/expr/TDatabaseFunctionLibrary.h"
 #include "report/expr/TfrStdFunctionLibrary.h"
 #include "report/expr/ValueConvert.h"
+#include "platform/text/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,7 +78,7 @@ std::vector<std::string_view> DottedParts(std::string_view name)
             parts.push_back(name.substr(start, i - start));
             start = i + 1;
         }
-        i += CharLength(name, i);
+        i += text::Utf8CharLength(name, i);
     }
     parts.push_back(name.substr(start));
     return parts;

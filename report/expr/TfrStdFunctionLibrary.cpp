@@ -12,6 +12,7 @@
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/expr/TfrReportScope.h"
 #include "report/expr/ValueConvert.h"
+#include "platform/text/Utf8.h"
 
 namespace report {
 namespace {
@@ -36,14 +37,6 @@ DateParts DateOf(const Variant& value, const TfrFormatSettings& settings)
     if (!parts)
         throw ExprError(FloatToText(date.value) + " is not a valid date");
     return *parts;
-}
-
-size_t CharacterCount(std::string_view text)
-{
-    size_t count = 0;
-    for (size_t i = 0; i < text.size(); i += CharLength(text, i))
-        ++count;
-    return count;
 }
 
 std::string AsciiCase(std::string text, bool upper)
@@ -79,7 +72,7 @@ int CharacterPosition(std::string_view sub, std::string_view text)
         size_t i = 0;
         int index = 1;
         while (i < at) {
-            i += CharLength(text, i);
+            i += text::Utf8CharLength(text, i);
             ++index;
         }
         if (i == at)
@@ -148,7 +141,7 @@ void TfrStdFunctionLibrary::DoFunction(int index, const TfrFunctionCall& call, V
         result = Variant(UserScope(call).InputBox(call.EvaluateText(0), call.EvaluateText(1)));
         break;
     case Length:
-        result = IntegerVariant(static_cast<std::int64_t>(CharacterCount(call.EvaluateText(0))));
+        result = IntegerVariant(static_cast<std::int64_t>(text::CodePointCount(call.EvaluateText(0))));
         break;
     case LowerCase:
         result = Variant(AsciiCase(call.EvaluateText(0), false));
@@ -164,7 +157,7 @@ void TfrStdFunctionLibrary::DoFunction(int index, const TfrFunctionCall& call, V
         break;
     case NameCase: {
         std::string text = call.EvaluateText(0);
-        size_t first = text.empty() ? 0 : CharLength(text, 0);
+        size_t first = text.empty() ? 0 : text::Utf8CharLength(text, 0);
         result = Variant(AsciiCase(text.substr(0, first), true) + AsciiCase(text.substr(first), false));
         break;
     }

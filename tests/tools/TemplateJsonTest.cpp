@@ -2,7 +2,7 @@
 #include "report/objects/TfrMemoView.h"
 #include "report/objects/TfrPictureView.h"
 #include "report/template/PageTemplate.h"
-#include "report/template/TemplateJson.h"
+#include "tools/support/TemplateJson.h"
 
 #include <gtest/gtest.h>
 

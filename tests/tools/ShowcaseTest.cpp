@@ -1,4 +1,4 @@
-#include "platform/graphics/Showcase.h"
+#include "tools/support/Showcase.h"
 #include "platform/graphics/TBitmap.h"
 
 #include <gtest/gtest.h>
