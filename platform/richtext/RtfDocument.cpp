@@ -46,17 +46,6 @@ std::string Cp1252ToUtf8(std::string_view bytes)
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 class RtfReader {
 public:
     explicit RtfReader(std::string_view rtf) : m_in(rtf) {}
@@ -140,19 +129,18 @@ private:
     {
         switch (c) {
         case '\'': {
-            int high = m_pos < m_in.size() ? HexValue(m_in[m_pos]) : -1;
-            int low = m_pos + 1 < m_in.size() ? HexValue(m_in[m_pos + 1]) : -1;
-            if (high < 0 || low < 0) {
-                // A broken escape is dropped with the hex digit it has.
-                m_pos += high >= 0 ? 1 : 0;
+            const char* start = m_in.data() + m_pos;
+            unsigned byte = 0;
+            auto [end, error] = std::from_chars(start, m_in.data() + std::min(m_pos + 2, m_in.size()), byte, 16);
+            // A broken escape is dropped with the hex digit it has.
+            m_pos += static_cast<std::size_t>(end - start);
+            if (error != std::errc() || end - start != 2)
                 return;
-            }
-            m_pos += 2;
             if (m_unicodeSkip > 0) {
                 --m_unicodeSkip;
                 return;
             }
-            m_bytes.push_back(static_cast<char>(high * 16 + low));
+            m_bytes.push_back(static_cast<char>(byte));
             return;
         }
         case '*':

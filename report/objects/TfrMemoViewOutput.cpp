@@ -23,14 +23,20 @@ void TfrMemoView::ExpandForPrint(TfrPrintContext& context)
         m_remainder.clear();
         return;
     }
-    TfrView::ExpandForPrint(context);
-    if (Visible && context.Engine && !HighlightCondition.empty()) {
-        auto on = ToBool(context.Engine->Evaluate(HighlightCondition));
-        if (on && *on) {
-            Font.Style = HighlightAttr.FontStyle;
-            Font.Color = HighlightAttr.FontColor;
-            FillColor = HighlightAttr.FillColor;
+    try {
+        TfrView::ExpandForPrint(context);
+        if (Visible && context.Engine && !HighlightCondition.empty()) {
+            auto on = ToBool(context.Engine->Evaluate(HighlightCondition));
+            if (on && *on) {
+                Font.Style = HighlightAttr.FontStyle;
+                Font.Color = HighlightAttr.FontColor;
+                FillColor = HighlightAttr.FillColor;
+            }
         }
+    } catch (...) {
+        // A failing script or expression leaves the object as it was.
+        RestoreAfterPrint();
+        throw;
     }
     if (Flags & memo_flags::AutoWidth)
         ApplyAutoWidth();

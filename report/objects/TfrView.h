@@ -126,6 +126,8 @@ protected:
     double FrameGap(double scale = 1.0) const;
     // Writes the record; print mode is on while the fields are written.
     void WriteRecord(TemplateWriter& page);
+    // Runs the script and the event and expands text and tag.
+    void ExpandText(TfrPrintContext& context);
     // Puts back what ExpandForPrint changed.
     virtual void RestoreAfterPrint();
     void ApplyBandAlign(const TfrBandPlacement& band);

@@ -31,6 +31,16 @@ void TfrView::ExpandForPrint(TfrPrintContext& context)
 {
     m_savedTag = Tag;
     m_expanded = true;
+    try {
+        ExpandText(context);
+    } catch (...) {
+        RestoreAfterPrint();
+        throw;
+    }
+}
+
+void TfrView::ExpandText(TfrPrintContext& context)
+{
     if (context.Engine && !context.Continuation)
         RunScript(*context.Engine, Script);
     PrintMemo = Memo;

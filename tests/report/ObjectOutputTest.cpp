@@ -95,6 +95,22 @@ TEST_F(MemoOutput, HighlightAppliesWhileWrittenAndIsRestoredAfterwards)
     EXPECT_EQ(memo.Tag, "[title]");
 }
 
+TEST_F(MemoOutput, AFailingExpressionLeavesTheObjectAsItWas)
+{
+    memo.Memo = { "[title]" };
+    memo.HighlightCondition = "flag = (";
+    memo.Tag = "[title]";
+    EXPECT_ANY_THROW(memo.WriteToPage(page.Writer(), context));
+    EXPECT_EQ(memo.Tag, "[title]");
+    EXPECT_EQ(memo.Font.Style, 0);
+    memo.Memo = { "ok" };
+    memo.HighlightCondition.clear();
+    memo.WriteToPage(page.Writer(), context);
+    auto written = page.Memos();
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].Memo, (std::vector<std::string> { "ok" }));
+}
+
 TEST_F(MemoOutput, SuppressPrintsARepeatedValueOnlyTheFirstTime)
 {
     memo.Flags |= memo_flags::Suppress;

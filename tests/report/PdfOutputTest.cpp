@@ -22,15 +22,22 @@ struct PdfWord {
     std::string Text;
 };
 
-std::vector<PdfWord> ReadWords(const std::filesystem::path& pdf)
+// What a poppler tool prints about a PDF file.
+std::string PopplerOutput(const std::string& tool, const std::filesystem::path& pdf, const std::string& after = "")
 {
-    std::string command = "pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null";
+    std::string command = tool + " '" + pdf.string() + "' " + after + " 2>/dev/null";
     std::FILE* pipe = popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];
     while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
         out.append(buffer, n);
     pclose(pipe);
+    return out;
+}
+
+std::vector<PdfWord> ReadWords(const std::filesystem::path& pdf)
+{
+    std::string out = PopplerOutput("pdftotext -bbox", pdf, "-");
     std::vector<PdfWord> words;
     std::regex word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     int page = 0;
@@ -129,12 +136,8 @@ TEST_F(PdfOutput, SheetsTakeThePapersSize)
         pdf.AddPage(2970, 2100, page);
         pdf.Finish();
     }
-    std::string command = "pdfinfo '" + file.string() + "' 2>/dev/null | grep 'Page size'";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    char buffer[256] = {};
-    std::fgets(buffer, sizeof buffer, pipe);
-    pclose(pipe);
-    EXPECT_NE(std::string(buffer).find("841.89 x 595.276"), std::string::npos) << buffer;
+    std::string info = PopplerOutput("pdfinfo", file);
+    EXPECT_NE(info.find("Page size:      841.89 x 595.276"), std::string::npos) << info;
 }
 
 // A page with every kind of object, kept as a snapshot to look at.
