@@ -23,7 +23,7 @@ std::vector<std::uint8_t> Write(const report::TfrReport& report)
 {
     io::ByteWriter out;
     report::WriteTemplate(report, out);
-    return out.take();
+    return out.Take();
 }
 
 } // namespace

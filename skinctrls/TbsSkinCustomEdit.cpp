@@ -51,7 +51,7 @@ const skin::TbsDataSkinEditControl* TbsSkinCustomEdit::EditRecord() const
 
 void TbsSkinCustomEdit::LookupSkinRecord()
 {
-    m_skinIndex = LookupSkinIndex(m_skinData, SkinDataName);
+    m_skinIndex = LookupSkinIndex(m_skinData, m_skinDataName);
     // Only a record of the edit kind says how an edit looks.
     if (!EditRecord())
         m_skinIndex = -1;

@@ -41,7 +41,7 @@ std::string TextExpander::ExpandOne(std::string_view content)
     }
     Variant value = m_engine.Evaluate(expression);
     m_engine.SetLastValue(value);
-    if (m_hideZeros && !value.is_string() && !value.is_null() && ValueToNumber(value) == 0)
+    if (m_hideZeros && !value.IsString() && !value.IsNull() && ValueToNumber(value) == 0)
         return {};
     return FormatValue(value, format, m_engine.Settings());
 }

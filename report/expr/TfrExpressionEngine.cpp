@@ -1,7 +1,7 @@
 #include "report/expr/TfrExpressionEngine.h"
 
+#include "platform/time/Calendar.h"
 #include "report/expr/Constants.h"
-#include "report/expr/DateTime.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/ExprOperators.h"
 #include "report/expr/ExprScanner.h"
@@ -110,13 +110,13 @@ TfrExpressionEngine::TfrExpressionEngine()
     m_parser.GetValue = [this](const std::string& name, Variant& value) { value = GetValue(name); };
     m_parser.CallFunction = [this](const std::string& name, const std::string& p1, const std::string& p2,
                                 const std::string& p3, Variant& value) { value = CallFunction(name, p1, p2, p3); };
-    m_buildStart = NowDateTime();
+    m_buildStart = dt::Now();
 }
 
 void TfrExpressionEngine::StartBuild()
 {
     m_fieldCache.clear();
-    m_buildStart = NowDateTime();
+    m_buildStart = dt::Now();
 }
 
 std::optional<TfrObjectPath> TfrExpressionEngine::ParseObjectPath(std::string_view name)
@@ -174,7 +174,7 @@ Variant TfrExpressionEngine::FieldResult(const TfrDataField& field) const
     if (field.Kind() == TfrFieldKind::LargeInt || field.HasTextHandler())
         return Variant(field.DisplayText());
     Variant value = field.Value();
-    if (!value.is_null())
+    if (!value.IsNull())
         return value;
     switch (field.Kind()) {
     case TfrFieldKind::Text:
@@ -318,7 +318,7 @@ bool TfrExpressionEngine::CallReportProcedure(const std::string& upper, const st
                 methodArgs.push_back(Evaluate(args[2]));
             path->member = set ? "SETINDEXPROPERTY" : "GETINDEXPROPERTY";
             if (!needScope().CallObjectMethod(*path, methodArgs, result))
-                throw ExprError("Object " + path->object + " has no indexed property " + std::string(methodArgs[0].as_string()));
+                throw ExprError("Object " + path->object + " has no indexed property " + std::string(methodArgs[0].AsString()));
         } else if (set) {
             m_globals.Set("Arr_" + array + ValueToText(index, Settings()), Evaluate(args[2]));
         } else {

@@ -1,6 +1,6 @@
 #include "report/expr/TfrParser.h"
 
-#include "report/expr/DateFormat.h"
+#include "platform/time/DateTimeParse.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/ExprOperators.h"
 #include "report/expr/ExprScanner.h"
@@ -501,7 +501,7 @@ Variant TfrParser::CallBuiltIn(const std::string& name, const std::string (&args
     }
     if (name == "STRTODATE" || name == "STRTOTIME") {
         std::string text = ValueToText(Evaluate(args[0]), *Settings);
-        auto value = name == "STRTODATE" ? ParseDate(text, *Settings) : ParseTime(text, *Settings);
+        auto value = name == "STRTODATE" ? dt::ParseDate(text, *Settings) : dt::ParseTime(text, *Settings);
         if (!value)
             throw ExprError("'" + text + "' is not a valid " + (name == "STRTODATE" ? "date" : "time"));
         return Variant(*value);

@@ -71,7 +71,7 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
     std::mt19937 random(20240229);
 
     std::vector<std::string> texts;
-    data.ADOConnection1.ExecuteScript("begin");
+    db::Transaction transaction(data.ADOConnection1);
     for (int i = 0; i < 300; ++i) {
         const std::string title = RandomText(random, 1 + static_cast<int>(random() % 4));
         const std::string body = RandomText(random, static_cast<int>(random() % 40));
@@ -84,7 +84,7 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
         data.BZ.Post();
         texts.push_back(title + body);
     }
-    data.ADOConnection1.ExecuteScript("commit");
+    transaction.Commit();
 
     // Some changes and deletes, so the index has followed more than inserts.
     data.OpenCategoryNotes("c3");

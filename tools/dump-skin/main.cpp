@@ -35,8 +35,8 @@ InputKind Recognise(std::span<const std::uint8_t> bytes)
         return InputKind::ZlibStream;
     if (bytes.size() >= 10) {
         io::ByteReader reader(bytes);
-        reader.skip(4);
-        std::uint32_t length = reader.u32();
+        reader.Skip(4);
+        std::uint32_t length = reader.U32();
         if (length >= 2 && length <= bytes.size() - 8 && LooksLikeZlib(bytes.subspan(8)))
             return InputKind::CompressedFile;
     }

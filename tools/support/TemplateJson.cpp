@@ -7,6 +7,8 @@
 #include "report/objects/TfrSubReportView.h"
 
 #include "platform/text/Gbk.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/IsoDateTimeText.h"
 #include "tools/support/JsonWriter.h"
 
 #include <cmath>
@@ -29,27 +31,10 @@ std::string Hex(std::span<const std::uint8_t> bytes)
     return hex;
 }
 
-// A report date (days since 1899-12-30) as "YYYY-MM-DD hh:mm:ss".
-std::string DateText(double days)
+// A report date as "YYYY-MM-DD hh:mm:ss"; empty for one without a calendar date.
+std::string DateText(report::TDateTime date)
 {
-    if (!std::isfinite(days) || std::fabs(days) > 3e6)
-        return {};
-    double whole = std::floor(days);
-    long long seconds = std::llround((days - whole) * 86400.0);
-    // Civil date from a day count (days since 1970-01-01).
-    long long z = static_cast<long long>(whole) - 25569 + 719468;
-    long long era = (z >= 0 ? z : z - 146096) / 146097;
-    long long doe = z - era * 146097;
-    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    long long mp = (5 * doy + 2) / 153;
-    long long day = doy - (153 * mp + 2) / 5 + 1;
-    long long month = mp < 10 ? mp + 3 : mp - 9;
-    long long year = yoe + era * 400 + (month <= 2);
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld %02lld:%02lld:%02lld", year, month, day,
-                  seconds / 3600, seconds / 60 % 60, seconds % 60);
-    return buffer;
+    return dt::HasCalendarDate(date) ? dt::DateTimeToIsoText(date) : std::string();
 }
 
 void WriteCommon(JsonWriter& json, const TfrView& view)
@@ -185,9 +170,9 @@ void WriteInfo(JsonWriter& json, const ReportInfo& info)
     json.Key("HasPassword").Bool(!info.Password.empty());
     json.Key("Constant").Integer(info.Constant);
     json.Key("CreationDate").Number(info.CreationDate.value);
-    json.Key("CreationDateText").String(DateText(info.CreationDate.value));
+    json.Key("CreationDateText").String(DateText(info.CreationDate));
     json.Key("LastChange").Number(info.LastChange.value);
-    json.Key("LastChangeText").String(DateText(info.LastChange.value));
+    json.Key("LastChangeText").String(DateText(info.LastChange));
     json.EndObject();
 }
 
