@@ -154,6 +154,8 @@ CacheEntry Build(const TFont& font)
 
 } // namespace
 
+PangoContext* MeasuringContext() { return Context(); }
+
 const ResolvedFont& Resolve(const TFont& font)
 {
     std::map<CacheKey, CacheEntry>& cache = System().Cache;

@@ -17,6 +17,9 @@ struct ResolvedFont {
 
 const ResolvedFont& Resolve(const TFont& font);
 
+// The program's measuring context (96 dpi), for layouts built elsewhere.
+PangoContext* MeasuringContext();
+
 // A layout of the shared measuring context holding `text` in `font`
 // (underline and strike-out applied). Valid until the next call.
 PangoLayout* Layout(const TFont& font, std::string_view text);

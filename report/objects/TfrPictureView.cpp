@@ -72,6 +72,16 @@ bool TfrPictureView::SetProperty(std::string_view name, const Variant& value)
         BlobType = *type;
         return true;
     }
+    if (upper == "PICTURE") {
+        // The bytes of a graphic file (as a blob field or another picture
+        // gives them); anything that is no graphic clears the picture.
+        std::string bytes = ToText(value);
+        PictureData.assign(bytes.begin(), bytes.end());
+        Graphic = DetectGraphicKind(PictureData);
+        if (Graphic == GraphicKind::None)
+            PictureData.clear();
+        return true;
+    }
     if (SetFlagProperty(kPictureFlags, upper, value))
         return true;
     return TfrView::SetProperty(upper, value);
@@ -82,6 +92,8 @@ std::optional<Variant> TfrPictureView::GetProperty(std::string_view name) const
     std::string upper = UpperCase(name);
     if (upper == "BLOBTYPE")
         return Variant(static_cast<int>(BlobType));
+    if (upper == "PICTURE")
+        return Variant(std::string(PictureData.begin(), PictureData.end()));
     if (auto flag = GetFlagProperty(kPictureFlags, upper))
         return flag;
     return TfrView::GetProperty(upper);
@@ -100,6 +112,7 @@ std::vector<std::string> TfrPictureView::ListProperties() const
 {
     auto names = TfrView::ListProperties();
     names.emplace_back("BLOBTYPE");
+    names.emplace_back("PICTURE");
     for (const auto& flag : kPictureFlags)
         names.emplace_back(flag.name);
     return names;

@@ -2,6 +2,12 @@
 
 #include "report/objects/PropertyValue.h"
 
+#include "platform/graphics/TPageCanvas.h"
+#include "platform/richtext/RichTextLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace report {
 namespace {
 
@@ -31,6 +37,34 @@ std::vector<std::string> TfrRichView::ListProperties() const
     auto names = TfrView::ListProperties();
     names.emplace_back("TEXTONLY");
     return names;
+}
+
+} // namespace report
+
+namespace report {
+
+void TfrRichView::Draw(gfx::TPageCanvas& canvas)
+{
+    ApplyScale();
+    PaintBackground(canvas);
+    if (DrawMode != TfrDrawMode::FirstPass) {
+        richtext::RtfDocument document = richtext::ParseRtf(RichText);
+        richtext::RichTextLayout layout(document, (DrawRight() - DrawLeft()) - 2 * GapX, 96.0 / 72.0 * ScaleX);
+        canvas.PushClip({ DrawLeft(), DrawTop(), DrawRight(), DrawBottom() });
+        layout.Draw(canvas, DrawLeft() + GapX, DrawTop() + GapY);
+        canvas.PopClip();
+    }
+    PaintFrame(canvas);
+    RestoreScale();
+}
+
+std::int32_t TfrRichView::ContentHeight()
+{
+    richtext::RtfDocument document = richtext::ParseRtf(RichText);
+    double gap = GapY + FrameGap();
+    double width = Width - 2 * (GapX + FrameGap());
+    double height = richtext::RichTextLayout(document, width).Height() + 2 * gap;
+    return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
 }
 
 } // namespace report

@@ -1,16 +1,22 @@
 #pragma once
 
-#include "report/objects/TfrView.h"
+#include "report/objects/TfrStretcheable.h"
 
 namespace report {
 
 // Rich text, an add-in object: the RTF text as the rich-edit control writes it,
 // kept byte for byte.
-class TfrRichView : public TfrView {
+class TfrRichView : public TfrStretcheable {
 public:
     ObjectKind Kind() const override { return ObjectKind::AddIn; }
     std::string ClassName() const override { return "TfrRichView"; }
     std::string NamePrefix() const override { return "Rich"; }
+
+    void Draw(gfx::TPageCanvas& canvas) override;
+    // Rich text is not split across pages: a part holds all of it.
+    std::int32_t ContentHeight() override;
+    std::int32_t MinPartHeight() override { return ContentHeight(); }
+    std::int32_t SplitRemainder() override { return 0; }
 
     void LoadFromStream(TemplateReader& reader) override;
     void SaveToStream(TemplateWriter& writer) const override;
