@@ -111,4 +111,12 @@ std::optional<TDateTime> TextToDateTime(std::string_view text)
     return midnight + hours { *hour } + minutes { *minute } + seconds { second };
 }
 
+double ToDayCount(TDateTime value)
+{
+    // 1970-01-01 is day 25569 of the count.
+    constexpr double kUnixEpochDay = 25569.0;
+    const auto seconds = value.time_since_epoch().count();
+    return kUnixEpochDay + static_cast<double>(seconds) / 86400.0;
+}
+
 } // namespace db

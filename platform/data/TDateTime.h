@@ -19,6 +19,10 @@ TDateTime Now();
 // 00:00:00, the zero of classic desktop date-time values.
 TDateTime ZeroDateTime();
 
+// The moment as days since 1899-12-30 with the time of day as the fraction,
+// the count of desktop date pickers and report expressions.
+double ToDayCount(TDateTime value);
+
 // "YYYY-MM-DD HH:MM:SS": the form in which the store keeps date-time values, the
 // one SQLite's own date functions and other tools read.
 std::string DateTimeToText(TDateTime value);
