@@ -16,6 +16,10 @@ public:
     std::string ClassName() const override { return "TfrBandView"; }
     std::string NamePrefix() const override { return "Band"; }
 
+    // Bands and sub-report placeholders show only in a designer; on prepared
+    // pages they draw nothing.
+    void Draw(gfx::TPageCanvas&) override {}
+
     void LoadFromStream(TemplateReader& reader) override;
     void SaveToStream(TemplateWriter& writer) const override;
 

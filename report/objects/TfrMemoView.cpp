@@ -77,6 +77,13 @@ std::optional<Variant> TfrMemoView::GetProperty(std::string_view name) const
     return TfrView::GetProperty(upper);
 }
 
+std::optional<Variant> TfrMemoView::CallMethod(std::string_view name, std::span<const Variant> arguments)
+{
+    if (UpperCase(name) == "CALCHEIGHT")
+        return Variant(ContentHeight());
+    return TfrView::CallMethod(name, arguments);
+}
+
 std::vector<std::string> TfrMemoView::ListProperties() const
 {
     auto names = TfrView::ListProperties();

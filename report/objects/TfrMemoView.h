@@ -1,6 +1,12 @@
 #pragma once
 
-#include "report/objects/TfrView.h"
+#include "report/objects/MemoLayout.h"
+#include "report/objects/TfrStretcheable.h"
+
+#include "platform/graphics/TFont.h"
+
+#include <array>
+#include <functional>
 
 namespace report {
 
@@ -26,7 +32,7 @@ struct MemoHighlight {
 };
 
 // A text object: lines with bracketed expressions, drawn in one font.
-class TfrMemoView : public TfrView {
+class TfrMemoView : public TfrStretcheable {
 public:
     TfrMemoView();
 
@@ -39,7 +45,26 @@ public:
 
     bool SetProperty(std::string_view name, const Variant& value) override;
     std::optional<Variant> GetProperty(std::string_view name) const override;
+    std::optional<Variant> CallMethod(std::string_view name, std::span<const Variant> arguments) override;
     std::vector<std::string> ListProperties() const override;
+
+    void Draw(gfx::TPageCanvas& canvas) override;
+    void ExpandForPrint(TfrPrintContext& context) override;
+    void WriteToPage(TemplateWriter& page, TfrPrintContext& context) override;
+
+    std::int32_t ContentHeight() override;
+    std::int32_t MinPartHeight() override;
+    std::int32_t SplitRemainder() override;
+
+    // The drawing font: the memo's font at its size × 96 / 72 pixels.
+    gfx::TFont DrawFont(double scale = 1.0) const;
+    // Height of one line: the font's pixel height plus LineSpacing.
+    double LineHeight(double scale = 1.0) const;
+    // The lines the expanded text breaks into at the memo's width (PrintMemo,
+    // or Memo when nothing is expanded yet).
+    std::vector<MemoLine> LayoutLines(double scale = 1.0) const;
+    // Lines of a split memo not written yet; empty when all were written.
+    bool HasRemainder() const { return !m_remainder.empty(); }
 
     MemoFont Font;
     std::int32_t Alignment { frtaLeft };
@@ -47,6 +72,30 @@ public:
     std::string HighlightCondition;
     std::int32_t LineSpacing { 2 };
     std::int32_t CharSpacing { 0 };
+
+protected:
+    void RestoreAfterPrint() override;
+
+private:
+    const std::vector<std::string>& ShownText() const;
+    void DrawLines(gfx::TPageCanvas& canvas, const std::vector<MemoLine>& lines);
+    // Draws a justified line word by word, spreading `free_space` over its
+    // blanks; `place` draws a piece at an offset along the line.
+    void DrawJustified(std::string_view text, double free_space,
+        const std::function<void(double, std::string_view)>& place) const;
+    void ApplyAutoWidth();
+    void TakePart();
+
+    // The text written last, for `Suppress`.
+    std::string m_lastPrinted;
+    // Lines of a split memo left for the next part, each already a drawn line.
+    std::vector<std::string> m_remainder;
+    // Font and fill to put back after a highlighted object is written.
+    MemoFont m_savedFont;
+    TColor m_savedFill { clTransparent };
+    // Left, Width and Height before AutoWidth changed them.
+    std::array<std::int32_t, 3> m_savedSize {};
+    bool m_highlighted { false };
 };
 
 } // namespace report

@@ -2,6 +2,9 @@
 
 #include "report/objects/TfrView.h"
 
+#include "platform/graphics/TBitmap.h"
+#include "platform/graphics/TPageCanvas.h"
+
 #include <span>
 
 namespace report {
@@ -20,6 +23,8 @@ public:
     std::string ClassName() const override { return "TfrPictureView"; }
     std::string NamePrefix() const override { return "Picture"; }
 
+    void Draw(gfx::TPageCanvas& canvas) override;
+
     void LoadFromStream(TemplateReader& reader) override;
     void SaveToStream(TemplateWriter& writer) const override;
 
@@ -32,6 +37,12 @@ public:
     void LoadPictureFromFile(const std::string& file_name);
     // The kind of graphic the bytes are, told by their signature.
     static GraphicKind DetectGraphicKind(std::span<const std::uint8_t> bytes);
+    // The graphic as pixels; nothing for a metafile or damaged data.
+    std::optional<gfx::TBitmap> DecodedPicture() const;
+    // Where a picture of this size is drawn (scale applied): filling the
+    // rectangle when stretched (keeping its proportions with KeepAspect),
+    // else at its own size; centred with Center.
+    gfx::TRectF PictureRect(double picture_width, double picture_height) const;
 
     GraphicKind Graphic { GraphicKind::None };
     std::vector<std::uint8_t> PictureData;

@@ -34,3 +34,15 @@ std::vector<std::string> TfrRichView::ListProperties() const
 }
 
 } // namespace report
+
+namespace report {
+
+void TfrRichView::Draw(gfx::TPageCanvas& canvas)
+{
+    ApplyScale();
+    PaintBackground(canvas);
+    PaintFrame(canvas);
+    RestoreScale();
+}
+
+} // namespace report

@@ -12,6 +12,8 @@ public:
     std::string ClassName() const override { return "TfrRichView"; }
     std::string NamePrefix() const override { return "Rich"; }
 
+    void Draw(gfx::TPageCanvas& canvas) override;
+
     void LoadFromStream(TemplateReader& reader) override;
     void SaveToStream(TemplateWriter& writer) const override;
 

@@ -11,6 +11,10 @@ public:
     std::string ClassName() const override { return "TfrSubReportView"; }
     std::string NamePrefix() const override { return "SubReport"; }
 
+    // Bands and sub-report placeholders show only in a designer; on prepared
+    // pages they draw nothing.
+    void Draw(gfx::TPageCanvas&) override {}
+
     void LoadFromStream(TemplateReader& reader) override;
     void SaveToStream(TemplateWriter& writer) const override;
 

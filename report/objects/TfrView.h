@@ -2,16 +2,26 @@
 
 #include "report/objects/ObjectConstants.h"
 #include "report/objects/TfrObject.h"
+#include "report/objects/TfrPrintContext.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
+
+namespace gfx {
+class TPageCanvas;
+}
 
 namespace report {
 
 class TemplateReader;
 class TemplateWriter;
+// Why a view is drawn: in a designer (transparent fills show white, frames get
+// corner marks), during the first pass of a build (nothing is drawn), or as an
+// object of prepared pages (preview, print, PDF).
+enum class TfrDrawMode { Designer, FirstPass, Printed };
 
 // A `Flags` bit offered as a Boolean property.
 struct FlagProperty {
@@ -43,6 +53,33 @@ public:
     std::vector<std::string> ListProperties() const override;
 
     bool Stretched() const { return (Flags & 1) != 0; }
+
+    // --- drawing -----------------------------------------------------------
+    // Scales the rectangle, frame width and gaps by ScaleX/ScaleY and shifts
+    // them by OffsetX/OffsetY for drawing; RestoreScale puts them back.
+    virtual void ApplyScale();
+    virtual void RestoreScale();
+    // Draws the object (scale and offset applied inside).
+    virtual void Draw(gfx::TPageCanvas& canvas) = 0;
+    virtual void PaintBackground(gfx::TPageCanvas& canvas);
+    virtual void PaintFrame(gfx::TPageCanvas& canvas);
+
+    // --- output during a build ---------------------------------------------
+    // Runs the script, lets OnBeforePrint change the text, expands brackets
+    // into PrintMemo and applies highlight and tag. WriteToPage does it when
+    // it was not done; the band engine calls it first when it must measure.
+    virtual void ExpandForPrint(TfrPrintContext& context);
+    // Writes the object as a record of a prepared page (its kind, its class
+    // name for add-ins, its fields in print mode), aligned in its band, and
+    // then restores what expanding changed.
+    virtual void WriteToPage(TemplateWriter& page, TfrPrintContext& context);
+
+    // Set by the preview and the printer before drawing.
+    double ScaleX { 1.0 };
+    double ScaleY { 1.0 };
+    std::int32_t OffsetX { 0 };
+    std::int32_t OffsetY { 0 };
+    TfrDrawMode DrawMode { TfrDrawMode::Printed };
 
     std::string Name;
     // Format revision of the object's stored fields; conditions some fields.
@@ -78,8 +115,35 @@ public:
 protected:
     TfrView() = default;
 
+    // The rectangle to draw in, set by ApplyScale: inset on framed sides by
+    // half the frame width and one unit wider and taller than the object.
+    double DrawLeft() const { return m_drawLeft; }
+    double DrawTop() const { return m_drawTop; }
+    double DrawRight() const { return m_drawRight; }
+    double DrawBottom() const { return m_drawBottom; }
+    // Writes the record; print mode is on while the fields are written.
+    void WriteRecord(TemplateWriter& page);
+    // Puts back what ExpandForPrint changed.
+    virtual void RestoreAfterPrint();
+    void ApplyBandAlign(const TfrBandPlacement& band);
+    bool Expanded() const { return m_expanded; }
+    void SetExpanded(bool expanded) { m_expanded = expanded; }
+
     bool SetFlagProperty(std::span<const FlagProperty> table, std::string_view upper_name, const Variant& value);
     std::optional<Variant> GetFlagProperty(std::span<const FlagProperty> table, std::string_view upper_name) const;
+
+private:
+    struct UnscaledGeometry {
+        std::int32_t Left, Top, Width, Height, GapX, GapY;
+        float FrameWidth;
+    };
+    std::optional<UnscaledGeometry> m_unscaled;
+    double m_drawLeft { 0 };
+    double m_drawTop { 0 };
+    double m_drawRight { 0 };
+    double m_drawBottom { 0 };
+    bool m_expanded { false };
+    std::string m_savedTag;
 };
 
 // A colour property accepts the signed or the unsigned reading of its 32 bits.
