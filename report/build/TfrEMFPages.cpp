@@ -76,12 +76,6 @@ TfrPage& TfrEMFPages::PageObjects(int index, const AddInRegistry& add_ins)
     return *prepared.Page;
 }
 
-void TfrEMFPages::DropRebuiltPages()
-{
-    for (auto& page : m_pages)
-        page->Page.reset();
-}
-
 void TfrEMFPages::Finish(int index)
 {
     (*this)[index].Stream.shrink_to_fit();

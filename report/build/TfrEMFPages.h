@@ -48,11 +48,11 @@ public:
     // store (a line over 65535 bytes) throws std::length_error.
     void AddObject(int index, TfrView& view, TfrPrintContext& context);
     // The page's objects read back from its stream, each in print mode;
-    // kept on the page until the next call of Clear. Throws TemplateError for
+    // kept on the page until DropRebuiltPage or Clear. Throws TemplateError for
     // a damaged stream.
     TfrPage& PageObjects(int index, const AddInRegistry& add_ins = AddInRegistry::Global());
-    // Drops every page's rebuilt objects; the streams stay.
-    void DropRebuiltPages();
+    // Drops a page's rebuilt objects; its stream stays.
+    void DropRebuiltPage(int index) { (*this)[index].Page.reset(); }
     // Frees the stream space a finished page no longer grows into.
     void Finish(int index);
     void Clear() { m_pages.clear(); }
