@@ -133,10 +133,13 @@ void TfrDBDataSet::Close()
 void TfrDBDataSet::First()
 {
     db::TCustomADODataSet& source = Source();
-    if (RangeBegin == TfrRangeBegin::rbCurrent && m_bookmark)
-        source.GotoBookmark(*m_bookmark);
-    else
-        source.First();
+    // A dataset left closed (OpenDataSource off) reads as one without rows.
+    if (source.Active()) {
+        if (RangeBegin == TfrRangeBegin::rbCurrent && m_bookmark)
+            source.GotoBookmark(*m_bookmark);
+        else
+            source.First();
+    }
     m_reachedBookmark = false;
     TfrDataset::First();
 }
@@ -145,9 +148,9 @@ void TfrDBDataSet::Next()
 {
     db::TCustomADODataSet& source = Source();
     m_reachedBookmark = false;
-    if (RangeEnd == TfrRangeEnd::reCurrent && m_bookmark && source.GetBookmark() == *m_bookmark)
+    if (RangeEnd == TfrRangeEnd::reCurrent && m_bookmark && source.Active() && source.GetBookmark() == *m_bookmark)
         m_reachedBookmark = true;
-    else
+    else if (source.Active())
         source.Next();
     TfrDataset::Next();
 }
@@ -155,7 +158,7 @@ void TfrDBDataSet::Next()
 void TfrDBDataSet::Prior()
 {
     // At the pinned end the cursor never moved past the record.
-    if (!m_reachedBookmark)
+    if (!m_reachedBookmark && Source().Active())
         Source().Prior();
     m_reachedBookmark = false;
     TfrDataset::Prior();
