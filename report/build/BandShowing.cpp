@@ -417,6 +417,8 @@ void TfrReportBuilder::NewPage()
         m_report.OnProgress(m_pageNo + 1);
     if (OnPageDone)
         OnPageDone(m_pageNo + 1);
+    if (m_stopped)
+        return;
     if (m_openColumnRow) {
         m_openColumnRow->BandColumn = 0;
         m_openColumnRow = nullptr;
