@@ -14,14 +14,14 @@ class TAboutBox : public ctl::TForm {
 public:
     explicit TAboutBox(ctl::TComponent* AOwner);
 
-    ctl::TPanel* Panel1;
-    ctl::TImage* ProgramIcon;
-    ctl::TLabel* ProductName;
-    ctl::TLabel* Version;
-    ctl::TLabel* Description;
-    ctl::TLabel* Comments;
-    ctl::TLabel* Label1;
-    ctl::TButton* OKButton;
+    ctl::TPanel* Panel1 { nullptr };
+    ctl::TImage* ProgramIcon { nullptr };
+    ctl::TLabel* ProductName { nullptr };
+    ctl::TLabel* Version { nullptr };
+    ctl::TLabel* Description { nullptr };
+    ctl::TLabel* Comments { nullptr };
+    ctl::TLabel* Label1 { nullptr };
+    ctl::TButton* OKButton { nullptr };
 
     void OKButtonClick(ctl::TObject* Sender);
 

@@ -3,6 +3,7 @@
 #include "app/AppFonts.h"
 #include "app/TData.h"
 #include "app/TForm1.h"
+#include "platform/time/Calendar.h"
 
 namespace app {
 
@@ -64,7 +65,7 @@ void TAboutBox1::ListBox1DblClick(TObject*)
     if (index < 0)
         return;
     Form1->SeSkinComboBox1->SetText("");
-    Form1->DateTimePicker1->SetDateTime(Now());
+    Form1->DateTimePicker1->SetDateTime(dt::Now());
     Form1->SeSkinMemo1->SetText("");
     Form1->bsSkinMemo21->SetText("");
     Data->OpenSearchResult(ListBox1->Items()[index]);

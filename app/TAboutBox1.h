@@ -13,9 +13,9 @@ class TAboutBox1 : public ctl::TForm {
 public:
     explicit TAboutBox1(ctl::TComponent* AOwner);
 
-    ctl::TPanel* Panel1;
-    ctl::TListBox* ListBox1;
-    ctl::TButton* OKButton;
+    ctl::TPanel* Panel1 { nullptr };
+    ctl::TListBox* ListBox1 { nullptr };
+    ctl::TButton* OKButton { nullptr };
 
     void FormShow(ctl::TObject* Sender);
     void ListBox1DblClick(ctl::TObject* Sender);

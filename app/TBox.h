@@ -17,15 +17,15 @@ class TBox : public ctl::TForm {
 public:
     explicit TBox(ctl::TComponent* AOwner);
 
-    ctl::TPanel* Panel1;
-    skinctrls::TbsSkinTreeView* bsSkinTreeView1;
-    ctl::TImageList* ImageList2;
-    selfdrawn::TSeSkinEdit* SeSkinEdit1;
-    ctl::TLabel* Label1;
-    skinctrls::TbsSkinButton* bsSkinButton3;
-    skinctrls::TbsSkinButton* bsSkinButton4;
-    skinctrls::TbsSkinButton* bsSkinButton1;
-    skinctrls::TbsSkinButton* bsSkinButton2;
+    ctl::TPanel* Panel1 { nullptr };
+    skinctrls::TbsSkinTreeView* bsSkinTreeView1 { nullptr };
+    ctl::TImageList* ImageList2 { nullptr };
+    selfdrawn::TSeSkinEdit* SeSkinEdit1 { nullptr };
+    ctl::TLabel* Label1 { nullptr };
+    skinctrls::TbsSkinButton* bsSkinButton3 { nullptr };
+    skinctrls::TbsSkinButton* bsSkinButton4 { nullptr };
+    skinctrls::TbsSkinButton* bsSkinButton1 { nullptr };
+    skinctrls::TbsSkinButton* bsSkinButton2 { nullptr };
 
     void FormShow(ctl::TObject* Sender);
     void bsSkinTreeView1Click(ctl::TObject* Sender);

@@ -2,6 +2,7 @@
 
 #include "platform/data/EDatabaseError.h"
 #include "platform/data/TConnectionString.h"
+#include "platform/text/Utf8.h"
 
 namespace app {
 
@@ -15,7 +16,7 @@ create table 类别 (类别 text collate nocase);
 create table 笔记 (类别 text collate nocase, 日期 datetime, 标题 text collate nocase, 内容 text);
 )";
 
-// The category index covers S1 entirely (类别, 标题 and the rowid), so the
+// The category index covers NotesOfCategory entirely (类别, 标题 and the rowid), so the
 // tree is built without reading any note body.
 const std::string Indexes = R"(
 create index if not exists 笔记_类别 on 笔记 (类别, 标题);
@@ -49,21 +50,11 @@ const std::string SearchIndexCheck = "select count(*) from sqlite_schema where n
 
 // The statements. Every one lists its rows in table order and selects the
 // rowid, which lets a dataset write its rows back.
-const std::string NotesOfCategory = "select rowid, 标题 from 笔记 where 类别 = :category order by rowid"; // S1
-const std::string NotesTitled = "select rowid, * from 笔记 where 标题 = :title order by rowid"; // S2
-const std::string CategoriesNamed = "select rowid, * from 类别 where 类别 = :category order by rowid"; // S3
-const std::string MoveNotes = "update 笔记 set 类别 = :new where 类别 = :old"; // S4
-const std::string AllNotes = "select rowid, * from 笔记 order by rowid"; // S6, S7
-
-int CharacterCount(std::string_view utf8)
-{
-    int count = 0;
-    for (char c : utf8) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    }
-    return count;
-}
+const std::string NotesOfCategory = "select rowid, 标题 from 笔记 where 类别 = :category order by rowid";
+const std::string NotesTitled = "select rowid, * from 笔记 where 标题 = :title order by rowid";
+const std::string CategoriesNamed = "select rowid, * from 类别 where 类别 = :category order by rowid";
+const std::string MoveNotes = "update 笔记 set 类别 = :new where 类别 = :old";
+const std::string AllNotes = "select rowid, * from 笔记 order by rowid";
 
 } // namespace
 
@@ -111,7 +102,9 @@ void TData::CreateStore(const std::filesystem::path& file)
     db::TADOConnection connection;
     connection.ConnectionString = ConnectionStringFor(file);
     connection.Open();
-    connection.ExecuteScript("begin;" + Schema + Indexes + SearchIndex + "commit;");
+    db::Transaction transaction(connection);
+    connection.ExecuteScript(Schema + Indexes + SearchIndex);
+    transaction.Commit();
 }
 
 TData::TData(std::string connectionString)
@@ -151,14 +144,11 @@ void TData::PrepareIndexes()
     const bool complete = check.FieldByName("count(*)").AsString() == "4";
     check.Close();
     try {
-        ADOConnection1.ExecuteScript("begin immediate;" + Indexes + (complete ? "" : SearchIndex) + "commit;");
+        db::Transaction transaction(ADOConnection1);
+        ADOConnection1.ExecuteScript(Indexes + (complete ? "" : SearchIndex));
+        transaction.Commit();
         m_searchIndex = true;
     } catch (const db::EDatabaseError&) {
-        try {
-            ADOConnection1.ExecuteScript("rollback;");
-        } catch (const db::EDatabaseError&) {
-            // The transaction never began: nothing to undo.
-        }
         m_searchIndex = complete;
     }
 }
@@ -214,18 +204,17 @@ int TData::MoveCategoryNotes(std::string_view oldName, std::string_view newName)
 void TData::RenameCurrentCategory(std::string_view newName)
 {
     const std::string oldName = QLB.FieldByName("类别").AsString();
-    ADOConnection1.ExecuteScript("begin immediate;");
+    db::Transaction transaction(ADOConnection1);
     try {
         MoveCategoryNotes(oldName, newName);
         QLB.Edit();
         QLB.FieldByName("类别").SetAsString(newName);
         QLB.Post();
+        transaction.Commit();
     } catch (...) {
         QLB.Cancel();
-        ADOConnection1.ExecuteScript("rollback;");
         throw;
     }
-    ADOConnection1.ExecuteScript("commit;");
 }
 
 bool TData::SearchIndexServes(std::string_view keyword)
@@ -233,7 +222,7 @@ bool TData::SearchIndexServes(std::string_view keyword)
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = keyword.find_first_of("%_", start);
-        if (CharacterCount(keyword.substr(start, end == std::string_view::npos ? end : end - start)) >= 3)
+        if (text::CodePointCount(keyword.substr(start, end == std::string_view::npos ? end : end - start)) >= 3)
             return true;
         if (end == std::string_view::npos)
             return false;

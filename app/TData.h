@@ -17,9 +17,9 @@ namespace app {
 //   类别  (类别)                    one row per category
 //   笔记  (类别, 日期, 标题, 内容)    one row per note
 // 日期 is stored as "YYYY-MM-DD HH:MM:SS" text. Rows come back in table order,
-// the order in which they were inserted. Text compares the way the notes'
-// original desktop engine compared it: Latin letters without regard to case
-// (A-Z only; other scripts exactly), so "Work" and "work" are the same
+// the order in which they were inserted. Text compares Latin letters without
+// regard to case (A-Z only; other scripts exactly), as stores written by
+// earlier versions of the program expect, so "Work" and "work" are the same
 // category and title, and a keyword "abc" finds "ABC". Besides the tables the
 // file carries indexes on 笔记.类别 and 笔记.标题 and a trigram full-text index
 // of 标题 and 内容 (笔记_全文) that triggers keep in step with 笔记 inside each
@@ -53,7 +53,7 @@ public:
     // refuses an existing file.
     static void CreateStore(const std::filesystem::path& file);
 
-    // Connects and opens LB, BZ, ADOQuery3 and ADOQuery5 (the last two with S7), in that order.
+    // Connects and opens LB, BZ, ADOQuery3 and ADOQuery5 (the last two with every note), in that order.
     explicit TData(std::string connectionString = StoredConnectionString);
     TData(const TData&) = delete;
     TData& operator=(const TData&) = delete;
@@ -64,69 +64,70 @@ public:
     // Table 笔记: new notes are inserted here. Count it with NoteCount(), which
     // does not read every note as BZ.RecordCount() would.
     db::TADOTable BZ { "BZ" };
-    // The notes of one category while the tree is built (S1).
+    // The notes of one category while the tree is built.
     db::TADOQuery QBZ { "QBZ" };
-    // The main window's current note (S2): read, modified (Edit/Post), deleted (Delete).
+    // The main window's current note, found by its title: read, modified (Edit/Post), deleted (Delete).
     db::TADOQuery ADOQuery1 { "ADOQuery1" };
-    // The category manager's statements: the rename update (S4) and the delete check (S1).
+    // The category manager's statements: the rename update and the delete check.
     db::TADOQuery ADOQuery2 { "ADOQuery2" };
-    // The search results (S5; S7 at creation).
+    // The search results (every note at creation).
     db::TADOQuery ADOQuery3 { "ADOQuery3" };
-    // The note opened from the search results (S2).
+    // The note opened from the search results, found by its title.
     db::TADOQuery ADOQuery4 { "ADOQuery4" };
-    // The notes to print, read by the report (S2 or S6; S7 at creation).
+    // The notes to print, read by the report: the notes of one title or every
+    // note (every note at creation).
     db::TADOQuery ADOQuery5 { "ADOQuery5" };
-    // The category manager's current category (S3): read, renamed (Edit/Post), deleted (Delete).
+    // The category manager's current category, found by its name: read, renamed (Edit/Post), deleted (Delete).
     db::TADOQuery QLB { "QLB" };
 
     // The statements. Each closes its query, replaces the statement, binds the
     // values and opens the query (or executes it); after opening, the current
     // row is the first row.
 
-    // S1 into QBZ, for the tree: the notes filed under `category`, in table
+    // Into QBZ, for the tree: the notes filed under `category`, in table
     // order. Gives their 标题 only: the tree shows nothing else, and leaving the
     // rest out lets the category index answer alone, without reading bodies.
     void OpenCategoryNotes(std::string_view category);
-    // S1 through ADOQuery2, for the category manager's delete: whether any note
+    // Through ADOQuery2, for the category manager's delete: whether any note
     // is filed under `category`.
     bool CategoryHasNotes(std::string_view category);
-    // S2 into ADOQuery1, for a tree click: the notes titled `title` (the whole
+    // Into ADOQuery1, for a tree click: the notes titled `title` (the whole
     // title, line breaks included); the first row is the current note.
     void OpenCurrentNote(std::string_view title);
-    // S2 into ADOQuery4, for opening a search result; ADOQuery1 is opened with
+    // Into ADOQuery4, for opening a search result; ADOQuery1 is opened with
     // the same statement so that the note becomes the main window's current
     // note, which modify and delete act on.
     void OpenSearchResult(std::string_view title);
-    // S3 into QLB, for a click in the category manager: the categories named
+    // Into QLB, for a click in the category manager: the categories named
     // `name`; the first row is the current category.
     void OpenCurrentCategory(std::string_view name);
-    // S4 through ADOQuery2, for a rename: files every note of `oldName` under
+    // Through ADOQuery2, for a rename: files every note of `oldName` under
     // `newName` in one statement; gives the number of notes moved.
     int MoveCategoryNotes(std::string_view oldName, std::string_view newName);
-    // The category manager's rename: S4 through ADOQuery2 files every note of
+    // The category manager's rename: MoveCategoryNotes files every note of
     // the current category (QLB) under `newName`, then the category row itself
     // takes the new name. Both writes are one change of the file: when the
     // second fails (the row was removed by another program, the file is
     // locked), the notes keep their old category, instead of being left under
     // a name that no category row has.
     void RenameCurrentCategory(std::string_view newName);
-    // S5 into ADOQuery3: the notes whose title or body contains `keyword`, in
+    // Into ADOQuery3: the notes whose title or body contains `keyword`, in
     // table order, each once. '%' and '_' in the keyword are wildcards (any
     // run of characters, any one character); an empty keyword finds every note
     // whose title or body is not null. Keywords with three characters in a row
     // that are no wildcards are answered through the full-text index, with the
     // very same rows in the same order.
     void SearchNotes(std::string_view keyword);
-    // S2 into ADOQuery5, for printing the current note: every note titled `title`.
+    // Into ADOQuery5, for printing the current note: every note titled `title`.
     void OpenPrintNote(std::string_view title);
-    // S6 into ADOQuery5, for printing all notes.
+    // Into ADOQuery5, for printing all notes, in table order.
     void OpenPrintAllNotes();
     // The number of notes in the file now, whichever dataset wrote or deleted
     // them (the status line's count: the rows of 笔记, BZ's row count when it
     // is read anew).
     int NoteCount();
 
-    // The two forms of S5, public so that tests can hold one against the
+    // The two forms of the keyword search, public so that tests can hold one against the
     // other. Both take :pattern, the keyword between two '%'.
     static const std::string SearchStatement;
     static const std::string IndexedSearchStatement;

@@ -5,6 +5,8 @@
 #include "app/TData.h"
 #include "platform/controls/MessageDialog.h"
 #include "platform/controls/TApplication.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/DateTimeFormat.h"
 
 namespace app {
 
@@ -20,7 +22,7 @@ const char* const kExitQuestion = "感谢您的使用！\r\r现在是否退出�
 // count. Runs on every show and after every change.
 void TForm1::FormShow(TObject*)
 {
-    DateTimePicker1->SetDateTime(Now());
+    DateTimePicker1->SetDateTime(dt::Now());
     TreeView1->Items().Clear();
 
     Data->LB.SetActive(false);
@@ -77,7 +79,7 @@ void TForm1::FormClose(TObject*, TCloseAction&)
 
 void TForm1::Timer1Timer(TObject*)
 {
-    StatusBar1->Panels()[1]->SetText("  " + DateTimeToStr(Now()));
+    StatusBar1->Panels()[1]->SetText("  " + dt::DateTimeToStr(dt::Now()));
 }
 
 void TForm1::bsSkinSpeedButton6Click(TObject*)

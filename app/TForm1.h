@@ -32,57 +32,58 @@ namespace app {
 // The main window: the category tree on the left, the note panel on the right
 // (category, date, title and body editors with the modify, save, discard and
 // delete buttons), the tool bar across the top and the status bar with the
-// clock and the note count.
+// clock and the note count. Every control is created with the form as its
+// owner, which frees it; the members below only point at them.
 class TForm1 : public ctl::TForm {
 public:
     explicit TForm1(ctl::TComponent* AOwner);
 
     // Tool bar.
-    skinctrls::TbsSkinToolBar* bsSkinToolBar1;
-    ctl::TImageList* ImageList1;
-    skinctrls::TbsSkinBevel* bsSkinBevel2;
-    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton1;
-    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton7;
-    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton2;
-    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton3;
-    skinctrls::TbsSkinBevel* bsSkinBevel1;
-    skinctrls::TbsSkinEdit* bsSkinEdit1;
-    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton4;
-    skinctrls::TbsSkinBevel* bsSkinBevel3;
-    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton5;
-    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton6;
+    skinctrls::TbsSkinToolBar* bsSkinToolBar1 { nullptr };
+    ctl::TImageList* ImageList1 { nullptr };
+    skinctrls::TbsSkinBevel* bsSkinBevel2 { nullptr };
+    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton1 { nullptr };
+    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton7 { nullptr };
+    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton2 { nullptr };
+    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton3 { nullptr };
+    skinctrls::TbsSkinBevel* bsSkinBevel1 { nullptr };
+    skinctrls::TbsSkinEdit* bsSkinEdit1 { nullptr };
+    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton4 { nullptr };
+    skinctrls::TbsSkinBevel* bsSkinBevel3 { nullptr };
+    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton5 { nullptr };
+    skinctrls::TbsSkinSpeedButton* bsSkinSpeedButton6 { nullptr };
 
     // Category tree.
-    skinctrls::TbsSkinToolBar* bsSkinToolBar2;
-    skinctrls::TbsSkinGroupBox* bsSkinGroupBox1;
-    ctl::TTreeView* TreeView1;
-    ctl::TImageList* ImageList2;
-    skinctrls::TbsSkinSplitter* bsSkinSplitter1;
+    skinctrls::TbsSkinToolBar* bsSkinToolBar2 { nullptr };
+    skinctrls::TbsSkinGroupBox* bsSkinGroupBox1 { nullptr };
+    ctl::TTreeView* TreeView1 { nullptr };
+    ctl::TImageList* ImageList2 { nullptr };
+    skinctrls::TbsSkinSplitter* bsSkinSplitter1 { nullptr };
 
     // Note panel.
-    ctl::TPanel* Panel1;
-    ctl::TPanel* Panel2;
-    skinctrls::TbsSkinPanel* bsSkinPanel1;
-    selfdrawn::TSeSkinLabel* SeSkinLabel1;
-    selfdrawn::TSeSkinComboBox* SeSkinComboBox1;
-    selfdrawn::TSeSkinLabel* SeSkinLabel2;
-    ctl::TDateTimePicker* DateTimePicker1;
-    skinctrls::TbsSkinButton* Button1;
-    selfdrawn::TSeSkinButton* Button2;
-    selfdrawn::TSeSkinButton* Button3;
-    skinctrls::TbsSkinButton* Button4;
-    skinctrls::TbsSkinGroupBox* bsSkinGroupBox3;
-    selfdrawn::TSeSkinMemo* SeSkinMemo1;
-    ctl::TSplitter* Splitter1;
-    ctl::TPanel* Panel3;
-    skinctrls::TbsSkinGroupBox* bsSkinGroupBox2;
-    skinctrls::TbsSkinScrollBar* bsSkinScrollBar1;
-    skinctrls::TbsSkinMemo2* bsSkinMemo21;
+    ctl::TPanel* Panel1 { nullptr };
+    ctl::TPanel* Panel2 { nullptr };
+    skinctrls::TbsSkinPanel* bsSkinPanel1 { nullptr };
+    selfdrawn::TSeSkinLabel* SeSkinLabel1 { nullptr };
+    selfdrawn::TSeSkinComboBox* SeSkinComboBox1 { nullptr };
+    selfdrawn::TSeSkinLabel* SeSkinLabel2 { nullptr };
+    ctl::TDateTimePicker* DateTimePicker1 { nullptr };
+    skinctrls::TbsSkinButton* Button1 { nullptr };
+    selfdrawn::TSeSkinButton* Button2 { nullptr };
+    selfdrawn::TSeSkinButton* Button3 { nullptr };
+    skinctrls::TbsSkinButton* Button4 { nullptr };
+    skinctrls::TbsSkinGroupBox* bsSkinGroupBox3 { nullptr };
+    selfdrawn::TSeSkinMemo* SeSkinMemo1 { nullptr };
+    ctl::TSplitter* Splitter1 { nullptr };
+    ctl::TPanel* Panel3 { nullptr };
+    skinctrls::TbsSkinGroupBox* bsSkinGroupBox2 { nullptr };
+    skinctrls::TbsSkinScrollBar* bsSkinScrollBar1 { nullptr };
+    skinctrls::TbsSkinMemo2* bsSkinMemo21 { nullptr };
 
     // Status line.
-    ctl::TStatusBar* StatusBar1;
-    selfdrawn::TSeSkinProgressBar* SeSkinProgressBar1;
-    ctl::TTimer* Timer1;
+    ctl::TStatusBar* StatusBar1 { nullptr };
+    selfdrawn::TSeSkinProgressBar* SeSkinProgressBar1 { nullptr };
+    ctl::TTimer* Timer1 { nullptr };
 
     // Start-up, refresh, clock and exit.
     void FormShow(ctl::TObject* Sender);

@@ -123,7 +123,7 @@ void TForm1::CreateToolBar()
     bsSkinEdit1->SetName("bsSkinEdit1");
     bsSkinEdit1->SetBounds(next(200), 0, 200, 25);
     bsSkinEdit1->SetAlign(TAlign::alLeft);
-    bsSkinEdit1->SkinDataName = "tooledit";
+    bsSkinEdit1->SetSkinDataName("tooledit");
     bsSkinEdit1->SetFont(MakeFont("Arial", 14));
     bsSkinEdit1->SetText("请输入关键字");
     bsSkinEdit1->SetImeName(kInputMethodName);

@@ -2,10 +2,10 @@
 
 #include "app/TForm1.h"
 
-#include "app/DateConversion.h"
 #include "app/TData.h"
 #include "platform/controls/MessageDialog.h"
 #include "platform/controls/TApplication.h"
+#include "platform/time/Calendar.h"
 
 namespace app {
 
@@ -35,7 +35,7 @@ void TForm1::ClearEditors()
 void TForm1::ShowNote(db::TCustomADODataSet& query)
 {
     SeSkinComboBox1->SetText(query.FieldByName("类别").AsString());
-    DateTimePicker1->SetDateTime(ToDisplayDate(query.FieldByName("日期").AsDateTime()));
+    DateTimePicker1->SetDateTime(query.FieldByName("日期").AsDateTime());
     SeSkinMemo1->SetText(query.FieldByName("标题").AsString());
     bsSkinMemo21->SetText(query.FieldByName("内容").AsString());
 }
@@ -72,7 +72,7 @@ void TForm1::Button1Click(TObject*)
 // New note: empty, enabled editors with the save and discard buttons.
 void TForm1::bsSkinSpeedButton1Click(TObject*)
 {
-    DateTimePicker1->SetDateTime(Now());
+    DateTimePicker1->SetDateTime(dt::Now());
     Button1->Hide();
     Button2->Show();
     Button3->Show();
@@ -92,7 +92,7 @@ void TForm1::Button2Click(TObject*)
     Data->BZ.SetActive(true);
     Data->BZ.Insert();
     Data->BZ.FieldByName("类别").SetAsString(SeSkinComboBox1->Text());
-    Data->BZ.FieldByName("日期").SetAsDateTime(db::Now());
+    Data->BZ.FieldByName("日期").SetAsDateTime(dt::Now());
     Data->BZ.FieldByName("标题").SetAsString(SeSkinMemo1->Text());
     Data->BZ.FieldByName("内容").SetAsString(bsSkinMemo21->Text());
     Data->BZ.Post();

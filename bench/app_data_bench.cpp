@@ -1,6 +1,6 @@
 // The note store under the load of a user with years of notes: the refresh's
-// data sequence (category list, one S1 per category, the note count), the
-// keyword search (S5) and saving new notes. Each figure is measured through our
+// data sequence (category list, the titles of each category, the note
+// count), the keyword search and saving new notes. Each figure is measured through our
 // data module and through the raw SQLite C API running the same statements,
 // and the ratio is printed at the end.
 //
@@ -9,7 +9,9 @@
 // otherwise in the temporary directory.
 
 #include "app/TData.h"
-#include "platform/data/TDateTime.h"
+#include "platform/text/Utf8.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/IsoDateTimeText.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -36,12 +38,7 @@ const std::string CommonKeyword = "Meeting";
 // made-up Latin words, so that a keyword is as selective as in real notes.
 std::string ChineseCharacter(std::mt19937& random)
 {
-    const unsigned code = 0x4E00 + random() % 3000;
-    std::string text;
-    text += static_cast<char>(0xE0 | (code >> 12));
-    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-    return text;
+    return text::EncodeUtf8(static_cast<char32_t>(0x4E00 + random() % 3000));
 }
 
 std::string LatinWord(std::mt19937& random)
@@ -293,7 +290,7 @@ void SavesOurs(benchmark::State& state)
                 data.BZ.Insert();
                 data.BZ.Edit();
                 data.BZ.FieldByName("类别").SetAsString("类别7");
-                data.BZ.FieldByName("日期").SetAsDateTime(db::Now());
+                data.BZ.FieldByName("日期").SetAsDateTime(dt::Now());
                 data.BZ.FieldByName("标题").SetAsString("新笔记 " + std::to_string(i));
                 data.BZ.FieldByName("内容").SetAsString(Body(random));
                 data.BZ.Post();
@@ -317,7 +314,7 @@ void SavesRaw(benchmark::State& state)
             state.ResumeTiming();
             for (int i = 0; i < Saves; ++i) {
                 insert.Text(1, "类别7");
-                insert.Text(2, db::DateTimeToText(db::Now()));
+                insert.Text(2, dt::DateTimeToIsoText(dt::Now()));
                 insert.Text(3, "新笔记 " + std::to_string(i));
                 insert.Text(4, Body(random));
                 sqlite3_step(insert.get());

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // The file length field sits at offset 2; reading stops exactly there.
     std::uint32_t file_size = data[2] | (data[3] << 8) | (data[4] << 16) | (std::uint32_t { data[5] } << 24);
-    if (reader.position() != file_size)
+    if (reader.Position() != file_size)
         std::abort();
 
     gfx::TBitmap again;

@@ -3,7 +3,7 @@
 // a script, a postfix text, number and date format texts, or a dictionary of
 // variables followed by an expression). Errors are
 // expected and caught; crashes, hangs and sanitizer reports are findings.
-#include "report/expr/DateFormat.h"
+#include "platform/time/DateTimeFormat.h"
 #include "report/expr/DisplayFormat.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/MaskFormat.h"
@@ -110,7 +110,7 @@ void Run(std::uint8_t mode, const std::string& text)
     case 4:
         report::FormatFloat(text, -1234.5678);
         report::FormatFloat(text, 0.0);
-        report::FormatDateTime(text, report::TDateTime { 36114.1136 });
+        dt::FormatDateTime(text, dt::TDateTime { 36114.1136 });
         report::FormatMaskText(text, "abc标题123");
         break;
     case 5: {

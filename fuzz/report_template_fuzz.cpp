@@ -3,7 +3,7 @@
 // written template must read back and write the same bytes again.
 #include "report/objects/TfrRichObject.h"
 #include "report/template/TemplateFormat.h"
-#include "report/template/TemplateJson.h"
+#include "tools/support/TemplateJson.h"
 
 #include <cstdlib>
 
@@ -23,7 +23,7 @@ std::vector<std::uint8_t> Write(const report::TfrReport& report)
 {
     io::ByteWriter out;
     report::WriteTemplate(report, out);
-    return out.take();
+    return out.Take();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/graphics/EdgePainter.h"
 #include "platform/graphics/TCanvas.h"
 
 #include <optional>
@@ -8,16 +9,11 @@
 namespace selfdrawn {
 
 // The drawing routines the default looks of the self-drawn controls are
-// built from. Colours may be system colours.
+// built from, beside the shared fills and 3-D edges of EdgePainter.h.
+// Colours may be system colours.
 
-void FillRectColor(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Color);
 // A one-pixel outline; the inside is left alone.
 void FrameRectColor(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Color);
-// A one-pixel 3D frame: left and top edges in TopLeft, right and bottom
-// edges in BottomRight (which also owns the top-right and bottom-left corners).
-void Draw3DFrame(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor TopLeft, gfx::TColor BottomRight);
-// The dotted focus rectangle.
-void DrawFocusFrame(gfx::TCanvas& Canvas, const gfx::TRect& Rect);
 // Text (UTF-8) with a transparent background; Flags are DT_* values.
 void DrawTextWide(gfx::TCanvas& Canvas, std::string_view Text, gfx::TRect& Rect, unsigned Flags);
 // Width of a text; with Flags it is measured as DrawText would lay it out.

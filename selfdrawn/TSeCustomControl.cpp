@@ -1,7 +1,6 @@
 #include "selfdrawn/TSeCustomControl.h"
 
-#include "platform/controls/TWinControl.h"
-#include "selfdrawn/SeBuffer.h"
+#include "platform/graphics/EdgePainter.h"
 #include "selfdrawn/SeDrawing.h"
 
 namespace selfdrawn {
@@ -30,32 +29,15 @@ CutColors ColorsOf(TSeBevelCut Cut, bool Outer)
     return { gfx::clBtnFace, gfx::clBtnFace };
 }
 
-void Line(gfx::TCanvas& Canvas, gfx::TColor Color, int x1, int y1, int x2, int y2)
+gfx::TEdgeSides EdgeSidesOf(TSeBevelSides Sides)
 {
-    Canvas.Pen.Color = Color;
-    Canvas.MoveTo(x1, y1);
-    Canvas.LineTo(x2, y2);
-}
-
-// One bevel pass: a line on each named side, then those sides move inwards.
-void BevelPass(gfx::TCanvas& Canvas, gfx::TRect& R, TSeBevelSides Sides, CutColors Colors)
-{
-    if (Sides.Contains(TSeBevelSide::kbsLeft))
-        Line(Canvas, Colors.topLeft, R.Left, R.Top, R.Left, R.Bottom);
-    if (Sides.Contains(TSeBevelSide::kbsTop))
-        Line(Canvas, Colors.topLeft, R.Left, R.Top, R.Right, R.Top);
-    if (Sides.Contains(TSeBevelSide::kbsBottom))
-        Line(Canvas, Colors.bottomRight, R.Left, R.Bottom - 1, R.Right, R.Bottom - 1);
-    if (Sides.Contains(TSeBevelSide::kbsRight))
-        Line(Canvas, Colors.bottomRight, R.Right - 1, R.Top, R.Right - 1, R.Bottom);
-    if (Sides.Contains(TSeBevelSide::kbsLeft))
-        ++R.Left;
-    if (Sides.Contains(TSeBevelSide::kbsTop))
-        ++R.Top;
-    if (Sides.Contains(TSeBevelSide::kbsBottom))
-        --R.Bottom;
-    if (Sides.Contains(TSeBevelSide::kbsRight))
-        --R.Right;
+    gfx::TEdgeSides edges;
+    for (auto [bevel, edge] : { std::pair { TSeBevelSide::kbsLeft, gfx::TEdgeSide::Left },
+             std::pair { TSeBevelSide::kbsTop, gfx::TEdgeSide::Top }, std::pair { TSeBevelSide::kbsRight, gfx::TEdgeSide::Right },
+             std::pair { TSeBevelSide::kbsBottom, gfx::TEdgeSide::Bottom } })
+        if (Sides.Contains(bevel))
+            edges.Include(edge);
+    return edges;
 }
 
 } // namespace
@@ -80,47 +62,18 @@ gfx::TRect BevelContentRect(gfx::TRect Rect, TSeBevelSides Sides, TSeBevelCut Ou
 void PaintBevelFrame(gfx::TCanvas& Canvas, gfx::TRect Rect, TSeBevelSides Sides, TSeBevelCut Outer, TSeBevelCut Inner,
     int BevelWidth, int BorderWidth, gfx::TColor Color)
 {
-    Canvas.Pen.Style = gfx::TPenStyle::psSolid;
-    Canvas.Pen.Width = 1;
     if (BevelWidth > 0) {
         for (auto [cut, outer] : { std::pair { Outer, true }, std::pair { Inner, false } }) {
             if (cut == TSeBevelCut::kbvNone)
                 continue;
-            for (int pass = 0; pass < BevelWidth; ++pass)
-                BevelPass(Canvas, Rect, Sides, ColorsOf(cut, outer));
+            const CutColors colors = ColorsOf(cut, outer);
+            gfx::Frame3D(Canvas, Rect, colors.topLeft, colors.bottomRight, BevelWidth, EdgeSidesOf(Sides));
         }
     }
     for (int ring = 0; ring < BorderWidth; ++ring) {
         FrameRectColor(Canvas, Rect, Color);
         gfx::InflateRect(Rect, -1, -1);
     }
-}
-
-TSeCustomControl::TSeCustomControl(ctl::TComponent* AOwner) : ctl::TCustomControl(AOwner)
-{
-    m_blending.OnChange = [this] { BlendingChanged(); };
-    TCustomControl::SetBounds(0, 0, 100, 30);
-}
-
-void TSeCustomControl::SetPerformance(TSePerformance Value)
-{
-    if (Value == TSePerformance::kspNoBuffer && m_blending.Enabled())
-        return;
-    m_performance = Value;
-    Invalidate();
-}
-
-void TSeCustomControl::SetTransparent(bool Value)
-{
-    m_transparent = Value;
-    Invalidate();
-}
-
-void TSeCustomControl::BlendingChanged()
-{
-    if (m_blending.Enabled() && m_performance == TSePerformance::kspNoBuffer)
-        m_performance = TSePerformance::kspDoubleBuffer;
-    Invalidate();
 }
 
 void TSeCustomControl::SetBevelSides(TSeBevelSides Value)
@@ -193,48 +146,6 @@ gfx::TRect TSeCustomControl::GetContentRect() const
         m_borderWidth);
 }
 
-void TSeCustomControl::PaintParentBackground(gfx::TCanvas& Canvas)
-{
-    const gfx::TColor color = Parent() ? Parent()->Color() : Color();
-    FillRectColor(Canvas, gfx::Rect(0, 0, Width(), Height()), color);
-}
-
-void TSeCustomControl::Paint()
-{
-    if (Width() <= 0 || Height() <= 0)
-        return;
-    TSePaintSurface surface(Canvas(), m_performance, Width(), Height());
-    gfx::TCanvas& canvas = surface.Canvas();
-    m_paintFont = Font();
-    canvas.Font = m_paintFont;
-    if (m_transparent)
-        PaintParentBackground(canvas);
-    const gfx::TRect content = GetContentRect();
-    if (content != gfx::Rect(0, 0, Width(), Height())) {
-        const auto savedClip = canvas.ClipRegion();
-        canvas.ExcludeClipRect(content);
-        PaintFrameArea(canvas);
-        if (savedClip)
-            canvas.SetClipRegion(*savedClip);
-        else
-            canvas.ClearClipRegion();
-    }
-    canvas.Font = m_paintFont;
-    PaintClient(canvas);
-    if (m_blending.Enabled() && surface.Buffered()) {
-        gfx::TBitmap background(Width(), Height());
-        PaintParentBackground(background.Canvas());
-        surface.Blend(background, m_blending.Value());
-    }
-    surface.Present();
-}
-
-void TSeCustomControl::PaintClient(gfx::TCanvas& Canvas)
-{
-    if (!m_transparent)
-        FillRectColor(Canvas, GetContentRect(), Color());
-}
-
 void TSeCustomControl::PaintFrameArea(gfx::TCanvas& Canvas)
 {
     PaintBevelFrame(Canvas, gfx::Rect(0, 0, Width(), Height()), m_bevelSides, m_bevelOuter, m_bevelInner, m_bevelWidth,
@@ -243,15 +154,13 @@ void TSeCustomControl::PaintFrameArea(gfx::TCanvas& Canvas)
 
 void TSeCustomControl::MouseEnter()
 {
-    TCustomControl::MouseEnter();
-    m_hot = true;
+    SeControlBase::MouseEnter();
     Invalidate();
 }
 
 void TSeCustomControl::MouseLeave()
 {
-    TCustomControl::MouseLeave();
-    m_hot = false;
+    SeControlBase::MouseLeave();
     Invalidate();
 }
 

@@ -1,24 +1,15 @@
 #pragma once
 
-#include "platform/controls/TCustomControl.h"
-#include "selfdrawn/SeTypes.h"
+#include "selfdrawn/SeControlBase.h"
 
 namespace selfdrawn {
 
-// A windowed control that paints every pixel itself, through one pipeline:
-// choose the surface (Performance), paint the parent's background when
-// Transparent, paint the frame (bevels and border rings) around the content
-// rectangle, PaintClient inside it, blend, copy to the window.
-class TSeCustomControl : public ctl::TCustomControl {
+// A windowed control that paints every pixel itself, through the pipeline
+// of SeControlBase; its frame is made of bevels and border rings around the
+// content rectangle.
+class TSeCustomControl : public SeControlBase<ctl::TCustomControl> {
 public:
-    explicit TSeCustomControl(ctl::TComponent* AOwner);
-
-    TSePerformance Performance() const { return m_performance; }
-    // kspNoBuffer is refused while blending is enabled.
-    void SetPerformance(TSePerformance Value);
-    bool Transparent() const { return m_transparent; }
-    void SetTransparent(bool Value);
-    TSeBlending& Blending() { return m_blending; }
+    using SeControlBase::SeControlBase;
 
     TSeBevelSides BevelSides() const { return m_bevelSides; }
     void SetBevelSides(TSeBevelSides Value);
@@ -33,45 +24,31 @@ public:
     int BorderWidth() const { return m_borderWidth; }
     void SetBorderWidth(int Value);
 
-    // The mouse is over the control.
-    bool Hot() const { return m_hot; }
     // The rectangle inside the border rings and the bevels.
-    virtual gfx::TRect GetContentRect() const;
+    gfx::TRect GetContentRect() const override;
 
 protected:
-    void Paint() override;
     // A self-drawn control paints its whole area; the window system never clears it.
     bool EraseBackground(gfx::TCanvas&) override { return true; }
-    virtual void PaintClient(gfx::TCanvas& Canvas);
-    virtual void PaintFrameArea(gfx::TCanvas& Canvas);
+    void PaintFrameArea(gfx::TCanvas& Canvas) override;
     // After a bevel or border property changed.
     virtual void FrameChanged();
     // A stored form finished loading: repaint with the loaded properties.
     void Loaded() override;
-    // The font the current paint uses (a copy of Font taken as it starts).
-    const gfx::TFont& PaintFont() const { return m_paintFont; }
-    // Paints what lies behind the control on its parent.
-    void PaintParentBackground(gfx::TCanvas& Canvas);
 
+    // The hot look and the focus look repaint the control.
     void MouseEnter() override;
     void MouseLeave() override;
     void DoEnter() override;
     void DoExit() override;
 
 private:
-    void BlendingChanged();
-
-    TSePerformance m_performance { TSePerformance::kspNoBuffer };
-    bool m_transparent { false };
-    TSeBlending m_blending;
     TSeBevelSides m_bevelSides { TSeBevelSides::All() };
     TSeBevelCut m_bevelOuter { TSeBevelCut::kbvLowered };
     TSeBevelCut m_bevelInner { TSeBevelCut::kbvLowered };
     TSeBevelKind m_bevelKind { TSeBevelKind::kbkNone };
     int m_bevelWidth { 0 };
     int m_borderWidth { 0 };
-    bool m_hot { false };
-    gfx::TFont m_paintFont;
 };
 
 // Paints the bevel rings and border rings of a frame into Rect.

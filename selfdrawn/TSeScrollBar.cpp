@@ -1,5 +1,6 @@
 #include "selfdrawn/TSeScrollBar.h"
 
+#include "platform/graphics/ArrowGlyph.h"
 #include "platform/window/SystemInfo.h"
 #include "selfdrawn/SeDrawing.h"
 
@@ -202,34 +203,32 @@ void TSeCustomScrollBar::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shif
 
 void TSeCustomScrollBar::PaintArrow(gfx::TCanvas& Canvas, const gfx::TRect& R, bool TowardsMin, bool Pressed)
 {
-    FillRectColor(Canvas, R, gfx::clBtnFace);
+    gfx::FillSolid(Canvas, R, gfx::clBtnFace);
     if (Pressed) {
         FrameRectColor(Canvas, R, gfx::clBtnShadow);
     } else {
-        Draw3DFrame(Canvas, R, gfx::cl3DLight, gfx::cl3DDkShadow);
-        Draw3DFrame(Canvas, gfx::Inflate(R, -1, -1), gfx::clBtnHighlight, gfx::clBtnShadow);
+        gfx::TRect edge = R;
+        gfx::DrawEdge(Canvas, edge, gfx::TEdgeRing::Raised, gfx::TEdgeRing::Raised);
     }
     // A small solid triangle pointing along the bar.
     const int cx = (R.Left + R.Right) / 2 + (Pressed ? 1 : 0);
     const int cy = (R.Top + R.Bottom) / 2 + (Pressed ? 1 : 0);
-    Canvas.Pen.Color = Enabled() ? gfx::clBtnText : gfx::clBtnShadow;
-    for (int i = 0; i < 4; ++i) {
-        const int along = (TowardsMin ? -2 : 2) + (TowardsMin ? i : -i);
-        if (m_kind == TSeScrollBarKind::sbHorizontal) {
-            Canvas.MoveTo(cx + along, cy - i);
-            Canvas.LineTo(cx + along, cy + i + 1);
-        } else {
-            Canvas.MoveTo(cx - i, cy + along);
-            Canvas.LineTo(cx + i + 1, cy + along);
-        }
-    }
+    const int tip = TowardsMin ? -2 : 2;
+    const bool horizontal = m_kind == TSeScrollBarKind::sbHorizontal;
+    const gfx::TArrowDirection direction = horizontal
+        ? (TowardsMin ? gfx::TArrowDirection::Left : gfx::TArrowDirection::Right)
+        : (TowardsMin ? gfx::TArrowDirection::Up : gfx::TArrowDirection::Down);
+    const gfx::TPoint at = horizontal ? gfx::Point(cx + tip, cy) : gfx::Point(cx, cy + tip);
+    gfx::DrawArrowGlyph(Canvas, at, direction, Enabled() ? gfx::clBtnText : gfx::clBtnShadow);
 }
 
 void TSeCustomScrollBar::PaintClient(gfx::TCanvas& Canvas)
 {
     TSeGraphicControl::PaintClient(Canvas);
-    if (m_borderWidth > 0)
-        Draw3DFrame(Canvas, gfx::Rect(0, 0, Width(), Height()), gfx::clBtnShadow, gfx::clBtnHighlight);
+    if (m_borderWidth > 0) {
+        gfx::TRect border = gfx::Rect(0, 0, Width(), Height());
+        gfx::DrawEdge(Canvas, border, gfx::TEdgeRing::Sunken, gfx::TEdgeRing::None);
+    }
     const gfx::TRect track = TrackRect();
     const gfx::TColor light = gfx::ColorToRGB(gfx::clBtnHighlight);
     const gfx::TColor dark = gfx::ColorToRGB(gfx::clScrollBar);
@@ -241,18 +240,18 @@ void TSeCustomScrollBar::PaintClient(gfx::TCanvas& Canvas)
     PaintArrow(Canvas, Span(end - ButtonLength(), end), false, m_pressed == TPart::MaxArrow);
     const gfx::TRect thumb = ThumbRect();
     if (Enabled() && TrackLength() > 0) {
-        FillRectColor(Canvas, thumb, gfx::clBtnFace);
+        gfx::FillSolid(Canvas, thumb, gfx::clBtnFace);
         if (m_pressed == TPart::Thumb) {
             FrameRectColor(Canvas, thumb, gfx::clBtnShadow);
         } else {
-            Draw3DFrame(Canvas, thumb, gfx::cl3DLight, gfx::cl3DDkShadow);
-            Draw3DFrame(Canvas, gfx::Inflate(thumb, -1, -1), gfx::clBtnHighlight, gfx::clBtnShadow);
+            gfx::TRect edge = thumb;
+            gfx::DrawEdge(Canvas, edge, gfx::TEdgeRing::Raised, gfx::TEdgeRing::Raised);
         }
     }
     if (m_pressed == TPart::TrackBefore)
-        FillRectColor(Canvas, Span(TrackStart(), Along(thumb.Left, thumb.Top)), gfx::cl3DDkShadow);
+        gfx::FillSolid(Canvas, Span(TrackStart(), Along(thumb.Left, thumb.Top)), gfx::cl3DDkShadow);
     else if (m_pressed == TPart::TrackAfter)
-        FillRectColor(Canvas, Span(Along(thumb.Right, thumb.Bottom), TrackStart() + TrackLength()), gfx::cl3DDkShadow);
+        gfx::FillSolid(Canvas, Span(Along(thumb.Right, thumb.Bottom), TrackStart() + TrackLength()), gfx::cl3DDkShadow);
 }
 
 } // namespace selfdrawn

@@ -118,16 +118,15 @@ void TSeCustomButton::PaintFace(gfx::TCanvas& Canvas)
         FrameRectColor(Canvas, r, gfx::clBlack);
         gfx::InflateRect(r, -1, -1);
     }
-    FillRectColor(Canvas, r, Color());
+    gfx::FillSolid(Canvas, r, Color());
     if (m_state == TSeButtonState::kbsNormal) {
-        Draw3DFrame(Canvas, r, gfx::clBtnHighlight, gfx::clBlack);
-        gfx::InflateRect(r, -1, -1);
-        Draw3DFrame(Canvas, r, Color(), gfx::clBtnShadow);
+        gfx::Frame3D(Canvas, r, gfx::clBtnHighlight, gfx::clBlack);
+        gfx::Frame3D(Canvas, r, Color(), gfx::clBtnShadow);
     } else {
-        Draw3DFrame(Canvas, r, gfx::clBtnShadow, gfx::clBtnShadow);
+        gfx::Frame3D(Canvas, r, gfx::clBtnShadow, gfx::clBtnShadow);
     }
     if (Focused())
-        DrawFocusFrame(Canvas, gfx::Inflate(GetContentRect(), -4, -4));
+        Canvas.DrawFocusRect(gfx::Inflate(GetContentRect(), -4, -4));
 }
 
 unsigned TSeCustomButton::CaptionFlags() const

@@ -1,6 +1,7 @@
 #include "selfdrawn/TSeSkinComboBox.h"
 
 #include "platform/controls/TForm.h"
+#include "platform/graphics/ArrowGlyph.h"
 #include "platform/graphics/TextFormat.h"
 #include "platform/text/Utf8.h"
 #include "platform/window/Input.h"
@@ -476,7 +477,7 @@ void TSeCustomComboBox::PaintTextBackground(gfx::TCanvas& Canvas)
         r.Right += BorderWidth() + 1;
     else
         r.Left -= BorderWidth() + 1;
-    FillRectColor(Canvas, r, Color());
+    gfx::FillSolid(Canvas, r, Color());
 }
 
 void TSeCustomComboBox::PaintClient(gfx::TCanvas& Canvas)
@@ -492,13 +493,13 @@ void TSeCustomComboBox::PaintPickedItem(gfx::TCanvas& Canvas)
     if (m_itemIndex < 0 || m_itemIndex >= m_items.Count())
         return;
     const gfx::TRect item = gfx::Inflate(GetTextRect(), 1, 1);
-    FillRectColor(Canvas, item, gfx::clHighlight);
+    gfx::FillSolid(Canvas, item, gfx::clHighlight);
     Canvas.Font = PaintFont();
     Canvas.Font.Color = gfx::clHighlightText;
     gfx::TRect r = gfx::Rect(item.Left + 2, item.Top, item.Right, item.Bottom);
     DrawTextWide(Canvas, m_items[m_itemIndex], r, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX);
     if (Focused())
-        DrawFocusFrame(Canvas, item);
+        Canvas.DrawFocusRect(item);
 }
 
 void TSeCustomComboBox::PaintButton(gfx::TCanvas& Canvas)
@@ -507,22 +508,18 @@ void TSeCustomComboBox::PaintButton(gfx::TCanvas& Canvas)
     // colour with the arrow one pixel down and right while pressed. A
     // disabled box draws it the same.
     const gfx::TRect r = ButtonRect();
-    FillRectColor(Canvas, r, gfx::clBtnFace);
+    gfx::FillSolid(Canvas, r, gfx::clBtnFace);
     const int shift = m_buttonPressed ? 1 : 0;
     if (m_buttonPressed) {
         FrameRectColor(Canvas, r, gfx::clBtnShadow);
     } else {
-        Draw3DFrame(Canvas, r, gfx::cl3DLight, gfx::cl3DDkShadow);
-        Draw3DFrame(Canvas, gfx::Inflate(r, -1, -1), gfx::clBtnHighlight, gfx::clBtnShadow);
+        gfx::TRect edge = r;
+        gfx::DrawEdge(Canvas, edge, gfx::TEdgeRing::Raised, gfx::TEdgeRing::Raised);
     }
     // The down arrow: a solid triangle 7 pixels wide.
     const int cx = (r.Left + r.Right) / 2 + shift;
     const int cy = (r.Top + r.Bottom) / 2 - 1 + shift;
-    Canvas.Pen.Color = gfx::clBtnText;
-    for (int i = 0; i < 4; ++i) {
-        Canvas.MoveTo(cx - 3 + i, cy + i);
-        Canvas.LineTo(cx + 4 - i, cy + i);
-    }
+    gfx::DrawArrowGlyph(Canvas, gfx::Point(cx, cy + 3), gfx::TArrowDirection::Down, gfx::clBtnText);
 }
 
 } // namespace selfdrawn

@@ -26,7 +26,7 @@ private:
 
 bool InLegacyCodePage(char32_t c)
 {
-    const std::string utf8 = text::Utf32ToUtf8(std::u32string(1, c));
+    const std::string utf8 = text::EncodeUtf8(c);
     return text::GbkToUtf8(text::Utf8ToGbk(utf8)) == utf8;
 }
 
@@ -129,7 +129,7 @@ int TSeCustomEdit::GetPasswordCellWidth() const
 {
     TMeasure m(Font());
     const std::string sample = m_passwordKind == TSePasswordKind::pkChar
-        ? text::Utf32ToUtf8(std::u32string(1, m_passwordChar))
+        ? text::EncodeUtf8(m_passwordChar)
         : std::string("W");
     return std::max(1, TextWidthWide(m.Canvas(), sample, gfx::DT_NOPREFIX));
 }
@@ -419,7 +419,7 @@ void TSeCustomEdit::PaintClient(gfx::TCanvas& Canvas)
         return;
     const gfx::TRect selection = Focused() || !m_hideSelection ? GetSelectionRect() : gfx::TRect {};
     if (!selection.IsEmpty())
-        FillRectColor(Canvas, selection, gfx::clHighlight);
+        gfx::FillSolid(Canvas, selection, gfx::clHighlight);
     TClipGuard clip(Canvas);
     Canvas.IntersectClipRect(GetTextRect());
     PaintText(Canvas);
@@ -431,7 +431,7 @@ void TSeCustomEdit::PaintTextBackground(gfx::TCanvas& Canvas)
 {
     const gfx::TRect content = GetContentRect();
     const int top = GetTextRect().Top;
-    FillRectColor(Canvas, gfx::Rect(content.Left, top, content.Right, Height() - top), Color());
+    gfx::FillSolid(Canvas, gfx::Rect(content.Left, top, content.Right, Height() - top), Color());
 }
 
 void TSeCustomEdit::PaintText(gfx::TCanvas& Canvas)
@@ -491,7 +491,7 @@ void TSeCustomEdit::PaintPasswordSymbol(gfx::TCanvas& Canvas, const gfx::TRect& 
         Canvas.Font = PaintFont();
         Canvas.Font.Color = color;
         gfx::TRect box = Cell;
-        DrawTextWide(Canvas, text::Utf32ToUtf8(std::u32string(1, m_passwordChar)), box,
+        DrawTextWide(Canvas, text::EncodeUtf8(m_passwordChar), box,
             gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
         break;
     }

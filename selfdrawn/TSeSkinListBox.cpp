@@ -108,7 +108,7 @@ void TSeCustomListBox::PaintClient(gfx::TCanvas& Canvas)
         const gfx::TRect row = gfx::Rect(content.Left, top, content.Right, top + m_itemHeight);
         const std::string& item = m_items[index];
         if (index == m_itemIndex)
-            FillRectColor(Canvas, row, gfx::clHighlight);
+            gfx::FillSolid(Canvas, row, gfx::clHighlight);
         if (item == "-") {
             Canvas.Pen.Color = PaintFont().Color;
             Canvas.MoveTo(row.Left + 3, top + m_itemHeight / 2);
@@ -121,7 +121,7 @@ void TSeCustomListBox::PaintClient(gfx::TCanvas& Canvas)
         gfx::TRect textRect = gfx::Rect(row.Left + 2, row.Top, row.Right, row.Bottom);
         DrawTextWide(Canvas, item, textRect, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX);
         if (index == m_itemIndex && Focused())
-            DrawFocusFrame(Canvas, row);
+            Canvas.DrawFocusRect(row);
     }
 }
 

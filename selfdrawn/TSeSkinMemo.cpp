@@ -283,7 +283,7 @@ void TSeCustomMemo::PaintClient(gfx::TCanvas& Canvas)
         Canvas.TextOut(area.Left, top, text::Utf32ToUtf8(line));
         if (showSelection && from < to) {
             const gfx::TRect sel = gfx::Rect(XOf(l, from), top, XOf(l, to), top + RowHeight());
-            FillRectColor(Canvas, sel, gfx::clHighlight);
+            gfx::FillSolid(Canvas, sel, gfx::clHighlight);
             Canvas.Font.Color = gfx::clHighlightText;
             Canvas.Brush.Style = gfx::TBrushStyle::bsClear;
             Canvas.TextRect(sel, area.Left, top, text::Utf32ToUtf8(line));

@@ -84,11 +84,9 @@ gfx::TRect TSeCustomProgressBar::BarRect() const
 void TSeCustomProgressBar::PaintClient(gfx::TCanvas& Canvas)
 {
     gfx::TRect rest = gfx::Rect(0, 0, Width(), Height());
-    if (m_showBorder) {
-        Draw3DFrame(Canvas, rest, gfx::clBtnShadow, gfx::clBtnHighlight);
-        gfx::InflateRect(rest, -1, -1);
-    }
-    FillRectColor(Canvas, rest, Color());
+    if (m_showBorder)
+        gfx::DrawEdge(Canvas, rest, gfx::TEdgeRing::Sunken, gfx::TEdgeRing::None);
+    gfx::FillSolid(Canvas, rest, Color());
     const gfx::TRect bar = BarRect();
     const float f = Fraction();
     const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
@@ -99,7 +97,7 @@ void TSeCustomProgressBar::PaintClient(gfx::TCanvas& Canvas)
     const int e = Nearest(f * static_cast<float>(horizontal ? bar.Width() : bar.Height()));
     const gfx::TRect filled = horizontal ? gfx::Rect(bar.Left, bar.Top, bar.Left + e, bar.Bottom)
                                          : gfx::Rect(bar.Left, bar.Bottom - e, bar.Right, bar.Bottom);
-    FillRectColor(Canvas, filled, gfx::clHighlight);
+    gfx::FillSolid(Canvas, filled, gfx::clHighlight);
 }
 
 void TSeCustomProgressBar::PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& Bar, float F)
@@ -118,7 +116,7 @@ void TSeCustomProgressBar::PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& B
                                       : gfx::Rect(Bar.Left, Bar.Bottom - i * step - b, Bar.Right, Bar.Bottom - i * step);
         gfx::TRect clipped;
         if (gfx::IntersectRect(clipped, block, Bar))
-            FillRectColor(Canvas, clipped, gfx::clHighlight);
+            gfx::FillSolid(Canvas, clipped, gfx::clHighlight);
     }
 }
 

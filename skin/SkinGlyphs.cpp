@@ -66,6 +66,27 @@ void DrawCloseGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color)
     Line(canvas, x + 8, y + 1, x, y + 9);
 }
 
+void DrawCheckGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color)
+{
+    ToolsKeeper keep(canvas);
+    UseBrush(canvas, color);
+    // A short stroke down to the corner and a long one up, three pixels thick.
+    for (int i = 0; i < 3; ++i)
+        Span(canvas, x + 1 + i, y + 4 + i, x + 1 + i, y + 6 + i);
+    for (int i = 0; i < 5; ++i)
+        Span(canvas, x + 4 + i, y + 5 - i, x + 4 + i, y + 7 - i);
+}
+
+void DrawRadioDotGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color)
+{
+    ToolsKeeper keep(canvas);
+    UseBrush(canvas, color);
+    // Rows of 2, 4, 6, 6, 4 and 2 pixels.
+    Span(canvas, x + 4, y + 2, x + 5, y + 7);
+    Span(canvas, x + 3, y + 3, x + 6, y + 6);
+    Span(canvas, x + 2, y + 4, x + 7, y + 5);
+}
+
 void DrawMinimizeGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color)
 {
     ToolsKeeper keep(canvas);

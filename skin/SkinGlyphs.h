@@ -20,6 +20,10 @@ void DrawSmallBarGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color);
 void DrawTriangleDownGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color);
 void DrawTriangleUpGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color);
 void DrawSquareGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color);
+// The check mark of a checked menu entry (10 x 10 from the origin).
+void DrawCheckGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color);
+// The dot of a checked radio entry (a filled disc of 6 pixels inside 10 x 10).
+void DrawRadioDotGlyph(gfx::TCanvas& canvas, int x, int y, gfx::TColor color);
 
 enum class TbsArrowKind { akLeft = 1, akRight = 2, akUp = 3, akDown = 4 };
 

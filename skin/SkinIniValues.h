@@ -25,7 +25,7 @@ public:
 };
 
 // Readers of the skin value syntax; each takes the INI reader, the section and
-// the key, and gives the documented default when the key is missing.
+// the key, and gives the default named below when the key is missing.
 
 // Four fields "left,top,right,bottom"; every character that is not a digit is
 // dropped from a field (so no field is negative) and fields after the fourth

@@ -9,6 +9,8 @@ namespace skin {
 inline constexpr unsigned SKINMSG_BEFORELOAD = 0x0400 + 201; // the skin is about to be replaced
 inline constexpr unsigned SKINMSG_LOADED = 0x0400 + 202;     // the skin is loaded (or left empty)
 inline constexpr unsigned SKINMSG_AFTERLOAD = 0x0400 + 203;  // the load is finished
+inline constexpr unsigned SKINMSG_MENUCLOSED = 0x0400 + 204; // a skinned menu closed
+inline constexpr unsigned SKINMSG_MENUDONE = 0x0400 + 205;   // a skinned menu command ran
 inline constexpr unsigned SKINMSG_STRINGS = 0x0400 + 250;    // the replaceable strings changed
 
 // The second parameter every skin message carries.

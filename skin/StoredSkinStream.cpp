@@ -14,10 +14,10 @@ constexpr std::size_t kMinBmpFileSize = 14 + 12;
 // millions of rows high holds no pixel data, so its length does not bound it.
 void CheckPictureSize(io::ByteReader reader)
 {
-    reader.skip(14);
-    std::uint32_t infoSize = reader.u32();
-    std::int64_t width = infoSize == 12 ? reader.u16() : reader.i32();
-    std::int64_t height = infoSize == 12 ? reader.i16() : reader.i32();
+    reader.Skip(14);
+    std::uint32_t infoSize = reader.U32();
+    std::int64_t width = infoSize == 12 ? reader.U16() : reader.I32();
+    std::int64_t height = infoSize == 12 ? reader.I16() : reader.I32();
     if (width > kMaxSkinPictureSide || height > kMaxSkinPictureSide || -height > kMaxSkinPictureSide)
         throw io::FormatError("a skin picture of " + std::to_string(width) + " x " + std::to_string(height)
                               + " pixels is beyond any skin");
@@ -25,10 +25,10 @@ void CheckPictureSize(io::ByteReader reader)
 
 StoredSkinPictureInfo ReadPicture(io::ByteReader& reader, gfx::TBitmap& picture, std::string role, int flag)
 {
-    StoredSkinPictureInfo info { std::move(role), flag, reader.position() };
+    StoredSkinPictureInfo info { std::move(role), flag, reader.Position() };
     CheckPictureSize(reader);
     picture.LoadFromStream(reader);
-    info.Length = reader.position() - info.Offset;
+    info.Length = reader.Position() - info.Offset;
     info.Width = picture.Width();
     info.Height = picture.Height();
     info.BitCount = BitCount(picture);
@@ -37,17 +37,17 @@ StoredSkinPictureInfo ReadPicture(io::ByteReader& reader, gfx::TBitmap& picture,
 
 StoredSkinPictureInfo ReadFlaggedPicture(io::ByteReader& reader, gfx::TBitmap& picture, std::string role)
 {
-    int flag = reader.u8();
+    int flag = reader.U8();
     if (flag != 0) {
         picture = gfx::TBitmap();
-        return { std::move(role), flag, reader.position() };
+        return { std::move(role), flag, reader.Position() };
     }
     return ReadPicture(reader, picture, std::move(role), flag);
 }
 
 void WriteFlaggedPicture(io::ByteWriter& writer, const gfx::TBitmap& picture)
 {
-    writer.u8(picture.Empty() ? 1 : 0);
+    writer.U8(picture.Empty() ? 1 : 0);
     if (!picture.Empty())
         picture.SaveToStream(writer);
 }
@@ -65,7 +65,7 @@ StoredSkin ReadStoredSkin(std::span<const std::uint8_t> stream, StoredSkinLayout
 {
     io::ByteReader reader(stream);
     StoredSkinLayout found;
-    found.Version = reader.i32();
+    found.Version = reader.I32();
     if (found.Version > kStoredSkinVersion)
         throw StoredSkinVersionError(found.Version);
 
@@ -79,14 +79,14 @@ StoredSkin ReadStoredSkin(std::span<const std::uint8_t> stream, StoredSkinLayout
             found.Pictures.push_back(ReadFlaggedPicture(reader, scratch, "discarded"));
     }
 
-    std::size_t count = reader.count(reader.i32(), kMinBmpFileSize);
+    std::size_t count = reader.Count(reader.I32(), kMinBmpFileSize);
     skin.ActivePictures.resize(count);
     for (gfx::TBitmap& picture : skin.ActivePictures)
         found.Pictures.push_back(ReadPicture(reader, picture, "active", -1));
 
-    found.IniTextOffset = reader.position();
-    found.IniTextLength = reader.remaining();
-    skin.IniText = reader.string(reader.remaining());
+    found.IniTextOffset = reader.Position();
+    found.IniTextLength = reader.Remaining();
+    skin.IniText = reader.String(reader.Remaining());
     found.IniLineCount = SplitTextLines(skin.IniText).size();
     if (layout)
         *layout = std::move(found);
@@ -96,15 +96,15 @@ StoredSkin ReadStoredSkin(std::span<const std::uint8_t> stream, StoredSkinLayout
 std::vector<std::uint8_t> WriteStoredSkin(const StoredSkin& skin)
 {
     io::ByteWriter writer;
-    writer.i32(kStoredSkinVersion);
+    writer.I32(kStoredSkinVersion);
     WriteFlaggedPicture(writer, skin.Picture);
     WriteFlaggedPicture(writer, skin.InactivePicture);
     WriteFlaggedPicture(writer, skin.Mask);
-    writer.i32(static_cast<std::int32_t>(skin.ActivePictures.size()));
+    writer.I32(static_cast<std::int32_t>(skin.ActivePictures.size()));
     for (const gfx::TBitmap& picture : skin.ActivePictures)
         picture.SaveToStream(writer);
-    writer.string(skin.IniText);
-    return writer.take();
+    writer.String(skin.IniText);
+    return writer.Take();
 }
 
 int BitCount(const gfx::TBitmap& picture)

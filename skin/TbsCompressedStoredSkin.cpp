@@ -140,19 +140,19 @@ std::vector<std::uint8_t> CompressSkinStream(std::span<const std::uint8_t> strea
 std::vector<std::uint8_t> WriteCompressedSkinFile(std::span<const std::uint8_t> zlibStream)
 {
     io::ByteWriter writer;
-    writer.i32(kStoredSkinVersion);
-    writer.i32(static_cast<std::int32_t>(zlibStream.size()));
-    writer.bytes(zlibStream);
-    return writer.take();
+    writer.I32(kStoredSkinVersion);
+    writer.I32(static_cast<std::int32_t>(zlibStream.size()));
+    writer.Bytes(zlibStream);
+    return writer.Take();
 }
 
 std::span<const std::uint8_t> ParseCompressedSkinFile(std::span<const std::uint8_t> file)
 {
     io::ByteReader reader(file);
-    int version = reader.i32();
+    int version = reader.I32();
     if (version > kStoredSkinVersion)
         throw StoredSkinVersionError(version);
-    return reader.bytes(reader.count(reader.i32()));
+    return reader.Bytes(reader.Count(reader.I32()));
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path)

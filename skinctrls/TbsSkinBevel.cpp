@@ -39,7 +39,7 @@ void TbsSkinBevel::SetSkinData(skin::TbsSkinData* Value)
 
 void TbsSkinBevel::ApplySkin()
 {
-    m_skinIndex = LookupSkinIndex(m_skinData, SkinDataName);
+    m_skinIndex = LookupSkinIndex(m_skinData, m_skinDataName);
     if (m_skinIndex == -1) {
         m_lightColor = gfx::clBtnHighlight;
         m_darkColor = gfx::clBtnShadow;

@@ -29,7 +29,9 @@ public:
 
     skin::TbsSkinData* SkinData() const { return m_skinData; }
     void SetSkinData(skin::TbsSkinData* Value);
-    std::string SkinDataName { "bevel" };
+    // The name of this control's record in the skin.
+    const std::string& SkinDataName() const { return m_skinDataName; }
+    void SetSkinDataName(const std::string& Value) { m_skinDataName = Value; }
     int SkinIndex() const { return m_skinIndex; }
     gfx::TColor LightColor() const { return m_lightColor; }
     gfx::TColor DarkColor() const { return m_darkColor; }
@@ -49,6 +51,7 @@ private:
     TBevelStyle m_style { TBevelStyle::bsLowered };
     bool m_dividerMode { false };
     skin::TbsSkinData* m_skinData { nullptr };
+    std::string m_skinDataName { "bevel" };
     int m_skinIndex { -1 };
     gfx::TColor m_lightColor { gfx::clBtnHighlight };
     gfx::TColor m_darkColor { gfx::clBtnShadow };

@@ -130,11 +130,11 @@ void TbsSkinButton::DrawDefault(gfx::TBitmap& Bitmap)
     const gfx::TRect r = ClientRect();
     const bool pressed = PressedLook();
     if (pressed)
-        DrawFramedFill(canvas, r, kDefaultFrameColor, kDefaultDownColor);
+        gfx::DrawFramedFill(canvas, r, kDefaultFrameColor, kDefaultDownColor);
     else if (HotLook())
-        DrawFramedFill(canvas, r, kDefaultFrameColor, kDefaultHotColor);
+        gfx::DrawFramedFill(canvas, r, kDefaultFrameColor, kDefaultHotColor);
     else
-        DrawFramedFill(canvas, r, gfx::clBtnShadow, gfx::clBtnFace);
+        gfx::DrawFramedFill(canvas, r, gfx::clBtnShadow, gfx::clBtnFace);
     canvas.Font = DefaultLookFont();
     if (!Enabled())
         canvas.Font.Color = gfx::clBtnShadow;

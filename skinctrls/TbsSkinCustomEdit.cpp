@@ -51,7 +51,7 @@ const skin::TbsDataSkinEditControl* TbsSkinCustomEdit::EditRecord() const
 
 void TbsSkinCustomEdit::LookupSkinRecord()
 {
-    m_skinIndex = LookupSkinIndex(m_skinData, SkinDataName);
+    m_skinIndex = LookupSkinIndex(m_skinData, m_skinDataName);
     // Only a record of the edit kind says how an edit looks.
     if (!EditRecord())
         m_skinIndex = -1;
@@ -203,11 +203,11 @@ void TbsSkinCustomEdit::DrawDefault(gfx::TBitmap& Bitmap)
     if (!m_buttonMode)
         return;
     if (m_buttonPressed && m_buttonHot)
-        DrawFramedFill(canvas, button, kDefaultFrameColor, kDefaultDownColor);
+        gfx::DrawFramedFill(canvas, button, kDefaultFrameColor, kDefaultDownColor);
     else if (m_buttonHot)
-        DrawFramedFill(canvas, button, kDefaultFrameColor, kDefaultHotColor);
+        gfx::DrawFramedFill(canvas, button, kDefaultFrameColor, kDefaultHotColor);
     else
-        DrawFramedFill(canvas, button, gfx::clBtnShadow, gfx::clBtnFace);
+        gfx::DrawFramedFill(canvas, button, gfx::clBtnShadow, gfx::clBtnFace);
     DrawEllipsis(canvas, button, Enabled() ? gfx::clBtnText : gfx::clGrayText);
 }
 

@@ -29,7 +29,9 @@ public:
     void SetSkinData(skin::TbsSkinData* Value);
     // The name of the control's record in the skin; stored only, the next
     // apply uses it.
-    std::string SkinDataName;
+    // The name of this control's record in the skin.
+    const std::string& SkinDataName() const { return m_skinDataName; }
+    void SetSkinDataName(const std::string& Value) { m_skinDataName = Value; }
     // Index of the record in the skin's control list; -1 draws the default look.
     int SkinIndex() const { return m_skinIndex; }
 
@@ -106,6 +108,7 @@ private:
     void PointerLeft();
 
     skin::TbsSkinData* m_skinData { nullptr };
+    std::string m_skinDataName;
     int m_skinIndex { -1 };
     TbsSkinPart m_part;
     gfx::TFont m_defaultFont;

@@ -18,7 +18,7 @@ gfx::TFont EditFont(gfx::TFont font)
 
 TbsSkinEdit::TbsSkinEdit(ctl::TComponent* AOwner) : TbsSkinCustomEdit(AOwner)
 {
-    SkinDataName = "edit";
+    SetSkinDataName("edit");
     SetDefaultFont(EditFont(Font()));
     SetDefaultHeight(kEditHeight);
 }

@@ -18,7 +18,9 @@ public:
     void SetVScrollBar(TbsSkinScrollBar* Value);
     void UpdateScrollBars();
 
-    std::string SkinDataName { "memo" };
+    // The name of this control's record in the skin.
+    const std::string& SkinDataName() const { return m_skinDataName; }
+    void SetSkinDataName(const std::string& Value) { m_skinDataName = Value; }
 
 protected:
     void ScrollChanged() override;
@@ -27,6 +29,7 @@ protected:
 
 private:
     TbsSkinScrollBar* m_vScrollBar { nullptr };
+    std::string m_skinDataName { "memo" };
 };
 
 } // namespace skinctrls

@@ -164,7 +164,7 @@ void TbsSkinScrollBar::DrawPart(gfx::TCanvas& Canvas, gfx::TRect Rect, TPart Par
         frame = kDefaultFrameColor;
         fill = kDefaultHotColor;
     }
-    DrawFramedFill(Canvas, Rect, frame, fill);
+    gfx::DrawFramedFill(Canvas, Rect, frame, fill);
     if (Part == TPart::Thumb)
         return;
     const bool vertical = m_kind == TScrollBarKind::sbVertical;

@@ -96,11 +96,11 @@ void TbsSkinSpeedButton::DrawDefault(gfx::TBitmap& Bitmap)
     const gfx::TRect r = ClientRect();
     const bool pressed = PressedLook();
     if (pressed)
-        DrawFramedFill(canvas, r, kDefaultFrameColor, kDefaultDownColor);
+        gfx::DrawFramedFill(canvas, r, kDefaultFrameColor, kDefaultDownColor);
     else if (m_mouseIn)
-        DrawFramedFill(canvas, r, kDefaultFrameColor, kDefaultHotColor);
+        gfx::DrawFramedFill(canvas, r, kDefaultFrameColor, kDefaultHotColor);
     else if (!m_flat)
-        DrawFramedFill(canvas, r, gfx::clBtnShadow, gfx::clBtnFace);
+        gfx::DrawFramedFill(canvas, r, gfx::clBtnShadow, gfx::clBtnFace);
     else {
         canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
         canvas.Brush.Color = gfx::clBtnFace;

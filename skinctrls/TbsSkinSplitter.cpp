@@ -25,7 +25,7 @@ void TbsSkinSplitter::SetSkinData(skin::TbsSkinData* Value)
 
 void TbsSkinSplitter::LookupSkinRecord()
 {
-    m_skinIndex = LookupSkinIndex(m_skinData, SkinDataName);
+    m_skinIndex = LookupSkinIndex(m_skinData, m_skinDataName);
     const skin::TbsDataSkinControl* record = SkinRecordAt(m_skinData, m_skinIndex);
     if (!record || record->Kind() != skin::SkinControlKind::Splitter) {
         m_skinIndex = -1;

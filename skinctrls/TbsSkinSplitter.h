@@ -20,7 +20,9 @@ public:
 
     skin::TbsSkinData* SkinData() const { return m_skinData; }
     void SetSkinData(skin::TbsSkinData* Value);
-    std::string SkinDataName { "vsplitter" };
+    // The name of this control's record in the skin.
+    const std::string& SkinDataName() const { return m_skinDataName; }
+    void SetSkinDataName(const std::string& Value) { m_skinDataName = Value; }
     // The thickness without a skin record, taken when the skin is applied.
     int DefaultSize { 10 };
     int SkinIndex() const { return m_skinIndex; }
@@ -36,6 +38,7 @@ private:
     bool Horizontal() const;
 
     skin::TbsSkinData* m_skinData { nullptr };
+    std::string m_skinDataName { "vsplitter" };
     int m_skinIndex { -1 };
     TbsSkinPart m_part;
 };

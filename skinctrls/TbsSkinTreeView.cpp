@@ -46,7 +46,7 @@ void TbsSkinTreeView::ApplySkin()
 {
     if (Loading())
         return;
-    m_skinIndex = LookupSkinIndex(m_skinData, SkinDataName);
+    m_skinIndex = LookupSkinIndex(m_skinData, m_skinDataName);
     gfx::TFont font = Font();
     if (m_skinIndex == -1) {
         SetColor(m_defaultColor);

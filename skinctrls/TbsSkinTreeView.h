@@ -20,7 +20,9 @@ public:
 
     skin::TbsSkinData* SkinData() const { return m_skinData; }
     void SetSkinData(skin::TbsSkinData* Value);
-    std::string SkinDataName { "treeview" };
+    // The name of this control's record in the skin.
+    const std::string& SkinDataName() const { return m_skinDataName; }
+    void SetSkinDataName(const std::string& Value) { m_skinDataName = Value; }
     int SkinIndex() const { return m_skinIndex; }
     const gfx::TFont& DefaultFont() const { return m_defaultFont; }
     void SetDefaultFont(const gfx::TFont& Value);
@@ -37,6 +39,7 @@ protected:
 
 private:
     skin::TbsSkinData* m_skinData { nullptr };
+    std::string m_skinDataName { "treeview" };
     int m_skinIndex { -1 };
     gfx::TFont m_defaultFont;
     gfx::TColor m_defaultColor { gfx::clWindow };

@@ -8,13 +8,6 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRIN_TESTS=OFF -DVELT
 cmake --build build -j2
 
 mkdir -p demo
-if [ -x build/app/veltrin ]; then
-  [ -f demo/Veltrin.mdb ] || build/tools/make-demo-store demo/Veltrin.mdb
-  [ -f demo/PAGE.frf ] || ( [ -x build/tools/make-page-template ] && build/tools/make-page-template demo/PAGE.frf ) || true
-  cd demo && exec ../build/app/veltrin
-elif [ -x build/tools/controls-demo ]; then
-  # Without the notes application, show what the platform layer does.
-  exec build/tools/controls-demo
-else
-  exec build/tools/graphics-showcase demo/showcase.png
-fi
+[ -f demo/Veltrin.mdb ] || build/tools/make-demo-store demo/Veltrin.mdb
+[ -f demo/PAGE.frf ] || build/tools/make-page-template demo/PAGE.frf
+cd demo && exec ../build/app/veltrin

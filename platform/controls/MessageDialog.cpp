@@ -148,7 +148,7 @@ TModalResult ModalResultOf(TMsgDlgBtn Button)
     return mrNone;
 }
 
-TMessageBoxContent MessageBoxSpec(const std::string& Text, const std::string& Caption, unsigned Flags)
+TMessageBoxContent MessageBoxContent(const std::string& Text, const std::string& Caption, unsigned Flags)
 {
     using B = TMsgDlgBtn;
     TMessageBoxContent content;
@@ -286,7 +286,7 @@ std::unique_ptr<TForm> CreateMessageDialog(const TMessageBoxContent& Content)
 
 int MessageBox(const std::string& Text, const std::string& Caption, unsigned Flags)
 {
-    return CreateMessageDialog(MessageBoxSpec(Text, Caption, Flags))->ShowModal();
+    return CreateMessageDialog(MessageBoxContent(Text, Caption, Flags))->ShowModal();
 }
 
 int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int)

@@ -70,7 +70,7 @@ struct TMessageBoxContent {
 };
 
 // The message box layout from MessageBox flags (button set, icon, default button).
-TMessageBoxContent MessageBoxSpec(const std::string& Text, const std::string& Caption, unsigned Flags);
+TMessageBoxContent MessageBoxContent(const std::string& Text, const std::string& Caption, unsigned Flags);
 // The same for the dialog kinds: captioned "Warning", "Error", "Information",
 // "Confirm" (or the application title for mtCustom); OK (else Yes) is the
 // default, Cancel (else No) answers Esc.

@@ -1,52 +1,30 @@
 #include "platform/controls/StylePainter.h"
 
+#include "platform/graphics/ArrowGlyph.h"
+#include "platform/graphics/EdgePainter.h"
+
 #include <array>
 
 namespace ctl::StylePainter {
-namespace {
-
-void FillColor(gfx::TCanvas& canvas, const gfx::TRect& r, gfx::TColor color)
-{
-    canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
-    canvas.Brush.Color = color;
-    canvas.FillRect(r);
-}
-
-} // namespace
-
-void Frame3D(gfx::TCanvas& Canvas, gfx::TRect& Rect, gfx::TColor TopColor, gfx::TColor BottomColor, int Width)
-{
-    const gfx::TBrush saved = Canvas.Brush;
-    for (int i = 0; i < Width && !Rect.IsEmpty(); ++i) {
-        const gfx::TRect& r = Rect;
-        FillColor(Canvas, gfx::Rect(r.Left, r.Top, r.Right - 1, r.Top + 1), TopColor);
-        FillColor(Canvas, gfx::Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1), TopColor);
-        FillColor(Canvas, gfx::Rect(r.Right - 1, r.Top, r.Right, r.Bottom), BottomColor);
-        FillColor(Canvas, gfx::Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), BottomColor);
-        gfx::InflateRect(Rect, -1, -1);
-    }
-    Canvas.Brush = saved;
-}
 
 void DrawButtonFace(gfx::TCanvas& Canvas, const gfx::TRect& Rect, bool Pressed, bool IsDefault)
 {
     gfx::TRect r = Rect;
     if (IsDefault || Pressed)
-        Frame3D(Canvas, r, gfx::cl3DDkShadow, gfx::cl3DDkShadow, 1);
+        gfx::Frame3D(Canvas, r, gfx::cl3DDkShadow, gfx::cl3DDkShadow);
     if (Pressed) {
-        Frame3D(Canvas, r, gfx::clBtnShadow, gfx::clBtnShadow, 1);
+        gfx::Frame3D(Canvas, r, gfx::clBtnShadow, gfx::clBtnShadow);
     } else {
-        Frame3D(Canvas, r, gfx::clBtnHighlight, gfx::cl3DDkShadow, 1);
-        Frame3D(Canvas, r, gfx::cl3DLight, gfx::clBtnShadow, 1);
+        gfx::Frame3D(Canvas, r, gfx::clBtnHighlight, gfx::cl3DDkShadow);
+        gfx::Frame3D(Canvas, r, gfx::cl3DLight, gfx::clBtnShadow);
     }
-    FillColor(Canvas, r, gfx::clBtnFace);
+    gfx::FillSolid(Canvas, r, gfx::clBtnFace);
 }
 
 void DrawSunkenField(gfx::TCanvas& Canvas, gfx::TRect& Rect, gfx::TColor Fill)
 {
-    Frame3D(Canvas, Rect, gfx::clBtnShadow, gfx::clBtnHighlight, 1);
-    Frame3D(Canvas, Rect, gfx::cl3DDkShadow, gfx::cl3DLight, 1);
-    FillColor(Canvas, Rect, Fill);
+    gfx::DrawEdge(Canvas, Rect, gfx::TEdgeRing::Sunken, gfx::TEdgeRing::Sunken);
+    gfx::FillSolid(Canvas, Rect, Fill);
 }
 
 void DrawSunkenField(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Fill)
@@ -72,20 +50,19 @@ void DrawDropDownButton(gfx::TCanvas& Canvas, const gfx::TRect& Rect, bool Enabl
     DrawButtonFace(Canvas, Rect, false, false);
     const int cx = (Rect.Left + Rect.Right) / 2;
     const int cy = (Rect.Top + Rect.Bottom) / 2 - 1;
-    const gfx::TColor color = Enabled ? gfx::clBtnText : gfx::clGrayText;
-    for (int i = 0; i < 4; ++i)
-        FillColor(Canvas, gfx::Rect(cx - 3 + i, cy + i, cx + 4 - i, cy + i + 1), color);
+    gfx::DrawArrowGlyph(Canvas, gfx::Point(cx, cy + 3), gfx::TArrowDirection::Down,
+        Enabled ? gfx::clBtnText : gfx::clGrayText);
 }
 
 void DrawExpandButton(gfx::TCanvas& Canvas, int X, int Y, bool Expanded)
 {
     const gfx::TRect box = gfx::Rect(X - 4, Y - 4, X + 5, Y + 5);
-    FillColor(Canvas, box, gfx::clWindow);
+    gfx::FillSolid(Canvas, box, gfx::clWindow);
     Canvas.Brush.Color = gfx::clGray;
     Canvas.FrameRect(box);
-    FillColor(Canvas, gfx::Rect(X - 2, Y, X + 3, Y + 1), gfx::clWindowText);
+    gfx::FillSolid(Canvas, gfx::Rect(X - 2, Y, X + 3, Y + 1), gfx::clWindowText);
     if (!Expanded)
-        FillColor(Canvas, gfx::Rect(X, Y - 2, X + 1, Y + 3), gfx::clWindowText);
+        gfx::FillSolid(Canvas, gfx::Rect(X, Y - 2, X + 1, Y + 3), gfx::clWindowText);
 }
 
 void DrawMessageIcon(gfx::TCanvas& Canvas, int X, int Y, TMessageIcon Icon)

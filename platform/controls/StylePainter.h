@@ -6,15 +6,11 @@
 
 namespace ctl {
 
-// The shared looks of the standard controls: bevels, button faces, the check
-// of a focused control and the icons of the message boxes. Every control
+// The shared looks of the standard controls, built on the 3-D edges of
+// platform/graphics/EdgePainter.h: button faces, sunken fields, disabled
+// text, small buttons and the icons of the message boxes. Every control
 // draws these through here, so they look alike everywhere.
 namespace StylePainter {
-
-    // Width rings of a 3D frame: the left and top edges in TopColor, the right
-    // and bottom edges in BottomColor (the last column and row inside Rect);
-    // Rect shrinks by Width on every side.
-    void Frame3D(gfx::TCanvas& Canvas, gfx::TRect& Rect, gfx::TColor TopColor, gfx::TColor BottomColor, int Width);
 
     // A push button face filling Rect: raised, or sunk while pressed; the
     // default button carries an extra dark outer ring.

@@ -33,17 +33,10 @@ void TApplication::Run()
 void TApplication::HandleMessage()
 {
     wnd::MSG msg;
-    if (!wnd::GetMessage(msg)) {
-        m_terminated = true;
-        wnd::PostQuitMessage(0); // outer loops end as well
-        return;
-    }
-    try {
-        wnd::TranslateMessage(msg);
-        wnd::DispatchMessage(msg);
-    } catch (const std::exception& e) {
-        HandleException(this, e);
-    }
+    if (wnd::GetMessage(msg))
+        Dispatch(msg);
+    else
+        QuitReceived();
 }
 
 void TApplication::ProcessMessages()
@@ -51,17 +44,28 @@ void TApplication::ProcessMessages()
     wnd::MSG msg;
     while (!m_terminated && wnd::PeekMessage(msg)) {
         if (msg.message == wnd::WM_QUIT) {
-            m_terminated = true;
-            wnd::PostQuitMessage(0);
+            QuitReceived();
             return;
         }
-        try {
-            wnd::TranslateMessage(msg);
-            wnd::DispatchMessage(msg);
-        } catch (const std::exception& e) {
-            HandleException(this, e);
-        }
+        Dispatch(msg);
     }
+}
+
+void TApplication::Dispatch(wnd::MSG& Msg)
+{
+    // An exception from a handler is shown and the loop goes on.
+    try {
+        wnd::TranslateMessage(Msg);
+        wnd::DispatchMessage(Msg);
+    } catch (const std::exception& e) {
+        HandleException(this, e);
+    }
+}
+
+void TApplication::QuitReceived()
+{
+    m_terminated = true;
+    wnd::PostQuitMessage(0); // outer loops end as well
 }
 
 void TApplication::Terminate()

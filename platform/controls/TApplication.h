@@ -54,6 +54,11 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // Translates and dispatches one message of either loop.
+    void Dispatch(wnd::MSG& Msg);
+    // The quit message came: this loop ends and so do the loops around it.
+    void QuitReceived();
+
     TForm* m_mainForm { nullptr };
     bool m_terminated { false };
     std::string m_title;

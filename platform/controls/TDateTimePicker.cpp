@@ -2,9 +2,12 @@
 
 #include "platform/controls/StylePainter.h"
 #include "platform/controls/TForm.h"
+#include "platform/graphics/EdgePainter.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/DateTimeFormat.h"
 #include "platform/window/Input.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
 
 namespace ctl {
@@ -12,23 +15,12 @@ namespace {
 
 constexpr int kCell = 20;
 constexpr int kHeader = 22;
-constexpr const char* kMonthNames[] = { "January", "February", "March", "April", "May", "June", "July", "August",
-    "September", "October", "November", "December" };
 constexpr const char* kDayNames[] = { "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa" };
 
-int DaysInMonth(int year, int month)
+// The column of the month's first day in the calendar's weeks, 0 = Sunday.
+int FirstColumn(int year, int month)
 {
-    const TDateTime first = EncodeDate(year, month, 1);
-    const TDateTime next = month == 12 ? EncodeDate(year + 1, 1, 1) : EncodeDate(year, month + 1, 1);
-    return static_cast<int>(next - first);
-}
-
-// 0 = Sunday.
-int DayOfWeek(TDateTime day)
-{
-    // 30 December 1899 was a Saturday.
-    const long long d = static_cast<long long>(std::floor(day));
-    return static_cast<int>(((d + 6) % 7 + 7) % 7);
+    return *dt::DayOfWeek(*dt::EncodeDate(year, month, 1)) - 1;
 }
 
 } // namespace
@@ -42,9 +34,9 @@ public:
         SetBorderStyle(TFormBorderStyle::bsNone);
         SetColor(gfx::clWindow);
         SetClientSize(7 * kCell + 2, kHeader + 7 * kCell + 2);
-        const TDateParts p = DecodeDateTime(picker.DateTime());
-        m_year = p.Year;
-        m_month = p.Month;
+        const dt::TDateParts shown = *dt::DecodeDate(picker.DateTime());
+        m_year = shown.Year;
+        m_month = shown.Month;
         OnPaint = [this](TObject*) { PaintCalendar(); };
     }
 
@@ -74,10 +66,9 @@ protected:
         const int column = (X - 1) / kCell;
         if (Y < kHeader + kCell || column < 0 || column > 6 || row < 0 || row > 5)
             return;
-        const TDateTime first = EncodeDate(m_year, m_month, 1);
-        const int day = row * 7 + column - DayOfWeek(first) + 1;
-        if (day >= 1 && day <= DaysInMonth(m_year, m_month))
-            m_picker.DayPicked(EncodeDate(m_year, m_month, day));
+        const int day = row * 7 + column - FirstColumn(m_year, m_month) + 1;
+        if (day >= 1 && day <= dt::DaysInMonth(m_year, m_month))
+            m_picker.DayPicked(*dt::EncodeDate(m_year, m_month, day));
     }
 
     bool DialogKey(int Key) override
@@ -90,16 +81,12 @@ protected:
     }
 
 private:
+    // Pages by a month, no further than the calendar's first and last months.
     void StepMonth(int delta)
     {
-        m_month += delta;
-        if (m_month < 1) {
-            m_month = 12;
-            --m_year;
-        } else if (m_month > 12) {
-            m_month = 1;
-            ++m_year;
-        }
+        const int index = std::clamp(m_year * 12 + m_month - 1 + delta, 12, 9999 * 12 + 11);
+        m_year = index / 12;
+        m_month = index % 12 + 1;
         Invalidate();
     }
 
@@ -107,14 +94,14 @@ private:
     {
         gfx::TCanvas& c = Canvas();
         gfx::TRect frame = ClientRect();
-        StylePainter::Frame3D(c, frame, gfx::clWindowFrame, gfx::clWindowFrame, 1);
+        gfx::Frame3D(c, frame, gfx::clWindowFrame, gfx::clWindowFrame, 1);
         c.Brush.Style = gfx::TBrushStyle::bsSolid;
         c.Brush.Color = gfx::clActiveCaption;
         c.FillRect(gfx::Rect(1, 1, ClientWidth() - 1, kHeader));
         c.Brush.Style = gfx::TBrushStyle::bsClear;
         c.Font.Color = gfx::clCaptionText;
         gfx::TRect title = gfx::Rect(1, 1, ClientWidth() - 1, kHeader);
-        c.DrawText(std::string(kMonthNames[m_month - 1]) + " " + std::to_string(m_year), title,
+        c.DrawText(dt::FormatSettings.LongMonthNames[m_month - 1] + " " + std::to_string(m_year), title,
             gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
         gfx::TRect prev = gfx::Rect(1, 1, kCell, kHeader);
         c.DrawText("<", prev, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
@@ -125,10 +112,9 @@ private:
             gfx::TRect cell = gfx::Bounds(1 + d * kCell, kHeader, kCell, kCell);
             c.DrawText(kDayNames[d], cell, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
         }
-        const TDateTime first = EncodeDate(m_year, m_month, 1);
-        const TDateParts chosen = DecodeDateTime(m_picker.DateTime());
-        const int offset = DayOfWeek(first);
-        for (int day = 1; day <= DaysInMonth(m_year, m_month); ++day) {
+        const dt::TDateParts chosen = *dt::DecodeDate(m_picker.DateTime());
+        const int offset = FirstColumn(m_year, m_month);
+        for (int day = 1; day <= dt::DaysInMonth(m_year, m_month); ++day) {
             const int slot = offset + day - 1;
             gfx::TRect cell = gfx::Bounds(1 + (slot % 7) * kCell, kHeader + kCell + (slot / 7) * kCell, kCell, kCell);
             const bool isChosen = chosen.Year == m_year && chosen.Month == m_month && chosen.Day == day;
@@ -153,30 +139,27 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TCustomControl(AOwner)
     SetTabStop(true);
     SetColor(gfx::clWindow);
     TControl::SetBounds(0, 0, 186, 21);
-    m_value = Now();
+    m_value = dt::Now();
 }
 
-TDateTimePicker::~TDateTimePicker()
-{
-    delete m_popup;
-}
+TDateTimePicker::~TDateTimePicker() = default;
 
-void TDateTimePicker::SetDateTime(TDateTime Value)
+void TDateTimePicker::SetDateTime(dt::TDateTime Value)
 {
-    if (Value == m_value)
+    if (Value == m_value || !dt::HasCalendarDate(Value))
         return;
     m_value = Value;
     Invalidate();
 }
 
-TDateTime TDateTimePicker::Date() const
+dt::TDateTime TDateTimePicker::Date() const
 {
-    return std::floor(m_value);
+    return dt::TDateTime { std::trunc(m_value.value) };
 }
 
-void TDateTimePicker::SetDate(TDateTime Value)
+void TDateTimePicker::SetDate(dt::TDateTime Value)
 {
-    SetDateTime(std::floor(Value) + (m_value - std::floor(m_value)));
+    SetDateTime(dt::CombineDateTime(Value, m_value));
 }
 
 void TDateTimePicker::SetKind(TDateTimeKind Value)
@@ -194,10 +177,10 @@ void TDateTimePicker::SetDateFormat(TDTDateFormat Value)
 std::string TDateTimePicker::DisplayText() const
 {
     if (m_kind == TDateTimeKind::dtkTime)
-        return TimeToStr(m_value);
+        return dt::TimeToStr(m_value);
     if (m_dateFormat == TDTDateFormat::dfLong)
-        return FormatDateTime("yyyy年m月d日", m_value);
-    return DateToStr(m_value);
+        return dt::FormatDateTime("yyyy年m月d日", m_value);
+    return dt::DateToStr(m_value);
 }
 
 gfx::TRect TDateTimePicker::ButtonRect() const
@@ -215,8 +198,7 @@ void TDateTimePicker::DropDown()
 {
     if (!Enabled() || m_kind != TDateTimeKind::dtkDate || DroppedDown())
         return;
-    delete m_popup;
-    m_popup = new TMonthCalendarPopup(*this);
+    m_popup = std::make_unique<TMonthCalendarPopup>(*this);
     const gfx::TPoint below = ClientToScreen({ 0, Height() });
     m_popup->SetBounds(below.X, below.Y, m_popup->Width(), m_popup->Height());
     m_popup->Show();
@@ -228,7 +210,7 @@ void TDateTimePicker::CloseUp()
         m_popup->Hide();
 }
 
-void TDateTimePicker::DayPicked(TDateTime Day)
+void TDateTimePicker::DayPicked(dt::TDateTime Day)
 {
     SetDate(Day);
     CloseUp();

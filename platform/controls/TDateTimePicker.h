@@ -1,7 +1,9 @@
 #pragma once
 
-#include "platform/controls/DateTime.h"
 #include "platform/controls/TCustomControl.h"
+#include "platform/time/TDateTime.h"
+
+#include <memory>
 
 namespace ctl {
 
@@ -13,16 +15,16 @@ class TForm;
 // Shows a date (or a time) in a sunken field with a drop-down button. When
 // enabled, the button (or Alt+Down) opens a month calendar below the field;
 // picking a day sets the date and runs OnChange. Disabled, it shows the value
-// greyed and does not open.
+// greyed and does not open. A moment without a calendar date is not taken.
 class TDateTimePicker : public TCustomControl {
 public:
     explicit TDateTimePicker(TComponent* AOwner);
     ~TDateTimePicker() override;
 
-    TDateTime DateTime() const { return m_value; }
-    void SetDateTime(TDateTime Value);
-    TDateTime Date() const;
-    void SetDate(TDateTime Value);
+    dt::TDateTime DateTime() const { return m_value; }
+    void SetDateTime(dt::TDateTime Value);
+    dt::TDateTime Date() const;
+    void SetDate(dt::TDateTime Value);
     TDateTimeKind Kind() const { return m_kind; }
     void SetKind(TDateTimeKind Value);
     TDTDateFormat DateFormat() const { return m_dateFormat; }
@@ -45,12 +47,12 @@ protected:
 private:
     friend class TMonthCalendarPopup;
     gfx::TRect ButtonRect() const;
-    void DayPicked(TDateTime Day);
+    void DayPicked(dt::TDateTime Day);
 
-    TDateTime m_value { 0 };
+    dt::TDateTime m_value;
     TDateTimeKind m_kind { TDateTimeKind::dtkDate };
     TDTDateFormat m_dateFormat { TDTDateFormat::dfShort };
-    TForm* m_popup { nullptr };
+    std::unique_ptr<TForm> m_popup;
 };
 
 } // namespace ctl

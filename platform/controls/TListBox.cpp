@@ -44,10 +44,7 @@ gfx::TRect TListBox::FieldRect() const
 
 gfx::TRect TListBox::RowsRect() const
 {
-    gfx::TRect r = FieldRect();
-    if (m_scroll.Needed())
-        r.Right -= TScrollBarPart::Thickness();
-    return r;
+    return m_scroll.RowsRect(FieldRect());
 }
 
 int TListBox::PageRows() const
@@ -127,10 +124,10 @@ void TListBox::SelectByUser(int Index)
 void TListBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     bool changed = false;
-    m_onScrollBar = Button == TMouseButton::mbLeft && m_scroll.MouseDown({ X, Y }, FieldRect(), changed);
+    const bool onBar = m_scroll.MouseDown(Button == TMouseButton::mbLeft, { X, Y }, FieldRect(), changed);
     if (changed)
         Invalidate();
-    if (!m_onScrollBar && Button == TMouseButton::mbLeft)
+    if (!onBar && Button == TMouseButton::mbLeft)
         SelectByUser(ItemAtPos({ X, Y }));
     TCustomControl::MouseDown(Button, Shift, X, Y);
 }
@@ -141,7 +138,7 @@ void TListBox::MouseMove(TShiftState Shift, int X, int Y)
     if (m_scroll.MouseMove({ X, Y }, FieldRect(), changed)) {
         if (changed)
             Invalidate();
-    } else if (Shift.Contains(TShiftKind::ssLeft) && !m_onScrollBar && CaptureControl() == this) {
+    } else if (Shift.Contains(TShiftKind::ssLeft) && !m_scroll.Pressed() && CaptureControl() == this) {
         SelectByUser(ItemAtPos({ X, Y }));
     }
     TCustomControl::MouseMove(Shift, X, Y);
@@ -156,14 +153,12 @@ void TListBox::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 wnd::LRESULT TListBox::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
 {
     if (Msg == wnd::WM_MOUSEWHEEL) {
-        SetTopIndex(TopIndex() - wnd::GET_WHEEL_DELTA_WPARAM(WParam) / wnd::WHEEL_DELTA * 3);
+        SetTopIndex(m_scroll.WheelPosition(WParam));
         return 0;
     }
     // A click on the scroll bar is no click on the list.
-    if (Msg == wnd::WM_LBUTTONUP && m_onScrollBar) {
-        m_onScrollBar = false;
+    if (Msg == wnd::WM_LBUTTONUP && m_scroll.EndPress())
         CancelClick();
-    }
     if (Msg == wnd::WM_LBUTTONDBLCLK && ItemAtPos(wnd::PointFromLParam(LParam)) < 0)
         return 0;
     return TCustomControl::WndProc(Msg, WParam, LParam);
@@ -221,7 +216,7 @@ void TListBox::Paint()
     gfx::TCanvas& canvas = Canvas();
     gfx::TRect field = ClientRect();
     StylePainter::DrawSunkenField(canvas, field, Color());
-    if (m_scroll.Needed())
+    if (m_scroll.Shown())
         m_scroll.Paint(canvas, field);
     const gfx::TRect rows = RowsRect();
     canvas.Font = Font();

@@ -57,7 +57,6 @@ private:
     int m_itemHeight { 13 };
     int m_itemIndex { -1 };
     TScrollBarPart m_scroll;
-    bool m_onScrollBar { false };
 };
 
 } // namespace ctl

@@ -1,6 +1,6 @@
 #include "platform/controls/TPanel.h"
 
-#include "platform/controls/StylePainter.h"
+#include "platform/graphics/EdgePainter.h"
 
 namespace ctl {
 namespace {
@@ -75,12 +75,12 @@ void TPanel::Paint()
     gfx::TColor top = 0, bottom = 0;
     if (m_bevelOuter != TPanelBevel::bvNone) {
         BevelColors(m_bevelOuter, top, bottom);
-        StylePainter::Frame3D(canvas, r, top, bottom, m_bevelWidth);
+        gfx::Frame3D(canvas, r, top, bottom, m_bevelWidth);
     }
-    StylePainter::Frame3D(canvas, r, Color(), Color(), m_borderWidth);
+    gfx::Frame3D(canvas, r, Color(), Color(), m_borderWidth);
     if (m_bevelInner != TPanelBevel::bvNone) {
         BevelColors(m_bevelInner, top, bottom);
-        StylePainter::Frame3D(canvas, r, top, bottom, m_bevelWidth);
+        gfx::Frame3D(canvas, r, top, bottom, m_bevelWidth);
     }
     canvas.Brush.Color = Color();
     canvas.Brush.Style = gfx::TBrushStyle::bsSolid;

@@ -1,6 +1,7 @@
 #include "platform/controls/TScrollBarPart.h"
 
 #include "platform/controls/StylePainter.h"
+#include "platform/graphics/ArrowGlyph.h"
 #include "platform/window/SystemInfo.h"
 
 #include <algorithm>
@@ -12,15 +13,14 @@ constexpr int kMinThumb = 8;
 
 void DrawArrow(gfx::TCanvas& canvas, const gfx::TRect& r, bool up)
 {
+    if (!up) {
+        StylePainter::DrawDropDownButton(canvas, r, true);
+        return;
+    }
     StylePainter::DrawButtonFace(canvas, r, false, false);
     const int cx = (r.Left + r.Right) / 2;
-    const int cy = (r.Top + r.Bottom) / 2 + (up ? -2 : -1);
-    canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
-    canvas.Brush.Color = gfx::clBtnText;
-    for (int i = 0; i < 4; ++i) {
-        const int row = up ? cy + i : cy + 3 - i;
-        canvas.FillRect(gfx::Rect(cx - i, row, cx + i + 1, row + 1));
-    }
+    const int cy = (r.Top + r.Bottom) / 2 - 2;
+    gfx::DrawArrowGlyph(canvas, gfx::Point(cx, cy), gfx::TArrowDirection::Up, gfx::clBtnText);
 }
 
 } // namespace
@@ -82,11 +82,25 @@ void TScrollBarPart::Paint(gfx::TCanvas& Canvas, const gfx::TRect& Client) const
         StylePainter::DrawButtonFace(Canvas, thumb, false, false);
 }
 
-bool TScrollBarPart::MouseDown(gfx::TPoint Point, const gfx::TRect& Client, bool& Changed)
+gfx::TRect TScrollBarPart::RowsRect(const gfx::TRect& Client) const
+{
+    gfx::TRect r = Client;
+    if (Shown())
+        r.Right -= Thickness();
+    return r;
+}
+
+int TScrollBarPart::WheelPosition(wnd::WPARAM WParam) const
+{
+    return m_position - wnd::GET_WHEEL_DELTA_WPARAM(WParam) / wnd::WHEEL_DELTA * 3;
+}
+
+bool TScrollBarPart::MouseDown(bool LeftButton, gfx::TPoint Point, const gfx::TRect& Client, bool& Changed)
 {
     Changed = false;
     const gfx::TRect bar = BarRect(Client);
-    if (!Needed() || !bar.Contains(Point))
+    m_pressed = LeftButton && Shown() && bar.Contains(Point);
+    if (!m_pressed)
         return false;
     const int arrow = bar.Width();
     const gfx::TRect thumb = ThumbRect(bar);
@@ -116,6 +130,13 @@ bool TScrollBarPart::MouseMove(gfx::TPoint Point, const gfx::TRect& Client, bool
         Changed = SetPosition((top * MaxPosition() + room / 2) / room);
     }
     return true;
+}
+
+bool TScrollBarPart::EndPress()
+{
+    const bool was = m_pressed;
+    m_pressed = false;
+    return was;
 }
 
 bool TScrollBarPart::MouseUp()

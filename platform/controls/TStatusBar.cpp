@@ -1,7 +1,7 @@
 #include "platform/controls/TStatusBar.h"
 
-#include "platform/controls/StylePainter.h"
 #include "platform/controls/TForm.h"
+#include "platform/graphics/EdgePainter.h"
 
 namespace ctl {
 namespace {
@@ -71,7 +71,7 @@ void TStatusBar::Paint()
     canvas.Font = Font();
     for (int i = 0; i < m_panels.Count(); ++i) {
         gfx::TRect r = PanelRect(i);
-        StylePainter::Frame3D(canvas, r, gfx::clBtnShadow, gfx::clBtnHighlight, 1);
+        gfx::Frame3D(canvas, r, gfx::clBtnShadow, gfx::clBtnHighlight, 1);
         canvas.Brush.Style = gfx::TBrushStyle::bsClear;
         gfx::TRect text = gfx::Rect(r.Left + kTextInset - 1, r.Top, r.Right, r.Bottom);
         canvas.DrawText(m_panels[i]->Text(), text, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX);

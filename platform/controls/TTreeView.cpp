@@ -74,7 +74,7 @@ void TTreeView::SetHideSelection(bool Value)
 
 void TTreeView::SetScrollBars(bool Value)
 {
-    m_scrollBars = Value;
+    m_scroll.SetEnabled(Value);
     Invalidate();
 }
 
@@ -115,10 +115,7 @@ gfx::TRect TTreeView::FieldRect() const
 
 gfx::TRect TTreeView::RowsRect() const
 {
-    gfx::TRect r = FieldRect();
-    if (m_scrollBars && m_scroll.Needed())
-        r.Right -= TScrollBarPart::Thickness();
-    return r;
+    return m_scroll.RowsRect(FieldRect());
 }
 
 int TTreeView::PageRows() const
@@ -243,14 +240,14 @@ bool TTreeView::OnButton(const TTreeNode* Node, int X) const
 void TTreeView::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     bool changed = false;
-    m_onScrollBar = m_scrollBars && Button == TMouseButton::mbLeft && m_scroll.MouseDown({ X, Y }, FieldRect(), changed);
+    const bool onBar = m_scroll.MouseDown(Button == TMouseButton::mbLeft, { X, Y }, FieldRect(), changed);
     if (changed) {
         Invalidate();
         if (OnScroll)
             OnScroll(this);
     }
     m_lastDown = { X, Y };
-    if (!m_onScrollBar && Button == TMouseButton::mbLeft) {
+    if (!onBar && Button == TMouseButton::mbLeft) {
         if (TTreeNode* node = GetNodeAt(X, Y)) {
             if (OnButton(node, X))
                 node->SetExpanded(!node->Expanded());
@@ -290,13 +287,12 @@ void TTreeView::DblClick()
 wnd::LRESULT TTreeView::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
 {
     if (Msg == wnd::WM_MOUSEWHEEL) {
-        SetTopIndex(TopIndex() - wnd::GET_WHEEL_DELTA_WPARAM(WParam) / wnd::WHEEL_DELTA * 3);
+        SetTopIndex(m_scroll.WheelPosition(WParam));
         return 0;
     }
-    if (Msg == wnd::WM_LBUTTONUP && m_onScrollBar) {
-        m_onScrollBar = false;
+    // A click on the scroll bar is no click on the tree.
+    if (Msg == wnd::WM_LBUTTONUP && m_scroll.EndPress())
         CancelClick();
-    }
     return TCustomControl::WndProc(Msg, WParam, LParam);
 }
 
@@ -399,7 +395,7 @@ void TTreeView::Paint()
         canvas.Brush.Color = Color();
         canvas.FillRect(field);
     }
-    if (m_scrollBars && m_scroll.Needed())
+    if (m_scroll.Shown())
         m_scroll.Paint(canvas, field);
     const gfx::TRect rows = RowsRect();
     const std::optional<gfx::TRegion> savedClip = canvas.ClipRegion();

@@ -47,7 +47,7 @@ public:
     bool ReadOnly { false };
     // Whether the tree draws its own scroll bar when the rows do not fit
     // (a skinned tree turns it off and shows a scroll bar of its own).
-    bool ScrollBars() const { return m_scrollBars; }
+    bool ScrollBars() const { return m_scroll.Enabled(); }
     void SetScrollBars(bool Value);
 
     // Scroll state by rows: the nodes shown (all ancestors expanded), the
@@ -104,10 +104,8 @@ private:
     bool m_showLines { true };
     bool m_showRoot { true };
     bool m_hideSelection { true };
-    bool m_scrollBars { true };
     TBorderStyle m_borderStyle { TBorderStyle::bsSingle };
     TScrollBarPart m_scroll;
-    bool m_onScrollBar { false };
     gfx::TPoint m_lastDown;
 };
 

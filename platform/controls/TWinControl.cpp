@@ -265,7 +265,13 @@ wnd::LRESULT TWinControl::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM
         return 0;
     case wnd::WM_CAPTURECHANGED:
         if (TControl* c = CaptureControl(); c && (c == this || c->Parent() == this)) {
-            c->Perform(wnd::WM_CAPTURECHANGED);
+            // A windowed control that holds the capture itself (a pop-up that
+            // hides in its own MouseDown) is told through the base handler, not
+            // by sending the message round to this handler again.
+            if (c == this)
+                TControl::WndProc(Msg, WParam, LParam);
+            else
+                c->Perform(wnd::WM_CAPTURECHANGED);
             if (CaptureControl() == c && wnd::GetCapture() != m_handle)
                 SetCaptureControl(nullptr);
         }

@@ -1,6 +1,7 @@
 #include "platform/data/Statement.h"
 
 #include "platform/data/EDatabaseError.h"
+#include "platform/data/TADOConnection.h"
 
 #include <sqlite3.h>
 
@@ -136,6 +137,31 @@ std::string Statement::ColumnText(int column) const
 std::int64_t Statement::ColumnInt64(int column) const
 {
     return sqlite3_column_int64(m_statement, column);
+}
+
+Transaction::Transaction(TADOConnection& connection)
+    : m_connection(connection)
+{
+    m_connection.ExecuteScript("begin immediate");
+}
+
+Transaction::~Transaction()
+{
+    if (m_committed)
+        return;
+    try {
+        m_connection.ExecuteScript("rollback");
+    } catch (...) {
+        // The engine has already undone the transaction itself (it does so after
+        // some I/O failures), or the connection was closed: nothing is left to
+        // undo, and a destructor that runs while an exception unwinds must not throw.
+    }
+}
+
+void Transaction::Commit()
+{
+    m_connection.ExecuteScript("commit");
+    m_committed = true;
 }
 
 } // namespace db

@@ -9,6 +9,8 @@ struct sqlite3_stmt;
 
 namespace db {
 
+class TADOConnection;
+
 // A table or column name as a quoted identifier, for statements the dataset
 // layer builds itself.
 std::string QuoteName(std::string_view name);
@@ -70,6 +72,27 @@ public:
 
 private:
     Statement& m_statement;
+};
+
+// One write transaction of a connection. It begins at construction, taking the
+// write lock at once (begin immediate), so a file another program holds is
+// waited on here rather than half-way through the writes. Commit() makes the
+// writes lasting; a transaction that leaves its scope uncommitted, by an
+// exception or a failed Commit(), is rolled back, so the file is as it was.
+class Transaction {
+public:
+    explicit Transaction(TADOConnection& connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    // Raises EDatabaseError with the engine's message when the file cannot take
+    // the writes; the transaction then stays open and is rolled back at scope end.
+    void Commit();
+
+private:
+    TADOConnection& m_connection;
+    bool m_committed { false };
 };
 
 } // namespace db

@@ -65,9 +65,6 @@ public:
 private:
     friend class TCustomADODataSet;
 
-// Creates a new, empty database file. Refuses (EDatabaseError) when the file
-// already exists, so that no store is ever overwritten.
-void CreateDatabaseFile(const std::filesystem::path& file);
     void Attach(TCustomADODataSet* dataSet);
     void Detach(TCustomADODataSet* dataSet);
     void CheckConnected() const;

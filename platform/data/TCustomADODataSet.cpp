@@ -84,7 +84,7 @@ void TCustomADODataSet::Open()
     m_state = TDataSetState::dsBrowse;
     m_current = 0;
     m_bof = true;
-    m_eof = m_rows && m_rows->empty();
+    m_eof = m_rows && m_rows->Empty();
 }
 
 void TCustomADODataSet::Close()
@@ -117,7 +117,7 @@ void TCustomADODataSet::ReadRowsNow() const
     } catch (const EDatabaseError& error) {
         Fail(error.what());
     }
-    if (m_rows->empty())
+    if (m_rows->Empty())
         m_eof = true;
     if (m_insertedBeforeRead) {
         if (const auto found = m_rows->Find(*m_insertedBeforeRead)) {
@@ -138,7 +138,7 @@ int TCustomADODataSet::RecordCount() const
 {
     CheckActive();
     ReadRowsNow();
-    return static_cast<int>(m_rows->size());
+    return static_cast<int>(m_rows->Size());
 }
 
 void TCustomADODataSet::First()
@@ -148,7 +148,7 @@ void TCustomADODataSet::First()
     ReadRowsNow();
     m_current = 0;
     m_bof = true;
-    m_eof = m_rows->empty();
+    m_eof = m_rows->Empty();
 }
 
 void TCustomADODataSet::Next()
@@ -156,7 +156,7 @@ void TCustomADODataSet::Next()
     CheckActive();
     Post();
     ReadRowsNow();
-    if (m_current + 1 < m_rows->size()) {
+    if (m_current + 1 < m_rows->Size()) {
         ++m_current;
         m_bof = false;
     } else {
@@ -169,7 +169,7 @@ void TCustomADODataSet::Prior()
     CheckActive();
     Post();
     ReadRowsNow();
-    if (m_eof && !m_rows->empty()) {
+    if (m_eof && !m_rows->Empty()) {
         // Next ran past the last row: one back is the last row again.
         m_eof = false;
     } else if (m_current > 0) {
@@ -183,7 +183,7 @@ TBookmark TCustomADODataSet::GetBookmark() const
 {
     CheckActive();
     ReadRowsNow();
-    if (m_rows->empty())
+    if (m_rows->Empty())
         return {};
     return TBookmark { true, m_rows->Rowid(m_current), m_current };
 }
@@ -198,7 +198,7 @@ bool TCustomADODataSet::GotoBookmark(const TBookmark& bookmark)
     std::optional<std::size_t> row;
     if (bookmark.rowid != 0)
         row = m_rows->Find(bookmark.rowid);
-    else if (bookmark.row < m_rows->size())
+    else if (bookmark.row < m_rows->Size())
         row = bookmark.row;
     if (!row)
         return false;
@@ -244,7 +244,7 @@ TField& TCustomADODataSet::FieldByName(std::string_view name)
 std::span<const TCustomADODataSet::Value> TCustomADODataSet::CurrentValues() const
 {
     ReadRowsNow();
-    if (m_rows->empty())
+    if (m_rows->Empty())
         Fail("the dataset is empty: there is no current row");
     return std::as_const(*m_rows).Values(m_current);
 }
@@ -338,7 +338,7 @@ void TCustomADODataSet::PostInsert()
         m_rows->Append(rowid);
         for (auto& value : m_buffer)
             m_rows->Add(std::move(value));
-        m_current = m_rows->size() - 1;
+        m_current = m_rows->Size() - 1;
         m_eof = false;
         m_bof = m_current == 0;
     } else {
@@ -397,7 +397,7 @@ void TCustomADODataSet::Delete()
     }
     Cancel();
     ReadRowsNow();
-    if (m_rows->empty())
+    if (m_rows->Empty())
         Fail("the dataset is empty: there is no row to delete");
     TADOConnection& connection = OpenConnection();
     try {
@@ -411,9 +411,9 @@ void TCustomADODataSet::Delete()
     if (connection.ChangedRows() == 0)
         Fail("the row to be deleted is no longer in the file");
     m_rows->Erase(m_current);
-    if (m_current >= m_rows->size() && m_current > 0)
+    if (m_current >= m_rows->Size() && m_current > 0)
         --m_current;
-    m_eof = m_rows->empty();
+    m_eof = m_rows->Empty();
 }
 
 } // namespace db

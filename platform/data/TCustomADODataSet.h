@@ -116,8 +116,8 @@ protected:
     class Rows {
     public:
         explicit Rows(std::size_t width) : m_width(width) {}
-        std::size_t size() const { return m_rowids.size(); }
-        bool empty() const { return m_rowids.empty(); }
+        std::size_t Size() const { return m_rowids.size(); }
+        bool Empty() const { return m_rowids.empty(); }
         std::int64_t Rowid(std::size_t row) const { return m_rowids[row]; }
         std::span<const Value> Values(std::size_t row) const { return { m_values.data() + row * m_width, m_width }; }
         std::span<Value> Values(std::size_t row) { return { m_values.data() + row * m_width, m_width }; }

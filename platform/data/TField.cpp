@@ -2,6 +2,8 @@
 
 #include "platform/data/EDatabaseError.h"
 #include "platform/data/TCustomADODataSet.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/IsoDateTimeText.h"
 
 namespace db {
 
@@ -60,12 +62,12 @@ std::string TField::AsString() const
     return value ? *value : std::string();
 }
 
-TDateTime TField::AsDateTime() const
+dt::TDateTime TField::AsDateTime() const
 {
     const auto& value = m_dataSet.FieldValue(m_index);
     if (!value)
-        return ZeroDateTime();
-    const auto moment = TextToDateTime(*value);
+        return dt::TDateTime {};
+    const auto moment = dt::IsoTextToDateTime(*value);
     if (!moment)
         m_dataSet.Fail("'" + *value + "' in field '" + m_name + "' is not a valid date and time");
     return *moment;
@@ -76,9 +78,11 @@ void TField::SetAsString(std::string_view value)
     m_dataSet.SetFieldValue(m_index, std::string(value));
 }
 
-void TField::SetAsDateTime(TDateTime value)
+void TField::SetAsDateTime(dt::TDateTime value)
 {
-    m_dataSet.SetFieldValue(m_index, DateTimeToText(value));
+    if (!dt::HasCalendarDate(value))
+        m_dataSet.Fail("field '" + m_name + "' takes no moment outside the years 1 to 9999");
+    m_dataSet.SetFieldValue(m_index, dt::DateTimeToIsoText(value));
 }
 
 void TField::Clear()

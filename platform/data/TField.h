@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/data/TDateTime.h"
+#include "platform/time/TDateTime.h"
 
 #include <string>
 #include <string_view>
@@ -31,13 +31,15 @@ public:
     bool IsNull() const;
     // The stored text; empty for a null value.
     std::string AsString() const;
-    // The stored date-time text read as a date and time; ZeroDateTime() for a
-    // null value. A text that is no date and time raises EDatabaseError.
-    TDateTime AsDateTime() const;
+    // The stored date-time text read as a date and time; day 0 (1899-12-30
+    // 00:00) for a null value. A text that is no date and time raises
+    // EDatabaseError.
+    dt::TDateTime AsDateTime() const;
 
     void SetAsString(std::string_view value);
-    // Stores "YYYY-MM-DD HH:MM:SS".
-    void SetAsDateTime(TDateTime value);
+    // Stores "YYYY-MM-DD HH:MM:SS", to the second. A moment without a
+    // calendar date raises EDatabaseError and leaves the value as it was.
+    void SetAsDateTime(dt::TDateTime value);
     // Makes the value null.
     void Clear();
 

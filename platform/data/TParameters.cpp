@@ -1,10 +1,16 @@
 #include "platform/data/TParameters.h"
 
+#include "platform/data/EDatabaseError.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/IsoDateTimeText.h"
+
 namespace db {
 
-void TParameter::SetAsDateTime(TDateTime value)
+void TParameter::SetAsDateTime(dt::TDateTime value)
 {
-    m_value = DateTimeToText(value);
+    if (!dt::HasCalendarDate(value))
+        throw EDatabaseError("parameter '" + m_name + "' takes no moment outside the years 1 to 9999");
+    m_value = dt::DateTimeToIsoText(value);
 }
 
 TParameter& TParameters::ParamByName(std::string_view name)

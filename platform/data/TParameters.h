@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/data/TDateTime.h"
+#include "platform/time/TDateTime.h"
 
 #include <deque>
 #include <optional>
@@ -20,8 +20,9 @@ public:
     const std::optional<std::string>& Value() const { return m_value; }
 
     void SetAsString(std::string_view value) { m_value = std::string(value); }
-    // Binds "YYYY-MM-DD HH:MM:SS", the form the store keeps.
-    void SetAsDateTime(TDateTime value);
+    // Binds "YYYY-MM-DD HH:MM:SS", the form the store keeps. A moment without
+    // a calendar date raises EDatabaseError.
+    void SetAsDateTime(dt::TDateTime value);
     // Binds null.
     void Clear() { m_value.reset(); }
 

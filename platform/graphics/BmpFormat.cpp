@@ -110,37 +110,37 @@ struct Header {
 Header ReadHeader(io::ByteReader& in, std::size_t start)
 {
     Header h;
-    if (in.u16() != kSignature)
+    if (in.U16() != kSignature)
         throw io::FormatError("not a BMP picture");
-    h.FileSize = in.u32();
-    in.skip(4);
-    h.PixelOffset = in.u32();
-    h.InfoSize = in.u32();
+    h.FileSize = in.U32();
+    in.Skip(4);
+    h.PixelOffset = in.U32();
+    h.InfoSize = in.U32();
     if (h.InfoSize == kCoreHeaderSize) {
-        h.Width = in.u16();
-        h.Height = in.u16();
-        if (in.u16() != 1)
+        h.Width = in.U16();
+        h.Height = in.U16();
+        if (in.U16() != 1)
             throw io::FormatError("BMP picture with more than one plane");
-        h.Bpp = in.u16();
+        h.Bpp = in.U16();
     } else if (h.InfoSize >= kInfoHeaderSize && h.InfoSize <= 124) {
-        h.Width = in.i32();
-        std::int32_t height = in.i32();
+        h.Width = in.I32();
+        std::int32_t height = in.I32();
         h.TopDown = height < 0;
         h.Height = height < 0 ? -static_cast<std::int64_t>(height) : height;
-        if (in.u16() != 1)
+        if (in.U16() != 1)
             throw io::FormatError("BMP picture with more than one plane");
-        h.Bpp = in.u16();
-        h.Compression = in.u32();
-        in.skip(12); // image size, resolution
-        h.ColorsUsed = in.u32();
-        in.skip(4); // important colours
+        h.Bpp = in.U16();
+        h.Compression = in.U32();
+        in.Skip(12); // image size, resolution
+        h.ColorsUsed = in.U32();
+        in.Skip(4); // important colours
         bool masks_in_header = h.InfoSize >= 52;
         if (h.Compression == kBitFields || h.Compression == kAlphaBitFields || masks_in_header) {
             // Masks follow a 40-byte header, or are part of a longer one.
-            std::uint32_t red = in.u32();
-            std::uint32_t green = in.u32();
-            std::uint32_t blue = in.u32();
-            std::uint32_t alpha = (h.Compression == kAlphaBitFields || h.InfoSize >= 56) ? in.u32() : 0;
+            std::uint32_t red = in.U32();
+            std::uint32_t green = in.U32();
+            std::uint32_t blue = in.U32();
+            std::uint32_t alpha = (h.Compression == kAlphaBitFields || h.InfoSize >= 56) ? in.U32() : 0;
             if (h.Compression == kBitFields || h.Compression == kAlphaBitFields) {
                 h.Red = BitMask(red);
                 h.Green = BitMask(green);
@@ -149,8 +149,8 @@ Header ReadHeader(io::ByteReader& in, std::size_t start)
             }
         }
         std::size_t header_end = start + kFileHeaderSize + h.InfoSize;
-        if (in.position() < header_end)
-            in.seek(header_end);
+        if (in.Position() < header_end)
+            in.Seek(header_end);
     } else {
         throw io::FormatError("unknown BMP header size");
     }
@@ -178,13 +178,13 @@ std::vector<TColor> ReadColorTable(io::ByteReader& in, const Header& h, std::siz
     std::size_t count = h.ColorsUsed != 0 ? h.ColorsUsed : (std::size_t { 1 } << h.Bpp);
     count = std::min(count, std::size_t { 1 } << h.Bpp);
     // A table cut short by the pixel offset keeps only the entries that fit.
-    if (in.position() > table_end)
+    if (in.Position() > table_end)
         throw io::FormatError("BMP pixel data overlaps its header");
-    count = std::min(count, (table_end - in.position()) / entry);
+    count = std::min(count, (table_end - in.Position()) / entry);
     std::vector<TColor> table;
     table.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        auto bytes = in.bytes(entry);
+        auto bytes = in.Bytes(entry);
         table.push_back(RGB(bytes[2], bytes[1], bytes[0]));
     }
     return table;
@@ -298,9 +298,9 @@ std::optional<Indexed> IndexPixels(const TBitmap& bmp, std::size_t max_colors)
 
 void TBitmap::LoadFromStream(io::ByteReader& in)
 {
-    std::size_t start = in.position();
+    std::size_t start = in.Position();
     Header h = ReadHeader(in, start);
-    if (h.FileSize < kFileHeaderSize + h.InfoSize || h.FileSize > in.size() - start)
+    if (h.FileSize < kFileHeaderSize + h.InfoSize || h.FileSize > in.Size() - start)
         throw io::FormatError("BMP file size out of range");
     std::size_t end = start + h.FileSize;
     std::size_t pixels_at = start + h.PixelOffset;
@@ -318,11 +318,11 @@ void TBitmap::LoadFromStream(io::ByteReader& in)
     // A picture without pixels is empty, whatever its other side claims.
     bool empty = h.Width == 0 || h.Height == 0;
     TBitmap result(empty ? 0 : static_cast<int>(h.Width), empty ? 0 : static_cast<int>(h.Height));
-    in.seek(pixels_at);
+    in.Seek(pixels_at);
     bool any_alpha = false;
     std::int64_t rows = empty ? 0 : h.Height;
     for (std::int64_t r = 0; r < rows; ++r) {
-        auto row = in.bytes(static_cast<std::size_t>(row_bytes));
+        auto row = in.Bytes(static_cast<std::size_t>(row_bytes));
         int y = static_cast<int>(h.TopDown ? r : h.Height - 1 - r);
         DecodeRow(h, row, palette, result.ScanLine(y));
     }
@@ -335,7 +335,7 @@ void TBitmap::LoadFromStream(io::ByteReader& in)
                 p |= 0xFF000000u;
         }
     }
-    in.seek(end);
+    in.Seek(end);
 
     result.PixelFormat = FormatOf(h.Bpp);
     result.Palette = std::move(table);
@@ -379,29 +379,29 @@ void TBitmap::SaveToStream(io::ByteWriter& out) const
     if (file_size > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("picture too large for a BMP file");
 
-    out.u16(kSignature);
-    out.u32(static_cast<std::uint32_t>(file_size));
-    out.u32(0);
-    out.u32(pixel_offset);
+    out.U16(kSignature);
+    out.U32(static_cast<std::uint32_t>(file_size));
+    out.U32(0);
+    out.U32(pixel_offset);
 
-    out.u32(kInfoHeaderSize);
-    out.i32(width);
-    out.i32(height); // bottom-up
-    out.u16(1);
-    out.u16(static_cast<std::uint16_t>(bpp));
-    out.u32(kRgb);
-    out.u32(row_bytes * static_cast<std::uint32_t>(height));
-    out.i32(3780); // 96 dpi in pixels per metre
-    out.i32(3780);
-    out.u32(static_cast<std::uint32_t>(table_size));
-    out.u32(0);
+    out.U32(kInfoHeaderSize);
+    out.I32(width);
+    out.I32(height); // bottom-up
+    out.U16(1);
+    out.U16(static_cast<std::uint16_t>(bpp));
+    out.U32(kRgb);
+    out.U32(row_bytes * static_cast<std::uint32_t>(height));
+    out.I32(3780); // 96 dpi in pixels per metre
+    out.I32(3780);
+    out.U32(static_cast<std::uint32_t>(table_size));
+    out.U32(0);
 
     if (indexed) {
         for (TColor c : indexed->Table) {
-            out.u8(static_cast<std::uint8_t>(GetBValue(c)));
-            out.u8(static_cast<std::uint8_t>(GetGValue(c)));
-            out.u8(static_cast<std::uint8_t>(GetRValue(c)));
-            out.u8(0);
+            out.U8(static_cast<std::uint8_t>(GetBValue(c)));
+            out.U8(static_cast<std::uint8_t>(GetGValue(c)));
+            out.U8(static_cast<std::uint8_t>(GetRValue(c)));
+            out.U8(0);
         }
     }
 
@@ -438,7 +438,7 @@ void TBitmap::SaveToStream(io::ByteWriter& out) const
                 break;
             }
         }
-        out.bytes(row);
+        out.Bytes(row);
     }
 }
 
@@ -446,7 +446,7 @@ std::vector<std::uint8_t> TBitmap::SaveToBytes() const
 {
     io::ByteWriter writer;
     SaveToStream(writer);
-    return writer.take();
+    return writer.Take();
 }
 
 void TBitmap::SaveToFile(const std::string& path) const

@@ -35,15 +35,15 @@ std::uint32_t Get32(std::span<const std::uint8_t> bytes, std::size_t at)
 TBitmap DecodeIcon(std::span<const std::uint8_t> bytes)
 {
     io::ByteReader in(bytes);
-    if (in.u16() != 0 || in.u16() != 1)
+    if (in.U16() != 0 || in.U16() != 1)
         throw io::FormatError("not an icon file");
-    int count = in.u16();
+    int count = in.U16();
     IconEntry best { -1, 0, 0 };
     for (int i = 0; i < count; ++i) {
-        int width = in.u8();
-        in.skip(7);
-        std::uint32_t size = in.u32();
-        std::uint32_t offset = in.u32();
+        int width = in.U8();
+        in.Skip(7);
+        std::uint32_t size = in.U32();
+        std::uint32_t offset = in.U32();
         if (width == 0)
             width = 256;
         if (width > best.Width)

@@ -6,6 +6,7 @@
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TextEngine.h"
 #include "platform/graphics/TextLayout.h"
+#include "platform/text/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -457,8 +458,8 @@ void TCanvas::DrawTextLine(std::string_view text, int x, int y, const TRegion& c
     // Spaced-out text: each character at its own place in the unspaced line,
     // moved on by the extra space of the characters before it.
     int count = 0;
-    for (std::size_t i = 0; i < text.size(); i += textlayout::CharLength(text, i)) {
-        std::size_t length = textlayout::CharLength(text, i);
+    for (std::size_t i = 0; i < text.size(); i += text::Utf8CharLength(text, i)) {
+        std::size_t length = text::Utf8CharLength(text, i);
         int start = fonts::CharEdges(Font, text, i).first;
         m_text->Draw(Font, text.substr(i, length), dx, dy, clip, start + count * TextCharacterExtra);
         ++count;
@@ -469,8 +470,7 @@ int TCanvas::LineWidth(std::string_view text) const
 {
     int width = fonts::TextWidth(Font, text);
     if (TextCharacterExtra != 0) {
-        for (std::size_t i = 0; i < text.size(); i += textlayout::CharLength(text, i))
-            width += TextCharacterExtra;
+        width += static_cast<int>(text::CodePointCount(text)) * TextCharacterExtra;
     }
     return width;
 }

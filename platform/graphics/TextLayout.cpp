@@ -1,6 +1,7 @@
 #include "platform/graphics/TextLayout.h"
 
 #include "platform/graphics/TextFormat.h"
+#include "platform/text/Utf8.h"
 
 #include <algorithm>
 
@@ -8,19 +9,6 @@ namespace gfx::textlayout {
 namespace {
 
 constexpr std::string_view kEllipsis = "...";
-
-char32_t CodePoint(std::string_view text, std::size_t index)
-{
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    std::size_t len = CharLength(text, index);
-    unsigned char lead = byte(index);
-    if (len == 1)
-        return lead;
-    char32_t cp = lead & (0xFF >> (len + 1));
-    for (std::size_t i = 1; i < len; ++i)
-        cp = (cp << 6) | (byte(index + i) & 0x3F);
-    return cp;
-}
 
 // Characters of the wide (CJK) scripts: a line may break before and after each.
 bool IsWide(char32_t c)
@@ -39,12 +27,12 @@ std::vector<std::size_t> BreakOpportunities(std::string_view text)
     std::vector<std::size_t> breaks;
     bool previous_wide = false;
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t len = CharLength(text, i);
-        bool wide = IsWide(CodePoint(text, i));
+        const text::Utf8Char c = text::DecodeUtf8(text, i);
+        bool wide = IsWide(c.CodePoint);
         if (i > 0 && (wide || previous_wide || (IsSpace(text[i - 1]) && !IsSpace(text[i]))))
             breaks.push_back(i);
         previous_wide = wide;
-        i += len;
+        i += c.Length;
     }
     breaks.push_back(text.size());
     return breaks;
@@ -107,10 +95,7 @@ void Ellipsize(Line& line, int width, const Measure& measure)
         return;
     std::string text = line.Text;
     while (!text.empty()) {
-        std::size_t cut = text.size() - 1;
-        while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-            --cut;
-        text.erase(cut);
+        text.erase(text::PreviousUtf8CharStart(text, text.size()));
         if (measure(text + std::string(kEllipsis)) <= width)
             break;
     }
@@ -120,19 +105,6 @@ void Ellipsize(Line& line, int width, const Measure& measure)
 }
 
 } // namespace
-
-std::size_t CharLength(std::string_view text, std::size_t index)
-{
-    unsigned char lead = static_cast<unsigned char>(text[index]);
-    std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
-    if (index + len > text.size())
-        return 1;
-    for (std::size_t i = 1; i < len; ++i) {
-        if ((static_cast<unsigned char>(text[index + i]) & 0xC0) != 0x80)
-            return 1;
-    }
-    return len;
-}
 
 Unprefixed StripPrefixes(std::string_view text)
 {

@@ -31,7 +31,4 @@ Unprefixed StripPrefixes(std::string_view text);
 // rectangle's width.
 std::vector<Line> Layout(std::string_view text, unsigned format, int width, const Measure& measure);
 
-// Byte length of the UTF-8 character starting at text[index] (1 for broken bytes).
-std::size_t CharLength(std::string_view text, std::size_t index);
-
 } // namespace gfx::textlayout

@@ -6,15 +6,15 @@
 
 namespace io {
 
-void ByteReader::require(std::size_t count) const
+void ByteReader::Require(std::size_t count) const
 {
-    if (count > remaining())
+    if (count > Remaining())
         throw FormatError("unexpected end of stream at offset " + std::to_string(m_position)
                           + " (needs " + std::to_string(count) + " bytes, "
-                          + std::to_string(remaining()) + " left)");
+                          + std::to_string(Remaining()) + " left)");
 }
 
-void ByteReader::seek(std::size_t position)
+void ByteReader::Seek(std::size_t position)
 {
     if (position > m_bytes.size())
         throw FormatError("offset " + std::to_string(position) + " lies beyond the stream of "
@@ -22,29 +22,29 @@ void ByteReader::seek(std::size_t position)
     m_position = position;
 }
 
-void ByteReader::skip(std::size_t count)
+void ByteReader::Skip(std::size_t count)
 {
-    require(count);
+    Require(count);
     m_position += count;
 }
 
-std::uint8_t ByteReader::u8()
+std::uint8_t ByteReader::U8()
 {
-    require(1);
+    Require(1);
     return m_bytes[m_position++];
 }
 
-std::uint16_t ByteReader::u16()
+std::uint16_t ByteReader::U16()
 {
-    require(2);
+    Require(2);
     std::uint16_t value = static_cast<std::uint16_t>(m_bytes[m_position] | (m_bytes[m_position + 1] << 8));
     m_position += 2;
     return value;
 }
 
-std::uint32_t ByteReader::u32()
+std::uint32_t ByteReader::U32()
 {
-    require(4);
+    Require(4);
     std::uint32_t value = 0;
     for (int i = 3; i >= 0; --i)
         value = (value << 8) | m_bytes[m_position + i];
@@ -52,24 +52,24 @@ std::uint32_t ByteReader::u32()
     return value;
 }
 
-std::int64_t ByteReader::i64()
+std::int64_t ByteReader::I64()
 {
-    std::uint64_t low = u32();
-    std::uint64_t high = u32();
+    std::uint64_t low = U32();
+    std::uint64_t high = U32();
     return static_cast<std::int64_t>((high << 32) | low);
 }
 
-double ByteReader::f64()
+double ByteReader::F64()
 {
-    return std::bit_cast<double>(static_cast<std::uint64_t>(i64()));
+    return std::bit_cast<double>(static_cast<std::uint64_t>(I64()));
 }
 
-double ByteReader::f80()
+double ByteReader::F80()
 {
-    std::uint64_t mantissa = static_cast<std::uint64_t>(i64());
-    std::uint16_t sign_exponent = u16();
-    bool negative = (sign_exponent & 0x8000) != 0;
-    int exponent = sign_exponent & 0x7FFF;
+    std::uint64_t mantissa = static_cast<std::uint64_t>(I64());
+    std::uint16_t signExponent = U16();
+    bool negative = (signExponent & 0x8000) != 0;
+    int exponent = signExponent & 0x7FFF;
     double value;
     if (exponent == 0 && mantissa == 0)
         value = 0.0;
@@ -80,56 +80,56 @@ double ByteReader::f80()
     return negative ? -value : value;
 }
 
-std::span<const std::uint8_t> ByteReader::bytes(std::size_t count)
+std::span<const std::uint8_t> ByteReader::Bytes(std::size_t count)
 {
-    require(count);
+    Require(count);
     auto part = m_bytes.subspan(m_position, count);
     m_position += count;
     return part;
 }
 
-std::string ByteReader::string(std::size_t count)
+std::string ByteReader::String(std::size_t count)
 {
-    auto part = bytes(count);
+    auto part = Bytes(count);
     return std::string(part.begin(), part.end());
 }
 
-std::size_t ByteReader::count(std::int64_t value, std::size_t min_element_size) const
+std::size_t ByteReader::Count(std::int64_t value, std::size_t minElementSize) const
 {
     if (value < 0)
         throw FormatError("negative count " + std::to_string(value) + " at offset " + std::to_string(m_position));
     std::size_t n = static_cast<std::size_t>(value);
-    if (min_element_size > 0 && n > remaining() / min_element_size)
+    if (minElementSize > 0 && n > Remaining() / minElementSize)
         throw FormatError("count " + std::to_string(value) + " at offset " + std::to_string(m_position)
                           + " exceeds what the stream holds");
     return n;
 }
 
-void ByteWriter::u16(std::uint16_t value)
+void ByteWriter::U16(std::uint16_t value)
 {
     m_data.push_back(static_cast<std::uint8_t>(value));
     m_data.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-void ByteWriter::u32(std::uint32_t value)
+void ByteWriter::U32(std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
         m_data.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-void ByteWriter::i64(std::int64_t value)
+void ByteWriter::I64(std::int64_t value)
 {
     auto bits = static_cast<std::uint64_t>(value);
-    u32(static_cast<std::uint32_t>(bits));
-    u32(static_cast<std::uint32_t>(bits >> 32));
+    U32(static_cast<std::uint32_t>(bits));
+    U32(static_cast<std::uint32_t>(bits >> 32));
 }
 
-void ByteWriter::f64(double value)
+void ByteWriter::F64(double value)
 {
-    i64(static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(value)));
+    I64(static_cast<std::int64_t>(std::bit_cast<std::uint64_t>(value)));
 }
 
-void ByteWriter::f80(double value)
+void ByteWriter::F80(double value)
 {
     std::uint16_t sign = std::signbit(value) ? 0x8000 : 0;
     double magnitude = std::fabs(value);
@@ -142,26 +142,26 @@ void ByteWriter::f80(double value)
         exponent = 0x7FFF;
         mantissa = 0x8000000000000000ull;
     } else if (magnitude != 0.0) {
-        int binary_exponent = 0;
-        double fraction = std::frexp(magnitude, &binary_exponent); // [0.5, 1)
+        int binaryExponent = 0;
+        double fraction = std::frexp(magnitude, &binaryExponent); // [0.5, 1)
         mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
-        exponent = static_cast<std::uint16_t>(binary_exponent - 1 + 16383);
+        exponent = static_cast<std::uint16_t>(binaryExponent - 1 + 16383);
     }
-    i64(static_cast<std::int64_t>(mantissa));
-    u16(static_cast<std::uint16_t>(sign | exponent));
+    I64(static_cast<std::int64_t>(mantissa));
+    U16(static_cast<std::uint16_t>(sign | exponent));
 }
 
-void ByteWriter::bytes(std::span<const std::uint8_t> data)
+void ByteWriter::Bytes(std::span<const std::uint8_t> data)
 {
     m_data.insert(m_data.end(), data.begin(), data.end());
 }
 
-void ByteWriter::string(const std::string& text)
+void ByteWriter::String(const std::string& text)
 {
     m_data.insert(m_data.end(), text.begin(), text.end());
 }
 
-void ByteWriter::patch_u32(std::size_t position, std::uint32_t value)
+void ByteWriter::PatchU32(std::size_t position, std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
         m_data.at(position + i) = static_cast<std::uint8_t>(value >> (8 * i));

@@ -1,5 +1,7 @@
 #include "platform/text/Gbk.h"
 
+#include "platform/text/Utf8.h"
+
 #include <cerrno>
 #include <iconv.h>
 #include <stdexcept>
@@ -21,7 +23,7 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     // Converts `input`; on a byte sequence it cannot convert it appends
-    // `replacement` and skips `skip_length(byte)` input bytes.
+    // `replacement` and skips `skip_length(rest)` bytes of the rest of the input.
     template<typename SkipLength>
     std::string convert(std::string_view input, std::string_view replacement, SkipLength skip_length)
     {
@@ -42,7 +44,7 @@ public:
                 continue;
             // EILSEQ or EINVAL: an unconvertible or truncated sequence.
             output.append(replacement);
-            size_t skip = std::min(in_left, static_cast<size_t>(skip_length(static_cast<unsigned char>(*in))));
+            size_t skip = std::min(in_left, skip_length(std::string_view(in, in_left)));
             in += skip;
             in_left -= skip;
             iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
@@ -56,27 +58,17 @@ private:
 
 } // namespace
 
-int Utf8SequenceLength(unsigned char byte)
-{
-    if (byte >= 0xF0 && byte <= 0xF4)
-        return 4;
-    if (byte >= 0xE0)
-        return byte <= 0xEF ? 3 : 1;
-    if (byte >= 0xC2)
-        return 2;
-    return 1;
-}
-
 std::string GbkToUtf8(std::string_view gbk)
 {
     static Converter converter("UTF-8", "GBK");
-    return converter.convert(gbk, "\xEF\xBF\xBD", [](unsigned char byte) { return IsGbkLeadByte(byte) ? 2 : 1; });
+    return converter.convert(gbk, "\xEF\xBF\xBD", [](std::string_view rest) -> size_t { return IsGbkLeadByte(static_cast<unsigned char>(rest[0])) ? 2 : 1; });
 }
 
 std::string Utf8ToGbk(std::string_view utf8)
 {
     static Converter converter("GBK", "UTF-8");
-    return converter.convert(utf8, "?", [](unsigned char byte) { return Utf8SequenceLength(byte); });
+    // A damaged byte is one '?' of its own, so the text after it is kept.
+    return converter.convert(utf8, "?", [](std::string_view rest) { return Utf8CharLength(rest, 0); });
 }
 
 } // namespace text

@@ -16,7 +16,4 @@ std::string Utf8ToGbk(std::string_view utf8);
 // the same character even when it equals an ASCII punctuation mark.
 inline bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
-// Number of bytes of the UTF-8 sequence that starts with `byte` (1 for a stray byte).
-int Utf8SequenceLength(unsigned char byte);
-
 } // namespace text

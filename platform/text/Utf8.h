@@ -1,12 +1,44 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace text {
 
+// All text in memory is UTF-8. Every part of the program walks, counts and
+// converts it through these routines, so a damaged byte is treated the same
+// way everywhere: each byte that does not belong to a well-formed sequence is
+// a character of its own, shown as U+FFFD. Well-formed means the shortest
+// encoding of a code point up to U+10FFFF that is no surrogate.
+
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// One character of UTF-8 text.
+struct Utf8Char {
+    char32_t CodePoint { kReplacementCharacter };
+    std::size_t Length { 1 }; // bytes taken, at least 1
+    bool Valid { false };     // false for a byte outside any well-formed sequence
+};
+
+// The character that starts at `offset` (which must lie inside the text).
+Utf8Char DecodeUtf8(std::string_view utf8, std::size_t offset);
+
+// Byte length of the character that starts at `offset` (1 for a damaged byte).
+std::size_t Utf8CharLength(std::string_view utf8, std::size_t offset);
+
+// Start of the character that ends just before `offset`, so that stepping back
+// visits the same characters as stepping forward; 0 at the start of the text.
+std::size_t PreviousUtf8CharStart(std::string_view utf8, std::size_t offset);
+
+// Number of characters in the text, each damaged byte counting as one.
+std::size_t CodePointCount(std::string_view utf8);
+
+// The encoding of one code point; a surrogate or a value past U+10FFFF is
+// written as U+FFFD.
+std::string EncodeUtf8(char32_t codePoint);
+
 // Editing works on characters (code points); storage and display on UTF-8.
-// Malformed UTF-8 bytes become U+FFFD.
 std::u32string Utf8ToUtf32(std::string_view utf8);
 std::string Utf32ToUtf8(std::u32string_view text);
 

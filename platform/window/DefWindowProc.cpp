@@ -4,6 +4,8 @@
 #include "platform/window/Window.h"
 #include "platform/window/WindowSystem.h"
 
+#include "platform/text/Utf8.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -120,15 +122,8 @@ namespace {
         m.lParam = 1;
         m.time = GetMessageTime();
         m.pt = GetMessagePos();
-        for (std::size_t i = 0; i < result.size();) {
-            // Decode one UTF-8 sequence; the text came from the display and is well-formed.
-            const auto c = static_cast<unsigned char>(result[i]);
-            const int len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : 4;
-            unsigned cp = len == 1 ? c : c & (0x7F >> len);
-            for (int k = 1; k < len && i + static_cast<std::size_t>(k) < result.size(); ++k)
-                cp = (cp << 6) | (static_cast<unsigned char>(result[i + static_cast<std::size_t>(k)]) & 0x3F);
-            i += static_cast<std::size_t>(len);
-            m.wParam = cp;
+        for (char32_t c : text::Utf8ToUtf32(result)) {
+            m.wParam = c;
             chars.push_back(m);
         }
         detail::InsertMessages(Sys().lastSeq, chars);

@@ -183,6 +183,9 @@ namespace detail {
             TWindowObject* t = sys.Find(top);
             if (!t || !(t->style & WS_VISIBLE) || (t->style & WS_MINIMIZE) || t->messageOnly || !t->rect.Contains(screen))
                 continue;
+            // A layered see-through window (a shadow, an overlay) lets the mouse reach what lies below.
+            if ((t->exStyle & WS_EX_LAYERED) && (t->exStyle & WS_EX_TRANSPARENT))
+                continue;
             if (t->windowRgn && !t->windowRgn->Contains(screen.X - t->rect.Left, screen.Y - t->rect.Top))
                 continue;
             while (sys.Find(top)) {

@@ -5,39 +5,14 @@
 #include "platform/window/Window.h"
 #include "platform/window/WindowSystem.h"
 
+#include "platform/text/Utf8.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace wnd {
 
 namespace {
-    std::vector<unsigned> DecodeUtf8(const std::string& text)
-    {
-        std::vector<unsigned> out;
-        for (std::size_t i = 0; i < text.size();) {
-            const auto c = static_cast<unsigned char>(text[i]);
-            int extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
-            if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size() + (extra == 0 ? 1 : 0)) {
-                ++i; // a stray byte is skipped
-                continue;
-            }
-            unsigned cp = extra == 0 ? c : c & (0x3F >> extra);
-            bool ok = true;
-            for (int k = 1; k <= extra; ++k) {
-                const auto cc = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-                if ((cc & 0xC0) != 0x80) {
-                    ok = false;
-                    break;
-                }
-                cp = (cp << 6) | (cc & 0x3F);
-            }
-            i += ok ? static_cast<std::size_t>(extra) + 1 : 1;
-            if (ok)
-                out.push_back(cp);
-        }
-        return out;
-    }
-
     unsigned MouseKeyFlags()
     {
         auto& sys = Sys();
@@ -246,8 +221,13 @@ namespace {
             return;
         }
         if (in.kind == TRawInputKind::Text) {
-            for (unsigned cp : DecodeUtf8(in.text))
-                out.push_back(MakeMsg(target, WM_CHAR, cp, 1, time, sys.cursorPos));
+            // One WM_CHAR per character; a stray byte types nothing.
+            for (std::size_t i = 0; i < in.text.size();) {
+                const text::Utf8Char c = text::DecodeUtf8(in.text, i);
+                if (c.Valid)
+                    out.push_back(MakeMsg(target, WM_CHAR, c.CodePoint, 1, time, sys.cursorPos));
+                i += c.Length;
+            }
             return;
         }
         const bool ending = in.kind == TRawInputKind::CompositionEnd || in.text.empty();
@@ -632,27 +612,6 @@ bool ImmSetCompositionWindow(HWND hwnd, const RECT& caretRect)
         return false;
     Sys().Backend().SetTextInputRect(MapRect(hwnd, nullptr, caretRect));
     return true;
-}
-
-std::string CodePointToUtf8(unsigned cp)
-{
-    std::string s;
-    if (cp < 0x80) {
-        s += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        s += static_cast<char>(0xC0 | (cp >> 6));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        s += static_cast<char>(0xE0 | (cp >> 12));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x110000) {
-        s += static_cast<char>(0xF0 | (cp >> 18));
-        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return s;
 }
 
 } // namespace wnd

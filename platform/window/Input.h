@@ -88,7 +88,4 @@ int ImmGetCompositionCursor(HWND hwnd);
 // Where the input method shows its candidate window (client coordinates of hwnd).
 bool ImmSetCompositionWindow(HWND hwnd, const RECT& caretRect);
 
-// UTF-8 encoding of one WM_CHAR code point.
-std::string CodePointToUtf8(unsigned codePoint);
-
 } // namespace wnd

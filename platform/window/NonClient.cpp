@@ -1,3 +1,4 @@
+#include "platform/graphics/EdgePainter.h"
 #include "platform/window/Input.h"
 #include "platform/window/Painting.h"
 #include "platform/window/SystemInfo.h"
@@ -37,17 +38,6 @@ namespace {
         const int b = BorderWidth(w.style, w.exStyle);
         const int h = CaptionHeight(w.style, w.exStyle);
         return gfx::Rect(b, b, w.rect.Width() - b, b + h);
-    }
-
-    void Edge3D(gfx::TCanvas& c, RECT r, gfx::TColor topLeft, gfx::TColor bottomRight)
-    {
-        c.Pen.Color = topLeft;
-        c.MoveTo(r.Left, r.Bottom - 1);
-        c.LineTo(r.Left, r.Top);
-        c.LineTo(r.Right - 1, r.Top);
-        c.Pen.Color = bottomRight;
-        c.LineTo(r.Right - 1, r.Bottom - 1);
-        c.LineTo(r.Left - 1, r.Bottom - 1);
     }
 
     void DrawGlyph(gfx::TCanvas& c, LRESULT button, RECT r, bool maximized)
@@ -198,13 +188,12 @@ namespace detail {
         } else if (b == 3) {
             c.Brush.Color = gfx::clBtnFace;
             c.FillRect(bounds);
-            Edge3D(c, bounds, gfx::cl3DLight, gfx::cl3DDkShadow);
-            Edge3D(c, gfx::Inflate(bounds, -1, -1), gfx::clBtnHighlight, gfx::clBtnShadow);
+            RECT edge = bounds;
+            gfx::DrawEdge(c, edge, gfx::TEdgeRing::Raised, gfx::TEdgeRing::Raised);
         }
         if (exStyle & WS_EX_CLIENTEDGE) {
-            const RECT edge = gfx::Inflate(client, 2, 2);
-            Edge3D(c, edge, gfx::clBtnShadow, gfx::clBtnHighlight);
-            Edge3D(c, gfx::Inflate(edge, -1, -1), gfx::cl3DDkShadow, gfx::cl3DLight);
+            RECT edge = gfx::Inflate(client, 2, 2);
+            gfx::DrawEdge(c, edge, gfx::TEdgeRing::Sunken, gfx::TEdgeRing::Sunken);
         }
         if (caption.IsEmpty() || CaptionHeight(style, exStyle) == 0)
             return;
@@ -220,8 +209,9 @@ namespace detail {
             const bool down = pressed == button;
             c.Brush.Color = gfx::clBtnFace;
             c.FillRect(r);
-            Edge3D(c, r, down ? gfx::cl3DDkShadow : gfx::clBtnHighlight, down ? gfx::clBtnHighlight : gfx::cl3DDkShadow);
-            Edge3D(c, gfx::Inflate(r, -1, -1), down ? gfx::clBtnShadow : gfx::clBtnFace, down ? gfx::clBtnFace : gfx::clBtnShadow);
+            RECT face = r;
+            gfx::Frame3D(c, face, down ? gfx::cl3DDkShadow : gfx::clBtnHighlight, down ? gfx::clBtnHighlight : gfx::cl3DDkShadow);
+            gfx::Frame3D(c, face, down ? gfx::clBtnShadow : gfx::clBtnFace, down ? gfx::clBtnFace : gfx::clBtnShadow);
             DrawGlyph(c, button, down ? gfx::Offset(r, 1, 1) : r, (style & WS_MAXIMIZE) != 0);
         }
         if (!text.empty()) {

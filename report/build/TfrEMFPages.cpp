@@ -32,7 +32,7 @@ void TfrEMFPages::AddObject(int index, TfrView& view, TfrPrintContext& context)
     io::ByteWriter out;
     TemplateWriter writer(out);
     view.WriteToPage(writer, context);
-    const auto& bytes = out.data();
+    const auto& bytes = out.Data();
     page.Stream.insert(page.Stream.end(), bytes.begin(), bytes.end());
     page.Page.reset();
 }
@@ -57,9 +57,9 @@ TfrPage& TfrEMFPages::PageObjects(int index, const AddInRegistry& add_ins)
     try {
         TemplateReader reader(prepared.Stream);
         io::ByteReader& in = reader.Bytes();
-        reader.SetVersion(in.u8());
-        while (!in.at_end()) {
-            std::uint8_t kind = in.u8();
+        reader.SetVersion(in.U8());
+        while (!in.AtEnd()) {
+            std::uint8_t kind = in.U8();
             std::string class_name = kind == static_cast<std::uint8_t>(ObjectKind::AddIn) ? reader.String() : "";
             auto view = CreateObject(kind, class_name, add_ins);
             if (!view)

@@ -62,7 +62,7 @@ bool TfrReport::BuildReport()
     bool completed = true;
     int totalPages = 0;
     if (TwoPass) {
-        completed = RunBuildPass(engine, snapshot.data(), false, 0, progress.get());
+        completed = RunBuildPass(engine, snapshot.Data(), false, 0, progress.get());
         totalPages = EMFPages.Count();
         EMFPages.Clear();
         if (!completed) {
@@ -75,7 +75,7 @@ bool TfrReport::BuildReport()
         }
     }
     if (BuildError.empty())
-        completed = RunBuildPass(engine, snapshot.data(), true, totalPages, progress.get());
+        completed = RunBuildPass(engine, snapshot.Data(), true, totalPages, progress.get());
     if (OnEndDoc)
         OnEndDoc();
 

@@ -35,7 +35,7 @@ public:
             return {};
         switch (field->DataType()) {
         case db::TFieldType::ftDateTime:
-            return Variant(TDateTime { db::ToDayCount(field->AsDateTime()) });
+            return Variant(field->AsDateTime());
         case db::TFieldType::ftInteger:
         case db::TFieldType::ftFloat:
             if (auto number = ToNumber(field->AsString()))

@@ -1,6 +1,7 @@
 #include "report/expr/DisplayFormat.h"
 
-#include "report/expr/DateFormat.h"
+#include "platform/time/DateTimeFormat.h"
+#include "platform/time/DateTimeParse.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/ExprOperators.h"
 #include "report/expr/ExprScanner.h"
@@ -18,24 +19,24 @@ constexpr std::string_view kBooleanTexts[] = { "0;1", "No;Yes", "_;x", "False;Tr
 
 // The thousands separator to use next to `decimal`; a blank when the
 // system's separator would read as the decimal one.
-char ThousandsNextTo(char decimal, const TfrFormatSettings& settings)
+char ThousandsNextTo(char decimal, const TFormatSettings& settings)
 {
     return settings.ThousandSeparator == decimal ? ' ' : settings.ThousandSeparator;
 }
 
-TDateTime AsDateTime(const Variant& value, const TfrFormatSettings& settings)
+TDateTime AsDateTime(const Variant& value, const TFormatSettings& settings)
 {
-    if (value.is_string()) {
-        if (auto date = ParseDate(value.as_string(), settings))
+    if (value.IsString()) {
+        if (auto date = dt::ParseDate(value.AsString(), settings))
             return *date;
-        if (auto time = ParseTime(value.as_string(), settings))
+        if (auto time = dt::ParseTime(value.AsString(), settings))
             return *time;
-        throw ExprError("'" + value.as_string() + "' is not a valid date");
+        throw ExprError("'" + value.AsString() + "' is not a valid date");
     }
-    return TDateTime { ValueToNumber(value) };
+    return ValidDate(TDateTime { ValueToNumber(value) });
 }
 
-std::string FormatNumber(double number, const TfrDisplayFormat& format, const TfrFormatSettings& settings)
+std::string FormatNumber(double number, const TfrDisplayFormat& format, const TFormatSettings& settings)
 {
     char decimal = format.Separator() ? format.Separator() : settings.DecimalSeparator;
     int decimals = format.Decimals();
@@ -61,11 +62,11 @@ std::string FormatBoolean(const Variant& value, const TfrDisplayFormat& format)
     size_t split = texts.find(';');
     std::string_view falseText = texts.substr(0, split);
     std::string_view trueText = split == std::string_view::npos ? std::string_view() : texts.substr(split + 1);
-    bool truth = value.type() == Variant::Type::Boolean ? value.as_bool() : ValueToNumber(value) != 0;
+    bool truth = value.ValueType() == Variant::Type::Boolean ? value.AsBool() : ValueToNumber(value) != 0;
     return std::string(truth ? trueText : falseText);
 }
 
-std::string FormatWithCode(const Variant& value, const TfrDisplayFormat& format, const TfrFormatSettings& settings)
+std::string FormatWithCode(const Variant& value, const TfrDisplayFormat& format, const TFormatSettings& settings)
 {
     int kind = format.Kind();
     switch (format.Category()) {
@@ -74,14 +75,14 @@ std::string FormatWithCode(const Variant& value, const TfrDisplayFormat& format,
     case TfrFormatCategory::Date: {
         TDateTime date = AsDateTime(value, settings);
         if (kind < 3)
-            return FormatDateTime(kDateFormats[kind], date, settings);
-        return FormatDateTime(kind == 3 ? std::string_view(settings.LongDateFormat) : format.FormatText, date, settings);
+            return dt::FormatDateTime(kDateFormats[kind], date, settings);
+        return dt::FormatDateTime(kind == 3 ? std::string_view(settings.LongDateFormat) : format.FormatText, date, settings);
     }
     case TfrFormatCategory::Time: {
         TDateTime time = AsDateTime(value, settings);
         if (kind < kCustomFormatKind)
-            return FormatDateTime(kTimeFormats[kind], time, settings);
-        return FormatDateTime(format.FormatText, time, settings);
+            return dt::FormatDateTime(kTimeFormats[kind], time, settings);
+        return dt::FormatDateTime(format.FormatText, time, settings);
     }
     case TfrFormatCategory::Boolean:
         if (kind > kCustomFormatKind)
@@ -101,14 +102,14 @@ std::int32_t TfrDisplayFormat::MakeCode(TfrFormatCategory category, int kind, in
     return static_cast<std::int32_t>(bits);
 }
 
-TfrDisplayFormat TfrDisplayFormat::Default(const TfrFormatSettings& settings)
+TfrDisplayFormat TfrDisplayFormat::Default(const TFormatSettings& settings)
 {
     return { MakeCode(TfrFormatCategory::Text, 0, 2, settings.DecimalSeparator), {} };
 }
 
-std::string FormatValue(const Variant& value, const TfrDisplayFormat& format, const TfrFormatSettings& settings)
+std::string FormatValue(const Variant& value, const TfrDisplayFormat& format, const TFormatSettings& settings)
 {
-    if (value.is_null() || (value.is_string() && Trimmed(value.as_string()).empty()))
+    if (value.IsNull() || (value.IsString() && Trimmed(value.AsString()).empty()))
         return {};
     try {
         return FormatWithCode(value, format, settings);

@@ -23,7 +23,7 @@ struct TfrDisplayFormat {
 
     static std::int32_t MakeCode(TfrFormatCategory category, int kind, int decimals, char separator);
     // Text category, kind 0, 2 decimals, the system decimal separator.
-    static TfrDisplayFormat Default(const TfrFormatSettings& settings = SystemFormatSettings());
+    static TfrDisplayFormat Default(const TFormatSettings& settings = SystemFormatSettings());
 
     TfrFormatCategory Category() const { return static_cast<TfrFormatCategory>((FormatCode >> 24) & 0x0F); }
     int Kind() const { return (FormatCode >> 16) & 0xFF; }
@@ -35,7 +35,7 @@ struct TfrDisplayFormat {
 // "". When the value does not suit the format (text in a number format, a
 // number that is no calendar date), its plain text is used.
 std::string FormatValue(const Variant& value, const TfrDisplayFormat& format,
-    const TfrFormatSettings& settings = SystemFormatSettings());
+    const TFormatSettings& settings = SystemFormatSettings());
 
 // Reads the format text of a bracket suffix ("[expr #N0,2]" has "N0,2"):
 // N/n (or a leading digit) a number format, B/b boolean, D/d/T/t date-time;

@@ -14,12 +14,12 @@ bool BothWhole(const Variant& a, const Variant& b) { return IsWholeKind(a) && Is
 
 std::int64_t Whole(const Variant& v) { return static_cast<std::int64_t>(ValueToNumber(v)); }
 
-bool IsDate(const Variant& v) { return v.type() == Variant::Type::Date; }
+bool IsDate(const Variant& v) { return v.ValueType() == Variant::Type::Date; }
 
 // The operand as a number for mixed string arithmetic, if it is one.
 bool ReadsAsNumber(const Variant& v)
 {
-    return !v.is_string() || TextToNumber(v.as_string()).has_value();
+    return !v.IsString() || TextToNumber(v.AsString()).has_value();
 }
 
 double Snapped(double x)
@@ -49,9 +49,9 @@ std::string Concatenated(const std::string& a, const std::string& b)
 
 Variant OpAdd(const Variant& a, const Variant& b)
 {
-    if (a.is_string() || b.is_string()) {
-        if (a.is_string() && b.is_string())
-            return Variant(Concatenated(a.as_string(), b.as_string()));
+    if (a.IsString() || b.IsString()) {
+        if (a.IsString() && b.IsString())
+            return Variant(Concatenated(a.AsString(), b.AsString()));
         if (!ReadsAsNumber(a) || !ReadsAsNumber(b))
             return Variant(Concatenated(ValueToText(a), ValueToText(b)));
     }
@@ -115,23 +115,23 @@ Variant OpNegate(const Variant& a)
     if (IsWholeKind(a))
         return IntegerVariant(-Whole(a));
     if (IsDate(a))
-        return Variant(TDateTime { -a.as_date().value });
+        return Variant(TDateTime { -a.AsDate().value });
     return Variant(-ValueToNumber(a));
 }
 
 Variant OpPlus(const Variant& a)
 {
-    if (a.is_string())
+    if (a.IsString())
         return Variant(ValueToNumber(a));
     return a;
 }
 
 int CompareValues(const Variant& a, const Variant& b)
 {
-    if (a.is_null() && b.is_null())
+    if (a.IsNull() && b.IsNull())
         return 0;
-    bool textual = (a.is_string() && b.is_string()) || !ReadsAsNumber(a) || !ReadsAsNumber(b)
-        || (a.is_string() && b.is_null()) || (a.is_null() && b.is_string());
+    bool textual = (a.IsString() && b.IsString()) || !ReadsAsNumber(a) || !ReadsAsNumber(b)
+        || (a.IsString() && b.IsNull()) || (a.IsNull() && b.IsString());
     if (textual) {
         int order = ValueToText(a).compare(ValueToText(b));
         return order < 0 ? -1 : (order > 0 ? 1 : 0);

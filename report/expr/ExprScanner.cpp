@@ -1,22 +1,8 @@
 #include "report/expr/ExprScanner.h"
 
-#include "platform/text/Gbk.h"
+#include "platform/text/Utf8.h"
 
 namespace report {
-
-size_t CharLength(std::string_view text, size_t at)
-{
-    auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80)
-        return 1;
-    size_t length = static_cast<size_t>(text::Utf8SequenceLength(lead));
-    if (length < 2 || at + length > text.size())
-        return 1;
-    for (size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
-            return 1;
-    return length;
-}
 
 size_t SkipQuoted(std::string_view text, size_t at)
 {
@@ -30,7 +16,7 @@ size_t SkipQuoted(std::string_view text, size_t at)
             }
             return i + 1;
         }
-        i += CharLength(text, i);
+        i += text::Utf8CharLength(text, i);
     }
     return std::string_view::npos;
 }
@@ -62,7 +48,7 @@ size_t FindClosing(std::string_view text, size_t open)
             if (--depth == 0)
                 return i;
         }
-        i += CharLength(text, i);
+        i += text::Utf8CharLength(text, i);
     }
     return std::string_view::npos;
 }
@@ -96,7 +82,7 @@ std::vector<std::string> SplitArguments(std::string_view text)
             parts.emplace_back(Trimmed(text.substr(start, i - start)));
             start = i + 1;
         }
-        i += CharLength(text, i);
+        i += text::Utf8CharLength(text, i);
     }
     parts.emplace_back(Trimmed(text.substr(start)));
     return parts;

@@ -11,9 +11,6 @@ namespace report {
 // and is walked by whole characters, so the bytes of a multi-byte character
 // are never taken for brackets, quotes or commas.
 
-// Length of the character starting at `at` (1 for a malformed sequence).
-size_t CharLength(std::string_view text, size_t at);
-
 // Index just past the quoted part that starts at `at` (a single or double
 // quote), or npos when it is not closed. A doubled quote inside stands for one.
 size_t SkipQuoted(std::string_view text, size_t at);

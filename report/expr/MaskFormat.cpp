@@ -1,6 +1,6 @@
 #include "report/expr/MaskFormat.h"
 
-#include "platform/text/Gbk.h"
+#include "platform/text/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -12,13 +12,8 @@ namespace {
 std::vector<std::string> Characters(std::string_view text)
 {
     std::vector<std::string> characters;
-    size_t i = 0;
-    while (i < text.size()) {
-        size_t length = static_cast<size_t>(text::Utf8SequenceLength(static_cast<unsigned char>(text[i])));
-        length = std::min(length, text.size() - i);
-        characters.emplace_back(text.substr(i, length));
-        i += length;
-    }
+    for (size_t i = 0; i < text.size(); i += text::Utf8CharLength(text, i))
+        characters.emplace_back(text.substr(i, text::Utf8CharLength(text, i)));
     return characters;
 }
 
@@ -86,8 +81,7 @@ std::string FormatMaskText(std::string_view mask, std::string_view value, char t
         }
         std::string literal;
         if (c == '\\' && i + 1 < body.size()) {
-            size_t length = static_cast<size_t>(text::Utf8SequenceLength(static_cast<unsigned char>(body[i + 1])));
-            length = std::min(length, body.size() - i - 1);
+            size_t length = text::Utf8CharLength(body, i + 1);
             literal = std::string(body.substr(i + 1, length));
             i += length;
         } else if (c == ':') {
@@ -95,8 +89,7 @@ std::string FormatMaskText(std::string_view mask, std::string_view value, char t
         } else if (c == '/') {
             literal = std::string(1, dateSeparator);
         } else {
-            size_t length = static_cast<size_t>(text::Utf8SequenceLength(static_cast<unsigned char>(c)));
-            length = std::min(length, body.size() - i);
+            size_t length = text::Utf8CharLength(body, i);
             literal = std::string(body.substr(i, length));
             i += length - 1;
         }

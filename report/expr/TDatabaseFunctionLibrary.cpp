@@ -13,7 +13,7 @@ void TDatabaseFunctionLibrary::DoFunction(int, const TfrFunctionCall& call, Vari
     const TfrDataField* field = call.engine.FindField(call.args[0]);
     if (!field)
         throw ExprError("Field " + call.args[0] + " not found");
-    result = Variant(field->Value().is_null());
+    result = Variant(field->Value().IsNull());
 }
 
 } // namespace report

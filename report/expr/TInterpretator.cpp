@@ -4,6 +4,7 @@
 #include "report/expr/ExprOperators.h"
 #include "report/expr/ExprScanner.h"
 #include "report/expr/TfrParser.h"
+#include "platform/text/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -102,7 +103,7 @@ private:
         size_t line = static_cast<size_t>(it - m_lineStarts.begin());
         size_t start = line == 0 ? 0 : m_lineStarts[line - 1];
         size_t column = 1;
-        for (size_t i = start; i < at && i < m_text.size(); i += CharLength(m_text, i))
+        for (size_t i = start; i < at && i < m_text.size(); i += text::Utf8CharLength(m_text, i))
             ++column;
         throw ExprError("Line " + std::to_string(std::max<size_t>(line, 1)) + "/" + std::to_string(column) + ": "
             + message);
@@ -236,7 +237,7 @@ private:
                 Fail(m_at, kNeedBracket);
             m_at = close + 1;
         } else {
-            m_at += CharLength(m_text, m_at);
+            m_at += text::Utf8CharLength(m_text, m_at);
         }
     }
 
@@ -255,7 +256,7 @@ private:
             if (m_text[m_at] == '"')
                 SkipInner();
             else
-                m_at += CharLength(m_text, m_at);
+                m_at += text::Utf8CharLength(m_text, m_at);
         }
         if (m_at == start) {
             // A lone ":" or "]": take it so that the expression reports it.

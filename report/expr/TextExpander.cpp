@@ -3,6 +3,7 @@
 #include "report/expr/ExprScanner.h"
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/expr/ValueConvert.h"
+#include "platform/text/Utf8.h"
 
 namespace report {
 
@@ -23,7 +24,7 @@ bool TextExpander::SplitSuffix(std::string_view content, std::string_view& expre
             suffix = content.substr(i + 2);
             return true;
         }
-        i += CharLength(content, i);
+        i += text::Utf8CharLength(content, i);
     }
     return false;
 }
@@ -40,7 +41,7 @@ std::string TextExpander::ExpandOne(std::string_view content)
     }
     Variant value = m_engine.Evaluate(expression);
     m_engine.SetLastValue(value);
-    if (m_hideZeros && !value.is_string() && !value.is_null() && ValueToNumber(value) == 0)
+    if (m_hideZeros && !value.IsString() && !value.IsNull() && ValueToNumber(value) == 0)
         return {};
     return FormatValue(value, format, m_engine.Settings());
 }

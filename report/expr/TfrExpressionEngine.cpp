@@ -1,13 +1,14 @@
 #include "report/expr/TfrExpressionEngine.h"
 
+#include "platform/time/Calendar.h"
 #include "report/expr/Constants.h"
-#include "report/expr/DateTime.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/ExprOperators.h"
 #include "report/expr/ExprScanner.h"
 #include "report/expr/TDatabaseFunctionLibrary.h"
 #include "report/expr/TfrStdFunctionLibrary.h"
 #include "report/expr/ValueConvert.h"
+#include "platform/text/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,7 +78,7 @@ std::vector<std::string_view> DottedParts(std::string_view name)
             parts.push_back(name.substr(start, i - start));
             start = i + 1;
         }
-        i += CharLength(name, i);
+        i += text::Utf8CharLength(name, i);
     }
     parts.push_back(name.substr(start));
     return parts;
@@ -109,13 +110,13 @@ TfrExpressionEngine::TfrExpressionEngine()
     m_parser.GetValue = [this](const std::string& name, Variant& value) { value = GetValue(name); };
     m_parser.CallFunction = [this](const std::string& name, const std::string& p1, const std::string& p2,
                                 const std::string& p3, Variant& value) { value = CallFunction(name, p1, p2, p3); };
-    m_buildStart = NowDateTime();
+    m_buildStart = dt::Now();
 }
 
 void TfrExpressionEngine::StartBuild()
 {
     m_fieldCache.clear();
-    m_buildStart = NowDateTime();
+    m_buildStart = dt::Now();
 }
 
 std::optional<TfrObjectPath> TfrExpressionEngine::ParseObjectPath(std::string_view name)
@@ -173,7 +174,7 @@ Variant TfrExpressionEngine::FieldResult(const TfrDataField& field) const
     if (field.Kind() == TfrFieldKind::LargeInt || field.HasTextHandler())
         return Variant(field.DisplayText());
     Variant value = field.Value();
-    if (!value.is_null())
+    if (!value.IsNull())
         return value;
     switch (field.Kind()) {
     case TfrFieldKind::Text:
@@ -317,7 +318,7 @@ bool TfrExpressionEngine::CallReportProcedure(const std::string& upper, const st
                 methodArgs.push_back(Evaluate(args[2]));
             path->member = set ? "SETINDEXPROPERTY" : "GETINDEXPROPERTY";
             if (!needScope().CallObjectMethod(*path, methodArgs, result))
-                throw ExprError("Object " + path->object + " has no indexed property " + std::string(methodArgs[0].as_string()));
+                throw ExprError("Object " + path->object + " has no indexed property " + std::string(methodArgs[0].AsString()));
         } else if (set) {
             m_globals.Set("Arr_" + array + ValueToText(index, Settings()), Evaluate(args[2]));
         } else {

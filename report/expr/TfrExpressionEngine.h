@@ -84,7 +84,7 @@ public:
     TfrParser& Parser() { return m_parser; }
     TfrVariables& Globals() { return m_globals; }
     const TfrVariables& Constants() const { return m_constants; }
-    const TfrFormatSettings& Settings() const { return *m_parser.Settings; }
+    const TFormatSettings& Settings() const { return *m_parser.Settings; }
 
 private:
     bool FromDictionary(const std::string& name, Variant& value);

@@ -2,6 +2,7 @@
 
 #include "report/expr/ExprScanner.h"
 #include "report/expr/TfrVariables.h"
+#include "platform/text/Utf8.h"
 
 #include <algorithm>
 
@@ -41,7 +42,7 @@ void TfrFunctionSplitter::ScanText(std::string_view line, int depth, std::vector
     size_t i = 0;
     while (i < line.size()) {
         if (line[i] != '[') {
-            i += CharLength(line, i);
+            i += text::Utf8CharLength(line, i);
             continue;
         }
         size_t close = FindClosing(line, i);
@@ -84,7 +85,7 @@ void TfrFunctionSplitter::ScanExpression(std::string_view text, int depth, std::
                 if (i == std::string_view::npos)
                     return;
             } else {
-                i += CharLength(text, i);
+                i += text::Utf8CharLength(text, i);
             }
         }
         size_t open = i;

@@ -1,11 +1,12 @@
 #include "report/expr/TfrParser.h"
 
-#include "report/expr/DateFormat.h"
+#include "platform/time/DateTimeParse.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/ExprOperators.h"
 #include "report/expr/ExprScanner.h"
 #include "report/expr/TfrVariables.h"
 #include "report/expr/ValueConvert.h"
+#include "platform/text/Utf8.h"
 
 #include <charconv>
 #include <limits>
@@ -223,7 +224,7 @@ private:
                     throw ExprError("Unterminated name " + std::string(m_text.substr(start)));
                 m_at = end;
             } else {
-                m_at += CharLength(m_text, m_at);
+                m_at += text::Utf8CharLength(m_text, m_at);
             }
         }
         std::string name(m_text.substr(start, m_at - start));
@@ -312,10 +313,10 @@ std::string CopyCharacters(std::string_view text, std::int64_t from, std::int64_
         return {};
     size_t i = 0;
     for (std::int64_t skip = 1; skip < from && i < text.size(); ++skip)
-        i += CharLength(text, i);
+        i += text::Utf8CharLength(text, i);
     size_t start = i;
     for (std::int64_t taken = 0; taken < count && i < text.size(); ++taken)
-        i += CharLength(text, i);
+        i += text::Utf8CharLength(text, i);
     return std::string(text.substr(start, i - start));
 }
 
@@ -500,7 +501,7 @@ Variant TfrParser::CallBuiltIn(const std::string& name, const std::string (&args
     }
     if (name == "STRTODATE" || name == "STRTOTIME") {
         std::string text = ValueToText(Evaluate(args[0]), *Settings);
-        auto value = name == "STRTODATE" ? ParseDate(text, *Settings) : ParseTime(text, *Settings);
+        auto value = name == "STRTODATE" ? dt::ParseDate(text, *Settings) : dt::ParseTime(text, *Settings);
         if (!value)
             throw ExprError("'" + text + "' is not a valid " + (name == "STRTODATE" ? "date" : "time"));
         return Variant(*value);

@@ -47,7 +47,7 @@ public:
 
     GetValueCallback GetValue;
     CallFunctionCallback CallFunction;
-    const TfrFormatSettings* Settings { &SystemFormatSettings() };
+    const TFormatSettings* Settings { &SystemFormatSettings() };
     // Items one top-level evaluation may process before it is given up, so
     // expressions that expand exponentially (variables referring to others
     // twice over) end with an error instead of running for ever.

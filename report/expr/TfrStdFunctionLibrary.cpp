@@ -1,7 +1,8 @@
 #include "report/expr/TfrStdFunctionLibrary.h"
 
-#include "report/expr/DateFormat.h"
-#include "report/expr/DateTime.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/DateTimeFormat.h"
+#include "platform/time/DateTimeParse.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/ExprOperators.h"
 #include "report/expr/ExprScanner.h"
@@ -12,6 +13,7 @@
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/expr/TfrReportScope.h"
 #include "report/expr/ValueConvert.h"
+#include "platform/text/Utf8.h"
 
 namespace report {
 namespace {
@@ -19,31 +21,19 @@ namespace {
 enum Function { DayOf, MonthOf, YearOf, FormatDateTimeFn, FormatFloatFn, FormatTextFn, Input, Length, LowerCase,
     UpperCase, Trim, Pos, NameCase, MaxNum, MinNum, MessageBoxFn, Sum, Avg, Min, Max, CountFn };
 
-TDateTime DateArgument(const Variant& value, const TfrFormatSettings& settings)
+TDateTime DateArgument(const Variant& value, const TFormatSettings& settings)
 {
-    if (value.is_string()) {
-        if (auto date = ParseDate(value.as_string(), settings))
+    if (value.IsString()) {
+        if (auto date = dt::ParseDate(value.AsString(), settings))
             return *date;
-        throw ExprError("'" + value.as_string() + "' is not a valid date");
+        throw ExprError("'" + value.AsString() + "' is not a valid date");
     }
-    return TDateTime { ValueToNumber(value) };
+    return ValidDate(TDateTime { ValueToNumber(value) });
 }
 
-DateParts DateOf(const Variant& value, const TfrFormatSettings& settings)
+dt::TDateParts DateOf(const Variant& value, const TFormatSettings& settings)
 {
-    TDateTime date = DateArgument(value, settings);
-    auto parts = DecodeDate(date);
-    if (!parts)
-        throw ExprError(FloatToText(date.value) + " is not a valid date");
-    return *parts;
-}
-
-size_t CharacterCount(std::string_view text)
-{
-    size_t count = 0;
-    for (size_t i = 0; i < text.size(); i += CharLength(text, i))
-        ++count;
-    return count;
+    return *dt::DecodeDate(DateArgument(value, settings));
 }
 
 std::string AsciiCase(std::string text, bool upper)
@@ -79,7 +69,7 @@ int CharacterPosition(std::string_view sub, std::string_view text)
         size_t i = 0;
         int index = 1;
         while (i < at) {
-            i += CharLength(text, i);
+            i += text::Utf8CharLength(text, i);
             ++index;
         }
         if (i == at)
@@ -122,19 +112,19 @@ TfrStdFunctionLibrary::TfrStdFunctionLibrary()
 
 void TfrStdFunctionLibrary::DoFunction(int index, const TfrFunctionCall& call, Variant& result)
 {
-    const TfrFormatSettings& settings = call.engine.Settings();
+    const TFormatSettings& settings = call.engine.Settings();
     switch (static_cast<Function>(index)) {
     case DayOf:
-        result = Variant(DateOf(call.Evaluate(0), settings).day);
+        result = Variant(DateOf(call.Evaluate(0), settings).Day);
         break;
     case MonthOf:
-        result = Variant(DateOf(call.Evaluate(0), settings).month);
+        result = Variant(DateOf(call.Evaluate(0), settings).Month);
         break;
     case YearOf:
-        result = Variant(DateOf(call.Evaluate(0), settings).year);
+        result = Variant(DateOf(call.Evaluate(0), settings).Year);
         break;
     case FormatDateTimeFn:
-        result = Variant(FormatDateTime(call.EvaluateText(0), DateArgument(call.Evaluate(1), settings), settings));
+        result = Variant(dt::FormatDateTime(call.EvaluateText(0), DateArgument(call.Evaluate(1), settings), settings));
         break;
     case FormatFloatFn:
         result = Variant(FormatFloat(call.EvaluateText(0), call.EvaluateNumber(1), settings.DecimalSeparator,
@@ -148,7 +138,7 @@ void TfrStdFunctionLibrary::DoFunction(int index, const TfrFunctionCall& call, V
         result = Variant(UserScope(call).InputBox(call.EvaluateText(0), call.EvaluateText(1)));
         break;
     case Length:
-        result = IntegerVariant(static_cast<std::int64_t>(CharacterCount(call.EvaluateText(0))));
+        result = IntegerVariant(static_cast<std::int64_t>(text::CodePointCount(call.EvaluateText(0))));
         break;
     case LowerCase:
         result = Variant(AsciiCase(call.EvaluateText(0), false));
@@ -164,7 +154,7 @@ void TfrStdFunctionLibrary::DoFunction(int index, const TfrFunctionCall& call, V
         break;
     case NameCase: {
         std::string text = call.EvaluateText(0);
-        size_t first = text.empty() ? 0 : CharLength(text, 0);
+        size_t first = text.empty() ? 0 : text::Utf8CharLength(text, 0);
         result = Variant(AsciiCase(text.substr(0, first), true) + AsciiCase(text.substr(first), false));
         break;
     }

@@ -1,6 +1,7 @@
 #include "report/expr/ValueConvert.h"
 
-#include "report/expr/DateFormat.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/DateTimeFormat.h"
 #include "report/expr/ExprError.h"
 
 #include <charconv>
@@ -12,10 +13,17 @@
 
 namespace report {
 
-const TfrFormatSettings& SystemFormatSettings()
+const TFormatSettings& SystemFormatSettings()
 {
-    static const TfrFormatSettings settings;
+    static const TFormatSettings settings;
     return settings;
+}
+
+TDateTime ValidDate(TDateTime value)
+{
+    if (!dt::HasCalendarDate(value))
+        throw ExprError(FloatToText(value.value) + " is not a valid date");
+    return value;
 }
 
 std::string FloatToText(double value)
@@ -41,21 +49,24 @@ std::string FloatToText(double value)
     return mantissa + "E" + (negative ? "-" : "") + magnitude;
 }
 
-std::string ValueToText(const Variant& value, const TfrFormatSettings& settings)
+std::string ValueToText(const Variant& value, const TFormatSettings& settings)
 {
-    switch (value.type()) {
+    switch (value.ValueType()) {
     case Variant::Type::Null:
         return {};
     case Variant::Type::Boolean:
-        return value.as_bool() ? "True" : "False";
+        return value.AsBool() ? "True" : "False";
     case Variant::Type::Integer:
-        return std::to_string(value.as_int());
+        return std::to_string(value.AsInt());
     case Variant::Type::Double:
-        return FloatToText(value.as_double());
+        return FloatToText(value.AsDouble());
     case Variant::Type::String:
-        return value.as_string();
+        return value.AsString();
     case Variant::Type::Date:
-        return DateTimeToText(value.as_date(), settings);
+        // A day count beyond the calendar still reads as its number.
+        if (!dt::HasCalendarDate(value.AsDate()))
+            return FloatToText(value.AsDate().value);
+        return dt::FormatDateTime("c", value.AsDate(), settings);
     }
     return {};
 }
@@ -92,21 +103,21 @@ std::optional<double> TextToNumber(std::string_view text)
 
 double ValueToNumber(const Variant& value)
 {
-    switch (value.type()) {
+    switch (value.ValueType()) {
     case Variant::Type::Null:
         return 0;
     case Variant::Type::Boolean:
-        return value.as_bool() ? 1 : 0;
+        return value.AsBool() ? 1 : 0;
     case Variant::Type::Integer:
-        return value.as_int();
+        return value.AsInt();
     case Variant::Type::Double:
-        return value.as_double();
+        return value.AsDouble();
     case Variant::Type::Date:
-        return value.as_date().value;
+        return value.AsDate().value;
     case Variant::Type::String:
-        if (auto number = TextToNumber(value.as_string()))
+        if (auto number = TextToNumber(value.AsString()))
             return *number;
-        throw ExprError("'" + value.as_string() + "' is not a valid number");
+        throw ExprError("'" + value.AsString() + "' is not a valid number");
     }
     return 0;
 }
@@ -142,19 +153,19 @@ Variant IntegerVariant(std::int64_t value)
 
 bool IsWholeKind(const Variant& value)
 {
-    auto type = value.type();
+    auto type = value.ValueType();
     return type == Variant::Type::Null || type == Variant::Type::Boolean || type == Variant::Type::Integer;
 }
 
 std::string ValueToExpressionText(const Variant& value)
 {
-    switch (value.type()) {
+    switch (value.ValueType()) {
     case Variant::Type::Null:
         return "Null";
     case Variant::Type::Boolean:
-        return value.as_bool() ? "TRUE" : "FALSE";
+        return value.AsBool() ? "TRUE" : "FALSE";
     case Variant::Type::Integer:
-        return std::to_string(value.as_int());
+        return std::to_string(value.AsInt());
     case Variant::Type::Double:
     case Variant::Type::Date: {
         double number = ValueToNumber(value);
@@ -171,7 +182,7 @@ std::string ValueToExpressionText(const Variant& value)
     }
     case Variant::Type::String: {
         std::string quoted = "'";
-        for (char c : value.as_string()) {
+        for (char c : value.AsString()) {
             quoted += c;
             if (c == '\'')
                 quoted += '\'';

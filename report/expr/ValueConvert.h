@@ -18,8 +18,11 @@ namespace report {
 // The text form: "" for Null, "True"/"False", decimal integers, floats with up
 // to 15 significant digits, dates in the short date format (plus the long time
 // format when the value has a time of day).
-std::string ValueToText(const Variant& value, const TfrFormatSettings& settings = SystemFormatSettings());
+std::string ValueToText(const Variant& value, const TFormatSettings& settings = SystemFormatSettings());
 std::string FloatToText(double value);
+
+// The moment itself when it has a calendar date; raises ExprError otherwise.
+TDateTime ValidDate(TDateTime value);
 
 // Reads a number written with "." or "," as decimal separator, optional sign
 // and exponent, surrounded by blanks. Blank text is 0.

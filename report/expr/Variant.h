@@ -1,17 +1,15 @@
 #pragma once
 
+#include "platform/time/TDateTime.h"
+
 #include <cstdint>
 #include <string>
 #include <variant>
 
 namespace report {
 
-// A date-time as the report engine counts it: days since 1899-12-30, the time
-// of day as the fraction.
-struct TDateTime {
-    double value { 0.0 };
-    bool operator==(const TDateTime&) const = default;
-};
+// Dates in expressions are the platform's day counts since 1899-12-30.
+using dt::TDateTime;
 
 // The dynamically typed value of expressions, variables and object properties.
 // Text is UTF-8.
@@ -28,16 +26,19 @@ public:
     Variant(std::string value) : m_value(std::move(value)) {}
     Variant(const char* value) : m_value(std::string(value)) {}
 
-    Type type() const { return static_cast<Type>(m_value.index()); }
-    bool is_null() const { return type() == Type::Null; }
-    bool is_string() const { return type() == Type::String; }
-    bool is_number() const { return type() == Type::Integer || type() == Type::Double || type() == Type::Date; }
+    Type ValueType() const { return static_cast<Type>(m_value.index()); }
+    bool IsNull() const { return ValueType() == Type::Null; }
+    bool IsString() const { return ValueType() == Type::String; }
+    bool IsNumber() const
+    {
+        return ValueType() == Type::Integer || ValueType() == Type::Double || ValueType() == Type::Date;
+    }
 
-    bool as_bool() const { return std::get<bool>(m_value); }
-    std::int32_t as_int() const { return std::get<std::int32_t>(m_value); }
-    double as_double() const { return std::get<double>(m_value); }
-    TDateTime as_date() const { return std::get<TDateTime>(m_value); }
-    const std::string& as_string() const { return std::get<std::string>(m_value); }
+    bool AsBool() const { return std::get<bool>(m_value); }
+    std::int32_t AsInt() const { return std::get<std::int32_t>(m_value); }
+    double AsDouble() const { return std::get<double>(m_value); }
+    TDateTime AsDate() const { return std::get<TDateTime>(m_value); }
+    const std::string& AsString() const { return std::get<std::string>(m_value); }
 
     bool operator==(const Variant&) const = default;
 

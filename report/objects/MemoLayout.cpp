@@ -1,5 +1,6 @@
 #include "report/objects/MemoLayout.h"
 
+#include "platform/text/Utf8.h"
 #include "platform/graphics/TextLayout.h"
 
 namespace report {
@@ -63,7 +64,7 @@ private:
         std::size_t last_break = std::string_view::npos;
         std::size_t i = start;
         while (i < m_text.size()) {
-            std::size_t length = gfx::textlayout::CharLength(m_text, i);
+            std::size_t length = text::Utf8CharLength(m_text, i);
             std::string_view ch = m_text.substr(i, length);
             double ch_width = m_measure(ch);
             if (width + ch_width > m_rule.Width + kFitTolerance && i > start) {
@@ -127,8 +128,8 @@ private:
                 continue;
             std::string_view head = word.substr(0, *it);
             double head_width = 0;
-            for (std::size_t i = 0; i < head.size(); i += gfx::textlayout::CharLength(head, i))
-                head_width += m_measure(head.substr(i, gfx::textlayout::CharLength(head, i)));
+            for (std::size_t i = 0; i < head.size(); i += text::Utf8CharLength(head, i))
+                head_width += m_measure(head.substr(i, text::Utf8CharLength(head, i)));
             if (head_width + hyphen_width <= m_rule.Width + kFitTolerance) {
                 Emit(std::string(head) + "-");
                 return start + *it;

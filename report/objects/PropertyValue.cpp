@@ -39,19 +39,19 @@ std::optional<Integer> ToIntegral(const Variant& value)
 
 std::optional<double> ToDouble(const Variant& value)
 {
-    switch (value.type()) {
+    switch (value.ValueType()) {
     case Variant::Type::Null:
         return std::nullopt;
     case Variant::Type::Boolean:
-        return value.as_bool() ? -1.0 : 0.0;
+        return value.AsBool() ? -1.0 : 0.0;
     case Variant::Type::Integer:
-        return value.as_int();
+        return value.AsInt();
     case Variant::Type::Double:
-        return value.as_double();
+        return value.AsDouble();
     case Variant::Type::Date:
-        return value.as_date().value;
+        return value.AsDate().value;
     case Variant::Type::String:
-        return ParseNumber(value.as_string());
+        return ParseNumber(value.AsString());
     }
     return std::nullopt;
 }
@@ -62,10 +62,10 @@ std::optional<std::uint8_t> ToUInt8(const Variant& value) { return ToIntegral<st
 
 std::optional<bool> ToBool(const Variant& value)
 {
-    if (value.type() == Variant::Type::Boolean)
-        return value.as_bool();
-    if (value.is_string()) {
-        std::string upper = UpperCase(value.as_string());
+    if (value.ValueType() == Variant::Type::Boolean)
+        return value.AsBool();
+    if (value.IsString()) {
+        std::string upper = UpperCase(value.AsString());
         if (upper == "TRUE")
             return true;
         if (upper == "FALSE")
@@ -79,22 +79,22 @@ std::optional<bool> ToBool(const Variant& value)
 
 std::string ToText(const Variant& value)
 {
-    switch (value.type()) {
+    switch (value.ValueType()) {
     case Variant::Type::Null:
         return {};
     case Variant::Type::Boolean:
-        return value.as_bool() ? "True" : "False";
+        return value.AsBool() ? "True" : "False";
     case Variant::Type::Integer:
-        return std::to_string(value.as_int());
+        return std::to_string(value.AsInt());
     case Variant::Type::Double:
     case Variant::Type::Date: {
-        double number = value.type() == Variant::Type::Double ? value.as_double() : value.as_date().value;
+        double number = value.ValueType() == Variant::Type::Double ? value.AsDouble() : value.AsDate().value;
         char buffer[32];
         auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, number);
         return error == std::errc() ? std::string(buffer, end) : std::string {};
     }
     case Variant::Type::String:
-        return value.as_string();
+        return value.AsString();
     }
     return {};
 }

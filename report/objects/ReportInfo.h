@@ -7,9 +7,6 @@
 
 namespace report {
 
-// The current local date and time as days since 1899-12-30.
-TDateTime CurrentDateTime();
-
 // A report's descriptive data and its open password.
 struct ReportInfo {
     std::string Comment;

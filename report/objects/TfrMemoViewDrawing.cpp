@@ -2,6 +2,7 @@
 
 #include "report/objects/PropertyValue.h"
 
+#include "platform/text/Utf8.h"
 #include "platform/graphics/TPageCanvas.h"
 #include "platform/graphics/TextLayout.h"
 
@@ -32,7 +33,7 @@ double LineWidth(const gfx::TFont& font, std::string_view text, double char_extr
 {
     double width = 0;
     for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = gfx::textlayout::CharLength(text, i);
+        std::size_t length = text::Utf8CharLength(text, i);
         width += CharWidth(font, text.substr(i, length), char_extra);
         i += length;
     }
@@ -187,8 +188,8 @@ void TfrMemoView::DrawJustified(std::string_view text, double free_space,
     gfx::TFont font = DrawFont(ScaleX);
     double char_extra = CharSpacing * ScaleX;
     int blanks = 0;
-    for (std::size_t i = 0; i < text.size(); i += gfx::textlayout::CharLength(text, i))
-        blanks += IsJustifyBlank(text.substr(i, gfx::textlayout::CharLength(text, i)));
+    for (std::size_t i = 0; i < text.size(); i += text::Utf8CharLength(text, i))
+        blanks += IsJustifyBlank(text.substr(i, text::Utf8CharLength(text, i)));
     if (blanks == 0 || free_space <= 0) {
         place(0, text);
         return;
@@ -197,7 +198,7 @@ void TfrMemoView::DrawJustified(std::string_view text, double free_space,
     double x = 0;
     std::size_t word_start = 0;
     for (std::size_t i = 0; i <= text.size();) {
-        std::size_t length = i < text.size() ? gfx::textlayout::CharLength(text, i) : 0;
+        std::size_t length = i < text.size() ? text::Utf8CharLength(text, i) : 0;
         if (i == text.size() || IsJustifyBlank(text.substr(i, length))) {
             std::string_view word = text.substr(word_start, i - word_start);
             place(x, word);

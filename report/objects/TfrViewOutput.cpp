@@ -67,7 +67,7 @@ void TfrView::WriteToPage(TemplateWriter& page, TfrPrintContext& context)
 void TfrView::WriteRecord(TemplateWriter& page)
 {
     io::ByteWriter& out = page.Bytes();
-    out.u8(static_cast<std::uint8_t>(Kind()));
+    out.U8(static_cast<std::uint8_t>(Kind()));
     if (Kind() == ObjectKind::AddIn)
         page.String(ClassName());
     PrintMode = true;

@@ -11,10 +11,10 @@ void TfrBandView::LoadFromStream(TemplateReader& reader)
         return;
     io::ByteReader& in = reader.Bytes();
     ChildBand = reader.String();
-    Columns = in.i32();
-    ColumnWidth = in.i32();
-    ColumnGap = in.i32();
-    NewColumnAfter = in.i32();
+    Columns = in.I32();
+    ColumnWidth = in.I32();
+    ColumnGap = in.I32();
+    NewColumnAfter = in.I32();
     if (ObjectVersionHi * 10 + ObjectVersionLo > 20)
         Master = reader.String();
 }
@@ -24,10 +24,10 @@ void TfrBandView::SaveToStream(TemplateWriter& writer) const
     TfrView::SaveToStream(writer);
     io::ByteWriter& out = writer.Bytes();
     writer.String(ChildBand);
-    out.i32(Columns);
-    out.i32(ColumnWidth);
-    out.i32(ColumnGap);
-    out.i32(NewColumnAfter);
+    out.I32(Columns);
+    out.I32(ColumnWidth);
+    out.I32(ColumnGap);
+    out.I32(NewColumnAfter);
     writer.String(Master);
 }
 

@@ -17,7 +17,7 @@ std::vector<DictionaryEntry> ReadEntries(TemplateReader& reader)
 {
     io::ByteReader& in = reader.Bytes();
     // Each entry is two counted strings of at least three bytes each.
-    std::size_t count = in.count(in.i32(), 6);
+    std::size_t count = in.Count(in.I32(), 6);
     std::vector<DictionaryEntry> entries;
     entries.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -33,7 +33,7 @@ void WriteEntries(TemplateWriter& writer, const std::vector<DictionaryEntry>& en
 {
     if (entries.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw std::length_error("too many dictionary entries");
-    writer.Bytes().i32(static_cast<std::int32_t>(entries.size()));
+    writer.Bytes().I32(static_cast<std::int32_t>(entries.size()));
     for (const auto& entry : entries) {
         writer.String(entry.Name);
         writer.String(entry.Value);
@@ -42,8 +42,8 @@ void WriteEntries(TemplateWriter& writer, const std::vector<DictionaryEntry>& en
 
 std::string ShortString(io::ByteReader& in)
 {
-    std::uint8_t length = in.u8();
-    return text::GbkToUtf8(in.string(length));
+    std::uint8_t length = in.U8();
+    return text::GbkToUtf8(in.String(length));
 }
 
 // The value a field-alias entry of the oldest layout gets from its kind: a
@@ -64,11 +64,11 @@ void ReadLegacyDictionary(TemplateReader& reader, DataDictionary& dictionary)
 {
     io::ByteReader& in = reader.Bytes();
     // Each entry holds at least a kind, an index and three empty short strings.
-    std::size_t count = in.count(in.i32(), 8);
+    std::size_t count = in.Count(in.I32(), 8);
     std::map<std::string, std::string> aliases;
     for (std::size_t i = 0; i < count; ++i) {
-        std::uint8_t kind = in.u8();
-        std::int32_t index = in.i32();
+        std::uint8_t kind = in.U8();
+        std::int32_t index = in.I32();
         std::string name = ShortString(in);
         std::string field = ShortString(in);
         std::string alias = ShortString(in);
@@ -111,9 +111,9 @@ void ReadDictionary(TemplateReader& reader, DataDictionary& dictionary,
 {
     io::ByteReader& in = reader.Bytes();
     dictionary.Clear();
-    std::int16_t marker = in.i16();
+    std::int16_t marker = in.I16();
     if (marker != kCurrentMarker && marker != kPreviousMarker) {
-        in.seek(in.position() - 2);
+        in.Seek(in.Position() - 2);
         ReadLegacyDictionary(reader, dictionary);
     } else {
         dictionary.Variables = ReadEntries(reader);
@@ -131,7 +131,7 @@ void ReadDictionary(TemplateReader& reader, DataDictionary& dictionary,
 
 void WriteDictionary(TemplateWriter& writer, const DataDictionary& dictionary)
 {
-    writer.Bytes().i16(kCurrentMarker);
+    writer.Bytes().I16(kCurrentMarker);
     WriteEntries(writer, dictionary.Variables);
     WriteEntries(writer, dictionary.FieldAliases);
     WriteEntries(writer, dictionary.BandDataSources);

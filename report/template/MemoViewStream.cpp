@@ -10,21 +10,21 @@ void TfrMemoView::LoadFromStream(TemplateReader& reader)
     io::ByteReader& in = reader.Bytes();
     int version = reader.Version();
     Font.Name = reader.String();
-    Font.Size = in.i32();
-    Font.Style = in.u16();
-    Font.Color = in.i32();
-    Alignment = in.i32();
-    std::uint16_t charset = in.u16();
+    Font.Size = in.I32();
+    Font.Style = in.U16();
+    Font.Color = in.I32();
+    Alignment = in.I32();
+    std::uint16_t charset = in.U16();
     Font.Charset = version < 23 ? kDefaultCharset : static_cast<std::uint8_t>(charset);
     if (!PrintMode) {
-        HighlightAttr.FontStyle = in.u16();
-        HighlightAttr.FontColor = in.i32();
-        HighlightAttr.FillColor = in.i32();
+        HighlightAttr.FontStyle = in.U16();
+        HighlightAttr.FontColor = in.I32();
+        HighlightAttr.FillColor = in.I32();
         HighlightCondition = reader.String();
     }
     if (version >= 24) {
-        LineSpacing = in.i32();
-        CharSpacing = in.i32();
+        LineSpacing = in.I32();
+        CharSpacing = in.I32();
     }
     // The oldest layout had no word-wrap flag; its memos always wrapped.
     if (version == 21)
@@ -36,19 +36,19 @@ void TfrMemoView::SaveToStream(TemplateWriter& writer) const
     TfrView::SaveToStream(writer);
     io::ByteWriter& out = writer.Bytes();
     writer.String(Font.Name);
-    out.i32(Font.Size);
-    out.u16(Font.Style);
-    out.i32(Font.Color);
-    out.i32(Alignment);
-    out.u16(Font.Charset);
+    out.I32(Font.Size);
+    out.U16(Font.Style);
+    out.I32(Font.Color);
+    out.I32(Alignment);
+    out.U16(Font.Charset);
     if (!PrintMode) {
-        out.u16(HighlightAttr.FontStyle);
-        out.i32(HighlightAttr.FontColor);
-        out.i32(HighlightAttr.FillColor);
+        out.U16(HighlightAttr.FontStyle);
+        out.I32(HighlightAttr.FontColor);
+        out.I32(HighlightAttr.FillColor);
         writer.String(HighlightCondition);
     }
-    out.i32(LineSpacing);
-    out.i32(CharSpacing);
+    out.I32(LineSpacing);
+    out.I32(CharSpacing);
 }
 
 } // namespace report

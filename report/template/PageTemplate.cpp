@@ -112,7 +112,7 @@ std::vector<std::uint8_t> PageTemplateBytes()
 {
     io::ByteWriter stream;
     WriteTemplate(*MakePageTemplate(), stream);
-    return stream.take();
+    return stream.Take();
 }
 
 } // namespace report

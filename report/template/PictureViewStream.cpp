@@ -9,15 +9,15 @@ void TfrPictureView::LoadFromStream(TemplateReader& reader)
 {
     TfrView::LoadFromStream(reader);
     io::ByteReader& in = reader.Bytes();
-    std::uint8_t kind = in.u8();
+    std::uint8_t kind = in.U8();
     if (kind > static_cast<std::uint8_t>(GraphicKind::Jpeg))
         throw io::FormatError("unknown picture kind " + std::to_string(kind) + " at offset "
-                              + std::to_string(in.position() - 1));
+                              + std::to_string(in.Position() - 1));
     if (ObjectVersionHi * 10 + ObjectVersionLo > 10)
-        BlobType = in.u8();
+        BlobType = in.U8();
     std::size_t end = reader.EndOffset();
     Graphic = static_cast<GraphicKind>(kind);
-    auto data = in.bytes(end - in.position());
+    auto data = in.Bytes(end - in.Position());
     PictureData.assign(data.begin(), data.end());
     if (Graphic == GraphicKind::None)
         PictureData.clear();
@@ -27,11 +27,11 @@ void TfrPictureView::SaveToStream(TemplateWriter& writer) const
 {
     TfrView::SaveToStream(writer);
     io::ByteWriter& out = writer.Bytes();
-    out.u8(static_cast<std::uint8_t>(Graphic));
-    out.u8(BlobType);
+    out.U8(static_cast<std::uint8_t>(Graphic));
+    out.U8(BlobType);
     std::size_t end = writer.BeginEndOffset();
     if (Graphic != GraphicKind::None)
-        out.bytes(PictureData);
+        out.Bytes(PictureData);
     writer.PatchEndOffset(end);
 }
 

@@ -12,16 +12,16 @@ namespace {
 // counted strings.
 std::string ReadInfoBytes(io::ByteReader& in)
 {
-    std::uint16_t length = in.u16();
-    return in.string(length);
+    std::uint16_t length = in.U16();
+    return in.String(length);
 }
 
 void WriteInfoBytes(io::ByteWriter& out, const std::string& bytes)
 {
     if (bytes.size() > std::numeric_limits<std::uint16_t>::max())
         throw std::length_error("a report info text of " + std::to_string(bytes.size()) + " bytes is too long");
-    out.u16(static_cast<std::uint16_t>(bytes.size()));
-    out.string(bytes);
+    out.U16(static_cast<std::uint16_t>(bytes.size()));
+    out.String(bytes);
 }
 
 int HexDigitValue(char digit)
@@ -70,10 +70,10 @@ void ReadReportInfo(TemplateReader& reader, ReportInfo& info)
                                 &info.VersionRelease, &info.VersionBuild })
         *field = text::GbkToUtf8(ReadInfoBytes(in));
     info.Password = text::GbkToUtf8(DecodePassword(ReadInfoBytes(in)));
-    info.Constant = in.u8();
-    info.PasswordProtected = in.u8() != 0;
-    info.CreationDate = { in.f64() };
-    info.LastChange = { in.f64() };
+    info.Constant = in.U8();
+    info.PasswordProtected = in.U8() != 0;
+    info.CreationDate = { in.F64() };
+    info.LastChange = { in.F64() };
 }
 
 void WriteReportInfo(TemplateWriter& writer, const ReportInfo& info)
@@ -83,10 +83,10 @@ void WriteReportInfo(TemplateWriter& writer, const ReportInfo& info)
                                       &info.VersionMinor, &info.VersionRelease, &info.VersionBuild })
         WriteInfoBytes(out, text::Utf8ToGbk(*field));
     WriteInfoBytes(out, EncodePassword(text::Utf8ToGbk(info.Password)));
-    out.u8(info.Constant);
-    out.u8(info.PasswordProtected ? 1 : 0);
-    out.f64(info.CreationDate.value);
-    out.f64(info.LastChange.value);
+    out.U8(info.Constant);
+    out.U8(info.PasswordProtected ? 1 : 0);
+    out.F64(info.CreationDate.value);
+    out.F64(info.LastChange.value);
 }
 
 } // namespace report

@@ -9,19 +9,19 @@ void TfrRichView::LoadFromStream(TemplateReader& reader)
 {
     TfrView::LoadFromStream(reader);
     io::ByteReader& in = reader.Bytes();
-    bool has_text = in.u8() != 0;
+    bool has_text = in.U8() != 0;
     std::size_t end = reader.EndOffset();
-    RichText = has_text ? in.string(end - in.position()) : std::string {};
-    in.seek(end);
+    RichText = has_text ? in.String(end - in.Position()) : std::string {};
+    in.Seek(end);
 }
 
 void TfrRichView::SaveToStream(TemplateWriter& writer) const
 {
     TfrView::SaveToStream(writer);
     io::ByteWriter& out = writer.Bytes();
-    out.u8(RichText.empty() ? 0 : 1);
+    out.U8(RichText.empty() ? 0 : 1);
     std::size_t end = writer.BeginEndOffset();
-    out.string(RichText);
+    out.String(RichText);
     writer.PatchEndOffset(end);
 }
 

@@ -7,13 +7,13 @@ namespace report {
 void TfrSubReportView::LoadFromStream(TemplateReader& reader)
 {
     TfrView::LoadFromStream(reader);
-    SubPage = reader.Bytes().i32();
+    SubPage = reader.Bytes().I32();
 }
 
 void TfrSubReportView::SaveToStream(TemplateWriter& writer) const
 {
     TfrView::SaveToStream(writer);
-    writer.Bytes().i32(SubPage);
+    writer.Bytes().I32(SubPage);
 }
 
 } // namespace report

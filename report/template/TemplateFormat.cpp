@@ -76,8 +76,8 @@ class TemplateParser {
 public:
     TemplateParser(std::span<const std::uint8_t> stream, TfrReport& report, const AddInRegistry& add_ins,
                    const std::function<bool(std::string_view)>& dataset_exists)
-        : m_reader(stream), m_in(m_reader.Bytes()), m_report(report), m_add_ins(add_ins),
-          m_dataset_exists(dataset_exists)
+        : m_reader(stream), m_in(m_reader.Bytes()), m_report(report), m_addIns(add_ins),
+          m_datasetExists(dataset_exists)
     {
     }
 
@@ -88,10 +88,10 @@ public:
         m_report.TwoPass = m_reader.WordBool();
         m_report.PrinterName = m_reader.String();
         ReadPageSection();
-        if (!m_missing_classes.empty())
-            throw TemplateError(NonPluggedMessage(m_missing_classes));
+        if (!m_missingClasses.empty())
+            throw TemplateError(NonPluggedMessage(m_missingClasses));
         CheckSubReportPages();
-        if (m_in.at_end())
+        if (m_in.AtEnd())
             m_report.Info = ReportInfo::Defaults();
         else
             ReadReportInfo(m_reader, m_report.Info);
@@ -101,11 +101,11 @@ public:
 private:
     void ReadVersion()
     {
-        int version = m_in.u8();
+        int version = m_in.U8();
         if (version < kOldestTemplateVersion) {
             // The oldest layout has no version byte: its first byte is data.
             version = kOldestTemplateVersion;
-            m_in.seek(0);
+            m_in.Seek(0);
         }
         if (version > kTemplateVersion)
             throw TemplateError(std::string(kUnsupportedFormatMessage) + "\nThe template has format version "
@@ -116,15 +116,15 @@ private:
 
     void ReadPageSection()
     {
-        while (!m_in.at_end()) {
-            std::size_t at = m_in.position();
-            std::uint8_t tag = m_in.u8();
+        while (!m_in.AtEnd()) {
+            std::size_t at = m_in.Position();
+            std::uint8_t tag = m_in.U8();
             if (tag == kPageTag) {
                 auto page = std::make_unique<TfrPage>();
                 ReadPage(m_reader, *page);
                 m_report.Pages.push_back(std::move(page));
             } else if (tag == kDictionaryTag) {
-                ReadDictionary(m_reader, m_report.Dictionary, m_dataset_exists);
+                ReadDictionary(m_reader, m_report.Dictionary, m_datasetExists);
             } else if (tag == kExtensionTag || tag == kEndOfPagesTag) {
                 return;
             } else if (tag <= kLastObjectTag) {
@@ -138,25 +138,25 @@ private:
     void ReadObjectRecord(std::uint8_t kind, std::size_t at)
     {
         std::string class_name = kind == static_cast<std::uint8_t>(ObjectKind::AddIn) ? m_reader.String() : "";
-        std::uint8_t page_index = m_in.u8();
+        std::uint8_t page_index = m_in.U8();
         std::optional<std::size_t> end;
         if (m_reader.Version() > 23)
             end = m_reader.EndOffset();
         if (page_index >= m_report.Pages.size())
             throw io::FormatError("the object record " + Offset(at) + " belongs to page " + std::to_string(page_index)
                                   + ", which the template has not defined before it");
-        CreatedView created = CreateView(kind, class_name, m_add_ins);
+        CreatedView created = CreateView(kind, class_name, m_addIns);
         if (!created.view) {
             SkipUnknownObject(kind, class_name, at, end);
             return;
         }
         created.view->LoadFromStream(m_reader);
         if (created.framed_memo)
-            m_in.skip(kFramedMemoExtraBytes);
+            m_in.Skip(kFramedMemoExtraBytes);
         if (end) {
-            if (m_in.position() > *end)
+            if (m_in.Position() > *end)
                 throw io::FormatError("the object record " + Offset(at) + " runs past its end offset " + std::to_string(*end));
-            m_in.seek(*end);
+            m_in.Seek(*end);
         }
         m_report.Pages[page_index]->PageObjects.push_back(std::move(created.view));
     }
@@ -169,13 +169,13 @@ private:
     {
         bool add_in = kind == static_cast<std::uint8_t>(ObjectKind::AddIn);
         if (add_in)
-            m_missing_classes += class_name + "\r";
+            m_missingClasses += class_name + "\r";
         if (end) {
-            m_in.seek(*end);
+            m_in.Seek(*end);
             return;
         }
         if (add_in)
-            throw TemplateError(NonPluggedMessage(m_missing_classes));
+            throw TemplateError(NonPluggedMessage(m_missingClasses));
         throw io::FormatError("unknown object kind " + std::to_string(kind) + " " + Offset(at));
     }
 
@@ -192,9 +192,9 @@ private:
     TemplateReader m_reader;
     io::ByteReader& m_in;
     TfrReport& m_report;
-    const AddInRegistry& m_add_ins;
-    const std::function<bool(std::string_view)>& m_dataset_exists;
-    std::string m_missing_classes;
+    const AddInRegistry& m_addIns;
+    const std::function<bool(std::string_view)>& m_datasetExists;
+    std::string m_missingClasses;
 };
 
 } // namespace
@@ -212,10 +212,10 @@ void WriteObjectRecord(TemplateWriter& writer, const TfrView& view, std::size_t 
         throw std::length_error("objects on page " + std::to_string(page_index + 1)
                                 + " cannot be stored: a template addresses at most 256 pages");
     io::ByteWriter& out = writer.Bytes();
-    out.u8(static_cast<std::uint8_t>(view.Kind()));
+    out.U8(static_cast<std::uint8_t>(view.Kind()));
     if (view.Kind() == ObjectKind::AddIn)
         writer.String(view.ClassName());
-    out.u8(static_cast<std::uint8_t>(page_index));
+    out.U8(static_cast<std::uint8_t>(page_index));
     std::size_t end = writer.BeginEndOffset();
     view.SaveToStream(writer);
     writer.PatchEndOffset(end);
@@ -236,20 +236,20 @@ int ReadTemplate(std::span<const std::uint8_t> stream, TfrReport& report, const 
 void WriteTemplate(const TfrReport& report, io::ByteWriter& stream)
 {
     TemplateWriter writer(stream);
-    stream.u8(kTemplateVersion);
+    stream.U8(kTemplateVersion);
     writer.WordBool(report.IgnoreStoredPrinter);
     writer.WordBool(report.TwoPass);
     writer.String(report.PrinterName);
     for (const auto& page : report.Pages) {
-        stream.u8(kPageTag);
+        stream.U8(kPageTag);
         WritePage(writer, *page);
     }
     for (std::size_t index = 0; index < report.Pages.size(); ++index)
         for (const auto& view : report.Pages[index]->PageObjects)
             WriteObjectRecord(writer, *view, index);
-    stream.u8(kDictionaryTag);
+    stream.U8(kDictionaryTag);
     WriteDictionary(writer, report.Dictionary);
-    stream.u8(kEndOfPagesTag);
+    stream.U8(kEndOfPagesTag);
     WriteReportInfo(writer, report.Info);
 }
 

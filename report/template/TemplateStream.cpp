@@ -45,25 +45,25 @@ std::vector<std::string> TemplateReader::Lines()
 
 std::string TemplateReader::CountedString()
 {
-    std::uint16_t length = m_bytes.u16();
-    std::string gbk = m_bytes.string(length);
-    m_bytes.u8(); // terminating byte, value not used
+    std::uint16_t length = m_bytes.U16();
+    std::string gbk = m_bytes.String(length);
+    m_bytes.U8(); // terminating byte, value not used
     return text::GbkToUtf8(gbk);
 }
 
 std::vector<std::string> TemplateReader::LineList()
 {
     std::vector<std::string> lines;
-    if (m_bytes.u16() == 0) {
-        m_bytes.u8();
+    if (m_bytes.U16() == 0) {
+        m_bytes.U8();
         return lines;
     }
     // The count is not trusted: lines run until the separator 0.
     for (;;) {
-        std::uint16_t length = m_bytes.u16();
-        lines.push_back(text::GbkToUtf8(m_bytes.string(length)));
+        std::uint16_t length = m_bytes.U16();
+        lines.push_back(text::GbkToUtf8(m_bytes.String(length)));
         CheckLineCount(lines.size());
-        if (m_bytes.u8() == 0)
+        if (m_bytes.U8() == 0)
             return lines;
     }
 }
@@ -71,7 +71,7 @@ std::vector<std::string> TemplateReader::LineList()
 std::string TemplateReader::ZeroTerminatedString()
 {
     std::string gbk;
-    for (std::uint8_t byte = m_bytes.u8(); byte != 0; byte = m_bytes.u8()) {
+    for (std::uint8_t byte = m_bytes.U8(); byte != 0; byte = m_bytes.U8()) {
         gbk.push_back(static_cast<char>(byte));
         CheckTextLength(gbk.size());
     }
@@ -82,7 +82,7 @@ std::vector<std::string> TemplateReader::ZeroTerminatedLines()
 {
     std::vector<std::string> lines;
     std::string line;
-    for (std::uint8_t byte = m_bytes.u8(); byte != 0; byte = m_bytes.u8()) {
+    for (std::uint8_t byte = m_bytes.U8(); byte != 0; byte = m_bytes.U8()) {
         if (byte == kLineSeparator) {
             lines.push_back(text::GbkToUtf8(line));
             CheckLineCount(lines.size());
@@ -100,16 +100,16 @@ std::vector<std::string> TemplateReader::ZeroTerminatedLines()
 
 float TemplateReader::FrameWidth()
 {
-    double stored = m_bytes.i32();
+    double stored = m_bytes.I32();
     double thousandths = stored <= 10 ? stored * 1000 : stored;
     return static_cast<float>(thousandths / 1000);
 }
 
 std::size_t TemplateReader::EndOffset()
 {
-    std::size_t at = m_bytes.position();
-    std::int32_t offset = m_bytes.i32();
-    if (offset < 0 || static_cast<std::size_t>(offset) < m_bytes.position() || static_cast<std::size_t>(offset) > m_bytes.size())
+    std::size_t at = m_bytes.Position();
+    std::int32_t offset = m_bytes.I32();
+    if (offset < 0 || static_cast<std::size_t>(offset) < m_bytes.Position() || static_cast<std::size_t>(offset) > m_bytes.Size())
         throw io::FormatError("end offset " + std::to_string(offset) + " at offset " + std::to_string(at)
                               + " lies outside the record");
     return static_cast<std::size_t>(offset);
@@ -124,7 +124,7 @@ std::string UniqueNames::Free(const std::string& prefix)
 {
     // Names are only added while reading, so the lowest free number of a
     // prefix never goes down and the search resumes where it stopped.
-    int& number = m_next_number.try_emplace(UpperCase(prefix), 1).first->second;
+    int& number = m_nextNumber.try_emplace(UpperCase(prefix), 1).first->second;
     while (m_used.contains(UpperCase(prefix + std::to_string(number))))
         ++number;
     return prefix + std::to_string(number);
@@ -140,9 +140,9 @@ void TemplateWriter::CountedBytes(const std::string& gbk)
     if (gbk.size() > std::numeric_limits<std::uint16_t>::max())
         throw std::length_error("a text of " + std::to_string(gbk.size())
                                 + " bytes is longer than a template string can hold");
-    m_out.u16(static_cast<std::uint16_t>(gbk.size()));
-    m_out.string(gbk);
-    m_out.u8(0);
+    m_out.U16(static_cast<std::uint16_t>(gbk.size()));
+    m_out.String(gbk);
+    m_out.U8(0);
 }
 
 void TemplateWriter::Lines(const std::vector<std::string>& lines)
@@ -150,9 +150,9 @@ void TemplateWriter::Lines(const std::vector<std::string>& lines)
     if (lines.size() > std::numeric_limits<std::uint16_t>::max())
         throw std::length_error("a text of " + std::to_string(lines.size())
                                 + " lines is longer than a template line list can hold");
-    m_out.u16(static_cast<std::uint16_t>(lines.size()));
+    m_out.U16(static_cast<std::uint16_t>(lines.size()));
     if (lines.empty()) {
-        m_out.u8(0);
+        m_out.U8(0);
         return;
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -160,9 +160,9 @@ void TemplateWriter::Lines(const std::vector<std::string>& lines)
         if (gbk.size() > std::numeric_limits<std::uint16_t>::max())
             throw std::length_error("a line of " + std::to_string(gbk.size())
                                     + " bytes is longer than a template line can hold");
-        m_out.u16(static_cast<std::uint16_t>(gbk.size()));
-        m_out.string(gbk);
-        m_out.u8(i + 1 < lines.size() ? kLineSeparator : 0);
+        m_out.U16(static_cast<std::uint16_t>(gbk.size()));
+        m_out.String(gbk);
+        m_out.U8(i + 1 < lines.size() ? kLineSeparator : 0);
     }
 }
 
@@ -176,13 +176,13 @@ void TemplateWriter::FrameWidth(float width)
         stored = std::numeric_limits<std::int32_t>::min();
     if (stored > std::numeric_limits<std::int32_t>::max())
         stored = std::numeric_limits<std::int32_t>::max();
-    m_out.i32(static_cast<std::int32_t>(stored));
+    m_out.I32(static_cast<std::int32_t>(stored));
 }
 
 std::size_t TemplateWriter::BeginEndOffset()
 {
-    std::size_t placeholder = m_out.size();
-    m_out.i32(0);
+    std::size_t placeholder = m_out.Size();
+    m_out.I32(0);
     return placeholder;
 }
 
@@ -190,7 +190,7 @@ void TemplateWriter::PatchEndOffset(std::size_t placeholder)
 {
     if (Position() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw std::length_error("the template grows beyond what its offsets can address");
-    m_out.patch_u32(placeholder, static_cast<std::uint32_t>(Position()));
+    m_out.PatchU32(placeholder, static_cast<std::uint32_t>(Position()));
 }
 
 } // namespace report

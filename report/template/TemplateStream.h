@@ -25,7 +25,7 @@ public:
 
 private:
     std::set<std::string> m_used;
-    std::map<std::string, int> m_next_number;
+    std::map<std::string, int> m_nextNumber;
 };
 
 // The cursor template readers work on: bounded reads of the stream's values
@@ -38,7 +38,7 @@ public:
     int Version() const { return m_version; }
     void SetVersion(int version) { m_version = version; }
 
-    bool WordBool() { return m_bytes.u16() != 0; }
+    bool WordBool() { return m_bytes.U16() != 0; }
     // A counted string, or a zero-terminated one below version 23.
     std::string String();
     // A line list, or a zero-terminated line list below version 23.
@@ -54,26 +54,26 @@ public:
     // it lies between the current position and the end of the stream.
     std::size_t EndOffset();
 
-    UniqueNames& ObjectNames() { return m_object_names; }
-    UniqueNames& PageNames() { return m_page_names; }
+    UniqueNames& ObjectNames() { return m_objectNames; }
+    UniqueNames& PageNames() { return m_pageNames; }
 
 private:
     io::ByteReader m_bytes;
     int m_version { kTemplateVersion };
-    UniqueNames m_object_names;
-    UniqueNames m_page_names;
+    UniqueNames m_objectNames;
+    UniqueNames m_pageNames;
 };
 
 // The matching writer, always in the current format version. Positions are
 // counted from where the template starts in the underlying buffer.
 class TemplateWriter {
 public:
-    explicit TemplateWriter(io::ByteWriter& out) : m_out(out), m_base(out.size()) {}
+    explicit TemplateWriter(io::ByteWriter& out) : m_out(out), m_base(out.Size()) {}
 
     io::ByteWriter& Bytes() { return m_out; }
-    std::size_t Position() const { return m_out.size() - m_base; }
+    std::size_t Position() const { return m_out.Size() - m_base; }
 
-    void WordBool(bool value) { m_out.u16(value ? 0xFFFF : 0); }
+    void WordBool(bool value) { m_out.U16(value ? 0xFFFF : 0); }
     // Text longer than a counted string holds is refused (std::length_error).
     void String(const std::string& utf8);
     void Lines(const std::vector<std::string>& lines);

@@ -1,5 +1,7 @@
 // Loading and saving a report's template: files, streams and the form property.
 #include "report/objects/TfrReport.h"
+
+#include "platform/time/Calendar.h"
 #include "report/template/TemplateFormat.h"
 
 #include <fstream>
@@ -77,7 +79,7 @@ bool TfrReport::LoadTemplate(std::span<const std::uint8_t> stream, bool from_fil
 
 void TfrReport::SaveTemplateToStream(io::ByteWriter& stream)
 {
-    Info.LastChange = CurrentDateTime();
+    Info.LastChange = dt::Now();
     WriteTemplate(*this, stream);
 }
 
@@ -86,7 +88,7 @@ void TfrReport::SaveTemplateToFile(const std::filesystem::path& file_name)
     io::ByteWriter stream;
     SaveTemplateToStream(stream);
     std::ofstream file(file_name, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(stream.data().data()), static_cast<std::streamsize>(stream.size()));
+    file.write(reinterpret_cast<const char*>(stream.Data().data()), static_cast<std::streamsize>(stream.Size()));
     file.close();
     if (!file)
         throw std::runtime_error("Cannot write the template file " + file_name.string());
@@ -96,14 +98,14 @@ void TfrReport::SaveTemplateToFile(const std::filesystem::path& file_name)
 std::vector<std::uint8_t> TfrReport::WriteReportForm()
 {
     io::ByteWriter property;
-    property.i32(kReportFormVersion);
+    property.I32(kReportFormVersion);
     if (StoreInDFM) {
         io::ByteWriter stream;
         SaveTemplateToStream(stream);
-        property.i32(static_cast<std::int32_t>(stream.size()));
-        property.bytes(stream.data());
+        property.I32(static_cast<std::int32_t>(stream.Size()));
+        property.Bytes(stream.Data());
     }
-    return property.take();
+    return property.Take();
 }
 
 bool TfrReport::ReadReportForm(std::span<const std::uint8_t> property)
@@ -111,12 +113,12 @@ bool TfrReport::ReadReportForm(std::span<const std::uint8_t> property)
     std::span<const std::uint8_t> stream;
     try {
         io::ByteReader in(property);
-        in.i32();
-        if (in.at_end()) {
+        in.I32();
+        if (in.AtEnd()) {
             StoreInDFM = false;
             return true;
         }
-        stream = in.bytes(in.count(in.i32()));
+        stream = in.Bytes(in.Count(in.I32()));
     } catch (const io::FormatError& error) {
         Refuse(std::string(kUnsupportedFormatMessage) + "\n" + error.what());
         return false;

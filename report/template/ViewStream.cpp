@@ -19,21 +19,21 @@ void TfrView::LoadFromStream(TemplateReader& reader)
         Name = reader.ObjectNames().Free(NamePrefix());
     reader.ObjectNames().Use(Name);
     if (version > 23) {
-        ObjectVersionHi = in.u8();
-        ObjectVersionLo = in.u8();
+        ObjectVersionHi = in.U8();
+        ObjectVersionLo = in.U8();
     }
-    Left = in.i32();
-    Top = in.i32();
-    Width = in.i32();
-    Height = in.i32();
-    Flags = in.u16();
-    FrameTyp = in.u16();
+    Left = in.I32();
+    Top = in.I32();
+    Width = in.I32();
+    Height = in.I32();
+    Flags = in.U16();
+    FrameTyp = in.U16();
     FrameWidth = reader.FrameWidth();
-    FrameColor = in.i32();
-    FrameStyle = in.u16();
-    FillColor = in.i32();
+    FrameColor = in.I32();
+    FrameStyle = in.U16();
+    FillColor = in.I32();
     if (!PrintMode) {
-        FormatCode = in.i32();
+        FormatCode = in.I32();
         FormatText = reader.String();
     }
     Memo = reader.Lines();
@@ -42,33 +42,33 @@ void TfrView::LoadFromStream(TemplateReader& reader)
         Visible = reader.WordBool();
     }
     if (version >= 24) {
-        Restrictions = in.u16();
+        Restrictions = in.U16();
         Tag = reader.String();
-        GapX = in.i32();
-        GapY = in.i32();
+        GapX = in.I32();
+        GapY = in.I32();
     }
     if (ObjectVersionHi > 1)
-        BandAlign = in.u8();
+        BandAlign = in.U8();
 }
 
 void TfrView::SaveToStream(TemplateWriter& writer) const
 {
     io::ByteWriter& out = writer.Bytes();
     writer.String(Name);
-    out.u8(kWrittenObjectVersionHi);
-    out.u8(Kind() == ObjectKind::Band ? 1 : ObjectVersionLo);
-    out.i32(Left);
-    out.i32(Top);
-    out.i32(Width);
-    out.i32(Height);
-    out.u16(Flags);
-    out.u16(FrameTyp);
+    out.U8(kWrittenObjectVersionHi);
+    out.U8(Kind() == ObjectKind::Band ? 1 : ObjectVersionLo);
+    out.I32(Left);
+    out.I32(Top);
+    out.I32(Width);
+    out.I32(Height);
+    out.U16(Flags);
+    out.U16(FrameTyp);
     writer.FrameWidth(FrameWidth);
-    out.i32(FrameColor);
-    out.u16(FrameStyle);
-    out.i32(FillColor);
+    out.I32(FrameColor);
+    out.U16(FrameStyle);
+    out.I32(FillColor);
     if (!PrintMode) {
-        out.i32(FormatCode);
+        out.I32(FormatCode);
         writer.String(FormatText);
     }
     writer.Lines(PrintMode ? PrintMemo : Memo);
@@ -76,11 +76,11 @@ void TfrView::SaveToStream(TemplateWriter& writer) const
         writer.Lines(Script);
         writer.WordBool(Visible);
     }
-    out.u16(Restrictions);
+    out.U16(Restrictions);
     writer.String(Tag);
-    out.i32(GapX);
-    out.i32(GapY);
-    out.u8(BandAlign);
+    out.I32(GapX);
+    out.I32(GapY);
+    out.U8(BandAlign);
 }
 
 } // namespace report

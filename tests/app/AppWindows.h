@@ -10,6 +10,7 @@
 #include "app/TForm1.h"
 #include "platform/controls/TButton.h"
 #include "platform/controls/TLabel.h"
+#include "platform/time/IsoDateTimeText.h"
 #include "platform/window/Input.h"
 #include "platform/window/Window.h"
 #include "platform/window/VirtualKeys.h"
@@ -87,11 +88,10 @@ protected:
     }
 
     // The seeded notes are dated 2021-03-01, -02 and -03, each at 10:20:30.
-    static db::TDateTime SeedDate(int day)
+    static dt::TDateTime SeedDate(int day)
     {
-        return *db::TextToDateTime("2021-03-0" + std::to_string(day) + " 10:20:30");
+        return *dt::IsoTextToDateTime("2021-03-0" + std::to_string(day) + " 10:20:30");
     }
-    static ctl::TDateTime SeedDisplayDate(int day) { return ctl::EncodeDateTime({ 2021, 3, day, 10, 20, 30, 0 }); }
 
     app::TForm1& Main() { return *m_main; }
     app::TBox& Manager() { return *m_box; }
@@ -122,10 +122,10 @@ protected:
         }
         return notes;
     }
-    std::vector<db::TDateTime> StoredDates() const
+    std::vector<dt::TDateTime> StoredDates() const
     {
         app::TData check(Store.ConnectionString());
-        std::vector<db::TDateTime> dates;
+        std::vector<dt::TDateTime> dates;
         check.BZ.First();
         for (int i = 0; i < check.BZ.RecordCount(); ++i) {
             dates.push_back(check.BZ.FieldByName("日期").AsDateTime());

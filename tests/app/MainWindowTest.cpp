@@ -1,6 +1,7 @@
 #include "AppWindows.h"
 
-#include "platform/controls/DateTime.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/DateTimeFormat.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Messages.h"
 
@@ -219,13 +220,13 @@ TEST_F(MainWindow, ClockWritesTheDateAndTimeIntoPanelOneEachSecondFromTheFirstTi
     Harness.AdvanceTime(999);
     EXPECT_EQ(clock(), "");
     for (int tick = 0; tick < 2; ++tick) {
-        const std::string before = "  " + ctl::DateTimeToStr(ctl::Now());
+        const std::string before = "  " + dt::DateTimeToStr(dt::Now());
         Harness.AdvanceTime(tick == 0 ? 1 : 1000);
-        const std::string after = "  " + ctl::DateTimeToStr(ctl::Now());
+        const std::string after = "  " + dt::DateTimeToStr(dt::Now());
         EXPECT_TRUE(clock() == before || clock() == after) << clock();
     }
     // Short date, one space, long time.
-    EXPECT_EQ(clock().substr(2), ctl::DateToStr(ctl::Now()) + " " + clock().substr(clock().rfind(' ') + 1));
+    EXPECT_EQ(clock().substr(2), dt::DateToStr(dt::Now()) + " " + clock().substr(clock().rfind(' ') + 1));
     Main().Timer1->SetEnabled(false);
 }
 
@@ -271,16 +272,16 @@ TEST_F(MainWindow, InputWaitingWhileTheProgressBarFillsIsHandledInTheMiddleOfThe
 
 TEST_F(MainWindow, DatePickerShowsTheRefreshTimeTheNotesDateAndTheNewNoteTime)
 {
-    ctl::TDateTime before = ctl::Now();
+    dt::TDateTime before = dt::Now();
     ClickControl(*Main().bsSkinSpeedButton7);
-    ctl::TDateTime after = ctl::Now();
-    EXPECT_GE(Main().DateTimePicker1->DateTime(), before);
-    EXPECT_LE(Main().DateTimePicker1->DateTime(), after);
+    dt::TDateTime after = dt::Now();
+    EXPECT_GE(Main().DateTimePicker1->DateTime().value, before.value);
+    EXPECT_LE(Main().DateTimePicker1->DateTime().value, after.value);
 
     ClickNode(*Main().TreeView1, "周报", 1);
-    EXPECT_DOUBLE_EQ(Main().DateTimePicker1->DateTime(), SeedDisplayDate(1));
+    EXPECT_EQ(Main().DateTimePicker1->DateTime(), SeedDate(1));
     ClickNode(*Main().TreeView1, "购物", 1);
-    EXPECT_DOUBLE_EQ(Main().DateTimePicker1->DateTime(), SeedDisplayDate(3));
+    EXPECT_EQ(Main().DateTimePicker1->DateTime(), SeedDate(3));
     EXPECT_FALSE(Main().DateTimePicker1->Enabled());
 
     // Modify never touches the stored date.
@@ -288,20 +289,21 @@ TEST_F(MainWindow, DatePickerShowsTheRefreshTimeTheNotesDateAndTheNewNoteTime)
     ClickControl(*Main().Button1);
     EXPECT_EQ(StoredDates()[2], SeedDate(3));
 
-    before = ctl::Now();
+    before = dt::Now();
     ClickControl(*Main().bsSkinSpeedButton1);
-    after = ctl::Now();
-    EXPECT_GE(Main().DateTimePicker1->DateTime(), before);
-    EXPECT_LE(Main().DateTimePicker1->DateTime(), after);
+    after = dt::Now();
+    EXPECT_GE(Main().DateTimePicker1->DateTime().value, before.value);
+    EXPECT_LE(Main().DateTimePicker1->DateTime().value, after.value);
     EXPECT_FALSE(Main().DateTimePicker1->Enabled());
 
     // Save dates the note at the moment of saving, not from the picker.
-    Main().DateTimePicker1->SetDateTime(SeedDisplayDate(2));
+    // The store keeps whole seconds, so the texts are compared.
+    Main().DateTimePicker1->SetDateTime(SeedDate(2));
     Main().SeSkinMemo1->SetText("dated now");
-    const db::TDateTime savedAfter = db::Now();
+    const std::string savedAfter = dt::DateTimeToIsoText(dt::Now());
     ClickControl(*Main().Button2);
-    EXPECT_GE(StoredDates()[3], savedAfter);
-    EXPECT_LE(StoredDates()[3], db::Now());
+    EXPECT_GE(dt::DateTimeToIsoText(StoredDates()[3]), savedAfter);
+    EXPECT_LE(dt::DateTimeToIsoText(StoredDates()[3]), dt::DateTimeToIsoText(dt::Now()));
 }
 
 TEST_F(MainWindow, OfTwoNotesWithOneTitleEitherNodeShowsModifiesAndDeletesTheFirst)
@@ -512,7 +514,7 @@ TEST_F(MainWindow, ToolBarHoldsItsItemsLeftToRightWithTheirCaptionsAndPictures)
             EXPECT_TRUE(bevel->DividerMode());
         }
     }
-    EXPECT_EQ(Main().bsSkinEdit1->SkinDataName, "tooledit");
+    EXPECT_EQ(Main().bsSkinEdit1->SkinDataName(), "tooledit");
     // Fonts: negative heights are character heights, positive ones cell heights.
     struct FontOf {
         const ctl::TControl* control;

@@ -109,7 +109,7 @@ TEST_F(Search, ANoteTitledLikeAnotherIsListedTooAndEitherEntryOpensTheFirst)
     DoubleClickResult(1);
     EXPECT_EQ(Main().SeSkinComboBox1->Text(), "工作");
     EXPECT_EQ(Main().bsSkinMemo21->Text(), "本周完成了\r\n登录页");
-    EXPECT_DOUBLE_EQ(Main().DateTimePicker1->DateTime(), SeedDisplayDate(1));
+    EXPECT_EQ(Main().DateTimePicker1->DateTime(), SeedDate(1));
 }
 
 TEST_F(Search, AnOpenedResultBecomesTheNoteThatAVisibleDeleteRemoves)

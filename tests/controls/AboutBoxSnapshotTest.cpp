@@ -114,7 +114,7 @@ TEST_F(AboutBoxSnapshotTest, MessageBoxSnapshots)
     for (auto [name, flags] : { std::pair { "controls-message-box-question", MB_YESNO | MB_ICONQUESTION },
              std::pair { "controls-message-box-error", MB_OK | MB_ICONERROR },
              std::pair { "controls-message-box-plain", MB_YESNO } }) {
-        auto box = CreateMessageDialog(MessageBoxSpec(
+        auto box = CreateMessageDialog(MessageBoxContent(
             "感谢您的使用！\r\r现在是否退出本系统！                ", "Veltrin", flags));
         box->Show();
         Harness.ProcessMessages();

@@ -218,3 +218,47 @@ TEST_F(ListAndTreeTest, BorderlessTreeUsesTheWholeClientAreaAndPaintsNoFrame)
     Harness.SaveSnapshot(f.form->Handle(), "controls-tree-borderless");
 }
 
+
+TEST_F(ListAndTreeTest, ClicksOnTheScrollBarScrollTheRowsButAreNoClickOnThem)
+{
+    ListForm f;
+    for (int i = 0; i < 60; ++i)
+        f.list->Items().Add("note " + std::to_string(i));
+    int clicks = 0;
+    f.list->OnClick = [&](TObject*) { ++clicks; };
+    // The down arrow at the foot of the bar.
+    Click(At(*f.list, f.list->Width() - 5, f.list->Height() - 5));
+    EXPECT_EQ(f.list->TopIndex(), 1);
+    EXPECT_EQ(f.list->ItemIndex(), -1);
+    EXPECT_EQ(clicks, 0);
+    // The next click on a row is a click again.
+    Click(At(*f.list, 20, 10));
+    EXPECT_EQ(f.list->ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_LT(f.list->ItemRect(1).Right, f.list->Width() - 10);
+}
+
+TEST_F(ListAndTreeTest, TreeWithoutScrollBarsGivesTheRowsTheWholeWidthAndScrollsOnlyByWheel)
+{
+    TreeForm f;
+    for (int i = 0; i < 40; ++i)
+        f.tree->Items().AddChild(f.home, "n" + std::to_string(i));
+    f.home->Expand(false);
+    int scrolls = 0;
+    f.tree->OnScroll = [&](TObject*) { ++scrolls; };
+    const gfx::TPoint barFoot = At(*f.tree, f.tree->Width() - 5, f.tree->Height() - 5);
+
+    Click(barFoot);
+    EXPECT_EQ(f.tree->TopIndex(), 1);
+    EXPECT_EQ(scrolls, 1);
+    EXPECT_LT(f.tree->NodeRect(f.home).Right, f.tree->Width() - 10);
+
+    f.tree->SetScrollBars(false);
+    EXPECT_EQ(f.tree->NodeRect(f.home).Right, f.tree->Width() - 2);
+    Click(barFoot);
+    EXPECT_EQ(f.tree->TopIndex(), 1);
+    const gfx::TPoint p = Middle(*f.tree);
+    Harness.Wheel(p.X, p.Y, -wnd::WHEEL_DELTA);
+    EXPECT_EQ(f.tree->TopIndex(), 4);
+    EXPECT_EQ(scrolls, 2);
+}

@@ -1,12 +1,12 @@
 #include "Headless.h"
 
-#include "platform/controls/DateTime.h"
 #include "platform/controls/TDateTimePicker.h"
 #include "platform/controls/TLabel.h"
 #include "platform/controls/TPanel.h"
 #include "platform/controls/TSplitter.h"
 #include "platform/controls/TStatusBar.h"
 #include "platform/controls/TTimer.h"
+#include "platform/time/Calendar.h"
 
 #include <memory>
 
@@ -49,7 +49,7 @@ struct MainWindow {
             statusBar->Panels().Add()->SetWidth(width);
         picker->SetBounds(451, 11, 113, 26);
         picker->SetEnabled(false);
-        picker->SetDateTime(EncodeDateTime({ 2007, 3, 9, 10, 0, 0, 0 }));
+        picker->SetDateTime(*dt::EncodeDateTime({ 2007, 3, 9 }, { 10, 0, 0, 0 }));
         picker->SetParent(panel2);
         form->Show();
     }

@@ -8,14 +8,14 @@ using namespace ctl;
 
 using MessageDialogTest = HeadlessTest;
 
-TEST(MessageBoxSpec, ButtonSetsDefaultsAndCancellingChoices)
+TEST(MessageBoxContent, ButtonSetsDefaultsAndCancellingChoices)
 {
-    const TMessageBoxContent yesNo = MessageBoxSpec("Quit?", "Veltrin", MB_YESNO);
+    const TMessageBoxContent yesNo = MessageBoxContent("Quit?", "Veltrin", MB_YESNO);
     ASSERT_EQ(yesNo.Buttons.size(), 2u);
     EXPECT_EQ(yesNo.Icon, StylePainter::TMessageIcon::None);
     EXPECT_EQ(yesNo.DefaultIndex, 0);
     EXPECT_EQ(yesNo.CancelIndex, 1); // Esc answers No
-    const TMessageBoxContent second = MessageBoxSpec("", "", MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONWARNING);
+    const TMessageBoxContent second = MessageBoxContent("", "", MB_OKCANCEL | MB_DEFBUTTON2 | MB_ICONWARNING);
     EXPECT_EQ(second.DefaultIndex, 1);
     EXPECT_EQ(second.Icon, StylePainter::TMessageIcon::Warning);
     const TMessageBoxContent confirm = MessageDlgContent("Print", TMsgDlgType::mtConfirmation,
@@ -60,8 +60,8 @@ TEST_F(MessageDialogTest, YesAllBoxAnswersSixOrEightAndEscClosesIt)
 
 TEST_F(MessageDialogTest, TextLinesBreakWhereTheMessageBreaksThem)
 {
-    auto one = CreateMessageDialog(MessageBoxSpec("a line", "c", MB_OK));
-    auto three = CreateMessageDialog(MessageBoxSpec("a line\r\rthird line", "c", MB_OK));
+    auto one = CreateMessageDialog(MessageBoxContent("a line", "c", MB_OK));
+    auto three = CreateMessageDialog(MessageBoxContent("a line\r\rthird line", "c", MB_OK));
     auto* label1 = dynamic_cast<TControl*>(one->FindComponent("Message"));
     auto* label3 = dynamic_cast<TControl*>(three->FindComponent("Message"));
     ASSERT_TRUE(label1 && label3);

@@ -1,6 +1,8 @@
 #include "TempStore.h"
 
 #include "platform/data/EDatabaseError.h"
+#include "platform/time/Calendar.h"
+#include "platform/time/IsoDateTimeText.h"
 
 #include <gtest/gtest.h>
 
@@ -201,7 +203,7 @@ TEST_F(DataSet, AFailingPostLeavesTheFileUnchangedAndTheRowPending)
 
 TEST_F(DataSet, DatesRoundTripAsTextOtherToolsRead)
 {
-    const db::TDateTime moment = *db::TextToDateTime("2023-11-05 07:08:09");
+    const dt::TDateTime moment = *dt::IsoTextToDateTime("2023-11-05 07:08:09");
     data.BZ.Insert();
     data.BZ.FieldByName("日期").SetAsDateTime(moment);
     data.BZ.FieldByName("标题").SetAsString("dated");
@@ -216,8 +218,26 @@ TEST_F(DataSet, DatesRoundTripAsTextOtherToolsRead)
     data.BZ.Post();
     data.OpenCurrentNote("undated");
     EXPECT_TRUE(data.ADOQuery1.FieldByName("日期").IsNull());
-    EXPECT_EQ(data.ADOQuery1.FieldByName("日期").AsDateTime(), db::ZeroDateTime());
+    EXPECT_EQ(data.ADOQuery1.FieldByName("日期").AsDateTime(), dt::TDateTime {});
     EXPECT_THROW(data.ADOQuery1.FieldByName("标题").AsDateTime(), db::EDatabaseError);
+}
+
+TEST_F(DataSet, DatesAreKeptToTheSecondAndAMomentWithoutADateIsRefused)
+{
+    data.BZ.Insert();
+    data.BZ.FieldByName("标题").SetAsString("dated");
+    data.BZ.FieldByName("日期").SetAsDateTime(*dt::EncodeDateTime({ 1850, 1, 1 }, { 12, 30, 15, 900 }));
+    EXPECT_THROW(data.BZ.FieldByName("日期").SetAsDateTime(dt::TDateTime { 1e300 }), db::EDatabaseError);
+    data.BZ.Post();
+    data.OpenCurrentNote("dated");
+    EXPECT_EQ(data.ADOQuery1.FieldByName("日期").AsString(), "1850-01-01 12:30:15");
+    EXPECT_EQ(data.ADOQuery1.FieldByName("日期").AsDateTime(), *dt::EncodeDateTime({ 1850, 1, 1 }, { 12, 30, 15, 0 }));
+
+    db::TParameter parameter("day");
+    parameter.SetAsDateTime(*dt::EncodeDate(2024, 2, 29));
+    EXPECT_EQ(parameter.Value(), "2024-02-29 00:00:00");
+    EXPECT_THROW(parameter.SetAsDateTime(dt::TDateTime { -1e9 }), db::EDatabaseError);
+    EXPECT_EQ(parameter.Value(), "2024-02-29 00:00:00");
 }
 
 TEST_F(DataSet, AQueryWithoutTheRowidCannotWrite)

@@ -1,5 +1,7 @@
 #include "TempStore.h"
 
+#include "platform/text/Utf8.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -33,11 +35,6 @@ std::string MixCase(std::string text, std::mt19937& random)
             c = static_cast<char>(std::isupper(static_cast<unsigned char>(c)) ? std::tolower(c) : std::toupper(c));
     }
     return text;
-}
-
-bool IsContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
 std::vector<std::vector<std::string>> Rows(db::TCustomADODataSet& dataSet)
@@ -74,7 +71,7 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
     std::mt19937 random(20240229);
 
     std::vector<std::string> texts;
-    data.ADOConnection1.ExecuteScript("begin");
+    db::Transaction transaction(data.ADOConnection1);
     for (int i = 0; i < 300; ++i) {
         const std::string title = RandomText(random, 1 + static_cast<int>(random() % 4));
         const std::string body = RandomText(random, static_cast<int>(random() % 40));
@@ -87,7 +84,7 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
         data.BZ.Post();
         texts.push_back(title + body);
     }
-    data.ADOConnection1.ExecuteScript("commit");
+    transaction.Commit();
 
     // Some changes and deletes, so the index has followed more than inserts.
     data.OpenCategoryNotes("c3");
@@ -97,14 +94,10 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
     std::vector<std::string> keywords = { "", "%", "_", "%%", "会议记", "MEETING", "eet", "ing", "a_c", "ABC",
         "ä", "Ä", "Äbc", "数据库中文的了", "\r\n", "100%", "42_", "meet%plan", "没有的词" };
     for (int i = 0; i < 200; ++i) {
-        const std::string& text = texts[random() % texts.size()];
-        std::size_t start = text.empty() ? 0 : random() % text.size();
-        std::size_t end = std::min(text.size(), start + 1 + random() % 12);
-        while (start < text.size() && IsContinuationByte(text[start]))
-            ++start;
-        while (end < text.size() && IsContinuationByte(text[end]))
-            ++end;
-        std::string keyword = MixCase(text.substr(start, end > start ? end - start : 0), random);
+        const std::u32string characters = text::Utf8ToUtf32(texts[random() % texts.size()]);
+        const std::size_t start = characters.empty() ? 0 : random() % characters.size();
+        const std::size_t length = 1 + random() % 6;
+        std::string keyword = MixCase(text::Utf32ToUtf8(characters.substr(start, length)), random);
         if (random() % 5 == 0)
             keyword.insert(random() % (keyword.size() + 1), random() % 2 ? "%" : "_");
         keywords.push_back(keyword);

@@ -1,6 +1,7 @@
 #include "TempStore.h"
 
 #include "platform/data/EDatabaseError.h"
+#include "platform/time/Calendar.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ protected:
         data.BZ.Insert();
         data.BZ.Edit();
         data.BZ.FieldByName("类别").SetAsString(category);
-        data.BZ.FieldByName("日期").SetAsDateTime(db::Now());
+        data.BZ.FieldByName("日期").SetAsDateTime(dt::Now());
         data.BZ.FieldByName("标题").SetAsString(title);
         data.BZ.FieldByName("内容").SetAsString(body);
         data.BZ.Post();
@@ -294,7 +295,7 @@ TEST_F(NoteStore, QuotesAndStatementTextInValuesAreJustText)
     data.OpenCurrentCategory(R"(" or ""=")");
     EXPECT_TRUE(data.QLB.IsEmpty());
 
-    EXPECT_EQ(data.MoveCategoryNotes(R"(x" or ""=")", "moved"), 0) << "S4 must not touch every note";
+    EXPECT_EQ(data.MoveCategoryNotes(R"(x" or ""=")", "moved"), 0) << "moving the notes of a quoted name must not touch every note";
     EXPECT_EQ(data.MoveCategoryNotes(category, R"(新" where 1=1 --)"), 1);
     data.OpenCategoryNotes(R"(新" where 1=1 --)");
     EXPECT_EQ(data.QBZ.RecordCount(), 1);
@@ -305,7 +306,7 @@ TEST_F(NoteStore, QuotesAndStatementTextInValuesAreJustText)
     EXPECT_EQ(data.NoteCount(), 2);
 }
 
-TEST_F(NoteStore, EqualityIgnoresLatinCaseLikeTheOriginalEngine)
+TEST_F(NoteStore, CategoriesAndTitlesMatchIgnoringTheCaseOfLatinLettersOnly)
 {
     AddNote("Work", "Plan", "");
     data.OpenCategoryNotes("work");

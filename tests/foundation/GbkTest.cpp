@@ -18,4 +18,12 @@ TEST(Gbk, ReplacesWhatCannotBeConvertedInsteadOfFailing)
     EXPECT_EQ(text::Utf8ToGbk("a\xF0\x9F\x98\x80z"), "a?z"); // an emoji has no GBK form
 }
 
+// A cut-off character must not take the text after it along.
+TEST(Gbk, KeepsWhatFollowsADamagedUtf8Byte)
+{
+    EXPECT_EQ(text::Utf8ToGbk("a\xE6\x88z类"), "a??z\xC0\xE0");
+    EXPECT_EQ(text::Utf8ToGbk("\xE4\xB8"), "??");
+    EXPECT_EQ(text::Utf8ToGbk("\x80\x80" "b"), "??b");
+}
+
 } // namespace

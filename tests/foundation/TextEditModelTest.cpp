@@ -1,5 +1,4 @@
 #include "platform/text/TextEditModel.h"
-#include "platform/text/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -197,13 +196,6 @@ TEST(TextEditModel, FilterAppliesToEveryNewText)
     };
     Type(model, U"ab");
     EXPECT_EQ(model.Text(), U"AB");
-}
-
-TEST(Utf8, RoundTripsAndReplacesMalformedBytes)
-{
-    EXPECT_EQ(text::Utf32ToUtf8(text::Utf8ToUtf32("汉字 abc 😀")), "汉字 abc 😀");
-    EXPECT_EQ(text::Utf8ToUtf32("a\xC3"), U"a\uFFFD");
-    EXPECT_EQ(text::Utf8ToUtf32("\xE6\x88z"), U"\uFFFD\uFFFDz");
 }
 
 } // namespace

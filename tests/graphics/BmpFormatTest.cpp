@@ -119,23 +119,23 @@ TEST(BmpRoundTrip, ColourMissingFromPaletteTakesTheNearestEntry)
 std::vector<std::uint8_t> TopDown24(std::uint32_t file_size)
 {
     io::ByteWriter w;
-    w.u16(0x4D42);
-    w.u32(file_size);
-    w.u32(0);
-    w.u32(54);
-    w.u32(40);
-    w.i32(2);
-    w.i32(-2);
-    w.u16(1);
-    w.u16(24);
+    w.U16(0x4D42);
+    w.U32(file_size);
+    w.U32(0);
+    w.U32(54);
+    w.U32(40);
+    w.I32(2);
+    w.I32(-2);
+    w.U16(1);
+    w.U16(24);
     for (int i = 0; i < 6; ++i)
-        w.u32(0);
+        w.U32(0);
     // Row 0 (top): red, green; row 1: blue, white. Each row padded to 8 bytes.
     for (std::uint8_t b : { 0, 0, 255, 0, 255, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0, 0 })
-        w.u8(b);
-    while (w.size() < file_size)
-        w.u8(0xEE);
-    return w.take();
+        w.U8(b);
+    while (w.Size() < file_size)
+        w.U8(0xEE);
+    return w.Take();
 }
 
 TEST(BmpRead, TopDownRowsAreInFileOrder)
@@ -155,22 +155,22 @@ TEST(BmpRead, ConsumesExactlyTheFileHeaderLength)
     second.Fill(clNavy);
     io::ByteWriter w;
     first.SaveToStream(w);
-    std::size_t first_size = w.size();
+    std::size_t first_size = w.Size();
     second.SaveToStream(w);
     std::vector<std::uint8_t> padded = TopDown24(90); // 20 bytes beyond its pixels
-    w.bytes(padded);
-    w.u8(0x5A);
+    w.Bytes(padded);
+    w.U8(0x5A);
 
-    io::ByteReader r(w.data());
+    io::ByteReader r(w.Data());
     TBitmap a;
     TBitmap b;
     TBitmap c;
     a.LoadFromStream(r);
-    EXPECT_EQ(r.position(), first_size);
+    EXPECT_EQ(r.Position(), first_size);
     b.LoadFromStream(r);
     c.LoadFromStream(r);
-    EXPECT_EQ(r.remaining(), 1u);
-    EXPECT_EQ(r.u8(), 0x5A);
+    EXPECT_EQ(r.Remaining(), 1u);
+    EXPECT_EQ(r.U8(), 0x5A);
     ExpectSamePicture(a, first);
     ExpectSamePicture(b, second);
     EXPECT_EQ(c.GetPixel(1, 1), clWhite);
@@ -207,27 +207,27 @@ TEST(BmpRead, ColourTableSizedByUsedColourCount)
     // 8 bits per pixel, 2 colours used: the table has 2 entries and the pixel
     // rows start right after them.
     io::ByteWriter w;
-    w.u16(0x4D42);
-    w.u32(14 + 40 + 8 + 4);
-    w.u32(0);
-    w.u32(14 + 40 + 8);
-    w.u32(40);
-    w.i32(3);
-    w.i32(1);
-    w.u16(1);
-    w.u16(8);
-    w.u32(0);
-    w.u32(0);
-    w.u32(0);
-    w.u32(0);
-    w.u32(2); // colours used
-    w.u32(0);
-    w.u32(0x00FF0000); // blue... as B, G, R, 0 bytes: red
-    w.u32(0x0000FF00); // green
+    w.U16(0x4D42);
+    w.U32(14 + 40 + 8 + 4);
+    w.U32(0);
+    w.U32(14 + 40 + 8);
+    w.U32(40);
+    w.I32(3);
+    w.I32(1);
+    w.U16(1);
+    w.U16(8);
+    w.U32(0);
+    w.U32(0);
+    w.U32(0);
+    w.U32(0);
+    w.U32(2); // colours used
+    w.U32(0);
+    w.U32(0x00FF0000); // blue... as B, G, R, 0 bytes: red
+    w.U32(0x0000FF00); // green
     for (std::uint8_t b : { 1, 0, 1, 0 })
-        w.u8(b);
+        w.U8(b);
     TBitmap bmp;
-    bmp.LoadFromBytes(w.data());
+    bmp.LoadFromBytes(w.Data());
     EXPECT_EQ(bmp.Palette.size(), 2u);
     EXPECT_EQ(bmp.GetPixel(0, 0), clLime);
     EXPECT_EQ(bmp.GetPixel(1, 0), clRed);
@@ -249,46 +249,46 @@ TEST(BmpRead, ThirtyTwoBitsWithoutAlphaAreOpaque)
 TEST(BmpRead, SixteenBitFieldsAndCoreHeader)
 {
     io::ByteWriter w;
-    w.u16(0x4D42);
-    w.u32(14 + 40 + 12 + 4);
-    w.u32(0);
-    w.u32(14 + 40 + 12);
-    w.u32(40);
-    w.i32(2);
-    w.i32(1);
-    w.u16(1);
-    w.u16(16);
-    w.u32(3); // bit fields, 5-6-5
+    w.U16(0x4D42);
+    w.U32(14 + 40 + 12 + 4);
+    w.U32(0);
+    w.U32(14 + 40 + 12);
+    w.U32(40);
+    w.I32(2);
+    w.I32(1);
+    w.U16(1);
+    w.U16(16);
+    w.U32(3); // bit fields, 5-6-5
     for (int i = 0; i < 5; ++i)
-        w.u32(0);
-    w.u32(0xF800);
-    w.u32(0x07E0);
-    w.u32(0x001F);
-    w.u16(0xF800); // red
-    w.u16(0x07E0); // green
+        w.U32(0);
+    w.U32(0xF800);
+    w.U32(0x07E0);
+    w.U32(0x001F);
+    w.U16(0xF800); // red
+    w.U16(0x07E0); // green
     TBitmap bmp;
-    bmp.LoadFromBytes(w.data());
+    bmp.LoadFromBytes(w.Data());
     EXPECT_EQ(bmp.GetPixel(0, 0), clRed);
     EXPECT_EQ(bmp.GetPixel(1, 0), clLime);
 
     // The old 12-byte header with 3-byte colour entries, 1 bit per pixel.
     io::ByteWriter core;
-    core.u16(0x4D42);
-    core.u32(14 + 12 + 6 + 4);
-    core.u32(0);
-    core.u32(14 + 12 + 6);
-    core.u32(12);
-    core.u16(3);
-    core.u16(1);
-    core.u16(1);
-    core.u16(1);
+    core.U16(0x4D42);
+    core.U32(14 + 12 + 6 + 4);
+    core.U32(0);
+    core.U32(14 + 12 + 6);
+    core.U32(12);
+    core.U16(3);
+    core.U16(1);
+    core.U16(1);
+    core.U16(1);
     for (std::uint8_t b : { 0, 0, 0, 255, 255, 255 })
-        core.u8(b);
-    core.u8(0b10100000);
-    core.u8(0);
-    core.u8(0);
-    core.u8(0);
-    bmp.LoadFromBytes(core.data());
+        core.U8(b);
+    core.U8(0b10100000);
+    core.U8(0);
+    core.U8(0);
+    core.U8(0);
+    bmp.LoadFromBytes(core.Data());
     EXPECT_EQ(bmp.PixelFormat, TPixelFormat::pf1bit);
     EXPECT_EQ(bmp.GetPixel(0, 0), clWhite);
     EXPECT_EQ(bmp.GetPixel(1, 0), clBlack);
@@ -318,20 +318,20 @@ TEST(BmpRoundTrip, EmptyPicturesStayEmpty)
 std::vector<std::uint8_t> HeaderOnly(std::int32_t width, std::int32_t height, std::uint32_t extra = 0)
 {
     io::ByteWriter w;
-    w.u16(0x4D42);
-    w.u32(54 + extra);
-    w.u32(0);
-    w.u32(54);
-    w.u32(40);
-    w.i32(width);
-    w.i32(height);
-    w.u16(1);
-    w.u16(24);
+    w.U16(0x4D42);
+    w.U32(54 + extra);
+    w.U32(0);
+    w.U32(54);
+    w.U32(40);
+    w.I32(width);
+    w.I32(height);
+    w.U16(1);
+    w.U16(24);
     for (int i = 0; i < 6; ++i)
-        w.u32(0);
+        w.U32(0);
     for (std::uint32_t i = 0; i < extra; ++i)
-        w.u8(0xEE);
-    return w.take();
+        w.U8(0xEE);
+    return w.Take();
 }
 
 TEST(BmpRead, AbsurdSidesAreRefusedBeforeReadingRows)
@@ -352,14 +352,14 @@ TEST(BmpRead, AbsurdSidesAreRefusedBeforeReadingRows)
 TEST(BmpRead, ZeroWidthPictureIsEmptyAndConsumesItsFileLength)
 {
     io::ByteWriter w;
-    w.bytes(HeaderOnly(0, 5000, 7));
-    w.u8(0x5A);
-    io::ByteReader r(w.data());
+    w.Bytes(HeaderOnly(0, 5000, 7));
+    w.U8(0x5A);
+    io::ByteReader r(w.Data());
     TBitmap bmp(3, 3);
     bmp.LoadFromStream(r);
     EXPECT_TRUE(bmp.Empty());
-    EXPECT_EQ(r.remaining(), 1u);
-    EXPECT_EQ(r.u8(), 0x5A);
+    EXPECT_EQ(r.Remaining(), 1u);
+    EXPECT_EQ(r.U8(), 0x5A);
 }
 
 TEST(BmpFile, SavesAndLoadsFiles)

@@ -42,7 +42,7 @@ private:
         Field(RecordsDataset& owner, std::string name) : m_owner(owner), m_name(std::move(name)) {}
         TfrFieldKind Kind() const override { return TfrFieldKind::Other; }
         Variant Value() const override;
-        std::string DisplayText() const override { return Value().is_string() ? Value().as_string() : ""; }
+        std::string DisplayText() const override { return Value().IsString() ? Value().AsString() : ""; }
         bool HasTextHandler() const override { return false; }
 
     private:

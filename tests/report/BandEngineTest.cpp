@@ -440,7 +440,7 @@ TEST(BandEngineTemplate, ABuildLeavesTheTemplateAsItWasIncludingItsLastChangeDat
     ASSERT_TRUE(rows.code.Build()) << rows.code.report.BuildError;
     io::ByteWriter after;
     WriteTemplate(rows.code.report, after);
-    EXPECT_EQ(before.data(), after.data());
+    EXPECT_EQ(before.Data(), after.Data());
     EXPECT_EQ(rows.code.report.Info.LastChange.value, 40000.5);
 }
 
@@ -460,7 +460,7 @@ TEST(BandEngineTemplate, TheReaderRefusesALineListTheWriterCouldNotWriteBack)
     code.Memo("a", 100).Memo.assign(65535, "a");
     io::ByteWriter stream;
     WriteTemplate(code.report, stream);
-    std::vector<std::uint8_t> bytes = stream.data();
+    std::vector<std::uint8_t> bytes = stream.Data();
     {
         TfrReport accepted;
         ASSERT_TRUE(accepted.LoadTemplateFromStream(bytes)) << accepted.LoadError;

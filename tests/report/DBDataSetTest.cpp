@@ -48,7 +48,7 @@ protected:
         std::vector<std::string> titles;
         report.Open();
         for (report.First(); !report.Eof(); report.Next())
-            titles.push_back(report.FindField("标题")->Value().as_string());
+            titles.push_back(report.FindField("标题")->Value().AsString());
         report.Close();
         return titles;
     }
@@ -65,13 +65,13 @@ TEST_F(DBDataSet, WalksEveryRowAndGivesDatesAsDatesAndNullAsNull)
     report.Open();
     report.First();
     Variant date = report.FindField("日期")->Value();
-    ASSERT_EQ(date.type(), Variant::Type::Date);
+    ASSERT_EQ(date.ValueType(), Variant::Type::Date);
     // 2024-03-04 09:12:30 as days since 1899-12-30.
-    EXPECT_NEAR(date.as_date().value, 45355.0 + (9 * 3600 + 12 * 60 + 30) / 86400.0, 1e-9);
+    EXPECT_NEAR(date.AsDate().value, 45355.0 + (9 * 3600 + 12 * 60 + 30) / 86400.0, 1e-9);
     EXPECT_EQ(report.FindField("类别")->Kind(), TfrFieldKind::Text);
     report.Next();
     report.Next();
-    EXPECT_TRUE(report.FindField("日期")->Value().is_null());
+    EXPECT_TRUE(report.FindField("日期")->Value().IsNull());
     EXPECT_EQ(report.FindField("没有"), nullptr);
 }
 
@@ -100,7 +100,7 @@ TEST_F(DBDataSet, PriorAfterTheEndIsTheLastRowAndACountEndsTheWalkEarly)
     ASSERT_TRUE(report.Eof());
     report.Prior();
     EXPECT_FALSE(report.Eof());
-    EXPECT_EQ(report.FindField("标题")->Value().as_string(), "想读");
+    EXPECT_EQ(report.FindField("标题")->Value().AsString(), "想读");
     report.Close();
 
     report.RangeEnd = TfrRangeEnd::reCount;

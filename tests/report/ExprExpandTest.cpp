@@ -1,5 +1,5 @@
 #include "platform/text/Gbk.h"
-#include "report/expr/DateTime.h"
+#include "platform/time/Calendar.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/TextExpander.h"
 #include "report/expr/TfrExpressionEngine.h"
@@ -17,7 +17,7 @@ protected:
         engine.Globals().Set("amount", Variant(1234.5));
         engine.Globals().Set("title", Variant("月度报告"));
         engine.Globals().Set("zero", Variant(0));
-        engine.Globals().Set("day", Variant(*EncodeDate(1998, 11, 15)));
+        engine.Globals().Set("day", Variant(*dt::EncodeDate(1998, 11, 15)));
     }
     std::string Expand(const std::string& line, bool hideZeros = false)
     {

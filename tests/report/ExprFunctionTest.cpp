@@ -1,4 +1,4 @@
-#include "report/expr/DateTime.h"
+#include "platform/time/Calendar.h"
 #include "report/expr/ExprError.h"
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/expr/TfrStdFunctionLibrary.h"
@@ -15,8 +15,7 @@ protected:
     void SetUp() override
     {
         // 1998-11-15 02:43:35
-        engine.Globals().Set("d", Variant(TDateTime { EncodeDate(1998, 11, 15)->value
-            + EncodeTime(2, 43, 35, 0)->value }));
+        engine.Globals().Set("d", Variant(*dt::EncodeDateTime({ 1998, 11, 15 }, { 2, 43, 35, 0 })));
         engine.Globals().Set("title", Variant("标题abc"));
     }
     Variant Eval(const std::string& expression) { return engine.Evaluate(expression); }
@@ -46,10 +45,10 @@ TEST_F(ExprFunctionTest, CopyCutsWholeCharacters)
 
 TEST_F(ExprFunctionTest, StrToDateAndTimeUseTheSystemFormat)
 {
-    EXPECT_EQ(Eval("STRTODATE('1998-11-15')"), Variant(*EncodeDate(1998, 11, 15)));
-    EXPECT_EQ(Eval("STRTODATE('98-11-15')"), Variant(*EncodeDate(1998, 11, 15)));
-    EXPECT_EQ(Eval("STRTOTIME('2:43:35')"), Variant(*EncodeTime(2, 43, 35, 0)));
-    EXPECT_EQ(Eval("STRTOTIME('2:43 PM')"), Variant(*EncodeTime(14, 43, 0, 0)));
+    EXPECT_EQ(Eval("STRTODATE('1998-11-15')"), Variant(*dt::EncodeDate(1998, 11, 15)));
+    EXPECT_EQ(Eval("STRTODATE('98-11-15')"), Variant(*dt::EncodeDate(1998, 11, 15)));
+    EXPECT_EQ(Eval("STRTOTIME('2:43:35')"), Variant(*dt::EncodeTime(2, 43, 35, 0)));
+    EXPECT_EQ(Eval("STRTOTIME('2:43 PM')"), Variant(*dt::EncodeTime(14, 43, 0, 0)));
     EXPECT_THROW(Eval("STRTODATE('2023-02-29')"), ExprError);
     EXPECT_THROW(Eval("STRTOTIME('25:00')"), ExprError);
 }
@@ -65,6 +64,20 @@ TEST_F(ExprFunctionTest, DatePartsAndFormatting)
     EXPECT_EQ(Eval("FORMATFLOAT('0.0', -0.04)"), Variant("0.0"));
     EXPECT_EQ(Eval("FORMATTEXT('000-0000', '1234567')"), Variant("123-4567"));
     EXPECT_EQ(Eval("FORMATTEXT('!>LL', 'ab')"), Variant("AB"));
+}
+
+TEST_F(ExprFunctionTest, DaysBeyondTheCalendarRaiseInDateFunctionsAndPrintAsNumbers)
+{
+    engine.Globals().Set("far", Variant(TDateTime { 1e300 }));
+    EXPECT_THROW(Eval("DAYOF(far)"), ExprError);
+    EXPECT_THROW(Eval("YEAROF(4000000)"), ExprError);
+    EXPECT_THROW(Eval("FORMATDATETIME('yyyy', far)"), ExprError);
+    EXPECT_THROW(Eval("FORMATDATETIME('yyyy', -700000)"), ExprError);
+    EXPECT_EQ(ValueToText(Variant(TDateTime { 1e300 })), "1E300");
+    EXPECT_EQ(ValueToText(Eval("d")), "1998-11-15 02:43:35");
+    EXPECT_EQ(ValueToText(Variant(*dt::EncodeDate(1998, 11, 15))), "1998-11-15");
+    EXPECT_EQ(Eval("YEAROF(-1.5)"), Variant(1899));
+    EXPECT_EQ(Eval("DAYOF(-1.5)"), Variant(29));
 }
 
 TEST_F(ExprFunctionTest, TextFunctionsCountCharacters)

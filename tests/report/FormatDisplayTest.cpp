@@ -1,4 +1,4 @@
-#include "report/expr/DateTime.h"
+#include "platform/time/Calendar.h"
 #include "report/expr/DisplayFormat.h"
 #include "report/expr/MaskFormat.h"
 
@@ -42,7 +42,7 @@ TEST(FormatDisplayTest, NumberKinds)
 
 TEST(FormatDisplayTest, DateAndTimeKinds)
 {
-    Variant value(TDateTime { EncodeDate(1998, 11, 15)->value + EncodeTime(2, 43, 35, 0)->value });
+    Variant value(*dt::EncodeDateTime({ 1998, 11, 15 }, { 2, 43, 35, 0 }));
     EXPECT_EQ(Show(value, Code(TfrFormatCategory::Date, 0)), "11.15.98");
     EXPECT_EQ(Show(value, Code(TfrFormatCategory::Date, 1)), "11.15.1998");
     EXPECT_EQ(Show(value, Code(TfrFormatCategory::Date, 2)), "15 Nov 1998");
@@ -54,6 +54,9 @@ TEST(FormatDisplayTest, DateAndTimeKinds)
     EXPECT_EQ(Show(value, Code(TfrFormatCategory::Time, 3)), "2:43");
     EXPECT_EQ(Show(value, Code(TfrFormatCategory::Time, 4, 0, '.', "h'h'nn")), "2h43");
     EXPECT_EQ(Show(Variant("1998-11-15"), Code(TfrFormatCategory::Date, 2)), "15 Nov 1998");
+    // A day count beyond the calendar is shown as its plain text.
+    EXPECT_EQ(Show(Variant(TDateTime { 1e300 }), Code(TfrFormatCategory::Date, 2)), "1E300");
+    EXPECT_EQ(Show(Variant(4e6), Code(TfrFormatCategory::Time, 0)), "4000000");
 }
 
 TEST(FormatDisplayTest, BooleanKinds)

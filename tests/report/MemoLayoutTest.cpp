@@ -148,7 +148,7 @@ TEST_F(MemoHeight, CalcHeightMethodGivesTheStretchedHeight)
     memo.PrintMemo = { "a", "b" };
     auto height = memo.CallMethod("calcheight", {});
     ASSERT_TRUE(height);
-    EXPECT_EQ(height->as_int(), memo.ContentHeight());
+    EXPECT_EQ(height->AsInt(), memo.ContentHeight());
 }
 
 } // namespace

@@ -19,9 +19,9 @@ public:
     std::vector<TfrMemoView> Memos()
     {
         std::vector<TfrMemoView> memos;
-        TemplateReader reader(std::span<const std::uint8_t>(m_bytes.data()));
-        while (reader.Bytes().remaining() > 0) {
-            EXPECT_EQ(reader.Bytes().u8(), static_cast<std::uint8_t>(ObjectKind::Memo));
+        TemplateReader reader(std::span<const std::uint8_t>(m_bytes.Data()));
+        while (reader.Bytes().Remaining() > 0) {
+            EXPECT_EQ(reader.Bytes().U8(), static_cast<std::uint8_t>(ObjectKind::Memo));
             TfrMemoView& memo = memos.emplace_back();
             memo.PrintMode = true;
             memo.LoadFromStream(reader);
@@ -195,14 +195,14 @@ TEST(LineOutput, ALineIsWrittenAsItStands)
     TemplateWriter writer(bytes);
     TfrPrintContext context;
     line.WriteToPage(writer, context);
-    TemplateReader reader(bytes.data());
-    EXPECT_EQ(reader.Bytes().u8(), static_cast<std::uint8_t>(ObjectKind::Line));
+    TemplateReader reader(bytes.Data());
+    EXPECT_EQ(reader.Bytes().U8(), static_cast<std::uint8_t>(ObjectKind::Line));
     TfrLineView read;
     read.PrintMode = true;
     read.LoadFromStream(reader);
     EXPECT_EQ(read.Width, 100);
     EXPECT_EQ(read.FrameColor, 0x123456);
-    EXPECT_EQ(reader.Bytes().remaining(), 0u);
+    EXPECT_EQ(reader.Bytes().Remaining(), 0u);
 }
 
 } // namespace

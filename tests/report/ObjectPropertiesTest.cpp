@@ -24,7 +24,7 @@ bool Lists(const TfrObject& object, std::string_view name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-TEST(ObjectDefaults, EachKindStartsWithItsDocumentedValues)
+TEST(ObjectDefaults, ANewObjectOfEachKindHasItsDefaultFlagsFontFrameAndNamePrefix)
 {
     TfrMemoView memo;
     EXPECT_EQ(memo.Flags, memo_flags::Stretched | memo_flags::WordWrap);

@@ -21,7 +21,7 @@ ByteList Write(const TfrReport& report)
 {
     io::ByteWriter out;
     WriteTemplate(report, out);
-    return out.take();
+    return out.Take();
 }
 
 // A small template: one page, a memo, a picture and a line.
@@ -275,7 +275,7 @@ TEST_F(TemplateFiles, AProtectedFileLoadsOnlyWithItsPassword)
     report->Info.PasswordProtected = true;
     io::ByteWriter out;
     WriteTemplate(*report, out);
-    auto path = WriteFile("locked.frf", out.data());
+    auto path = WriteFile("locked.frf", out.Data());
 
     EXPECT_FALSE(m_report.LoadTemplateFromFile(path)); // nobody to ask
     ExpectUnchanged();
@@ -302,7 +302,7 @@ TEST_F(TemplateFiles, AProtectedFileLoadsOnlyWithItsPassword)
 
     // Streams in memory never ask.
     TfrReport from_memory;
-    EXPECT_TRUE(from_memory.LoadTemplateFromStream(out.data()));
+    EXPECT_TRUE(from_memory.LoadTemplateFromStream(out.Data()));
 }
 
 TEST_F(TemplateFiles, TheFormPropertyHoldsTheTemplateOnlyWhenStoredInTheForm)

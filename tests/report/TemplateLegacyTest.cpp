@@ -17,56 +17,56 @@ namespace {
 // A hand builder of template bytes.
 class Bytes {
 public:
-    Bytes& u8(int value)
+    Bytes& U8(int value)
     {
         m_data.push_back(static_cast<std::uint8_t>(value));
         return *this;
     }
-    Bytes& u16(int value) { return u8(value & 0xFF).u8((value >> 8) & 0xFF); }
-    Bytes& i32(std::int64_t value)
+    Bytes& U16(int value) { return U8(value & 0xFF).U8((value >> 8) & 0xFF); }
+    Bytes& I32(std::int64_t value)
     {
         for (int i = 0; i < 4; ++i)
-            u8(static_cast<int>((value >> (8 * i)) & 0xFF));
+            U8(static_cast<int>((value >> (8 * i)) & 0xFF));
         return *this;
     }
-    Bytes& raw(std::string_view bytes)
+    Bytes& Raw(std::string_view bytes)
     {
         for (char c : bytes)
-            u8(static_cast<unsigned char>(c));
+            U8(static_cast<unsigned char>(c));
         return *this;
     }
     // Counted string, from UTF-8 text stored as GBK.
-    Bytes& counted(std::string_view utf8)
+    Bytes& Counted(std::string_view utf8)
     {
         std::string gbk = text::Utf8ToGbk(utf8);
-        return u16(static_cast<int>(gbk.size())).raw(gbk).u8(0);
+        return U16(static_cast<int>(gbk.size())).Raw(gbk).U8(0);
     }
-    Bytes& zstr(std::string_view utf8) { return raw(text::Utf8ToGbk(utf8)).u8(0); }
-    Bytes& lines(const std::vector<std::string>& lines)
+    Bytes& ZeroEnded(std::string_view utf8) { return Raw(text::Utf8ToGbk(utf8)).U8(0); }
+    Bytes& Lines(const std::vector<std::string>& lines)
     {
-        u16(static_cast<int>(lines.size()));
+        U16(static_cast<int>(lines.size()));
         if (lines.empty())
-            return u8(0);
+            return U8(0);
         for (std::size_t i = 0; i < lines.size(); ++i) {
             std::string gbk = text::Utf8ToGbk(lines[i]);
-            u16(static_cast<int>(gbk.size())).raw(gbk).u8(i + 1 < lines.size() ? 13 : 0);
+            U16(static_cast<int>(gbk.size())).Raw(gbk).U8(i + 1 < lines.size() ? 13 : 0);
         }
         return *this;
     }
     // Patches a four-byte end offset written earlier with the current size.
-    std::size_t placeholder()
+    std::size_t Placeholder()
     {
         std::size_t at = m_data.size();
-        i32(0);
+        I32(0);
         return at;
     }
-    Bytes& patch(std::size_t at)
+    Bytes& Patch(std::size_t at)
     {
         for (int i = 0; i < 4; ++i)
             m_data[at + i] = static_cast<std::uint8_t>((m_data.size() >> (8 * i)) & 0xFF);
         return *this;
     }
-    const std::vector<std::uint8_t>& data() const { return m_data; }
+    const std::vector<std::uint8_t>& Data() const { return m_data; }
 
 private:
     std::vector<std::uint8_t> m_data;
@@ -75,23 +75,23 @@ private:
 // The 30-byte block of position, flags and frame, then the fill colour.
 void Geometry(Bytes& b, int left, int top, int width, int height, int flags, int frame_typ, int frame_width)
 {
-    b.i32(left).i32(top).i32(width).i32(height).u16(flags).u16(frame_typ).i32(frame_width).i32(0x0000FF).u16(psDash);
-    b.i32(clTransparent);
+    b.I32(left).I32(top).I32(width).I32(height).U16(flags).U16(frame_typ).I32(frame_width).I32(0x0000FF).U16(psDash);
+    b.I32(clTransparent);
 }
 
 void MemoFieldsOld(Bytes& b, bool counted)
 {
-    counted ? b.counted("宋体") : b.zstr("宋体");
-    b.i32(11).u16(2 /* bold */).i32(0x00FF00).i32(frtaRight).u16(0x0001);
-    b.u16(1 /* italic */).i32(0x000080).i32(0xFFFFFF);
-    counted ? b.counted("[X] > 1") : b.zstr("[X] > 1");
+    counted ? b.Counted("宋体") : b.ZeroEnded("宋体");
+    b.I32(11).U16(2 /* bold */).I32(0x00FF00).I32(frtaRight).U16(0x0001);
+    b.U16(1 /* italic */).I32(0x000080).I32(0xFFFFFF);
+    counted ? b.Counted("[X] > 1") : b.ZeroEnded("[X] > 1");
 }
 
 std::unique_ptr<TfrReport> Read(const Bytes& bytes, int* version = nullptr, const AddInRegistry* add_ins = nullptr)
 {
     static AddInRegistry empty;
     auto report = std::make_unique<TfrReport>();
-    int read = ReadTemplate(bytes.data(), *report, add_ins ? *add_ins : empty, {});
+    int read = ReadTemplate(bytes.Data(), *report, add_ins ? *add_ins : empty, {});
     if (version)
         *version = read;
     return report;
@@ -113,24 +113,24 @@ Bytes OldStream(int version)
 {
     Bytes b;
     if (version > 21)
-        b.u8(version);
-    b.u16(0).u16(0xFFFF).zstr("\x01");
-    b.u8(255).i32(9).i32(2100).i32(2970).i32(10).i32(11).i32(12).i32(13).u8(1).raw("LEGACY").u16(1).u16(0).i32(2).i32(5);
+        b.U8(version);
+    b.U16(0).U16(0xFFFF).ZeroEnded("\x01");
+    b.U8(255).I32(9).I32(2100).I32(2970).I32(10).I32(11).I32(12).I32(13).U8(1).Raw("LEGACY").U16(1).U16(0).I32(2).I32(5);
     for (int i = 0; i < 2; ++i) {
-        b.u8(0).u8(0);
+        b.U8(0).U8(0);
         Geometry(b, 5, 6 + i, 100, 20, memo_flags::Stretched, frftTop, 2);
-        b.i32(0x01000000).zstr("0.00").raw(text::Utf8ToGbk("第一行\r第二行\r")).u8(0);
+        b.I32(0x01000000).ZeroEnded("0.00").Raw(text::Utf8ToGbk("第一行\r第二行\r")).U8(0);
         MemoFieldsOld(b, false);
     }
-    b.u8(2).u8(0);
+    b.U8(2).U8(0);
     Geometry(b, 0, 40, 600, 30, band_flags::Breaked, static_cast<int>(BandType::MasterData), 1);
-    b.i32(0).zstr("frDBDataSet1").u8(0);
-    b.u8(1).u8(0);
+    b.I32(0).ZeroEnded("frDBDataSet1").U8(0);
+    b.U8(1).U8(0);
     Geometry(b, 0, 80, 50, 50, picture_flags::Stretched, 0, 1);
-    b.i32(0).zstr("").u8(0).u8(1);
-    std::size_t end = b.placeholder();
-    b.raw("BM\x01\x02").patch(end);
-    b.u8(252);
+    b.I32(0).ZeroEnded("").U8(0).U8(1);
+    std::size_t end = b.Placeholder();
+    b.Raw("BM\x01\x02").Patch(end);
+    b.U8(252);
     return b;
 }
 
@@ -204,18 +204,18 @@ TEST(TemplateLegacy, Version22ReadsTheSameLayoutWithoutForcingWordWrap)
 TEST(TemplateLegacy, Version23ReadsCountedStringsNamesAndScriptsButNoEndOffsets)
 {
     Bytes b;
-    b.u8(23).u16(0xFFFF).u16(0).counted("HP");
+    b.U8(23).U16(0xFFFF).U16(0).Counted("HP");
     // The -1 marker brings the paper size; below 24 there is still no script.
-    b.u8(255).i32(-1).i32(256).i32(1000).i32(1500).i32(0).i32(0).i32(0).i32(0).u8(0).u16(0).u16(0xFFFF).i32(1).i32(0);
-    b.u8(0).u8(0).counted("Title");
+    b.U8(255).I32(-1).I32(256).I32(1000).I32(1500).I32(0).I32(0).I32(0).I32(0).U8(0).U16(0).U16(0xFFFF).I32(1).I32(0);
+    b.U8(0).U8(0).Counted("Title");
     Geometry(b, 1, 2, 3, 4, 3, 0, 1500);
-    b.i32(0).counted("").lines({ "[标题]" }).lines({ "Title.Visible := True;" }).u16(0);
+    b.I32(0).Counted("").Lines({ "[标题]" }).Lines({ "Title.Visible := True;" }).U16(0);
     MemoFieldsOld(b, true);
-    b.u8(0).u8(0).counted("Title");
+    b.U8(0).U8(0).Counted("Title");
     Geometry(b, 1, 2, 3, 4, 3, 0, 1);
-    b.i32(0).counted("").lines({}).lines({}).u16(0xFFFF);
+    b.I32(0).Counted("").Lines({}).Lines({}).U16(0xFFFF);
     MemoFieldsOld(b, true);
-    b.u8(252);
+    b.U8(252);
 
     int version = 0;
     auto report = Read(b, &version);
@@ -247,41 +247,41 @@ TEST(TemplateLegacy, Version23ReadsCountedStringsNamesAndScriptsButNoEndOffsets)
 TEST(TemplateLegacy, Version24ReadsObjectVersionsAndMapsOldDialogValues)
 {
     Bytes b;
-    b.u8(24).u16(0).u16(0).counted("\x01");
-    b.u8(255).i32(-1).i32(9).i32(2100).i32(2970).i32(0).i32(0).i32(0).i32(0).u8(0).i32(65535).u16(0).u16(0xFFFF);
-    b.i32(1).i32(0).u8(ptDialog).counted("Dialog").u8(1 /* old sizeable */).counted("标题").i32(0xFF).i32(1).i32(2).i32(3).i32(4).u8(7);
-    b.lines({ "ShowMessage" });
-    b.u8(255).i32(9).i32(2100).i32(2970).i32(0).i32(0).i32(0).i32(0).u8(0).i32(3).u16(0).u16(0);
-    b.i32(1).i32(0).u8(ptReport).counted("Main").u8(0 /* old dialog */).counted("").i32(0).i32(0).i32(0).i32(0).i32(0).u8(0);
+    b.U8(24).U16(0).U16(0).Counted("\x01");
+    b.U8(255).I32(-1).I32(9).I32(2100).I32(2970).I32(0).I32(0).I32(0).I32(0).U8(0).I32(65535).U16(0).U16(0xFFFF);
+    b.I32(1).I32(0).U8(ptDialog).Counted("Dialog").U8(1 /* old sizeable */).Counted("标题").I32(0xFF).I32(1).I32(2).I32(3).I32(4).U8(7);
+    b.Lines({ "ShowMessage" });
+    b.U8(255).I32(9).I32(2100).I32(2970).I32(0).I32(0).I32(0).I32(0).U8(0).I32(3).U16(0).U16(0);
+    b.I32(1).I32(0).U8(ptReport).Counted("Main").U8(0 /* old dialog */).Counted("").I32(0).I32(0).I32(0).I32(0).I32(0).U8(0);
 
     // A band of object version 1.5: no alignment byte, no master name.
-    b.u8(2).u8(1);
-    std::size_t end = b.placeholder();
-    b.counted("GroupHeader1").u8(1).u8(5);
+    b.U8(2).U8(1);
+    std::size_t end = b.Placeholder();
+    b.Counted("GroupHeader1").U8(1).U8(5);
     Geometry(b, 0, 10, 700, 30, 0, static_cast<int>(BandType::GroupHeader), 1);
-    b.i32(0).counted("[类别]").lines({}).lines({}).u16(0xFFFF).u16(3).counted("tag").i32(6).i32(7);
-    b.counted("Child1").i32(2).i32(300).i32(10).i32(1);
-    b.patch(end);
+    b.I32(0).Counted("[类别]").Lines({}).Lines({}).U16(0xFFFF).U16(3).Counted("tag").I32(6).I32(7);
+    b.Counted("Child1").I32(2).I32(300).I32(10).I32(1);
+    b.Patch(end);
     // A picture of object version 1.0 has no blob type; kind 0 skips its data.
-    b.u8(1).u8(1);
-    end = b.placeholder();
-    b.counted("Picture7").u8(1).u8(0);
+    b.U8(1).U8(1);
+    end = b.Placeholder();
+    b.Counted("Picture7").U8(1).U8(0);
     Geometry(b, 0, 0, 10, 10, 1, 0, 1);
-    b.i32(0).counted("").lines({}).lines({}).u16(0xFFFF).u16(0).counted("").i32(2).i32(1);
-    b.u8(0);
-    std::size_t picture_end = b.placeholder();
-    b.raw("ignored").patch(picture_end);
-    b.patch(end);
+    b.I32(0).Counted("").Lines({}).Lines({}).U16(0xFFFF).U16(0).Counted("").I32(2).I32(1);
+    b.U8(0);
+    std::size_t picture_end = b.Placeholder();
+    b.Raw("ignored").Patch(picture_end);
+    b.Patch(end);
     // A memo of object version 2.0 with its alignment and spacings.
-    b.u8(0).u8(1);
-    end = b.placeholder();
-    b.counted("Memo3").u8(2).u8(0);
+    b.U8(0).U8(1);
+    end = b.Placeholder();
+    b.Counted("Memo3").U8(2).U8(0);
     Geometry(b, 0, 0, 10, 10, 1, 0, 1);
-    b.i32(0).counted("").lines({ "a", "b" }).lines({}).u16(0xFFFF).u16(0).counted("").i32(2).i32(1).u8(baWidth);
+    b.I32(0).Counted("").Lines({ "a", "b" }).Lines({}).U16(0xFFFF).U16(0).Counted("").I32(2).I32(1).U8(baWidth);
     MemoFieldsOld(b, true);
-    b.i32(4).i32(1);
-    b.patch(end);
-    b.u8(252);
+    b.I32(4).I32(1);
+    b.Patch(end);
+    b.U8(252);
 
     auto report = Read(b);
     ASSERT_EQ(report->Pages.size(), 2u);
@@ -324,28 +324,28 @@ TEST(TemplateLegacy, Version24ReadsObjectVersionsAndMapsOldDialogValues)
 Bytes Header(int version)
 {
     Bytes b;
-    b.u8(version).u16(0).u16(0).counted("\x01");
-    b.u8(255).i32(9).i32(2100).i32(2970).i32(0).i32(0).i32(0).i32(0).u8(0).i32(-1).u16(0).u16(0);
-    b.i32(1).i32(0).u8(0).counted("Page1").u8(3).counted("").i32(0).i32(0).i32(0).i32(0).i32(0).u8(0);
+    b.U8(version).U16(0).U16(0).Counted("\x01");
+    b.U8(255).I32(9).I32(2100).I32(2970).I32(0).I32(0).I32(0).I32(0).U8(0).I32(-1).U16(0).U16(0);
+    b.I32(1).I32(0).U8(0).Counted("Page1").U8(3).Counted("").I32(0).I32(0).I32(0).I32(0).I32(0).U8(0);
     return b;
 }
 
 // The common block of the current layout, for hand-built records.
 void Common(Bytes& b, std::string_view name)
 {
-    b.counted(name).u8(2).u8(0);
+    b.Counted(name).U8(2).U8(0);
     Geometry(b, 0, 0, 10, 10, 1, 0, 1);
-    b.i32(0).counted("").lines({}).lines({}).u16(0xFFFF).u16(0).counted("").i32(2).i32(1).u8(0);
+    b.I32(0).Counted("").Lines({}).Lines({}).U16(0xFFFF).U16(0).Counted("").I32(2).I32(1).U8(0);
 }
 
 TEST(TemplateLegacy, NewerVersionsAreRefusedAndLeaveTheReportAsItWas)
 {
     Bytes b;
-    b.u8(26).u16(0).u16(0).counted("\x01");
+    b.U8(26).U16(0).U16(0).Counted("\x01");
     EXPECT_EQ(ErrorOf(b).substr(0, 22), "Unsupported FRF format");
     // A version-21 stream whose first flag is set starts with 255: refused too.
     Bytes flagged;
-    flagged.u16(0xFFFF).u16(0).zstr("");
+    flagged.U16(0xFFFF).U16(0).ZeroEnded("");
     EXPECT_NE(ErrorOf(flagged), "");
 
     TfrReport report;
@@ -356,7 +356,7 @@ TEST(TemplateLegacy, NewerVersionsAreRefusedAndLeaveTheReportAsItWas)
         shown = text;
         caption = title;
     };
-    EXPECT_FALSE(report.LoadTemplateFromStream(b.data()));
+    EXPECT_FALSE(report.LoadTemplateFromStream(b.Data()));
     EXPECT_EQ(shown.substr(0, 22), "Unsupported FRF format");
     EXPECT_EQ(caption, "Error");
     ASSERT_EQ(report.Pages.size(), 1u);
@@ -377,41 +377,41 @@ TEST(TemplateLegacy, AnEmptyStreamOnlyClearsTheDictionary)
 TEST(TemplateLegacy, KindsFiveToNineArePassedOverByTheirEndOffset)
 {
     Bytes b = Header(25);
-    b.u8(7).u8(0);
-    std::size_t end = b.placeholder();
-    b.raw("whatever this was").patch(end);
-    b.u8(4).u8(0);
-    end = b.placeholder();
+    b.U8(7).U8(0);
+    std::size_t end = b.Placeholder();
+    b.Raw("whatever this was").Patch(end);
+    b.U8(4).U8(0);
+    end = b.Placeholder();
     Common(b, "Line1");
-    b.patch(end);
-    b.u8(252);
+    b.Patch(end);
+    b.U8(252);
     auto report = Read(b);
     ASSERT_EQ(report->Pages[0]->PageObjects.size(), 1u);
     EXPECT_EQ(report->Pages[0]->PageObjects[0]->Name, "Line1");
 
     // Without end offsets the rest of the stream cannot be found.
     Bytes old;
-    old.u8(23).u16(0).u16(0).counted("");
-    old.u8(255).i32(9).i32(2100).i32(2970).i32(0).i32(0).i32(0).i32(0).u8(0).u16(0).u16(0).i32(1).i32(0);
-    old.u8(6).u8(0).raw("junk");
+    old.U8(23).U16(0).U16(0).Counted("");
+    old.U8(255).I32(9).I32(2100).I32(2970).I32(0).I32(0).I32(0).I32(0).U8(0).U16(0).U16(0).I32(1).I32(0);
+    old.U8(6).U8(0).Raw("junk");
     EXPECT_NE(ErrorOf(old).find("unknown object kind 6"), std::string::npos);
 }
 
 TEST(TemplateLegacy, TheFramedMemoReadsAsAPlainMemoAndSkipsItsFrameBytes)
 {
     Bytes b;
-    b.u8(23).u16(0).u16(0).counted("");
-    b.u8(255).i32(9).i32(2100).i32(2970).i32(0).i32(0).i32(0).i32(0).u8(0).u16(0).u16(0).i32(1).i32(0);
-    b.u8(10).counted("TfrFramedMemoView").u8(0).counted("Framed");
+    b.U8(23).U16(0).U16(0).Counted("");
+    b.U8(255).I32(9).I32(2100).I32(2970).I32(0).I32(0).I32(0).I32(0).U8(0).U16(0).U16(0).I32(1).I32(0);
+    b.U8(10).Counted("TfrFramedMemoView").U8(0).Counted("Framed");
     Geometry(b, 0, 0, 10, 10, 3, 0, 1);
-    b.i32(0).counted("").lines({ "x" }).lines({}).u16(0xFFFF);
+    b.I32(0).Counted("").Lines({ "x" }).Lines({}).U16(0xFFFF);
     MemoFieldsOld(b, true);
-    b.raw("FRAME8BY");
-    b.u8(0).u8(0).counted("After");
+    b.Raw("FRAME8BY");
+    b.U8(0).U8(0).Counted("After");
     Geometry(b, 0, 0, 10, 10, 3, 0, 1);
-    b.i32(0).counted("").lines({}).lines({}).u16(0xFFFF);
+    b.I32(0).Counted("").Lines({}).Lines({}).U16(0xFFFF);
     MemoFieldsOld(b, true);
-    b.u8(252);
+    b.U8(252);
     auto report = Read(b);
     ASSERT_EQ(report->Pages[0]->PageObjects.size(), 2u);
     EXPECT_EQ(report->Pages[0]->PageObjects[0]->ClassName(), "TfrMemoView");
@@ -422,14 +422,14 @@ TEST(TemplateLegacy, TheFramedMemoReadsAsAPlainMemoAndSkipsItsFrameBytes)
 Bytes RichTemplate(std::string_view class_name)
 {
     Bytes b = Header(25);
-    b.u8(10).counted(class_name).u8(0);
-    std::size_t end = b.placeholder();
+    b.U8(10).Counted(class_name).U8(0);
+    std::size_t end = b.Placeholder();
     Common(b, "Rich1");
-    b.u8(1);
-    std::size_t text_end = b.placeholder();
-    b.raw("{\\rtf1 hello}").patch(text_end);
-    b.patch(end);
-    b.u8(252);
+    b.U8(1);
+    std::size_t text_end = b.Placeholder();
+    b.Raw("{\\rtf1 hello}").Patch(text_end);
+    b.Patch(end);
+    b.U8(252);
     return b;
 }
 
@@ -443,7 +443,7 @@ TEST(TemplateLegacy, RichTextLoadsOnlyWhenItsClassIsRegistered)
     TfrRichObject registered_twice(add_ins);
     EXPECT_EQ(add_ins.Classes().size(), 1u);
     auto report = std::make_unique<TfrReport>();
-    ReadTemplate(RichTemplate("TfrRichView").data(), *report, add_ins, {});
+    ReadTemplate(RichTemplate("TfrRichView").Data(), *report, add_ins, {});
     auto& rich = dynamic_cast<TfrRichView&>(*report->Pages[0]->PageObjects.at(0));
     EXPECT_EQ(rich.RichText, "{\\rtf1 hello}");
     // Class names of add-ins match exactly; the renamed lookup controls are
@@ -455,7 +455,7 @@ TEST(TemplateLegacy, RichTextLoadsOnlyWhenItsClassIsRegistered)
 TEST(TemplateLegacy, TheExtensionTagEndsThePageSection)
 {
     Bytes b = Header(25);
-    b.u8(253);
+    b.U8(253);
     auto report = Read(b);
     EXPECT_EQ(report->Pages.size(), 1u);
 }
@@ -464,13 +464,13 @@ Bytes DictionaryTemplate(int marker, const std::vector<DictionaryEntry>& variabl
                          const std::vector<DictionaryEntry>& aliases, const std::vector<DictionaryEntry>& sources)
 {
     Bytes b = Header(25);
-    b.u8(254).u16(marker & 0xFFFF);
+    b.U8(254).U16(marker & 0xFFFF);
     for (const auto* list : { &variables, &aliases, &sources }) {
-        b.i32(static_cast<std::int64_t>(list->size()));
+        b.I32(static_cast<std::int64_t>(list->size()));
         for (const auto& entry : *list)
-            b.counted(entry.Name).counted(entry.Value);
+            b.Counted(entry.Name).Counted(entry.Value);
     }
-    b.u8(252);
+    b.U8(252);
     return b;
 }
 
@@ -489,7 +489,7 @@ TEST(TemplateLegacy, ThePreviousDictionaryLayoutDropsEmptyEntries)
                                     { { "Band1", "" }, { "Band2", "frDBDataSet1" } });
     auto report = std::make_unique<TfrReport>();
     AddInRegistry add_ins;
-    ReadTemplate(bytes.data(), *report, add_ins, [](std::string_view name) { return name == "frDBDataSet1"; });
+    ReadTemplate(bytes.Data(), *report, add_ins, [](std::string_view name) { return name == "frDBDataSet1"; });
     EXPECT_EQ(report->Dictionary.FieldAliases,
               (std::vector<DictionaryEntry> { { "frDBDataSet1", "" }, { "Alias", "frDBDataSet1" } }));
     EXPECT_EQ(report->Dictionary.BandDataSources, (std::vector<DictionaryEntry> { { "Band2", "frDBDataSet1" } }));
@@ -502,30 +502,30 @@ TEST(TemplateLegacy, ThePreviousDictionaryLayoutDropsEmptyEntries)
 TEST(TemplateLegacy, TheOldestDictionaryBecomesVariablesWithAliasValues)
 {
     Bytes b;
-    b.u8(22).u16(0).u16(0).zstr("");
-    b.u8(254).i32(4);
+    b.U8(22).U16(0).U16(0).ZeroEnded("");
+    b.U8(254).I32(4);
     auto short_string = [&b](std::string_view utf8) {
         std::string gbk = text::Utf8ToGbk(utf8);
-        b.u8(static_cast<int>(gbk.size())).raw(gbk);
+        b.U8(static_cast<int>(gbk.size())).Raw(gbk);
     };
-    b.u8(1).i32(0);
+    b.U8(1).I32(0);
     short_string("frDBDataSet1");
     short_string("标题");
     short_string("Title");
-    b.u8(2).i32(2);
+    b.U8(2).I32(2);
     short_string("");
     short_string("");
     short_string("Today");
-    b.u8(2).i32(1);
+    b.U8(2).I32(1);
     short_string("");
     short_string("Field");
     short_string("Itself");
-    b.u8(0).i32(0);
+    b.U8(0).I32(0);
     short_string("");
     short_string("");
     short_string("Nothing");
-    b.raw(text::Utf8ToGbk("笔记\r Title\r Today\r Itself\r Nothing\r")).u8(0);
-    b.u8(252);
+    b.Raw(text::Utf8ToGbk("笔记\r Title\r Today\r Itself\r Nothing\r")).U8(0);
+    b.U8(252);
     auto report = Read(b);
     EXPECT_EQ(report->Dictionary.Variables, (std::vector<DictionaryEntry> {
                                                 { " 笔记", "" },

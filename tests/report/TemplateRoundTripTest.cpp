@@ -19,7 +19,7 @@ std::vector<std::uint8_t> Write(const TfrReport& report)
 {
     io::ByteWriter out;
     WriteTemplate(report, out);
-    return out.take();
+    return out.Take();
 }
 
 struct Loaded {
@@ -162,15 +162,15 @@ std::unique_ptr<TfrReport> EveryKind()
 
 class TemplateRoundTrip : public ::testing::Test {
 protected:
-    TemplateRoundTrip() { TfrRichObject register_rich_text(m_add_ins); }
-    AddInRegistry m_add_ins;
+    TemplateRoundTrip() { TfrRichObject register_rich_text(m_addIns); }
+    AddInRegistry m_addIns;
 };
 
 TEST_F(TemplateRoundTrip, EveryObjectKindWritesReadsAndWritesTheSameBytes)
 {
     auto original = EveryKind();
     auto bytes = Write(*original);
-    auto loaded = Read(bytes, m_add_ins);
+    auto loaded = Read(bytes, m_addIns);
     EXPECT_EQ(loaded->version, 25);
     EXPECT_EQ(Write(loaded->report), bytes);
 }
@@ -178,7 +178,7 @@ TEST_F(TemplateRoundTrip, EveryObjectKindWritesReadsAndWritesTheSameBytes)
 TEST_F(TemplateRoundTrip, EveryStoredFieldComesBack)
 {
     auto original = EveryKind();
-    auto loaded = Read(Write(*original), m_add_ins);
+    auto loaded = Read(Write(*original), m_addIns);
     const TfrReport& report = loaded->report;
     EXPECT_TRUE(report.IgnoreStoredPrinter);
     EXPECT_TRUE(report.TwoPass);
@@ -259,7 +259,7 @@ TEST_F(TemplateRoundTrip, ObjectsWithDefaultFieldsRoundTripPerKind)
         std::string class_name = view->ClassName();
         page.Add(std::move(view));
         auto bytes = Write(report);
-        auto loaded = Read(bytes, m_add_ins);
+        auto loaded = Read(bytes, m_addIns);
         ASSERT_EQ(loaded->report.Pages[0]->PageObjects.size(), 1u) << class_name;
         EXPECT_EQ(loaded->report.Pages[0]->PageObjects[0]->ClassName(), class_name);
         EXPECT_EQ(Write(loaded->report), bytes) << class_name;
@@ -293,7 +293,7 @@ TEST_F(TemplateRoundTrip, FrameWidthsKeepTheirValue)
         auto line = std::make_unique<TfrLineView>();
         line->FrameWidth = width;
         page.Add(std::move(line));
-        auto loaded = Read(Write(report), m_add_ins);
+        auto loaded = Read(Write(report), m_addIns);
         EXPECT_FLOAT_EQ(loaded->report.Pages[0]->PageObjects[0]->FrameWidth, width);
     }
 }

@@ -14,7 +14,7 @@ ByteList Written(const std::function<void(TemplateWriter&)>& write)
     io::ByteWriter out;
     TemplateWriter writer(out);
     write(writer);
-    return out.take();
+    return out.Take();
 }
 
 TEST(TemplateStream, LineListsCountTheirLinesAndEndWithAZeroSeparator)
@@ -31,7 +31,7 @@ TEST(TemplateStream, TheReaderFollowsSeparatorsNotTheLineCount)
     TemplateReader reader(bytes);
     EXPECT_EQ(reader.LineList(), (std::vector<std::string> { "a", "b" }));
     EXPECT_EQ(reader.LineList(), std::vector<std::string> {});
-    EXPECT_EQ(reader.Bytes().remaining(), 0u);
+    EXPECT_EQ(reader.Bytes().Remaining(), 0u);
 }
 
 TEST(TemplateStream, TextIsGbkInTheStreamAndUtf8InMemory)

@@ -122,7 +122,7 @@ struct StreamParts {
 
 inline void WriteFlagged(io::ByteWriter& writer, const std::optional<gfx::TBitmap>& picture)
 {
-    writer.u8(picture ? 0 : 1);
+    writer.U8(picture ? 0 : 1);
     if (picture)
         picture->SaveToStream(writer);
 }
@@ -130,18 +130,18 @@ inline void WriteFlagged(io::ByteWriter& writer, const std::optional<gfx::TBitma
 inline std::vector<std::uint8_t> BuildStream(const StreamParts& parts)
 {
     io::ByteWriter writer;
-    writer.i32(parts.Version);
+    writer.I32(parts.Version);
     WriteFlagged(writer, parts.Picture);
     WriteFlagged(writer, parts.InactivePicture);
     WriteFlagged(writer, parts.Mask);
     if (parts.Version == 2)
         for (const auto& extra : parts.VersionTwoExtras)
             WriteFlagged(writer, extra);
-    writer.i32(static_cast<std::int32_t>(parts.ActivePictures.size()));
+    writer.I32(static_cast<std::int32_t>(parts.ActivePictures.size()));
     for (const gfx::TBitmap& picture : parts.ActivePictures)
         picture.SaveToStream(writer);
-    writer.string(parts.IniText);
-    return writer.take();
+    writer.String(parts.IniText);
+    return writer.Take();
 }
 
 // A form that writes down every skin message it gets.

@@ -91,11 +91,11 @@ TEST(StoredSkinStream, VersionTwoSkipsExactlyTwoFlaggedPicturesBeforeTheCount)
     // The same two pairs in a version 3 stream are taken for the count.
     parts.Version = 3;
     io::ByteWriter writer;
-    writer.i32(3);
+    writer.I32(3);
     for (int i = 0; i < 3; ++i)
-        writer.u8(1);
+        writer.U8(1);
     skintest::WriteFlagged(writer, parts.VersionTwoExtras[0]);
-    EXPECT_THROW(ReadStoredSkin(writer.data()), io::FormatError);
+    EXPECT_THROW(ReadStoredSkin(writer.Data()), io::FormatError);
 }
 
 TEST(StoredSkinStream, NewerVersionsAreRefusedWithTheirNumber)
@@ -149,10 +149,10 @@ TEST(StoredSkinStream, AbsurdCountsAndDamagedPicturesAreFormatErrors)
     std::vector<std::uint8_t> stream = BuildStream(SmallParts());
     // The count follows the version, the main picture and two absent flags.
     io::ByteReader probe(stream);
-    probe.skip(5);
+    probe.Skip(5);
     gfx::TBitmap scratch;
     scratch.LoadFromStream(probe);
-    std::size_t countAt = probe.position() + 2;
+    std::size_t countAt = probe.Position() + 2;
 
     for (std::int32_t count : { -1, 1000000, 0x7FFFFFFF }) {
         std::vector<std::uint8_t> damaged = stream;

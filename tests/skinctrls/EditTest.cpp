@@ -58,7 +58,7 @@ TEST_F(SkinEditTest, ConstructionDefaults)
     EXPECT_EQ(fresh.Height(), 20);
     EXPECT_EQ(fresh.DefaultHeight(), 20);
     EXPECT_EQ(fresh.DefaultWidth(), 0);
-    EXPECT_EQ(fresh.SkinDataName, "edit");
+    EXPECT_EQ(fresh.SkinDataName(), "edit");
     EXPECT_EQ(fresh.SkinIndex(), -1);
     EXPECT_EQ(fresh.Font().Name, "Arial");
     EXPECT_EQ(fresh.Font().Height, 14);
@@ -373,7 +373,7 @@ protected:
         other->SetBounds(10, 100, 100, 20);
         other->SetParent(form.get());
         other->SetFocus();
-        edit->SkinDataName = "tooledit";
+        edit->SetSkinDataName("tooledit");
     }
 
     skin::TbsSkinData data;
@@ -441,7 +441,7 @@ TEST_F(SkinEditRecordTest, UseSkinFontOffKeepsTheDefaultFont)
 
 TEST_F(SkinEditRecordTest, RecordButtonFacesAndPosition)
 {
-    edit->SkinDataName = "buttonedit";
+    edit->SetSkinDataName("buttonedit");
     edit->SetButtonMode(true);
     edit->SetSkinData(&data);
     // The button lies right of the right-top point, so it moves with the width.
@@ -460,20 +460,20 @@ TEST_F(SkinEditRecordTest, RecordButtonFacesAndPosition)
 
 TEST_F(SkinEditRecordTest, RecordOfAnotherKindOrNoneGivesTheDefaultLook)
 {
-    edit->SkinDataName = "notanedit";
+    edit->SetSkinDataName("notanedit");
     edit->SetSkinData(&data);
     EXPECT_EQ(edit->SkinIndex(), -1);
     EXPECT_EQ(edit->Height(), 20);
     EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow));
 
     // An edit record without a skin rectangle has no image and no height to give.
-    edit->SkinDataName = "emptyedit";
+    edit->SetSkinDataName("emptyedit");
     edit->ApplySkin();
     EXPECT_EQ(edit->SkinIndex(), 3);
     EXPECT_EQ(edit->Height(), 20);
     EXPECT_EQ(WindowPixel(0, 0), Rgb(gfx::clBtnShadow));
 
-    edit->SkinDataName = "tooledit";
+    edit->SetSkinDataName("tooledit");
     edit->ApplySkin();
     EXPECT_EQ(edit->Height(), 22);
     EXPECT_EQ(WindowPixel(1, 10), kLeft);

@@ -41,6 +41,23 @@ TEST(HitTest, DefaultFrameAnswersTheClassicCodes)
     EXPECT_EQ(Hit(dialog, 686, 110), HTCLOSE);
 }
 
+TEST(HitTest, LayeredSeeThroughWindowLetsTheMouseReachTheWindowBelow)
+{
+    TRecorder rec; // outlives the harness, which destroys the windows
+    THeadlessHarness harness;
+    HWND below = MakeFrameWindow(rec, 0, 0, 400, 400);
+    HWND overlay = MakeFrameWindow(rec, 100, 100, 200, 200, WS_POPUP);
+    ShowWindow(below, SW_SHOW);
+    ShowWindow(overlay, SW_SHOW);
+    SetWindowLongPtr(overlay, GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_LAYERED);
+    EXPECT_EQ(WindowFromPoint({ 150, 150 }), overlay) << "layered alone still takes the mouse";
+    SetWindowLongPtr(overlay, GWL_EXSTYLE, WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    EXPECT_EQ(WindowFromPoint({ 150, 150 }), below);
+    harness.Click(150, 150);
+    EXPECT_EQ(rec.Count(WM_LBUTTONDOWN, overlay), 0);
+    EXPECT_EQ(rec.Count(WM_LBUTTONDOWN, below), 1);
+}
+
 TEST(HitTest, WindowRegionLetsPointsOutsideItFallThrough)
 {
     TRecorder rec; // outlives the harness, which destroys the windows

@@ -136,7 +136,7 @@ TEST(MessageLoop, ControlKeysBecomeCharactersAndTextArrivesAsCharacters)
     harness.KeyDown(VK_LCONTROL);
     harness.PressKey('C');
     harness.KeyUp(VK_LCONTROL);
-    harness.TypeText("a中");
+    harness.TypeText("a\x80中"); // a stray byte types nothing
     std::vector<WPARAM> chars;
     for (const auto& e : rec.log)
         if (e.msg == WM_CHAR)
@@ -144,7 +144,6 @@ TEST(MessageLoop, ControlKeysBecomeCharactersAndTextArrivesAsCharacters)
     EXPECT_EQ(chars, (std::vector<WPARAM> { 13, 3, 'a', 0x4E2D }));
     EXPECT_EQ(rec.log[0].msg, WM_KEYDOWN);
     EXPECT_EQ(rec.log[1].msg, WM_CHAR) << "the character follows its key-down";
-    EXPECT_EQ(CodePointToUtf8(0x4E2D), "中");
 }
 
 TEST(MessageLoop, InputMethodCompositionEndsInCharacters)

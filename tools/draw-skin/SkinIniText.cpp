@@ -70,7 +70,7 @@ void PopupWindow(IniWriter& ini)
 {
     ini.Section("POPUPWINDOW");
     ini.Key("windowpictureindex", 0);
-    ini.Key("maskpictureindex", -1);
+    ini.Key("maskpictureindex", 4);
     ini.Key("lefttoppoint", "12,2");
     ini.Key("righttoppoint", "97,2");
     ini.Key("leftbottompoint", "12,61");
@@ -202,11 +202,12 @@ std::vector<std::string> SkinIniLines()
     ini.Key("picture", "frame.bmp");
     ini.Key("inactivepicture", "");
     ini.Key("mask", "");
-    ini.Key("activepicturescount", 4);
+    ini.Key("activepicturescount", 5);
     ini.Key("0", "pw.bmp");
     ini.Key("1", "menuitems.bmp");
     ini.Key("2", "active.bmp");
     ini.Key("3", "hw.bmp");
+    ini.Key("4", "pwmask.bmp");
 
     FormInfo(ini);
     PopupWindow(ini);

@@ -177,15 +177,31 @@ TBitmap DrawCaptionButtonsPicture()
 
 TBitmap DrawPopupWindowPicture()
 {
-    TBitmap picture(99, 63);
+    const int w = kPopupWindowSize.cx;
+    const int h = kPopupWindowSize.cy;
+    TBitmap picture(w, h);
     SkinPainter painter(picture);
     picture.Fill(palette::MenuBackground);
-    // A quiet band down the left side, then the outline.
-    painter.FillRect(1, 1, 11, 62, palette::MenuBand);
-    painter.FillRect(11, 1, 12, 62, palette::MenuBandLine);
-    const Cell cell { picture, 0, 0 };
-    cell.Outline(0, 0, 98, 62, palette::MenuOutline);
+    // A quiet band down the left side, then the rounded outline.
+    painter.FillRect(1, 1, 11, h - 1, palette::MenuBand);
+    painter.FillRect(11, 1, 12, h - 1, palette::MenuBandLine);
+    painter.Fill(RoundFrame(0, 0, w, h, kPopupCornerRadius, 1), palette::MenuOutline);
     return picture;
+}
+
+TBitmap DrawPopupWindowMask()
+{
+    const int w = kPopupWindowSize.cx;
+    const int h = kPopupWindowSize.cy;
+    TBitmap mask(w, h);
+    mask.Fill(gfx::clWhite);
+    // Whole pixels only: a window region takes a pixel or leaves it.
+    const Shape window = RoundRect(0, 0, w, h, kPopupCornerRadius);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (window(x + 0.5, y + 0.5))
+                mask.SetPixel(x, y, gfx::clBlack);
+    return mask;
 }
 
 TBitmap DrawMenuItemsPicture()

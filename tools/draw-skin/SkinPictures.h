@@ -60,7 +60,12 @@ inline constexpr int kDividerLeft = 8;
 inline constexpr int kDividerRight = 4;
 
 gfx::TBitmap DrawFramePicture();        // 160 x 145, frame.bmp
+// The menu window: rounded corners of this radius, cut away by its mask.
+inline constexpr gfx::TSize kPopupWindowSize { 99, 63 };
+inline constexpr double kPopupCornerRadius = 4;
+
 gfx::TBitmap DrawPopupWindowPicture();  // 99 x 63, pw.bmp
+gfx::TBitmap DrawPopupWindowMask();     // 99 x 63, pwmask.bmp: black where the window is
 gfx::TBitmap DrawMenuItemsPicture();    // menuitems.bmp
 gfx::TBitmap DrawCaptionButtonsPicture(); // active.bmp
 gfx::TBitmap DrawHintWindowPicture();   // 29 x 15, hw.bmp

@@ -1,5 +1,5 @@
 // Draws the program's own skin and writes it into a folder: frame.bmp, pw.bmp,
-// menuitems.bmp, active.bmp, hw.bmp and skin.ini (GBK, lines ended by CR LF).
+// pwmask.bmp, menuitems.bmp, active.bmp, hw.bmp and skin.ini (GBK, lines ended by CR LF).
 //
 //     draw-skin <folder>
 
@@ -46,6 +46,7 @@ int main(int argc, char** argv)
         std::filesystem::create_directories(folder);
         WritePicture(folder, "frame.bmp", drawskin::DrawFramePicture());
         WritePicture(folder, "pw.bmp", drawskin::DrawPopupWindowPicture());
+        WritePicture(folder, "pwmask.bmp", drawskin::DrawPopupWindowMask());
         WritePicture(folder, "menuitems.bmp", drawskin::DrawMenuItemsPicture());
         WritePicture(folder, "active.bmp", drawskin::DrawCaptionButtonsPicture());
         WritePicture(folder, "hw.bmp", drawskin::DrawHintWindowPicture());

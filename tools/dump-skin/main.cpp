@@ -10,18 +10,17 @@
 // recognised by its first bytes unless --compressed-file, --zlib or --stream
 // says which.
 
-#include "JsonWriter.h"
-
 #include "skin/StoredSkinStream.h"
 #include "skin/TbsCompressedStoredSkin.h"
 #include "skin/TbsSkinData.h"
+#include "tools/support/JsonWriter.h"
 
 #include <iostream>
 #include <string>
 
 namespace {
 
-using dumpskin::JsonWriter;
+using tools::JsonWriter;
 
 enum class InputKind { CompressedFile, ZlibStream, StoredStream };
 
@@ -36,8 +35,8 @@ InputKind Recognise(std::span<const std::uint8_t> bytes)
         return InputKind::ZlibStream;
     if (bytes.size() >= 10) {
         io::ByteReader reader(bytes);
-        reader.skip(4);
-        std::uint32_t length = reader.u32();
+        reader.Skip(4);
+        std::uint32_t length = reader.U32();
         if (length >= 2 && length <= bytes.size() - 8 && LooksLikeZlib(bytes.subspan(8)))
             return InputKind::CompressedFile;
     }
@@ -62,20 +61,20 @@ class JsonKeys final : public skin::SkinKeyVisitor {
 public:
     explicit JsonKeys(JsonWriter& json) : m_json(json) {}
 
-    void Integer(std::string_view key, int& value, int) override { Put(key).Number(value); }
+    void Integer(std::string_view key, int& value, int) override { Put(key).Integer(value); }
     void Text(std::string_view key, std::string& value, std::string_view) override { Put(key).String(value); }
     void Rect(std::string_view key, gfx::TRect& value) override
     {
         Put(key).BeginArray();
         for (int v : { value.Left, value.Top, value.Right, value.Bottom })
-            m_json.Number(v);
+            m_json.Integer(v);
         m_json.EndArray();
     }
     void Point(std::string_view key, gfx::TPoint& value) override
     {
         Put(key).BeginArray();
-        m_json.Number(value.X);
-        m_json.Number(value.Y);
+        m_json.Integer(value.X);
+        m_json.Integer(value.Y);
         m_json.EndArray();
     }
     void Flag(std::string_view key, bool& value) override { Put(key).Bool(value); }
@@ -89,19 +88,14 @@ public:
     void Command(std::string_view key, skin::TbsStdCommand& value) override { Put(key).String(skin::ToWord(value)); }
 
 private:
-    JsonWriter& Put(std::string_view key)
-    {
-        m_json.Key(key);
-        return m_json;
-    }
+    JsonWriter& Put(std::string_view key) { return m_json.Key(key); }
     JsonWriter& m_json;
 };
 
 template <class Record>
 void WriteKeys(JsonWriter& json, std::string_view name, Record record)
 {
-    json.Key(name);
-    json.BeginObject();
+    json.Key(name).BeginObject();
     JsonKeys keys(json);
     record.VisitKeys(keys);
     json.EndObject();
@@ -110,16 +104,12 @@ void WriteKeys(JsonWriter& json, std::string_view name, Record record)
 template <class Records>
 void WriteRecords(JsonWriter& json, std::string_view name, const Records& records)
 {
-    json.Key(name);
-    json.BeginArray();
+    json.Key(name).BeginArray();
     for (const auto& record : records) {
         json.BeginObject();
-        json.Key("name");
-        json.String(record->IDName());
-        json.Key("kind");
-        json.String(skin::KindTag(record->Kind()));
-        json.Key("keys");
-        json.BeginObject();
+        json.Key("name").String(record->IDName());
+        json.Key("kind").String(skin::KindTag(record->Kind()));
+        json.Key("keys").BeginObject();
         JsonKeys keys(json);
         record->VisitKeys(keys);
         json.EndObject();
@@ -130,71 +120,50 @@ void WriteRecords(JsonWriter& json, std::string_view name, const Records& record
 
 void WriteLayout(JsonWriter& json, const skin::StoredSkinLayout& layout)
 {
-    json.Key("version");
-    json.Number(layout.Version);
-    json.Key("pictures");
-    json.BeginArray();
+    json.Key("version").Integer(layout.Version);
+    json.Key("pictures").BeginArray();
     for (const skin::StoredSkinPictureInfo& picture : layout.Pictures) {
         json.BeginObject();
-        json.Key("role");
-        json.String(picture.Role);
+        json.Key("role").String(picture.Role);
         json.Key("flag");
         if (picture.Flag < 0)
             json.Null();
         else
-            json.Number(picture.Flag);
-        json.Key("present");
-        json.Bool(picture.Flag <= 0);
-        json.Key("offset");
-        json.Number(static_cast<long long>(picture.Offset));
+            json.Integer(picture.Flag);
+        json.Key("present").Bool(picture.Flag <= 0);
+        json.Key("offset").Integer(static_cast<long long>(picture.Offset));
         if (picture.Flag <= 0) {
-            json.Key("length");
-            json.Number(static_cast<long long>(picture.Length));
-            json.Key("width");
-            json.Number(picture.Width);
-            json.Key("height");
-            json.Number(picture.Height);
-            json.Key("bitCount");
-            json.Number(picture.BitCount);
+            json.Key("length").Integer(static_cast<long long>(picture.Length));
+            json.Key("width").Integer(picture.Width);
+            json.Key("height").Integer(picture.Height);
+            json.Key("bitCount").Integer(picture.BitCount);
         }
         json.EndObject();
     }
     json.EndArray();
-    json.Key("iniText");
-    json.BeginObject();
-    json.Key("offset");
-    json.Number(static_cast<long long>(layout.IniTextOffset));
-    json.Key("length");
-    json.Number(static_cast<long long>(layout.IniTextLength));
-    json.Key("lines");
-    json.Number(static_cast<long long>(layout.IniLineCount));
+    json.Key("iniText").BeginObject();
+    json.Key("offset").Integer(static_cast<long long>(layout.IniTextOffset));
+    json.Key("length").Integer(static_cast<long long>(layout.IniTextLength));
+    json.Key("lines").Integer(static_cast<long long>(layout.IniLineCount));
     json.EndObject();
 }
 
 void WriteModel(JsonWriter& json, const skin::TbsSkinData& data)
 {
-    json.Key("model");
-    json.BeginObject();
+    json.Key("model").BeginObject();
     const skin::SkinVersionInfo& v = data.VersionInfo();
-    json.Key("skinVersion");
-    json.BeginObject();
+    json.Key("skinVersion").BeginObject();
     for (auto [key, value] : { std::pair { "skinname", &v.SkinName }, std::pair { "skinauthor", &v.SkinAuthor },
              std::pair { "authoremail", &v.AuthorEMail }, std::pair { "authorurl", &v.AuthorURL },
              std::pair { "skincomments", &v.SkinComments } }) {
-        json.Key(key);
-        json.String(*value);
+        json.Key(key).String(*value);
     }
     json.EndObject();
-    json.Key("pictureNames");
-    json.BeginObject();
-    json.Key("picture");
-    json.String(data.PictureName());
-    json.Key("inactivepicture");
-    json.String(data.InActivePictureName());
-    json.Key("mask");
-    json.String(data.MaskName());
-    json.Key("activepictures");
-    json.BeginArray();
+    json.Key("pictureNames").BeginObject();
+    json.Key("picture").String(data.PictureName());
+    json.Key("inactivepicture").String(data.InActivePictureName());
+    json.Key("mask").String(data.MaskName());
+    json.Key("activepictures").BeginArray();
     for (const std::string& name : data.ActivePictureNames())
         json.String(name);
     json.EndArray();
@@ -209,10 +178,9 @@ void WriteModel(JsonWriter& json, const skin::TbsSkinData& data)
 
 int Fail(JsonWriter& json, const std::string& error)
 {
-    json.Key("error");
-    json.String(error);
+    json.Key("error").String(error);
     json.EndObject();
-    std::cout << json.Text() << '\n';
+    std::cout << json.Text();
     return 1;
 }
 
@@ -244,13 +212,11 @@ int main(int argc, char** argv)
 
     JsonWriter json;
     json.BeginObject();
-    json.Key("file");
-    json.String(path);
+    json.Key("file").String(path);
     try {
         std::vector<std::uint8_t> bytes = skin::ReadFileBytes(path);
         InputKind kind = forced.value_or(Recognise(bytes));
-        json.Key("input");
-        json.String(KindName(kind));
+        json.Key("input").String(KindName(kind));
 
         std::vector<std::uint8_t> stream = bytes;
         if (kind != InputKind::StoredStream) {
@@ -259,12 +225,10 @@ int main(int argc, char** argv)
                 stored.SetCompressedData(skin::ParseCompressedSkinFile(bytes));
             else
                 stored.SetCompressedData(bytes);
-            json.Key("compressedSize");
-            json.Number(static_cast<long long>(stored.CompressedData().size()));
+            json.Key("compressedSize").Integer(static_cast<long long>(stored.CompressedData().size()));
             stream = stored.Decompress();
         }
-        json.Key("inflatedSize");
-        json.Number(static_cast<long long>(stream.size()));
+        json.Key("inflatedSize").Integer(static_cast<long long>(stream.size()));
 
         skin::StoredSkinLayout layout;
         skin::ReadStoredSkin(stream, &layout);
@@ -281,6 +245,6 @@ int main(int argc, char** argv)
         return Fail(json, error.what());
     }
     json.EndObject();
-    std::cout << json.Text() << '\n';
+    std::cout << json.Text();
     return 0;
 }

@@ -2,7 +2,7 @@
 // it (exit status 1).
 #include "report/objects/TfrRichObject.h"
 #include "report/template/TemplateFormat.h"
-#include "report/template/TemplateJson.h"
+#include "tools/support/TemplateJson.h"
 
 #include <fstream>
 #include <iostream>

@@ -1,7 +1,7 @@
 // graphics-showcase <out.png>: paints the drawing layer's showcase picture,
 // writes it as PNG and prints the path it was written to.
 
-#include "platform/graphics/Showcase.h"
+#include "tools/support/Showcase.h"
 #include "platform/graphics/TBitmap.h"
 
 #include <exception>

@@ -5,6 +5,7 @@
 
 #include "app/TData.h"
 #include "platform/data/EDatabaseError.h"
+#include "platform/time/IsoDateTimeText.h"
 
 #include <cstdio>
 #include <string>
@@ -90,7 +91,7 @@ int MakeStore(const char* path)
 {
     app::TData::CreateStore(path);
     app::TData data(app::TData::ConnectionStringFor(path));
-    data.ADOConnection1.ExecuteScript("begin");
+    db::Transaction transaction(data.ADOConnection1);
     for (const char* name : Categories) {
         data.LB.Insert();
         data.LB.FieldByName("类别").SetAsString(name);
@@ -99,12 +100,12 @@ int MakeStore(const char* path)
     for (const DemoNote& note : Notes) {
         data.BZ.Insert();
         data.BZ.FieldByName("类别").SetAsString(note.category);
-        data.BZ.FieldByName("日期").SetAsDateTime(*db::TextToDateTime(note.date));
+        data.BZ.FieldByName("日期").SetAsDateTime(*dt::IsoTextToDateTime(note.date));
         data.BZ.FieldByName("标题").SetAsString(note.title);
         data.BZ.FieldByName("内容").SetAsString(note.body);
         data.BZ.Post();
     }
-    data.ADOConnection1.ExecuteScript("commit");
+    transaction.Commit();
     std::printf("%s: %zu categories, %d notes\n", path, Categories.size(), data.NoteCount());
     return 0;
 }

@@ -1,0 +1,130 @@
+#include "TempStore.h"
+
+#include "platform/data/EDatabaseError.h"
+#include "platform/data/Statement.h"
+#include "platform/data/TADOConnection.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using datatest::TempStore;
+
+class Transaction : public ::testing::Test {
+protected:
+    TempStore store;
+    db::TADOConnection connection;
+    // A second connection: what another program sees in the file.
+    db::TADOConnection other;
+
+    void SetUp() override
+    {
+        connection.ConnectionString = store.ConnectionString();
+        connection.CommandTimeout = std::chrono::milliseconds(50);
+        connection.Open();
+        other.ConnectionString = store.ConnectionString();
+        other.Open();
+    }
+
+    void AddCategory(const std::string& name)
+    {
+        db::Statement& insert = connection.Prepare("insert into 类别 (类别) values (?)");
+        db::StatementScope scope(insert);
+        insert.BindText(1, name);
+        insert.Step();
+    }
+
+    std::string CategoriesInFile()
+    {
+        db::Statement& select = other.Prepare("select 类别 from 类别 order by rowid");
+        db::StatementScope scope(select);
+        std::string names;
+        while (select.Step())
+            names += select.ColumnText(0) + ';';
+        return names;
+    }
+};
+
+TEST_F(Transaction, CommitKeepsTheRowsForOtherConnections)
+{
+    AddCategory("before");
+    {
+        db::Transaction transaction(connection);
+        AddCategory("工作");
+        AddCategory("生活");
+        transaction.Commit();
+    }
+    EXPECT_EQ(CategoriesInFile(), "before;工作;生活;");
+}
+
+TEST_F(Transaction, AnExceptionInsideTheScopeLeavesTheStoreAsBefore)
+{
+    AddCategory("before");
+    try {
+        db::Transaction transaction(connection);
+        AddCategory("工作");
+        throw std::runtime_error("stopped half-way");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(CategoriesInFile(), "before;");
+
+    // The rollback ended the transaction, so the next one begins and commits.
+    db::Transaction next(connection);
+    AddCategory("生活");
+    next.Commit();
+    EXPECT_EQ(CategoriesInFile(), "before;生活;");
+}
+
+TEST_F(Transaction, AScopeLeftWithoutCommitRollsBack)
+{
+    {
+        db::Transaction transaction(connection);
+        AddCategory("工作");
+    }
+    EXPECT_EQ(CategoriesInFile(), "");
+}
+
+TEST_F(Transaction, ACommitTheFileRefusesReportsTheEngineMessageAndRollsBack)
+{
+    // Another program reading inside a transaction of its own keeps the file
+    // from taking our writes.
+    other.ExecuteScript("begin; select count(*) from 类别;");
+    {
+        db::Transaction transaction(connection);
+        AddCategory("工作");
+        try {
+            transaction.Commit();
+            FAIL() << "committed while another program was reading";
+        } catch (const db::EDatabaseError& error) {
+            EXPECT_NE(std::string(error.what()).find("database is locked"), std::string::npos) << error.what();
+        }
+    }
+    other.ExecuteScript("commit");
+    EXPECT_EQ(CategoriesInFile(), "");
+
+    db::Transaction next(connection);
+    AddCategory("生活");
+    next.Commit();
+    EXPECT_EQ(CategoriesInFile(), "生活;");
+}
+
+TEST_F(Transaction, BeginningWhileAnotherProgramWritesFailsWithTheEngineMessage)
+{
+    other.ExecuteScript("begin immediate");
+    try {
+        db::Transaction transaction(connection);
+        FAIL() << "began while another program held the write lock";
+    } catch (const db::EDatabaseError& error) {
+        EXPECT_NE(std::string(error.what()).find("database is locked"), std::string::npos) << error.what();
+    }
+    other.ExecuteScript("rollback");
+    db::Transaction transaction(connection);
+    AddCategory("工作");
+    transaction.Commit();
+    EXPECT_EQ(CategoriesInFile(), "工作;");
+}
+
+} // namespace
