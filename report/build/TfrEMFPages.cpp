@@ -7,20 +7,31 @@
 #include <string>
 
 namespace report {
+namespace {
+
+// A prepared page keeps the paper and margins of the template page it was
+// formed on, and gives them back to the page rebuilt for display.
+template<typename From, typename To>
+void CopyPaper(const From& from, To& to)
+{
+    to.PaperSize = from.PaperSize;
+    to.PaperWidth = from.PaperWidth;
+    to.PaperHeight = from.PaperHeight;
+    to.Orientation = from.Orientation;
+    to.PaperBin = from.PaperBin;
+    to.MarginsUsed = from.MarginsUsed;
+    to.LeftMargin = from.LeftMargin;
+    to.TopMargin = from.TopMargin;
+    to.RightMargin = from.RightMargin;
+    to.BottomMargin = from.BottomMargin;
+}
+
+} // namespace
 
 TfrPreparedPage& TfrEMFPages::Add(const TfrPage& layout)
 {
     auto page = std::make_unique<TfrPreparedPage>();
-    page->PaperSize = layout.PaperSize;
-    page->PaperWidth = layout.PaperWidth;
-    page->PaperHeight = layout.PaperHeight;
-    page->Orientation = layout.Orientation;
-    page->PaperBin = layout.PaperBin;
-    page->MarginsUsed = layout.MarginsUsed;
-    page->LeftMargin = layout.LeftMargin;
-    page->TopMargin = layout.TopMargin;
-    page->RightMargin = layout.RightMargin;
-    page->BottomMargin = layout.BottomMargin;
+    CopyPaper(layout, *page);
     page->Stream.push_back(static_cast<std::uint8_t>(kTemplateVersion));
     m_pages.push_back(std::move(page));
     return *m_pages.back();
@@ -43,16 +54,7 @@ TfrPage& TfrEMFPages::PageObjects(int index, const AddInRegistry& add_ins)
     if (prepared.Page)
         return *prepared.Page;
     auto page = std::make_unique<TfrPage>();
-    page->PaperSize = prepared.PaperSize;
-    page->PaperWidth = prepared.PaperWidth;
-    page->PaperHeight = prepared.PaperHeight;
-    page->Orientation = prepared.Orientation;
-    page->PaperBin = prepared.PaperBin;
-    page->MarginsUsed = prepared.MarginsUsed;
-    page->LeftMargin = prepared.LeftMargin;
-    page->TopMargin = prepared.TopMargin;
-    page->RightMargin = prepared.RightMargin;
-    page->BottomMargin = prepared.BottomMargin;
+    CopyPaper(prepared, *page);
     page->Visible = prepared.Visible;
     try {
         TemplateReader reader(prepared.Stream);
