@@ -154,6 +154,12 @@ std::string Statement::ColumnOrigin(int column) const
     return name ? name : "";
 }
 
+std::string Statement::ColumnDeclaredType(int column) const
+{
+    const char* type = sqlite3_column_decltype(m_statement, column);
+    return type ? type : "";
+}
+
 bool Statement::ColumnIsNull(int column) const
 {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;

@@ -51,6 +51,9 @@ public:
     // The table and the table column a result column comes from; empty for an expression.
     std::string ColumnTable(int column) const;
     std::string ColumnOrigin(int column) const;
+    // The type a table column was declared with ("datetime", "text" …); empty
+    // for an expression.
+    std::string ColumnDeclaredType(int column) const;
     bool ColumnIsNull(int column) const;
     std::string ColumnText(int column) const;
     std::int64_t ColumnInt64(int column) const;

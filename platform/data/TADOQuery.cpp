@@ -69,7 +69,8 @@ void TADOQuery::OpenCursor()
         if (i == m_rowidColumn)
             continue;
         const bool writable = !table.empty() && statement.ColumnTable(i) == table;
-        columns.push_back(Column { statement.ColumnName(i), writable ? statement.ColumnOrigin(i) : std::string() });
+        columns.push_back(Column { statement.ColumnName(i), writable ? statement.ColumnOrigin(i) : std::string(),
+            FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)) });
     }
     DefineColumns(std::move(columns), table);
     ReadRowsNow();

@@ -16,7 +16,8 @@ void TADOTable::OpenCursor()
     const auto& statement = OpenConnection().Prepare(SelectAll());
     std::vector<Column> columns;
     for (int i = 1; i < statement.ColumnCount(); ++i)
-        columns.push_back(Column { statement.ColumnName(i), statement.ColumnOrigin(i) });
+        columns.push_back(Column { statement.ColumnName(i), statement.ColumnOrigin(i),
+            FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)) });
     DefineColumns(std::move(columns), TableName);
 }
 

@@ -105,7 +105,7 @@ void TCustomADODataSet::DefineColumns(std::vector<Column> columns, std::string t
     m_table = std::move(table);
     m_fields.clear();
     for (std::size_t i = 0; i < m_columns.size(); ++i)
-        m_fields.push_back(std::make_unique<TField>(*this, static_cast<int>(i), m_columns[i].name));
+        m_fields.push_back(std::make_unique<TField>(*this, static_cast<int>(i), m_columns[i].name, m_columns[i].type));
 }
 
 void TCustomADODataSet::ReadRowsNow() const
@@ -162,6 +162,50 @@ void TCustomADODataSet::Next()
     } else {
         m_eof = true;
     }
+}
+
+void TCustomADODataSet::Prior()
+{
+    CheckActive();
+    Post();
+    ReadRowsNow();
+    if (m_eof && !m_rows->Empty()) {
+        // Next ran past the last row: one back is the last row again.
+        m_eof = false;
+    } else if (m_current > 0) {
+        --m_current;
+    } else {
+        m_bof = true;
+    }
+}
+
+TBookmark TCustomADODataSet::GetBookmark() const
+{
+    CheckActive();
+    ReadRowsNow();
+    if (m_rows->Empty())
+        return {};
+    return TBookmark { true, m_rows->Rowid(m_current), m_current };
+}
+
+bool TCustomADODataSet::GotoBookmark(const TBookmark& bookmark)
+{
+    CheckActive();
+    Post();
+    ReadRowsNow();
+    if (!bookmark.valid)
+        return false;
+    std::optional<std::size_t> row;
+    if (bookmark.rowid != 0)
+        row = m_rows->Find(bookmark.rowid);
+    else if (bookmark.row < m_rows->Size())
+        row = bookmark.row;
+    if (!row)
+        return false;
+    m_current = *row;
+    m_bof = m_current == 0;
+    m_eof = false;
+    return true;
 }
 
 bool TCustomADODataSet::Eof() const

@@ -16,6 +16,17 @@ class TADOConnection;
 
 enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
+// A remembered row of an open dataset (GetBookmark / GotoBookmark). A row
+// with a key (tables, and queries that select the rowid) is named by its key,
+// so rows inserted or deleted since do not move the bookmark; other rows by
+// their place in the snapshot.
+struct TBookmark {
+    bool valid { false };
+    std::int64_t rowid { 0 };
+    std::size_t row { 0 };
+    bool operator==(const TBookmark&) const = default;
+};
+
 // What tables and queries share: a snapshot of rows with a current row, fields
 // read by name, and writing rows back to the file.
 //
@@ -64,8 +75,18 @@ public:
     // Moving posts a pending insert or edit first.
     void First();
     void Next();
+    // One row back. After Next ran past the last row, Prior comes back to the
+    // last row; on the first row it sets Bof and stays.
+    void Prior();
     bool Eof() const;
     bool Bof() const { return m_bof; }
+
+    // The current row, to come back to later; an empty dataset gives a
+    // bookmark that names no row.
+    TBookmark GetBookmark() const;
+    // Makes the bookmarked row current; false (nothing moves) when the row is
+    // no longer in the dataset.
+    bool GotoBookmark(const TBookmark& bookmark);
 
     // The fields are made when the dataset opens; a TField& stays valid until
     // the dataset closes.
@@ -101,6 +122,7 @@ protected:
         std::span<const Value> Values(std::size_t row) const { return { m_values.data() + row * m_width, m_width }; }
         std::span<Value> Values(std::size_t row) { return { m_values.data() + row * m_width, m_width }; }
         std::optional<std::size_t> Find(std::int64_t rowid) const;
+
         // Starts a row; its values follow with Add, `width` of them.
         void Append(std::int64_t rowid) { m_rowids.push_back(rowid); }
         void Add(Value value) { m_values.push_back(std::move(value)); }
@@ -114,6 +136,7 @@ protected:
     struct Column {
         std::string name;
         std::string origin; // the table column it comes from; empty when it is not written back
+        TFieldType type { TFieldType::ftString };
     };
 
     // Reads the columns (DefineColumns) when the dataset opens.

@@ -7,10 +7,47 @@
 
 namespace db {
 
-TField::TField(TCustomADODataSet& dataSet, int index, std::string name)
+namespace {
+
+std::string LowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+} // namespace
+
+TFieldType FieldTypeOfDeclaration(std::string_view declared)
+{
+    const std::string type = LowerAscii(declared);
+    const auto has = [&type](std::string_view part) { return type.find(part) != std::string::npos; };
+    if (type.empty())
+        return TFieldType::ftUnknown;
+    if (has("date") || has("time"))
+        return TFieldType::ftDateTime;
+    if (has("bool") || has("bit"))
+        return TFieldType::ftBoolean;
+    if (has("bigint") || has("int64"))
+        return TFieldType::ftLargeint;
+    if (has("int"))
+        return TFieldType::ftInteger;
+    if (has("memo") || has("clob"))
+        return TFieldType::ftMemo;
+    if (has("char") || has("text"))
+        return TFieldType::ftString;
+    if (has("real") || has("floa") || has("doub") || has("num") || has("dec") || has("money") || has("currency"))
+        return TFieldType::ftFloat;
+    return TFieldType::ftUnknown;
+}
+
+TField::TField(TCustomADODataSet& dataSet, int index, std::string name, TFieldType type)
     : m_dataSet(dataSet)
     , m_index(index)
     , m_name(std::move(name))
+    , m_type(type)
 {
 }
 

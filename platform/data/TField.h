@@ -9,15 +9,24 @@ namespace db {
 
 class TCustomADODataSet;
 
+// What a column holds, from the type its table declares. SQLite keeps every
+// value as the dataset reads it; the type tells readers how to interpret it.
+enum class TFieldType { ftString, ftMemo, ftInteger, ftLargeint, ftFloat, ftBoolean, ftDateTime, ftUnknown };
+
+// The field type of a declared column type, by SQLite's affinity rules with
+// date and time, boolean and long text told apart.
+TFieldType FieldTypeOfDeclaration(std::string_view declared);
+
 // One column of a dataset, read and written on the dataset's current row.
 // Setting a value needs the dataset in edit or insert mode; the value reaches
 // the file when the dataset posts.
 class TField {
 public:
-    TField(TCustomADODataSet& dataSet, int index, std::string name);
+    TField(TCustomADODataSet& dataSet, int index, std::string name, TFieldType type = TFieldType::ftString);
 
     const std::string& FieldName() const { return m_name; }
     int Index() const { return m_index; }
+    TFieldType DataType() const { return m_type; }
 
     bool IsNull() const;
     // The stored text; empty for a null value.
@@ -38,6 +47,7 @@ private:
     TCustomADODataSet& m_dataSet;
     int m_index;
     std::string m_name;
+    TFieldType m_type;
 };
 
 } // namespace db

@@ -2,6 +2,7 @@
 
 #include "report/objects/PropertyValue.h"
 
+#include "platform/text/Utf8.h"
 #include "platform/graphics/TPageCanvas.h"
 #include "platform/text/Utf8.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/build/TfrEMFPages.h"
+#include "report/data/TfrDatasetDirectory.h"
 #include "report/objects/AddInRegistry.h"
 #include "report/objects/DataDictionary.h"
 #include "report/objects/ReportInfo.h"
@@ -16,6 +18,27 @@
 #include <vector>
 
 namespace report {
+
+class TfrExpressionEngine;
+struct TfrBand;
+
+// Whether the report body runs once, or once for every record of the
+// report's `Dataset`.
+enum class TfrReportType { rtSimple, rtMultiple };
+
+// Shows how a build gets on and lets the user stop it.
+class TfrBuildProgress {
+public:
+    virtual ~TfrBuildProgress() = default;
+    // A new pass starts; `finalPass` false for the first of two.
+    virtual void StartPass(bool finalPass, int totalPages) = 0;
+    // Page `page` (from 1) is being filled.
+    virtual void PageDone(int page) = 0;
+    // A script set the second line (PROGRESS).
+    virtual void SetText(const std::string& text) = 0;
+    // Lets the user act; true once the user asked to stop.
+    virtual bool CancelRequested() = 0;
+};
 
 // The printer name a template stores for the engine's built-in virtual printer.
 inline constexpr std::string_view kVirtualPrinterName = "\x01";
@@ -50,6 +73,52 @@ public:
     std::vector<std::uint8_t> WriteReportForm();
     bool ReadReportForm(std::span<const std::uint8_t> property);
 
+    // --- building (report/build) ------------------------------------------------
+    // Builds the prepared pages from the template and the datasets. False when
+    // the build did not run to its end: the user cancelled it, or it failed
+    // (the error is in BuildError and was shown through OnBuildError; no
+    // pages are kept). The template is as it was before, scripts or not.
+    bool BuildReport();
+    // The same, for callers that show the pages themselves.
+    bool PrepareReport() { return BuildReport(); }
+
+    TfrReportType ReportType { TfrReportType::rtSimple };
+    // The master dataset of bands that name none, and of rtMultiple reports.
+    TfrDataset* Dataset { nullptr };
+    std::string Title;
+    bool ShowProgress { true };
+    // False: a page whose master dataset is empty is not formed at all.
+    bool PrintIfEmpty { true };
+    // The datasets the template's bands may name.
+    TfrDatasetDirectory Datasets;
+    // The pages of the last build.
+    TfrEMFPages EMFPages;
+    // The expression engine builds evaluate with; null for the program's one.
+    TfrExpressionEngine* Expressions { nullptr };
+    // The error that ended the last build; empty after one that succeeded.
+    std::string BuildError;
+
+    std::function<void()> OnBeginDoc;
+    std::function<void()> OnEndDoc;
+    // Assigned: told every page number instead of the progress window.
+    std::function<void(int)> OnProgress;
+    // Assigned: shows the bands of a report page itself (no band walk).
+    std::function<void(TfrPage&)> OnManualBuild;
+    std::function<void(TfrBand&)> OnBeginBand;
+    std::function<void(TfrBand&)> OnEndBand;
+    std::function<void(int)> OnBeginPage;
+    std::function<void(int)> OnEndPage;
+    std::function<bool(const std::string&, Variant&)> OnGetValue;
+    std::function<bool(const std::string&, const std::string&, const std::string&, const std::string&, Variant&)>
+        OnUserFunction;
+    std::function<void(TfrView&)> OnBeforePrint;
+    std::function<std::string(const std::string&, const std::string&)> OnInputBox;
+    std::function<int(const std::string&, const std::string&, int)> OnMessageBox;
+    // Shows the error of a failed build (text, caption "Error").
+    std::function<void(const std::string&, const std::string&)> OnBuildError;
+    // Makes the progress display of a build; without it a build shows none.
+    std::function<std::unique_ptr<TfrBuildProgress>(TfrReport&)> MakeProgress;
+
     // A new empty page at the end, named "Page" + the first free number.
     TfrPage& AddPage();
     // The object with this name on any page (compared without case), or null.
@@ -82,6 +151,10 @@ public:
 
 private:
     bool LoadTemplate(std::span<const std::uint8_t> stream, bool from_file);
+    // One pass of the report body over a copy of the template read from
+    // `snapshot`; false when it failed or the user cancelled it.
+    bool RunBuildPass(TfrExpressionEngine& engine, std::span<const std::uint8_t> snapshot, bool finalPass,
+        int totalPages, TfrBuildProgress* progress);
     void Refuse(std::string message);
     // Moves the template of a freshly loaded report into this one.
     void TakeTemplate(TfrReport& loaded);

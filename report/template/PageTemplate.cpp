@@ -53,24 +53,34 @@ void AddPageHeader(TfrReport& report, TfrPage& page)
     date.Alignment = frtaRight;
 }
 
+// Each note is two bands: the master data band with the title, which grows
+// with a title of several lines, and its child band with category, date,
+// body and the separator, which follows wherever the title ends, grows with
+// the body, splits over pages, and keeps the separator at its bottom.
 void AddMasterData(TfrReport& report, TfrPage& page)
 {
-    auto& band = AddBand(report, page, BandType::MasterData, 120, 100);
+    auto& band = AddBand(report, page, BandType::MasterData, 100, 30);
     band.FormatText = "frDBDataSet1";
-    band.Flags = band_flags::Stretched | band_flags::Breaked;
-    auto& title = AddMemo(report, page, "[frDBDataSet1.\"标题\"]", 0, 124, kTextWidth, 24);
+    band.Flags = band_flags::Stretched;
+    auto& title = AddMemo(report, page, "[frDBDataSet1.\"标题\"]", 0, 102, kTextWidth, 24);
     title.Font.Size = 14;
     title.Font.Style = fsBold;
-    AddMemo(report, page, "类别：[frDBDataSet1.\"类别\"]", 0, 150, kTextWidth / 2 - 2, 18);
-    AddMemo(report, page, "日期：[frDBDataSet1.\"日期\" #Dyyyy-mm-dd]", kTextWidth / 2 + 2, 150, kTextWidth / 2 - 2, 18);
-    auto& body = AddMemo(report, page, "[frDBDataSet1.\"内容\"]", 0, 172, kTextWidth, 36);
+    title.Flags = memo_flags::Stretched | memo_flags::WordWrap;
+
+    auto& details = AddBand(report, page, BandType::Child, 140, 80);
+    details.Flags = band_flags::Stretched | band_flags::Breaked;
+    band.ChildBand = details.Name;
+    AddMemo(report, page, "类别：[frDBDataSet1.\"类别\"]", 0, 142, kTextWidth / 2 - 2, 18);
+    AddMemo(report, page, "日期：[frDBDataSet1.\"日期\" #Dyyyy-mm-dd]", kTextWidth / 2 + 2, 142, kTextWidth / 2 - 2, 18);
+    auto& body = AddMemo(report, page, "[frDBDataSet1.\"内容\"]", 0, 164, kTextWidth, 36);
     body.Flags = memo_flags::Stretched | memo_flags::WordWrap;
     auto line = std::make_unique<TfrLineView>();
     line->Name = report.FreeObjectName(line->NamePrefix());
-    line->Top = 214;
+    line->Top = 212;
     line->Width = kTextWidth;
     line->Height = 0;
     line->FrameTyp = frftTop;
+    line->BandAlign = baBottom;
     page.Add(std::move(line));
 }
 

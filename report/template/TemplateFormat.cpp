@@ -197,6 +197,15 @@ private:
     std::string m_missingClasses;
 };
 
+} // namespace
+
+std::unique_ptr<TfrView> CreateObject(std::uint8_t kind, std::string class_name, const AddInRegistry& add_ins)
+{
+    return CreateView(kind, class_name, add_ins).view;
+}
+
+namespace {
+
 void WriteObjectRecord(TemplateWriter& writer, const TfrView& view, std::size_t page_index)
 {
     if (page_index > std::numeric_limits<std::uint8_t>::max())

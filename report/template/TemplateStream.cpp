@@ -13,6 +13,23 @@ namespace {
 
 constexpr int kCountedStringVersion = 23;
 constexpr std::uint8_t kLineSeparator = 13;
+// What a counted string and a line list can hold. Texts read beyond it could
+// never be written again, so every build of such a template would fail: the
+// reader refuses them at load instead.
+constexpr std::size_t kMaxTextBytes = 0xFFFF;
+constexpr std::size_t kMaxLines = 0xFFFF;
+
+void CheckLineCount(std::size_t count)
+{
+    if (count > kMaxLines)
+        throw io::FormatError("a text of the template has more than 65535 lines");
+}
+
+void CheckTextLength(std::size_t bytes)
+{
+    if (bytes > kMaxTextBytes)
+        throw io::FormatError("a text of the template is longer than 65535 bytes");
+}
 
 } // namespace
 
@@ -45,6 +62,7 @@ std::vector<std::string> TemplateReader::LineList()
     for (;;) {
         std::uint16_t length = m_bytes.U16();
         lines.push_back(text::GbkToUtf8(m_bytes.String(length)));
+        CheckLineCount(lines.size());
         if (m_bytes.U8() == 0)
             return lines;
     }
@@ -53,8 +71,10 @@ std::vector<std::string> TemplateReader::LineList()
 std::string TemplateReader::ZeroTerminatedString()
 {
     std::string gbk;
-    for (std::uint8_t byte = m_bytes.U8(); byte != 0; byte = m_bytes.U8())
+    for (std::uint8_t byte = m_bytes.U8(); byte != 0; byte = m_bytes.U8()) {
         gbk.push_back(static_cast<char>(byte));
+        CheckTextLength(gbk.size());
+    }
     return text::GbkToUtf8(gbk);
 }
 
@@ -65,13 +85,16 @@ std::vector<std::string> TemplateReader::ZeroTerminatedLines()
     for (std::uint8_t byte = m_bytes.U8(); byte != 0; byte = m_bytes.U8()) {
         if (byte == kLineSeparator) {
             lines.push_back(text::GbkToUtf8(line));
+            CheckLineCount(lines.size());
             line.clear();
         } else {
             line.push_back(static_cast<char>(byte));
+            CheckTextLength(line.size());
         }
     }
     if (!line.empty())
         lines.push_back(text::GbkToUtf8(line));
+    CheckLineCount(lines.size());
     return lines;
 }
 

@@ -270,4 +270,64 @@ TEST_F(DataSet, EngineErrorsCarryTheEngineMessageAndLeaveTheQueryClosed)
     EXPECT_FALSE(data.ADOQuery2.Active());
 }
 
+TEST_F(DataSet, PriorStepsBackAndComesBackToTheLastRowAfterRunningPastIt)
+{
+    for (const char* name : { "工作", "生活", "读书" })
+        AddCategory(name);
+    data.LB.First();
+    data.LB.Next();
+    data.LB.Next();
+    data.LB.Next();
+    ASSERT_TRUE(data.LB.Eof());
+    data.LB.Prior();
+    EXPECT_FALSE(data.LB.Eof());
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "读书");
+    data.LB.Prior();
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "生活");
+    data.LB.Prior();
+    data.LB.Prior();
+    EXPECT_TRUE(data.LB.Bof());
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "工作");
+}
+
+TEST_F(DataSet, ABookmarkNamesItsRowEvenWhenRowsBeforeItAreDeleted)
+{
+    for (const char* name : { "工作", "生活", "读书" })
+        AddCategory(name);
+    data.LB.First();
+    data.LB.Next();
+    data.LB.Next();
+    const db::TBookmark third = data.LB.GetBookmark();
+    data.LB.First();
+    data.LB.Delete();
+    ASSERT_TRUE(data.LB.GotoBookmark(third));
+    EXPECT_EQ(data.LB.FieldByName("类别").AsString(), "读书");
+
+    // A query without keys remembers the place; a place that is gone is refused.
+    data.ADOQuery2.SQL.Add("select 类别 from 类别");
+    data.ADOQuery2.Open();
+    data.ADOQuery2.Next();
+    const db::TBookmark second = data.ADOQuery2.GetBookmark();
+    data.ADOQuery2.First();
+    ASSERT_TRUE(data.ADOQuery2.GotoBookmark(second));
+    EXPECT_EQ(data.ADOQuery2.FieldByName("类别").AsString(), "读书");
+    EXPECT_FALSE(data.ADOQuery2.GotoBookmark(db::TBookmark {}));
+    EXPECT_FALSE(data.ADOQuery2.GotoBookmark(db::TBookmark { true, 0, 7 }));
+    EXPECT_EQ(data.ADOQuery2.FieldByName("类别").AsString(), "读书");
+}
+
+TEST_F(DataSet, FieldsKnowTheTypeTheirTableDeclares)
+{
+    data.ADOQuery2.SQL.Add("select 类别, 日期, 标题, 内容, length(标题) as n from 笔记");
+    data.ADOQuery2.Open();
+    EXPECT_EQ(data.ADOQuery2.FieldByName("日期").DataType(), db::TFieldType::ftDateTime);
+    EXPECT_EQ(data.ADOQuery2.FieldByName("标题").DataType(), db::TFieldType::ftString);
+    EXPECT_EQ(data.ADOQuery2.FieldByName("n").DataType(), db::TFieldType::ftUnknown);
+    EXPECT_EQ(db::FieldTypeOfDeclaration("BIGINT"), db::TFieldType::ftLargeint);
+    EXPECT_EQ(db::FieldTypeOfDeclaration("integer"), db::TFieldType::ftInteger);
+    EXPECT_EQ(db::FieldTypeOfDeclaration("double precision"), db::TFieldType::ftFloat);
+    EXPECT_EQ(db::FieldTypeOfDeclaration("boolean"), db::TFieldType::ftBoolean);
+    EXPECT_EQ(db::FieldTypeOfDeclaration("varchar(20)"), db::TFieldType::ftString);
+}
+
 } // namespace

@@ -47,11 +47,13 @@ TEST(TemplatePage, TheTemplateReadsBackAsTheNotesLayout)
         else if (dynamic_cast<const TfrLineView*>(view.get()))
             ++lines;
     }
-    ASSERT_EQ(bands.size(), 3u);
+    ASSERT_EQ(bands.size(), 4u);
     EXPECT_EQ(bands[0]->BandTypeCode(), static_cast<int>(BandType::PageHeader));
     EXPECT_EQ(bands[1]->BandTypeCode(), static_cast<int>(BandType::MasterData));
     EXPECT_EQ(bands[1]->FormatText, "frDBDataSet1");
-    EXPECT_EQ(bands[2]->BandTypeCode(), static_cast<int>(BandType::PageFooter));
+    EXPECT_EQ(bands[2]->BandTypeCode(), static_cast<int>(BandType::Child));
+    EXPECT_EQ(bands[1]->ChildBand, bands[2]->Name);
+    EXPECT_EQ(bands[3]->BandTypeCode(), static_cast<int>(BandType::PageFooter));
     EXPECT_EQ(lines, 1);
 
     auto memo_showing = [&memos](std::string_view text) -> const TfrMemoView* {
@@ -71,12 +73,14 @@ TEST(TemplatePage, TheTemplateReadsBackAsTheNotesLayout)
     ASSERT_NE(memo_showing("[DATE"), nullptr);
     ASSERT_NE(memo_showing("[PAGE#]"), nullptr);
     ASSERT_NE(memo_showing("[TOTALPAGES]"), nullptr);
-    // Every object of the data band lies within it, so the band engine gives
-    // them to it.
-    for (auto* memo : { title, body }) {
-        EXPECT_GE(memo->Top, bands[1]->Top);
-        EXPECT_LE(memo->Top, bands[1]->Top + bands[1]->Height);
-    }
+    // The title lies in the data band and the body in its child band, so a
+    // long title pushes the body down instead of running into it.
+    auto inside = [](const TfrView& view, const TfrBandView& band) {
+        return view.Top >= band.Top && view.Top <= band.Top + band.Height;
+    };
+    EXPECT_TRUE(inside(*title, *bands[1]));
+    EXPECT_TRUE(inside(*body, *bands[2]));
+    EXPECT_TRUE(inside(*memo_showing("frDBDataSet1.\"类别\""), *bands[2]));
 }
 
 } // namespace

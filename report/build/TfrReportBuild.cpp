@@ -1,0 +1,123 @@
+// A report's build: the template snapshot around it, one or two passes of the
+// band engine, progress and cancelling, and what is kept when it fails.
+#include "report/build/TfrReportBuilder.h"
+
+#include "report/expr/TfrExpressionEngine.h"
+#include "report/objects/TfrReport.h"
+#include "report/template/TemplateFormat.h"
+
+namespace report {
+namespace {
+
+// The program keeps one expression engine for all its reports.
+TfrExpressionEngine& ProgramEngine()
+{
+    static TfrExpressionEngine engine;
+    return engine;
+}
+
+// Attaches the running pass to the engine and detaches it on every way out.
+class ScopeAttachment {
+public:
+    ScopeAttachment(TfrExpressionEngine& engine, TfrReportScope& scope) : m_engine(engine), m_previous(engine.Scope())
+    {
+        m_engine.SetScope(&scope);
+    }
+    ~ScopeAttachment() { m_engine.SetScope(m_previous); }
+    ScopeAttachment(const ScopeAttachment&) = delete;
+    ScopeAttachment& operator=(const ScopeAttachment&) = delete;
+
+private:
+    TfrExpressionEngine& m_engine;
+    TfrReportScope* m_previous;
+};
+
+} // namespace
+
+bool TfrReport::BuildReport()
+{
+    BuildError.clear();
+    EMFPages.Clear();
+    TfrExpressionEngine& engine = Expressions ? *Expressions : ProgramEngine();
+    engine.StartBuild();
+
+    // Every pass builds from a copy of the template, so scripts and the
+    // engine may change objects freely while the template, its last-change
+    // date included, stays exactly as it was.
+    io::ByteWriter snapshot;
+    try {
+        WriteTemplate(*this, snapshot);
+    } catch (const std::exception& error) {
+        BuildError = std::string("The report cannot be built: ") + error.what();
+        if (OnBuildError)
+            OnBuildError(BuildError, "Error");
+        return false;
+    }
+
+    std::unique_ptr<TfrBuildProgress> progress;
+    if (ShowProgress && !OnProgress && MakeProgress)
+        progress = MakeProgress(*this);
+    if (OnBeginDoc)
+        OnBeginDoc();
+    bool completed = true;
+    int totalPages = 0;
+    if (TwoPass) {
+        completed = RunBuildPass(engine, snapshot.Data(), false, 0, progress.get());
+        totalPages = EMFPages.Count();
+        EMFPages.Clear();
+        if (!completed) {
+            // Stopped in the first pass: nothing of it is worth showing.
+            if (OnEndDoc)
+                OnEndDoc();
+            if (!BuildError.empty() && OnBuildError)
+                OnBuildError(BuildError, "Error");
+            return false;
+        }
+    }
+    if (BuildError.empty())
+        completed = RunBuildPass(engine, snapshot.Data(), true, totalPages, progress.get());
+    if (OnEndDoc)
+        OnEndDoc();
+
+    if (!BuildError.empty()) {
+        EMFPages.Clear();
+        if (OnBuildError)
+            OnBuildError(BuildError, "Error");
+        return false;
+    }
+    return completed;
+}
+
+bool TfrReport::RunBuildPass(TfrExpressionEngine& engine, std::span<const std::uint8_t> snapshot, bool finalPass,
+    int totalPages, TfrBuildProgress* progress)
+{
+    TfrReport working;
+    // Every dictionary entry comes along, whether its dataset exists or not.
+    ReadTemplate(snapshot, working, *AddIns, [](std::string_view) { return true; });
+    TfrReportBuilder builder(*this, working, engine, EMFPages);
+    bool cancelled = false;
+    if (progress) {
+        progress->StartPass(finalPass, totalPages);
+        builder.OnPageDone = [&](int page) {
+            progress->PageDone(page);
+            if (progress->CancelRequested()) {
+                cancelled = true;
+                builder.StopReport();
+            }
+        };
+        builder.OnProgressText = [progress](const std::string& text) { progress->SetText(text); };
+    } else if (OnProgress) {
+        builder.OnPageDone = [this](int page) { OnProgress(page); };
+    }
+    {
+        ScopeAttachment attachment(engine, builder);
+        builder.RunPass(finalPass, totalPages);
+    }
+    if (!builder.Error().empty() && BuildError.empty())
+        BuildError = builder.Error();
+    if (progress && !cancelled && progress->CancelRequested())
+        cancelled = true;
+    return !cancelled && BuildError.empty();
+}
+
+} // namespace report
