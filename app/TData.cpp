@@ -116,6 +116,10 @@ TData::TData(std::string connectionString)
         dataSet->SetConnection(&ADOConnection1);
     LB.TableName = "类别";
     BZ.TableName = "笔记";
+    // Opened over every note at start-up but read only when a search or a
+    // print uses them, so the note bodies are not held in memory meanwhile.
+    ADOQuery3.ReadOnFirstUse = true;
+    ADOQuery5.ReadOnFirstUse = true;
     ADOQuery3.SQL.Add(AllNotes);
     ADOQuery5.SQL.Add(AllNotes);
     m_noteCount.SQL.Add("select count(*) from 笔记");

@@ -463,6 +463,31 @@ TEST_F(EmptyStore, ShowsAnEmptyTreeAndListAndCountsNotesWithoutCategories)
     EXPECT_EQ(CountLine(), "现共有记录: 1 个");
 }
 
+TEST_F(EmptyStore, TheOneNoteOfTheStoreOpensFromItsBranchAndItsDeleteLeavesTheBranchBare)
+{
+    {
+        app::TData other(Store.ConnectionString());
+        other.LB.Insert();
+        other.LB.FieldByName("类别").SetAsString("唯一");
+        other.LB.Post();
+    }
+    AddNoteElsewhere({ "唯一", "独篇", "只有一篇" });
+    ClickControl(*Main().bsSkinSpeedButton7);
+    ctl::TTreeNode* branch = FindNode(*Main().TreeView1, "唯一", 0);
+    ASSERT_NE(branch, nullptr);
+    EXPECT_TRUE(branch->HasChildren());
+    EXPECT_EQ(TreeLines(*Main().TreeView1), (std::vector<std::string> { "唯一 [独篇]" }));
+
+    ClickNode(*Main().TreeView1, "独篇", 1);
+    EXPECT_EQ(Main().bsSkinMemo21->Text(), "只有一篇");
+    ClickAnswering(*Main().Button4, wnd::VK_RETURN);
+    branch = FindNode(*Main().TreeView1, "唯一", 0);
+    ASSERT_NE(branch, nullptr);
+    EXPECT_FALSE(branch->HasChildren());
+    EXPECT_EQ(CountLine(), "现共有记录: 0 个");
+    EXPECT_TRUE(Errors.empty());
+}
+
 TEST_F(MainWindow, ANoteRemovedElsewhereEndsTheActionWithAnErrorAndKeepsTheEditors)
 {
     ClickNode(*Main().TreeView1, "周报", 1);
