@@ -4,6 +4,9 @@
 #include "platform/data/TConnectionString.h"
 #include "platform/text/Utf8.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace app {
 
 TData* Data = nullptr;
@@ -126,6 +129,7 @@ TData::TData(std::string connectionString)
 
     ADOConnection1.Open();
     try {
+        CheckTables();
         PrepareIndexes();
         LB.Open();
         BZ.Open();
@@ -135,6 +139,30 @@ TData::TData(std::string connectionString)
         const std::string file = ADOConnection1.DataSource().string();
         ADOConnection1.Close();
         throw db::EDatabaseError("The note store \"" + file + "\" cannot be used: " + error.what());
+    }
+}
+
+// A file without the tables and columns the windows read and write is refused
+// before anything is written to it, rather than failing at the first note
+// shown or saved. Further columns are left alone.
+void TData::CheckTables()
+{
+    std::error_code error;
+    if (std::filesystem::file_size(ADOConnection1.DataSource(), error) == 0 && !error)
+        throw db::EDatabaseError("the file is empty (0 bytes): it holds no notes and no note tables");
+    const std::pair<std::string, std::vector<std::string>> tables[] = {
+        { "类别", { "类别" } },
+        { "笔记", { "类别", "日期", "标题", "内容" } },
+    };
+    for (const auto& [table, columns] : tables) {
+        db::Statement& statement = ADOConnection1.Prepare("select * from " + db::QuoteName(table) + " limit 0");
+        std::vector<std::string> present;
+        for (int i = 0; i < statement.ColumnCount(); ++i)
+            present.push_back(statement.ColumnName(i));
+        for (const std::string& column : columns) {
+            if (std::ranges::find(present, column) == present.end())
+                throw db::EDatabaseError("the table " + table + " has no column " + column);
+        }
     }
 }
 

@@ -36,10 +36,13 @@ namespace app {
 // loaded even when the main window has loaded a note in between, and the main
 // window's modify and delete act on its note whatever the manager did.
 //
-// Failures raise db::EDatabaseError: at creation, a missing file, a file that
-// is no database, a file locked by another program, or a file without the two
-// tables, with a message naming the file and the cause; during use, the
-// engine's message with the statement. A statement that fails changes nothing;
+// Failures raise db::EDatabaseError: at creation, a missing file, an empty
+// file, a file that is no database (an Access file is named as such), a file
+// locked by another program, or a file without the two tables or one of
+// their columns, with a message naming the file and the cause; during use, the
+// engine's message with the statement, and for a file that turned read-only,
+// a full disk, a lock held past the wait, or a file deleted or replaced while
+// open, the cause and the file. A statement that fails changes nothing;
 // what earlier statements wrote stays written. A file that another program
 // holds busy is waited on for ADOConnection1.CommandTimeout before failing.
 class TData {
@@ -139,6 +142,7 @@ public:
     bool HasSearchIndex() const { return m_searchIndex; }
 
 private:
+    void CheckTables();
     void PrepareIndexes();
     static void Reopen(db::TADOQuery& query, const std::string& statement,
         std::initializer_list<std::pair<std::string_view, std::string_view>> values);

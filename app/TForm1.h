@@ -24,7 +24,11 @@
 #include "skinctrls/TbsSkinSpeedButton.h"
 #include "skinctrls/TbsSkinSplitter.h"
 #include "skinctrls/TbsSkinToolBar.h"
+#include "skin/TbsCompressedStoredSkin.h"
+#include "skin/TbsSkinData.h"
+#include "skinform/TbsSkinForm.h"
 
+#include <memory>
 #include <string>
 
 namespace app {
@@ -37,6 +41,13 @@ namespace app {
 class TForm1 : public ctl::TForm {
 public:
     explicit TForm1(ctl::TComponent* AOwner);
+    ~TForm1() override;
+
+    // The frame: our skin, stored compressed with the window, read into the
+    // skin data and painted by the skinned form component.
+    std::unique_ptr<skin::TbsCompressedStoredSkin> bsCompressedStoredSkin1;
+    std::unique_ptr<skin::TbsSkinData> bsSkinData1;
+    skinform::TbsSkinForm* bsSkinForm1;
 
     // Tool bar.
     skinctrls::TbsSkinToolBar* bsSkinToolBar1 { nullptr };
@@ -116,6 +127,7 @@ private:
     void RebuildCategoryTree();
     // Adds the note titles filed under `category` to its branch of the tree.
     void AddCategoryNotes(ctl::TTreeNode& branch, const std::string& category);
+    void CreateSkinFrame();
     void CreateToolBar();
     void CreateCategoryTree();
     void CreateNotePanel();

@@ -5,6 +5,7 @@
 
 #include "app/AppFonts.h"
 #include "app/AppConstants.h"
+#include "skin/EmbeddedSkin.h"
 
 namespace app {
 
@@ -31,6 +32,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
 {
     SetName("Form1");
     SetCaption("Veltrin");
+    CreateSkinFrame();
     SetClientSize(738, 505);
     SetPosition(TPosition::poScreenCenter);
     SetFont(MakeFont("Tahoma", -11));
@@ -43,6 +45,32 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     OnShow = [this](TObject* sender) { FormShow(sender); };
     OnPaint = [this](TObject* sender) { FormPaint(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
+}
+
+TForm1::~TForm1()
+{
+    // The components (the frame among them) go while the skin they paint
+    // from is still there.
+    DestroyComponents();
+}
+
+// The skinned frame with the caption buttons for the system menu, minimize,
+// maximize and roll-up, and no caption icon. A skin that cannot be read was
+// reported by the skin data already; the frame then keeps its default look.
+void TForm1::CreateSkinFrame()
+{
+    bsCompressedStoredSkin1 = std::make_unique<skin::TbsCompressedStoredSkin>();
+    bsCompressedStoredSkin1->FileName = "skin.ini";
+    bsCompressedStoredSkin1->SetCompressedData(skin::EmbeddedSkinBytes());
+    bsSkinForm1 = new skinform::TbsSkinForm(this);
+    bsSkinForm1->SetName("bsSkinForm1");
+    bsSkinForm1->AlphaBlendAnimation = true;
+    bsSkinForm1->DefMenuItemHeight = 20;
+    bsSkinForm1->UseSkinFontInMenu = true;
+    bsSkinData1 = std::make_unique<skin::TbsSkinData>(&bsSkinForm1->MessageTarget());
+    bsSkinData1->SetCompressedStoredSkin(bsCompressedStoredSkin1.get());
+    bsSkinForm1->SetMenusSkinData(bsSkinData1.get());
+    bsSkinForm1->SetSkinData(bsSkinData1.get());
 }
 
 TbsSkinSpeedButton* TForm1::AddToolButton(const char* name, int left, int width, const char* caption, int imageIndex,

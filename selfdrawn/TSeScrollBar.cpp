@@ -25,6 +25,29 @@ TSeCustomScrollBar::TSeCustomScrollBar(ctl::TComponent* AOwner) : TSeGraphicCont
 {
     SetPerformance(TSePerformance::kspDoubleBuffer);
     SetBounds(0, 0, 121, ThumbSize() + 2 * m_borderWidth);
+    m_repeatTimer = new ctl::TTimer(this);
+    m_repeatTimer->SetEnabled(false);
+    m_repeatTimer->OnTimer = [this](ctl::TObject*) { RepeatStep(); };
+}
+
+int TSeCustomScrollBar::RepeatDelay()
+{
+    return 200 + 200 * std::clamp(wnd::GetKeyboardDelay(), 0, 3);
+}
+
+int TSeCustomScrollBar::RepeatInterval()
+{
+    return static_cast<int>(1000.0 / ((std::clamp(wnd::GetKeyboardSpeed(), 0, 31) + 1) * 2.3));
+}
+
+void TSeCustomScrollBar::RepeatStep()
+{
+    m_repeatTimer->SetInterval(static_cast<unsigned>(RepeatInterval()));
+    // A track press repeats only while the pointer stays on its side of the thumb.
+    if (m_pressed == TPart::Thumb || m_pressed == TPart::None)
+        return;
+    if (PartAt(m_pointer.X, m_pointer.Y) == m_pressed)
+        Step(m_pressed);
 }
 
 void TSeCustomScrollBar::SetKind(TSeScrollBarKind Value)
@@ -91,14 +114,23 @@ int TSeCustomScrollBar::TrackLength() const
     return std::max(0, m_kind == TSeScrollBarKind::sbHorizontal ? r.Width() : r.Height());
 }
 
-int TSeCustomScrollBar::Range() const
+double TSeCustomScrollBar::Range() const
 {
-    return m_pageSize == 0 ? m_max - m_min : m_max - m_min - m_pageSize + 1;
+    // In doubles: the ends may be as far apart as an int allows.
+    const double span = static_cast<double>(m_max) - m_min;
+    return m_pageSize == 0 ? span : span - m_pageSize + 1;
+}
+
+long long TSeCustomScrollBar::LastTopPosition() const
+{
+    return static_cast<long long>(m_max) - m_pageSize + 1;
 }
 
 int TSeCustomScrollBar::ThumbLength() const
 {
-    const int length = Nearest(static_cast<double>(TrackLength()) * m_pageSize / (m_max - m_min + 1));
+    // In doubles: Max - Min + 1 neither overflows nor reaches zero for any Min <= Max.
+    const double span = static_cast<double>(m_max) - m_min + 1;
+    const int length = Nearest(static_cast<double>(TrackLength()) * std::min<double>(m_pageSize, span) / span);
     return std::max(length, (ThumbSize() / 3) * 2);
 }
 
@@ -107,10 +139,10 @@ gfx::TRect TSeCustomScrollBar::ThumbRect() const
     const int length = ThumbLength();
     const int free = TrackLength() - length;
     int start = TrackStart();
-    if (m_position > m_max - m_pageSize + 1)
+    if (m_position > LastTopPosition())
         start = TrackStart() + free;
     else if (Range() >= 1)
-        start += Nearest(static_cast<double>(m_position - m_min) * free / Range());
+        start += Nearest((static_cast<double>(m_position) - m_min) * free / Range());
     return Span(start, start + length);
 }
 
@@ -173,32 +205,51 @@ void TSeCustomScrollBar::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Sh
         Scroll(TSeScrollCode::scTrack, m_position);
         return;
     }
+    m_pointer = { X, Y };
     Step(m_pressed);
+    m_repeatTimer->SetInterval(static_cast<unsigned>(RepeatDelay()));
+    m_repeatTimer->SetEnabled(true);
 }
 
 void TSeCustomScrollBar::MouseMove(ctl::TShiftState Shift, int X, int Y)
 {
     TSeGraphicControl::MouseMove(Shift, X, Y);
+    m_pointer = { X, Y };
+    const TPart hot = PartAt(X, Y);
+    if (hot != m_hot) {
+        m_hot = hot;
+        Invalidate();
+    }
     if (m_pressed != TPart::Thumb)
         return;
     const int free = TrackLength() - ThumbLength();
     if (free <= 0)
         return;
     const int offset = Along(X, Y) - m_grabOffset - TrackStart();
-    const int position = std::clamp(m_min + Nearest(static_cast<double>(offset) * Range() / free), m_min,
-        std::max(m_min, m_max - m_pageSize + 1));
+    const double last = static_cast<double>(std::max<long long>(m_min, LastTopPosition()));
+    const int position = static_cast<int>(std::clamp(m_min + std::nearbyint(offset * Range() / free), static_cast<double>(m_min), last));
     Scroll(TSeScrollCode::scTrack, position);
 }
 
 void TSeCustomScrollBar::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
 {
     TSeGraphicControl::MouseUp(Button, Shift, X, Y);
+    m_repeatTimer->SetEnabled(false);
     if (m_pressed == TPart::None)
         return;
     if (m_pressed == TPart::Thumb)
         Scroll(TSeScrollCode::scPosition, m_position);
     m_pressed = TPart::None;
     Scroll(TSeScrollCode::scEndScroll, m_position);
+}
+
+void TSeCustomScrollBar::MouseLeave()
+{
+    TSeGraphicControl::MouseLeave();
+    if (m_hot != TPart::None) {
+        m_hot = TPart::None;
+        Invalidate();
+    }
 }
 
 void TSeCustomScrollBar::PaintArrow(gfx::TCanvas& Canvas, const gfx::TRect& R, bool TowardsMin, bool Pressed)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlTypes.h"
+#include "platform/controls/TTimer.h"
 #include "selfdrawn/TSeGraphicControl.h"
 
 #include <functional>
@@ -14,7 +15,8 @@ enum class TSeScrollCode { scLineUp = 0, scLineDown = 1, scPageUp = 2, scPageDow
 
 // The self-drawn scroll bar: arrows at both ends, a checkered track and a
 // thumb whose length shows PageSize. Pressing an arrow or the track steps
-// once; dragging the thumb tracks the pointer. Each step goes out through
+// once and, while the button is held, again at the keyboard's repeat delay
+// and rate; dragging the thumb tracks the pointer. Each step goes out through
 // OnScroll, whose handler may change the position before it is applied.
 class TSeCustomScrollBar : public TSeGraphicControl {
 public:
@@ -40,17 +42,28 @@ public:
 
     std::function<void(TObject* Sender, TSeScrollCode Code, int& Position)> OnScroll;
 
+    // The part under the pointer.
+    enum class TPart { None, MinArrow, MaxArrow, TrackBefore, TrackAfter, Thumb };
+    TPart HotPart() const { return m_hot; }
+    TPart PressedPart() const { return m_pressed; }
+    // The wait before a held button repeats, then the wait between repeats,
+    // in milliseconds, from the keyboard's delay and speed settings.
+    static int RepeatDelay();
+    static int RepeatInterval();
+
 protected:
     void PaintClient(gfx::TCanvas& Canvas) override;
     void MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
     void MouseMove(ctl::TShiftState Shift, int X, int Y) override;
     void MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
 
 private:
-    enum class TPart { None, MinArrow, MaxArrow, TrackBefore, TrackAfter, Thumb };
 
     int Along(int X, int Y) const { return m_kind == TSeScrollBarKind::sbHorizontal ? X : Y; }
-    int Range() const;
+    double Range() const;
+    // The highest position that still shows a whole page.
+    long long LastTopPosition() const;
     int ThumbLength() const;
     int TrackStart() const;
     int TrackLength() const;
@@ -58,6 +71,7 @@ private:
     TPart PartAt(int X, int Y) const;
     void Step(TPart Part);
     void Scroll(TSeScrollCode Code, int Position);
+    void RepeatStep();
     void PaintArrow(gfx::TCanvas& Canvas, const gfx::TRect& R, bool TowardsMin, bool Pressed);
 
     TSeScrollBarKind m_kind { TSeScrollBarKind::sbHorizontal };
@@ -68,6 +82,9 @@ private:
     int m_borderWidth { 1 };
     TPart m_pressed { TPart::None };
     int m_grabOffset { 0 };
+    TPart m_hot { TPart::None };
+    gfx::TPoint m_pointer;
+    ctl::TTimer* m_repeatTimer;
 };
 
 class TSeSkinScrollBar : public TSeCustomScrollBar {

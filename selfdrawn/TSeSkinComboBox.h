@@ -80,6 +80,8 @@ protected:
     void PaintClient(gfx::TCanvas& Canvas) override;
     void PaintTextBackground(gfx::TCanvas& Canvas) override;
     bool DrawsText() const override { return m_style == TSeComboStyle::kcsDropDown; }
+    // Only a box the user types into offers the text menu.
+    bool HasContextMenu() const override { return m_style == TSeComboStyle::kcsDropDown; }
     void ShowEditCaret() override;
     void TextChanged() override;
     void Loaded() override;
@@ -125,6 +127,10 @@ public:
 
 protected:
     TSeCustomListBox* CreateListBox() override;
+    std::unique_ptr<TSeCustomPopupMenu> CreateContextMenu() override
+    {
+        return std::make_unique<TSeSkinPopupMenu>(nullptr);
+    }
 };
 
 } // namespace selfdrawn

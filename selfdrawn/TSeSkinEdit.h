@@ -119,6 +119,12 @@ private:
 class TSeSkinEdit : public TSeCustomEdit, public TSeSkinHook {
 public:
     explicit TSeSkinEdit(ctl::TComponent* AOwner) : TSeCustomEdit(AOwner), TSeSkinHook("Edit") { }
+
+protected:
+    std::unique_ptr<TSeCustomPopupMenu> CreateContextMenu() override
+    {
+        return std::make_unique<TSeSkinPopupMenu>(nullptr);
+    }
 };
 
 // The text as an upper- or lower-case box stores it: characters the legacy

@@ -3,12 +3,30 @@
 #include "platform/text/Utf8.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/Input.h"
+#include "platform/window/MessageLoop.h"
 #include "platform/window/Messages.h"
 #include "platform/window/VirtualKeys.h"
+#include "platform/window/Window.h"
 
 #include <algorithm>
 
 namespace selfdrawn {
+
+std::u32string PastedLineBreaks(std::u32string_view Text, bool MultiLine)
+{
+    std::u32string out;
+    out.reserve(Text.size());
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == U'\r' || Text[i] == U'\n') {
+            if (Text[i] == U'\r' && i + 1 < Text.size() && Text[i + 1] == U'\n')
+                ++i;
+            out += MultiLine ? U'\n' : U' ';
+        } else {
+            out += Text[i];
+        }
+    }
+    return out;
+}
 
 std::string TSeTextEditor::SelText() const
 {
@@ -32,7 +50,7 @@ void TSeTextEditor::CutToClipboard()
 void TSeTextEditor::PasteFromClipboard()
 {
     if (!m_model.ReadOnly && wnd::HasClipboardText())
-        ReplaceSelection(text::Utf8ToUtf32(wnd::GetClipboardText()));
+        ReplaceSelection(PastedLineBreaks(text::Utf8ToUtf32(wnd::GetClipboardText()), MultiLine()));
 }
 
 void TSeTextEditor::ClearSelection()
@@ -53,6 +71,52 @@ void TSeTextEditor::Undo()
         TextEdited();
     else
         CaretMoved();
+}
+
+std::unique_ptr<TSeCustomPopupMenu> TSeTextEditor::CreateContextMenu()
+{
+    return std::make_unique<TSeCustomPopupMenu>(nullptr);
+}
+
+void TSeTextEditor::ShowContextMenu(gfx::TPoint Screen)
+{
+    if (!m_contextMenu) {
+        m_contextMenu = CreateContextMenu();
+        m_contextMenu->Add("Undo", [this](ctl::TObject*) { Undo(); });
+        m_contextMenu->Add("-");
+        m_contextMenu->Add("Cut", [this](ctl::TObject*) { CutToClipboard(); });
+        m_contextMenu->Add("Copy", [this](ctl::TObject*) { CopyToClipboard(); });
+        m_contextMenu->Add("Paste", [this](ctl::TObject*) { PasteFromClipboard(); });
+        m_contextMenu->Add("Delete", [this](ctl::TObject*) { ClearSelection(); });
+        m_contextMenu->Add("-");
+        m_contextMenu->Add("Select All", [this](ctl::TObject*) { SelectAll(); });
+    }
+    PrepareContextMenu();
+    m_contextMenu->PopupMenuOptions = ContextMenuOptions;
+    // A drag or another mode of the form must not go on under the menu.
+    if (wnd::GetCapture())
+        wnd::ReleaseCapture();
+    m_contextMenu->Popup(Screen.X, Screen.Y);
+}
+
+void TSeTextEditor::RequestContextMenu(wnd::HWND Window, int X, int Y)
+{
+    gfx::TPoint at { X, Y };
+    wnd::ClientToScreen(Window, at);
+    wnd::SendMessage(Window, wnd::WM_CONTEXTMENU, reinterpret_cast<wnd::WPARAM>(Window), wnd::MAKELPARAM(at.X, at.Y));
+}
+
+void TSeTextEditor::PrepareContextMenu()
+{
+    const bool selection = m_model.HasSelection();
+    const bool writable = !m_model.ReadOnly;
+    const auto entry = [this](int Index) { return m_contextMenu->Items(Index); };
+    entry(0)->Enabled = m_model.CanUndo() && writable;
+    entry(2)->Enabled = selection && MayCopy() && writable;
+    entry(3)->Enabled = selection && MayCopy();
+    entry(4)->Enabled = wnd::HasClipboardText() && writable;
+    entry(5)->Enabled = selection && writable;
+    entry(7)->Enabled = m_model.SelLength() != m_model.Length();
 }
 
 void TSeTextEditor::ReplaceSelection(const std::u32string& Insert)
@@ -126,6 +190,14 @@ void TSeTextEditor::TypeCharacter(unsigned Key)
 bool TSeTextEditor::EditorMessage(wnd::HWND Window, wnd::UINT Msg, wnd::LPARAM LParam)
 {
     switch (Msg) {
+    case wnd::WM_CONTEXTMENU: {
+        if (!HasContextMenu())
+            return true;
+        // The menu key sends no point: the menu opens at the pointer then too.
+        const gfx::TPoint at = wnd::PointFromLParam(LParam);
+        ShowContextMenu(at.X == -1 && at.Y == -1 ? wnd::GetCursorPos() : at);
+        return true;
+    }
     case wnd::WM_IME_COMPOSITION:
         if ((LParam & wnd::GCS_RESULTSTR) == 0 || !Window)
             return false;

@@ -3,7 +3,9 @@
 #include "platform/controls/ControlTypes.h"
 #include "platform/text/TextEditModel.h"
 #include "platform/window/WinTypes.h"
+#include "selfdrawn/TSeCustomPopupMenu.h"
 
+#include <memory>
 #include <string>
 
 namespace selfdrawn {
@@ -13,6 +15,10 @@ namespace selfdrawn {
 // and typed or composed characters. The control passes keys and characters
 // in; the editor answers with TextEdited when the text changed and with
 // CaretMoved after every other change of caret or selection.
+// Line breaks of pasted text (CR LF, CR or LF) as "\n", or as one space each
+// for a text of one line.
+std::u32string PastedLineBreaks(std::u32string_view Text, bool MultiLine);
+
 class TSeTextEditor {
 public:
     virtual ~TSeTextEditor() = default;
@@ -40,6 +46,14 @@ public:
     void SelectAll();
     void Undo();
 
+    // The effects of the right-click menu (all off).
+    TSePopupMenuOptions ContextMenuOptions;
+    // The right-click menu: made on its first showing and kept from then on.
+    TSeCustomPopupMenu* ContextMenu() const { return m_contextMenu.get(); }
+    // Enables the menu's entries for the text as it is now and opens it at a
+    // screen point; returns once it has closed (the chosen entry runs later).
+    void ShowContextMenu(gfx::TPoint Screen);
+
 protected:
     text::TextEditModel& Model() { return m_model; }
     const text::TextEditModel& Model() const { return m_model; }
@@ -50,6 +64,16 @@ protected:
     virtual void CaretMoved() = 0;
     // Whether the selected text may leave the control through the clipboard.
     virtual bool MayCopy() const { return true; }
+    // Whether the text may hold line breaks; pasted breaks of a one-line
+    // text become spaces, so that nothing pasted disappears.
+    virtual bool MultiLine() const { return false; }
+    // The menu class of the control: the skin classes take the skin menu.
+    virtual std::unique_ptr<TSeCustomPopupMenu> CreateContextMenu();
+    virtual bool HasContextMenu() const { return true; }
+    // A right-button release asks the control's window for its context menu.
+    static void RequestContextMenu(wnd::HWND Window, int X, int Y);
+    // Sets each entry's enabled state from the text, the selection and the clipboard.
+    void PrepareContextMenu();
 
     // Replaces the selection with typed, pasted or composed text (refused
     // as a whole beyond MaxLength, silently when ReadOnly).
@@ -67,12 +91,13 @@ protected:
     void TypeCharacter(unsigned Key);
     // The messages the editor answers for the control's window Window: the
     // input method's result (each character replaces the selection in turn,
-    // and no character messages follow for it) and the platform's cut, copy,
+    // and no character messages follow for it) the context menu and the platform's cut, copy,
     // paste and undo. True when Msg was one of them.
     bool EditorMessage(wnd::HWND Window, wnd::UINT Msg, wnd::LPARAM LParam);
 
 private:
     text::TextEditModel m_model;
+    std::unique_ptr<TSeCustomPopupMenu> m_contextMenu;
 };
 
 } // namespace selfdrawn

@@ -3,6 +3,7 @@
 #include "platform/controls/TCustomControl.h"
 #include "platform/controls/TGraphicControl.h"
 #include "platform/graphics/TBitmap.h"
+#include "skin/SkinnedControl.h"
 
 #include <string>
 
@@ -20,12 +21,12 @@ namespace skinctrls {
 // in one go, so the control does not flicker. PlatformControl is the
 // platform class it stands on: ctl::TCustomControl or ctl::TGraphicControl.
 template <class PlatformControl>
-class SkinControlBase : public PlatformControl {
+class SkinControlBase : public PlatformControl, public skin::SkinnedControl {
 public:
     explicit SkinControlBase(ctl::TComponent* AOwner);
 
     // The skin to draw with (not owned). Setting a loaded skin applies it.
-    skin::TbsSkinData* SkinData() const { return m_skinData; }
+    skin::TbsSkinData* SkinData() const override { return m_skinData; }
     virtual void SetSkinData(skin::TbsSkinData* Value);
     // The name of this control's record in the skin; stored only: the next
     // paint or ApplySkin uses it.
@@ -37,9 +38,9 @@ public:
     // Finds the record of SkinDataName in SkinData (-1 without one).
     virtual void LookupSkinRecord();
     // Re-reads the record and adapts the control to it.
-    virtual void ApplySkin();
+    void ApplySkin() override;
     // Forgets the record (the skin is about to be replaced).
-    virtual void ResetSkinIndex() { m_skinIndex = -1; }
+    void ResetSkinIndex() override { m_skinIndex = -1; }
 
 protected:
     // The record found by the last lookup; nullptr with SkinIndex -1.

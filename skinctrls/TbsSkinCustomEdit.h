@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/graphics/TFont.h"
+#include "skin/SkinnedControl.h"
 #include "skinctrls/SkinPart.h"
 #include "skinctrls/TbsCustomEdit.h"
 
@@ -20,12 +21,12 @@ namespace skinctrls {
 // releasing the mouse on it runs OnButtonClick. As in every one-line platform
 // edit, Enter only raises the key-press event; Escape raises key-down and
 // key-press before the form acts on it.
-class TbsSkinCustomEdit : public TbsCustomEdit {
+class TbsSkinCustomEdit : public TbsCustomEdit, public skin::SkinnedControl {
 public:
     explicit TbsSkinCustomEdit(ctl::TComponent* AOwner);
 
     // The skin to draw with (not owned). Setting a loaded skin applies it.
-    skin::TbsSkinData* SkinData() const { return m_skinData; }
+    skin::TbsSkinData* SkinData() const override { return m_skinData; }
     void SetSkinData(skin::TbsSkinData* Value);
     // The name of the control's record in the skin; stored only, the next
     // apply uses it.
@@ -63,9 +64,9 @@ public:
     // Finds the edit record of SkinDataName in SkinData (-1 without one).
     void LookupSkinRecord();
     // Re-reads the record and adapts font, colour, height and frame to it.
-    void ApplySkin();
+    void ApplySkin() override;
     // Forgets the record (the skin is about to be replaced).
-    void ResetSkinIndex();
+    void ResetSkinIndex() override;
 
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;

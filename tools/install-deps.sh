@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev zlib1g-dev libjpeg-dev libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei fonts-arphic-uming fonts-liberation2
-  xvfb xdotool x11-utils sqlite3
+  xvfb xdotool x11-utils sqlite3 libxext-dev openbox
 )
 
 missing=()

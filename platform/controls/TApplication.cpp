@@ -2,6 +2,7 @@
 
 #include "platform/controls/MessageDialog.h"
 #include "platform/window/MessageLoop.h"
+#include "platform/window/Window.h"
 
 #include <cctype>
 #include <filesystem>
@@ -39,6 +40,55 @@ void TApplication::HandleMessage()
         QuitReceived();
 }
 
+bool TApplication::RunHooks(wnd::MSG& Msg)
+{
+    // A hook may remove itself (or another) while it runs: walk a copy.
+    const auto hooks = m_hooks;
+    for (const auto& [id, hook] : hooks)
+        if (hook(Msg))
+            return true;
+    return false;
+}
+
+int TApplication::AddMessageHook(TMessageHook Hook)
+{
+    const int id = m_nextHookId++;
+    m_hooks.emplace_back(id, std::move(Hook));
+    return id;
+}
+
+void TApplication::RemoveMessageHook(int Id)
+{
+    std::erase_if(m_hooks, [Id](const auto& entry) { return entry.first == Id; });
+}
+
+void TApplication::Minimize()
+{
+    if (m_minimized || !m_mainForm || !m_mainForm->Handle())
+        return;
+    m_minimized = true;
+    m_hiddenWhileMinimized.clear();
+    for (wnd::HWND h : wnd::GetTopLevelWindows())
+        if (h != m_mainForm->Handle() && wnd::IsWindowVisible(h)) {
+            wnd::ShowWindow(h, wnd::SW_HIDE);
+            m_hiddenWhileMinimized.push_back(h);
+        }
+    wnd::ShowWindow(m_mainForm->Handle(), wnd::SW_MINIMIZE);
+}
+
+void TApplication::Restore()
+{
+    if (!m_minimized)
+        return;
+    m_minimized = false;
+    if (m_mainForm && m_mainForm->Handle() && wnd::IsIconic(m_mainForm->Handle()))
+        wnd::ShowWindow(m_mainForm->Handle(), wnd::SW_RESTORE);
+    for (wnd::HWND h : m_hiddenWhileMinimized)
+        if (wnd::IsWindow(h))
+            wnd::ShowWindow(h, wnd::SW_SHOWNA);
+    m_hiddenWhileMinimized.clear();
+}
+
 void TApplication::ProcessMessages()
 {
     wnd::MSG msg;
@@ -55,6 +105,8 @@ void TApplication::Dispatch(wnd::MSG& Msg)
 {
     // An exception from a handler is shown and the loop goes on.
     try {
+        if (RunHooks(Msg))
+            return;
         wnd::TranslateMessage(Msg);
         wnd::DispatchMessage(Msg);
     } catch (const std::exception& e) {

@@ -5,6 +5,8 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace ctl {
 
@@ -35,6 +37,19 @@ public:
     void Terminate();
     bool Terminated() const { return m_terminated; }
 
+    // The application goes to the task bar as a whole: the main form is
+    // minimized and the other visible forms are hidden until Restore.
+    void Minimize();
+    void Restore();
+    bool Minimized() const { return m_minimized; }
+
+    // A hook sees every message the application's loops take before it is
+    // dispatched; returning true swallows it. An open pop-up menu routes the
+    // keyboard to itself this way. Returns an id for RemoveMessageHook.
+    using TMessageHook = std::function<bool(wnd::MSG& Msg)>;
+    int AddMessageHook(TMessageHook Hook);
+    void RemoveMessageHook(int Id);
+
     // The program file's name without its directory, cut at its first dot,
     // every character after the first in lower case; unless a title was set.
     std::string Title() const;
@@ -54,13 +69,18 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    // Translates and dispatches one message of either loop.
+    // Translates and dispatches one message of either loop, after the hooks.
     void Dispatch(wnd::MSG& Msg);
+    bool RunHooks(wnd::MSG& Msg);
     // The quit message came: this loop ends and so do the loops around it.
     void QuitReceived();
 
     TForm* m_mainForm { nullptr };
     bool m_terminated { false };
+    bool m_minimized { false };
+    std::vector<wnd::HWND> m_hiddenWhileMinimized;
+    std::vector<std::pair<int, TMessageHook>> m_hooks;
+    int m_nextHookId { 1 };
     std::string m_title;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/controls/TCustomMemo.h"
 
 #include "platform/graphics/TBitmap.h"
+#include "platform/text/LineWrap.h"
 #include "platform/text/Utf8.h"
 #include "platform/window/Messages.h"
 #include "platform/window/VirtualKeys.h"
@@ -70,15 +71,6 @@ private:
     mutable std::vector<std::string> m_cache;
 };
 
-namespace {
-
-bool BreaksAfter(char32_t c)
-{
-    return c == U' ' || c == U'\t' || c >= 0x2E80; // blanks and CJK characters
-}
-
-} // namespace
-
 TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), m_lines(std::make_unique<TMemoLines>(*this))
 {
 }
@@ -125,25 +117,14 @@ int TCustomMemo::CharWidth(char32_t C) const
 
 void TCustomMemo::WrapParagraph(int Start, int End, int Width) const
 {
-    const std::u32string& text = Model().Text();
     int start = Start;
-    while (m_wordWrap && Width > 0) {
-        int width = 0;
-        int i = start;
-        int lastBreak = -1;
-        for (; i < End; ++i) {
-            const int w = CharWidth(text[static_cast<std::size_t>(i)]);
-            if (width + w > Width && i > start)
-                break;
-            width += w;
-            if (BreaksAfter(text[static_cast<std::size_t>(i)]))
-                lastBreak = i + 1;
+    if (m_wordWrap) {
+        const std::u32string_view paragraph
+            = std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(Start), static_cast<std::size_t>(End - Start));
+        for (int point : text::WrapPoints(paragraph, Width, [this](char32_t C) { return CharWidth(C); })) {
+            m_display.push_back({ start, Start + point, true });
+            start = Start + point;
         }
-        if (i >= End)
-            break;
-        const int cut = lastBreak > start ? lastBreak : i;
-        m_display.push_back({ start, cut, true });
-        start = cut;
     }
     m_display.push_back({ start, End, false });
 }

@@ -35,15 +35,53 @@ Statement::~Statement()
     sqlite3_finalize(m_statement);
 }
 
-void Statement::Fail() const
+namespace {
+
+// What a failure of the file itself means to the user, beside the engine's
+// own words; nothing for failures of a statement or of a row.
+const char* PlainCause(int code)
 {
-    std::string message = sqlite3_errmsg(m_db);
+    switch (code & 0xFF) {
+    case SQLITE_READONLY:
+        return "the file is read-only, nothing was written";
+    case SQLITE_FULL:
+        return "the disk is full, nothing was written";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return "another program kept the file locked for longer than the wait";
+    case SQLITE_IOERR:
+        return "the file could not be read or written";
+    case SQLITE_CORRUPT:
+        return "the file is damaged";
+    case SQLITE_NOTADB:
+        return "the file is not a database";
+    case SQLITE_CANTOPEN:
+        return "the file cannot be opened";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+std::string EngineFailureMessage(sqlite3* db, std::string_view sql, std::string message)
+{
     // A busy file can surface through a module's own message ("vtable
     // constructor failed"); say plainly that the file is locked.
-    const int code = sqlite3_errcode(m_db);
-    if ((code == SQLITE_BUSY || code == SQLITE_LOCKED) && message != sqlite3_errstr(code))
-        message = std::string(sqlite3_errstr(code)) + ": " + message;
-    throw EDatabaseError(message + " (statement: " + m_sql + ")");
+    const int code = sqlite3_extended_errcode(db);
+    const int primary = code & 0xFF;
+    if ((primary == SQLITE_BUSY || primary == SQLITE_LOCKED) && message != sqlite3_errstr(primary))
+        message = std::string(sqlite3_errstr(primary)) + ": " + message;
+    if (const char* cause = PlainCause(code)) {
+        const char* file = sqlite3_db_filename(db, "main");
+        message += std::string(": ") + cause + " (file \"" + (file ? file : "") + "\")";
+    }
+    return message + " (statement: " + std::string(sql) + ")";
+}
+
+void Statement::Fail() const
+{
+    throw EDatabaseError(EngineFailureMessage(m_db, m_sql, sqlite3_errmsg(m_db)));
 }
 
 int Statement::ParameterCount() const

@@ -16,6 +16,11 @@ class TADOConnection;
 // layer builds itself.
 std::string QuoteName(std::string_view name);
 
+// The text of an engine failure on `db`: the engine's `message`; for a failure
+// of the file itself (read-only, disk full, locked, damaged) what that means
+// and which file it is; and the statement.
+std::string EngineFailureMessage(sqlite3* db, std::string_view sql, std::string message);
+
 // One prepared statement of an open SQLite connection. Every engine failure
 // becomes an EDatabaseError carrying the engine's message and the statement.
 // Values are only ever bound, never written into the statement text.

@@ -10,7 +10,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <fstream>
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace db {
@@ -48,6 +51,26 @@ OpenMode ParseMode(const std::string& text)
     if (write)
         mode.readOnly = false;
     return mode;
+}
+
+// The cause for a file the engine does not take for a database. Access files
+// are named by their format: they start with a page whose bytes 4 to 19 read
+// "Standard Jet DB" (Jet 3 and 4) or "Standard ACE DB" (Access 2007 and
+// later); the byte at 0x14 tells the Jet versions apart.
+std::string NotADatabaseCause(const std::filesystem::path& file)
+{
+    char header[0x15] {};
+    std::ifstream(file, std::ios::binary).read(header, sizeof header);
+    const std::string_view signature(header + 4, 16);
+    if (signature == std::string_view("Standard Jet DB\0", 16)) {
+        const char* version = header[0x14] == 0 ? "Jet 3" : header[0x14] == 1 ? "Jet 4.0" : "Jet";
+        return std::string("the file is a Microsoft Access database (") + version
+            + " format), which this program cannot read; the notes must be moved into a store of this program";
+    }
+    if (signature == std::string_view("Standard ACE DB\0", 16))
+        return "the file is a Microsoft Access database (Access 2007 or later format), which this program cannot "
+               "read; the notes must be moved into a store of this program";
+    return "the file is not a database";
 }
 
 } // namespace
@@ -118,11 +141,28 @@ void TADOConnection::Open()
     // file that is no database or is locked is refused here and not later.
     const int result = sqlite3_exec(m_db, "select count(*) from sqlite_schema", nullptr, nullptr, nullptr);
     if (result == SQLITE_NOTADB)
-        FailOpen(file, "the file is not a database (" + std::string(sqlite3_errmsg(m_db)) + ")");
+        FailOpen(file, NotADatabaseCause(file) + " (" + sqlite3_errmsg(m_db) + ")");
     if (result == SQLITE_BUSY || result == SQLITE_LOCKED)
         FailOpen(file, "another program keeps the file locked (" + std::string(sqlite3_errmsg(m_db)) + ")");
     if (result != SQLITE_OK)
         FailOpen(file, sqlite3_errmsg(m_db));
+
+    struct stat opened {};
+    if (::stat(file.c_str(), &opened) != 0)
+        FailOpen(file, std::strerror(errno));
+    m_openedFile = std::filesystem::absolute(file);
+    m_device = opened.st_dev;
+    m_inode = opened.st_ino;
+}
+
+void TADOConnection::CheckFileInPlace() const
+{
+    struct stat now {};
+    if (::stat(m_openedFile.c_str(), &now) == 0 && now.st_dev == m_device && now.st_ino == m_inode)
+        return;
+    throw EDatabaseError("The database \"" + m_openedFile.string()
+        + "\" was deleted or replaced by another file while the program had it open; nothing was read or "
+          "written. Restart the program to open the file that is there now.");
 }
 
 void TADOConnection::Close()
@@ -145,6 +185,7 @@ void TADOConnection::CheckConnected() const
 Statement& TADOConnection::Prepare(const std::string& sql)
 {
     CheckConnected();
+    CheckFileInPlace();
     auto found = m_statements.find(sql);
     if (found == m_statements.end())
         found = m_statements.emplace(sql, std::make_unique<Statement>(m_db, sql)).first;
@@ -156,9 +197,9 @@ void TADOConnection::ExecuteScript(const std::string& sql)
     CheckConnected();
     char* message = nullptr;
     if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        const std::string text = message ? message : sqlite3_errmsg(m_db);
+        std::string text = message ? message : sqlite3_errmsg(m_db);
         sqlite3_free(message);
-        throw EDatabaseError(text + " (statement: " + sql + ")");
+        throw EDatabaseError(EngineFailureMessage(m_db, sql, std::move(text)));
     }
 }
 

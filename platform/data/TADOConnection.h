@@ -29,8 +29,9 @@ void CreateDatabaseFile(const std::filesystem::path& file);
 // None", the usual mode, lets other programs use the file at the same time.
 //
 // The connection never creates a file: a missing file, a file that is no
-// database and a file another program keeps locked are refused with an error
-// that names the file and the cause.
+// database (an Access file is named as such) and a file another program keeps
+// locked are refused with an error that names the file and the cause. Once
+// open, a file deleted or replaced under the program is refused as well.
 class TADOConnection {
 public:
     TADOConnection() = default;
@@ -69,8 +70,16 @@ private:
     void Detach(TCustomADODataSet* dataSet);
     void CheckConnected() const;
     [[noreturn]] void FailOpen(const std::filesystem::path& file, const std::string& cause);
+    // Refuses every statement once the file that was opened is no longer at
+    // its path (deleted, or replaced by another file): what the program
+    // wrote would go into a file nobody can find again.
+    void CheckFileInPlace() const;
 
     sqlite3* m_db { nullptr };
+    // The file opened, by its full path and its identity on the disk.
+    std::filesystem::path m_openedFile;
+    std::uint64_t m_device { 0 };
+    std::uint64_t m_inode { 0 };
     std::unordered_map<std::string, std::unique_ptr<Statement>> m_statements;
     std::vector<TCustomADODataSet*> m_dataSets;
 };

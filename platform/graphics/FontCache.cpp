@@ -1,6 +1,5 @@
 #include "platform/graphics/FontCache.h"
 
-#include <fontconfig/fontconfig.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -52,8 +51,9 @@ PangoLayout* NewLayout(PangoContext* context)
 }
 
 // The measuring context, the shared layout and the resolved fonts, for the
-// whole program. Taken down at exit together with the font map and
-// fontconfig's data, so leak checkers see a clean end.
+// whole program. Taken down at exit together with the font map; fontconfig's
+// own data stays, since cairo's font cache may still hold patterns from it
+// and finalising fontconfig under them aborts the program at exit.
 struct FontSystem {
     PangoContext* Context { NewContext() };
     PangoLayout* SharedLayout { NewLayout(Context) };
@@ -68,7 +68,6 @@ struct FontSystem {
         g_object_unref(SharedLayout);
         g_object_unref(Context);
         pango_cairo_font_map_set_default(nullptr);
-        FcFini();
     }
 };
 

@@ -182,6 +182,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SYSKEYDOWN:
         if (wParam == static_cast<WPARAM>(VK_F4) && (GetKeyState(VK_MENU) & 0x8000))
             PostMessage(detail::TopLevelOf(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
+        else if (wParam == static_cast<WPARAM>(VK_SPACE) && (GetKeyState(VK_MENU) & 0x8000))
+            detail::Send(detail::TopLevelOf(hwnd), WM_SYSCOMMAND, SC_KEYMENU, ' '); // Alt+Space: the window menu
         return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP: {

@@ -3,8 +3,12 @@
 #include "platform/window/Input.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace wnd {
 
@@ -104,6 +108,19 @@ namespace {
         return { wx + x, wy + y };
     }
 
+    // Requests the display had queued for a window that is gone by the time
+    // they arrive (a closed menu, a window of a program shutting down) are
+    // refused as BadWindow; that is no reason to end the program. Every
+    // other error goes to the handler that was there before.
+    XErrorHandler g_previousErrorHandler = nullptr;
+
+    int IgnoreGoneWindows(Display* display, XErrorEvent* error)
+    {
+        if (error->error_code == BadWindow)
+            return 0;
+        return g_previousErrorHandler ? g_previousErrorHandler(display, error) : 0;
+    }
+
     // Far outside every window: where the cursor counts as being once it left them all.
     constexpr POINT kOutside { -30000, -30000 };
 
@@ -130,6 +147,8 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Open()
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return nullptr;
     SDL_StartTextInput();
+    if (!g_previousErrorHandler)
+        g_previousErrorHandler = XSetErrorHandler(IgnoreGoneWindows);
     return std::unique_ptr<TSdlBackend>(new TSdlBackend());
 }
 
@@ -300,11 +319,34 @@ void TSdlBackend::Present(HWND hwnd, const gfx::TBitmap& pixels, const std::opti
     SDL_UpdateWindowSurface(n->window);
 }
 
-bool TSdlBackend::SetNativeShape(HWND, const std::optional<gfx::TRegion>& region)
+bool TSdlBackend::SetNativeShape(HWND hwnd, const std::optional<gfx::TRegion>& region)
 {
-    // SDL can shape only windows created shaped; ours are plain, so the region
-    // clips painting and hit testing but the display keeps the rectangle.
-    return !region.has_value();
+    // SDL shapes only windows created shaped; ours are plain, so the X window
+    // underneath is shaped directly with the X Shape extension.
+    TNative* n = NativeOf(hwnd);
+    if (!n)
+        return !region.has_value();
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(n->window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return !region.has_value();
+    Display* display = info.info.x11.display;
+    int eventBase = 0, errorBase = 0;
+    if (!XShapeQueryExtension(display, &eventBase, &errorBase))
+        return !region.has_value();
+    const Window window = info.info.x11.window;
+    if (!region) {
+        XShapeCombineMask(display, window, ShapeBounding, 0, 0, None, ShapeSet);
+    } else {
+        std::vector<XRectangle> rects;
+        for (const gfx::TRect& r : region->Rects())
+            rects.push_back({ static_cast<short>(r.Left), static_cast<short>(r.Top),
+                static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height()) });
+        XShapeCombineRectangles(display, window, ShapeBounding, 0, 0, rects.data(), static_cast<int>(rects.size()),
+            ShapeSet, YXBanded);
+    }
+    XFlush(display);
+    return true;
 }
 
 bool TSdlBackend::SetNativeOpacity(HWND hwnd, unsigned char alpha)

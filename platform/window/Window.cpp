@@ -164,8 +164,15 @@ namespace {
                 std::erase(p->children, hwnd);
         } else {
             std::erase(sys.topLevels, hwnd);
-            if (w->native)
+            if (w->native) {
                 sys.Backend().DestroyNative(hwnd);
+                // A pop-up that never took the activation (a menu) may still
+                // have held the display's keyboard focus; without a window
+                // manager nothing hands it back, so the active window takes it.
+                TWindowObject* active = sys.Find(sys.active);
+                if ((w->exStyle & WS_EX_NOACTIVATE) && active && active->native)
+                    sys.Backend().RaiseNative(sys.active, true);
+            }
         }
         detail::PurgeWindow(hwnd);
         sys.windows.erase(reinterpret_cast<std::uintptr_t>(hwnd));

@@ -2,28 +2,7 @@
 
 using namespace app;
 
-class Search : public AppWindows {
-protected:
-    void SearchFor(const std::string& keyword)
-    {
-        Main().bsSkinEdit1->SetText(keyword);
-        ClickControl(*Main().bsSkinSpeedButton4);
-    }
-    std::vector<std::string> Listed()
-    {
-        std::vector<std::string> titles;
-        for (int i = 0; i < Results().ListBox1->Items().Count(); ++i)
-            titles.push_back(Results().ListBox1->Items()[i]);
-        return titles;
-    }
-    void DoubleClickResult(int index)
-    {
-        ToFront(*Results().ListBox1);
-        const gfx::TRect row = Results().ListBox1->ItemRect(index);
-        const gfx::TPoint p = At(*Results().ListBox1, row.Left + 10, (row.Top + row.Bottom) / 2);
-        Harness.DoubleClick(p.X, p.Y);
-    }
-};
+using Search = AppWindows;
 
 TEST_F(Search, ListsNotesWhoseTitleOrBodyHoldsTheKeywordOnce)
 {

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include <sys/wait.h>
@@ -183,3 +185,106 @@ TEST(Connection, ABusyFileIsWaitedOnWhileAnotherProcessWrites)
 }
 
 } // namespace
+
+namespace {
+
+std::string FileBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
+// The first bytes of an Access file of the given Jet version byte.
+std::string JetHeader(char version)
+{
+    std::string page(4096, '\0');
+    page.replace(4, 15, "Standard Jet DB");
+    page[0x14] = version;
+    return page;
+}
+
+} // namespace
+
+TEST(Connection, AnAccessFileIsNamedAsSuchAndLeftAsItWas)
+{
+    TempDirectory directory;
+    const auto file = directory.Path() / "Veltrin.mdb";
+    for (const auto& [version, name] : { std::pair { '\0', "Jet 3" }, std::pair { '\1', "Jet 4.0" } }) {
+        std::ofstream(file, std::ios::binary) << JetHeader(version);
+        const std::string message = OpenError(app::TData::ConnectionStringFor(file));
+        EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+        EXPECT_NE(message.find(std::string("Microsoft Access database (") + name), std::string::npos) << message;
+        EXPECT_EQ(FileBytes(file), JetHeader(version));
+    }
+}
+
+TEST(Connection, AGenuineJet4FileIsRecognisedAndLeftAsItWas)
+{
+    const char* source = std::getenv("VELTRIN_SOURCE_DIR");
+    const std::filesystem::path sample
+        = std::filesystem::path(source ? source : ".") / ".." / "shared" / "fixtures" / "jet4-sample.mdb";
+    if (!std::filesystem::exists(sample))
+        GTEST_SKIP() << "no Jet 4 sample file at " << sample << " (it lies beside the repository in CI)";
+    TempDirectory directory;
+    const auto file = directory.Path() / "Veltrin.mdb";
+    std::filesystem::copy_file(sample, file);
+    const std::string message = OpenError(app::TData::ConnectionStringFor(file));
+    EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+    EXPECT_NE(message.find("Microsoft Access database (Jet 4.0"), std::string::npos) << message;
+    EXPECT_EQ(FileBytes(file), FileBytes(sample));
+}
+
+TEST(Connection, AnEmptyFileIsRefusedAsEmptyAndStaysEmpty)
+{
+    TempDirectory directory;
+    const auto file = directory.Path() / "Veltrin.mdb";
+    std::ofstream { file };
+    const std::string message = OpenError(app::TData::ConnectionStringFor(file));
+    EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+    EXPECT_NE(message.find("empty (0 bytes)"), std::string::npos) << message;
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.Path()), {}), 1)
+        << "no journal or other file is left beside it";
+}
+
+TEST(Connection, ATableWithoutAColumnTheWindowsUseIsRefusedBeforeAnythingIsWritten)
+{
+    TempDirectory directory;
+    const auto file = directory.Path() / "Veltrin.mdb";
+    {
+        OtherProgram other(file);
+        other.Run("create table 类别 (类别 text); create table 笔记 (类别 text, 日期 datetime, 标题 text);"
+                  "insert into 笔记 values ('工作', '2021-03-01 10:20:30', '周报')");
+    }
+    const std::string before = FileBytes(file);
+    const std::string message = OpenError(app::TData::ConnectionStringFor(file));
+    EXPECT_NE(message.find(file.string()), std::string::npos) << message;
+    EXPECT_NE(message.find("the table 笔记 has no column 内容"), std::string::npos) << message;
+    EXPECT_EQ(FileBytes(file), before) << "no index may be added to a file that is refused";
+}
+
+TEST(Connection, AStoreOnAPathWithChineseAndSpacesOpensWritesAndIsNamedInMessages)
+{
+    TempDirectory directory;
+    const auto folder = directory.Path() / "我的 笔记 本";
+    std::filesystem::create_directory(folder);
+    const auto file = folder / "Veltrin.mdb";
+    app::TData::CreateStore(file);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    {
+        app::TData data;
+        data.BZ.Insert();
+        data.BZ.FieldByName("标题").SetAsString("路径里有空格");
+        data.BZ.Post();
+        EXPECT_EQ(data.NoteCount(), 1);
+        std::filesystem::remove(file);
+        try {
+            data.NoteCount();
+            ADD_FAILURE() << "a deleted store was read";
+        } catch (const db::EDatabaseError& error) {
+            EXPECT_NE(std::string(error.what()).find(file.string()), std::string::npos) << error.what();
+        }
+    }
+    std::filesystem::current_path(previous);
+}

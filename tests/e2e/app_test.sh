@@ -16,11 +16,9 @@ if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! command -v sqli
   exit 77
 fi
 
-# Under the sanitizers, leaks of the display's own libraries are not ours.
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-
 snapshots=${VELTRIN_SNAPSHOT_DIR:-$(mktemp -d)}
 mkdir -p "$snapshots"
+snapshot_prefix=app-e2e-
 rm -f "$snapshots"/app-e2e-*.png
 work=$(mktemp -d)
 "$make_store" "$work/Veltrin.mdb" >/dev/null
@@ -35,105 +33,8 @@ trap cleanup EXIT
 # A step that fails without a check of its own names its line.
 trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 
-# Reports on standard error, so that a failure inside $(...) is seen too.
-fail() {
-  {
-    echo "FAIL: $*"
-    echo "--- program output ---"
-    cat "$work/output"
-  } >&2
-  exit 1
-}
-
-sql() {
-  sqlite3 -cmd ".timeout 5000" "$store" "$1"
-}
-
-# Waits up to 10 s for a query on the store to give the expected answer.
-expect_sql() {
-  local got=""
-  for _ in $(seq 100); do
-    got=$(sql "$1")
-    [ "$got" = "$2" ] && return 0
-    kill -0 "$pid" 2>/dev/null || fail "the program ended"
-    sleep 0.1
-  done
-  fail "'$1' gave '$got', expected '$2'"
-}
-
-snapshot() {
-  if command -v import >/dev/null; then
-    import -window root "$snapshots/app-e2e-$1.png" 2>/dev/null || true
-  fi
-}
-
-# The visible window whose title is exactly $1, or nothing. The titles are
-# compared as text: xdotool's own name search does not match Chinese titles.
-find_window() {
-  local id
-  for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-    [ "$(xdotool getwindowname "$id" 2>/dev/null || true)" = "$1" ] && { echo "$id"; return 0; }
-  done
-  return 0
-}
-
-# The visible window whose title is exactly $1, waited for up to 20 s (a
-# program built with the sanitizers starts slowly on a busy machine).
-window_id() {
-  local id
-  for _ in $(seq 200); do
-    id=$(find_window "$1")
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  fail "no window named $1"
-}
-
-# Waits up to 10 s until no visible window has the title $1.
-expect_closed() {
-  for _ in $(seq 100); do
-    [ -z "$(find_window "$1")" ] && return 0
-    sleep 0.1
-  done
-  fail "the window $1 is still open"
-}
-
-# Waits up to 10 s for the program to end and sets STATUS to its exit status.
-expect_ended() {
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program is still running"
-  STATUS=0
-  wait "$pid" || STATUS=$?
-}
-
-# Sets CX, CY to the screen position of the client area of a window whose
-# client area is W x H: the frame is as wide at the left, right and bottom.
-client_origin() {
-  local id=$1 client_w=$2 client_h=$3
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  local border=$(( (WIDTH - client_w) / 2 ))
-  CX=$(( X + border ))
-  CY=$(( Y + HEIGHT - client_h - border ))
-}
-
-click() {
-  xdotool mousemove "$1" "$2" sleep 0.1 click 1
-  sleep 0.4
-}
-
-key() {
-  xdotool key --delay 60 "$@"
-  sleep 0.3
-}
-
-type_text() {
-  xdotool type --delay 40 "$1"
-  sleep 0.3
-}
+# shellcheck source=driving.sh
+source "$(dirname "$0")/driving.sh"
 
 # Without a store the program says why in an error box, under its title,
 # and ends with a failure once the box is closed; no main window shows.
@@ -183,6 +84,47 @@ snapshot modified
 
 # Tool bar buttons, centred on their client positions.
 manage_x=$(( MX + 215 )); search_box_x=$(( MX + 450 )); search_x=$(( MX + 577 )); tools_y=$(( MY + 12 ))
+
+# The title memo's right-click menu (Undo, -, Cut, Copy, Paste, Delete, -,
+# Select All; 20-pixel entries and 15-pixel separators inside a 3-pixel
+# frame, opening at the pointer): Select All by mouse, then Copy by keys.
+# The title pasted into the search box finds the note: opening the one result
+# shows it again after another note was shown meanwhile.
+# Saving folded the tree and emptied the editors: open the note again.
+click "$tree_x" "$row0_y"
+key Right
+click $(( tree_x + 20 )) $(( row0_y + row_h ))
+xdotool mousemove "$title_x" "$title_y" sleep 0.1 click 3
+sleep 0.6
+snapshot title-menu
+click $(( title_x + 40 )) $(( title_y + 3 + 5 * 20 + 2 * 15 + 10 ))
+xdotool mousemove "$title_x" "$title_y" sleep 0.1 click 3
+sleep 0.6
+key Down Down
+snapshot title-menu-copy
+key Return
+second_title=$(sql "select 标题 from 笔记 where 类别 = '工作' order by rowid limit 1 offset 1")
+click $(( tree_x + 20 )) $(( row0_y + 2 * row_h ))
+snapshot other-note
+click "$search_box_x" "$tools_y"
+key ctrl+a ctrl+v
+snapshot pasted-title
+click "$search_x" "$tools_y"
+results=$(window_id 查询结果)
+client_origin "$results" 298 330
+snapshot title-found
+xdotool mousemove $(( CX + 41 )) $(( CY + 17 )) sleep 0.1 click --repeat 2 --delay 80 1
+sleep 0.6
+click $(( CX + 244 )) $(( CY + 312 ))
+expect_closed 查询结果
+# The note shown now is the found one: a change to its title lands on it.
+click "$title_x" "$title_y"
+key ctrl+End
+type_text " found"
+click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
+expect_sql "select count(*) from 笔记 where 标题 = 'Edited ''e2e'' \"title\" 改过 found'" "1"
+expect_sql "select count(*) from 笔记 where 标题 = '$second_title'" "1"
+snapshot title-found-modified
 
 # Add a category with a Chinese name and a quote: 分类管理, 新增, type the name
 # into the name box, 保存; then close the manager.

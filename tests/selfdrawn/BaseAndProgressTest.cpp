@@ -2,6 +2,7 @@
 
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Messages.h"
+#include "platform/window/SystemInfo.h"
 #include "selfdrawn/TSeSkinButton.h"
 #include "selfdrawn/TSeSkinProgressBar.h"
 
@@ -169,4 +170,31 @@ TEST_F(SelfDrawnButton, PressTracksThePointerAndClicksOnlyInside)
     Harness.KeyUp(wnd::VK_SPACE);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(button->State(), TSeButtonState::kbsNormal);
+}
+
+TEST_F(SelfDrawnButton, SpaceReleasedWithoutItsPressDoesNotClick)
+{
+    auto* button = new TSeSkinButton(form.get());
+    button->SetBounds(20, 20, 75, 25);
+    button->SetParent(form.get());
+    button->SetFocus();
+    int clicks = 0;
+    button->OnClick = [&](ctl::TObject*) { ++clicks; };
+    // The press went to another window (a closed dialog); only the release comes here.
+    Harness.KeyUp(wnd::VK_SPACE);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(button->State(), TSeButtonState::kbsNormal);
+}
+
+TEST_F(SelfDrawnBase, SharedBufferControlLargerThanTheBufferStillPaintsEveryPixel)
+{
+    const int wide = wnd::GetSystemMetrics(wnd::SM_CXSCREEN) + 800;
+    form->SetClientSize(wide + 20, 300);
+    auto* c = new TSeCustomControl(form.get());
+    c->SetPerformance(TSePerformance::kspSharedBuffer);
+    c->SetBounds(0, 0, wide, 40);
+    c->SetColor(gfx::clWhite);
+    c->SetParent(form.get());
+    EXPECT_EQ(PixelOf(*c, 10, 20), gfx::clWhite);
+    EXPECT_EQ(PixelOf(*c, wide - 10, 20), gfx::clWhite);
 }
