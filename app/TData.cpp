@@ -54,6 +54,7 @@ const std::string SearchIndexCheck = "select count(*) from sqlite_schema where n
 // The statements. Every one lists its rows in table order and selects the
 // rowid, which lets a dataset write its rows back.
 const std::string NotesOfCategory = "select rowid, 标题 from 笔记 where 类别 = :category order by rowid";
+const std::string AnyNoteOfCategory = "select rowid from 笔记 where 类别 = :category limit 1";
 const std::string NotesTitled = "select rowid, * from 笔记 where 标题 = :title order by rowid";
 const std::string CategoriesNamed = "select rowid, * from 类别 where 类别 = :category order by rowid";
 const std::string MoveNotes = "update 笔记 set 类别 = :new where 类别 = :old";
@@ -118,6 +119,10 @@ TData::TData(std::string connectionString)
         dataSet->SetConnection(&ADOConnection1);
     LB.TableName = "类别";
     BZ.TableName = "笔记";
+    // Opened over every note at start-up but read only when a search or a
+    // print uses them, so the note bodies are not held in memory meanwhile.
+    ADOQuery3.ReadOnFirstUse = true;
+    ADOQuery5.ReadOnFirstUse = true;
     ADOQuery3.SQL.Add(AllNotes);
     ADOQuery5.SQL.Add(AllNotes);
     m_noteCount.SQL.Add("select count(*) from 笔记");
@@ -199,7 +204,7 @@ void TData::OpenCategoryNotes(std::string_view category)
 
 bool TData::CategoryHasNotes(std::string_view category)
 {
-    Reopen(ADOQuery2, NotesOfCategory, { { "category", category } });
+    Reopen(ADOQuery2, AnyNoteOfCategory, { { "category", category } });
     return ADOQuery2.RecordCount() > 0;
 }
 

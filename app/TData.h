@@ -91,8 +91,8 @@ public:
     // order. Gives their 标题 only: the tree shows nothing else, and leaving the
     // rest out lets the category index answer alone, without reading bodies.
     void OpenCategoryNotes(std::string_view category);
-    // Through ADOQuery2, for the category manager's delete: whether any note
-    // is filed under `category`.
+    // Through ADOQuery2, for the category manager's delete and the tree's
+    // branch buttons: whether any note is filed under `category`.
     bool CategoryHasNotes(std::string_view category);
     // Into ADOQuery1, for a tree click: the notes titled `title` (the whole
     // title, line breaks included); the first row is the current note.

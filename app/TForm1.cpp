@@ -23,24 +23,7 @@ const char* const kExitQuestion = "感谢您的使用！\r\r现在是否退出�
 void TForm1::FormShow(TObject*)
 {
     DateTimePicker1->SetDateTime(dt::Now());
-    TreeView1->Items().Clear();
-
-    Data->LB.SetActive(false);
-    Data->LB.SetActive(true);
-    Data->LB.First();
-    const int categories = Data->LB.RecordCount();
-    for (int i = 0; i < categories; ++i) {
-        const std::string category = Data->LB.FieldByName("类别").AsString();
-        TTreeNode* root = TreeView1->Items().Add(nullptr, category);
-        Data->OpenCategoryNotes(category);
-        const int notes = Data->QBZ.RecordCount();
-        for (int j = 0; j < notes; ++j) {
-            TTreeNode* note = TreeView1->Items().AddChild(root, Data->QBZ.FieldByName("标题").AsString());
-            note->SetImageIndex(1);
-            Data->QBZ.Next();
-        }
-        Data->LB.Next();
-    }
+    RebuildCategoryTree();
 
     SeSkinComboBox1->SetText("");
     SeSkinComboBox1->Items().Clear();
@@ -61,6 +44,39 @@ void TForm1::FormShow(TObject*)
     Button3->Hide();
 
     StatusBar1->Panels()[2]->SetText("现共有记录: " + std::to_string(Data->NoteCount()) + " 个");
+}
+
+// One root per category, every one collapsed. A category's note titles are
+// read only when its branch is first opened or walked, so a refresh costs the
+// categories, not the notes; what is read is what the store holds then.
+void TForm1::RebuildCategoryTree()
+{
+    TTreeNodes& tree = TreeView1->Items();
+    TTreeNodesUpdate treeUpdate(tree);
+    tree.Clear();
+
+    Data->LB.SetActive(false);
+    Data->LB.SetActive(true);
+    Data->LB.First();
+    const int categories = Data->LB.RecordCount();
+    for (int i = 0; i < categories; ++i) {
+        const std::string category = Data->LB.FieldByName("类别").AsString();
+        TTreeNode* root = tree.Add(nullptr, category);
+        if (Data->CategoryHasNotes(category))
+            root->SetChildrenSource([this, category](TTreeNode& branch) { AddCategoryNotes(branch, category); });
+        Data->LB.Next();
+    }
+}
+
+void TForm1::AddCategoryNotes(TTreeNode& branch, const std::string& category)
+{
+    Data->OpenCategoryNotes(category);
+    const int notes = Data->QBZ.RecordCount();
+    for (int j = 0; j < notes; ++j) {
+        TTreeNode* note = TreeView1->Items().AddChild(&branch, Data->QBZ.FieldByName("标题").AsString());
+        note->SetImageIndex(1);
+        Data->QBZ.Next();
+    }
 }
 
 // Keeps the progress bar on the status bar when the window's height changes.

@@ -124,6 +124,9 @@ public:
     void SetEditorsEnabled(bool Value);
 
 private:
+    void RebuildCategoryTree();
+    // Adds the note titles filed under `category` to its branch of the tree.
+    void AddCategoryNotes(ctl::TTreeNode& branch, const std::string& category);
     void CreateSkinFrame();
     void CreateToolBar();
     void CreateCategoryTree();

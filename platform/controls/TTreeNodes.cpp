@@ -41,7 +41,32 @@ TTreeNode* TTreeNode::Item(int Index) const
 {
     if (Index < 0 || Index >= Count())
         throw EListError("Tree node index out of bounds (" + std::to_string(Index) + ")");
-    return m_children[static_cast<std::size_t>(Index)].get();
+    return Children()[static_cast<std::size_t>(Index)].get();
+}
+
+void TTreeNode::SetChildrenSource(std::function<void(TTreeNode&)> fill)
+{
+    m_childrenSource = std::move(fill);
+}
+
+const std::vector<std::unique_ptr<TTreeNode>>& TTreeNode::Children() const
+{
+    if (m_childrenSource) {
+        // Nodes are never made const, so the node may fill itself in; the
+        // source is taken first so that adding the children does not ask it again.
+        auto& self = const_cast<TTreeNode&>(*this);
+        const auto fill = std::move(self.m_childrenSource);
+        self.m_childrenSource = nullptr;
+        ++m_owner->m_fillCount;
+        try {
+            fill(self);
+        } catch (...) {
+            --m_owner->m_fillCount;
+            throw;
+        }
+        --m_owner->m_fillCount;
+    }
+    return m_children;
 }
 
 int TTreeNode::Index() const
@@ -63,6 +88,8 @@ void TTreeNode::SetExpanded(bool Value)
 {
     if (Value == m_expanded)
         return;
+    if (Value)
+        Children();
     m_expanded = Value;
     // A node that is collapsed over the selection takes the selection itself.
     if (!Value && m_owner->m_selected && m_owner->Contains(this, m_owner->m_selected))
@@ -101,7 +128,7 @@ TTreeNode* TTreeNode::GetPrevSibling() const
 
 TTreeNode* TTreeNode::GetNext() const
 {
-    if (!m_children.empty())
+    if (!Children().empty())
         return m_children.front().get();
     for (const TTreeNode* n = this; n; n = n->m_parent)
         if (TTreeNode* next = n->GetNextSibling())
@@ -119,7 +146,7 @@ bool TTreeNode::IsVisible() const
 
 TTreeNode* TTreeNode::GetNextVisible() const
 {
-    if (m_expanded && !m_children.empty())
+    if (m_expanded && !Children().empty())
         return m_children.front().get();
     for (const TTreeNode* n = this; n; n = n->m_parent)
         if (TTreeNode* next = n->GetNextSibling())
@@ -132,7 +159,7 @@ TTreeNode* TTreeNode::GetPrevVisible() const
     TTreeNode* prev = GetPrevSibling();
     if (!prev)
         return m_parent;
-    while (prev->m_expanded && !prev->m_children.empty())
+    while (prev->m_expanded && !prev->Children().empty())
         prev = prev->m_children.back().get();
     return prev;
 }
@@ -144,7 +171,10 @@ bool TTreeNode::Selected() const
 
 std::vector<std::unique_ptr<TTreeNode>>& TTreeNodes::SiblingsOf(TTreeNode* parent)
 {
-    return parent ? parent->m_children : m_roots;
+    if (!parent)
+        return m_roots;
+    parent->Children();
+    return parent->m_children;
 }
 
 const std::vector<std::unique_ptr<TTreeNode>>& TTreeNodes::SiblingsOf(const TTreeNode* parent) const
@@ -239,7 +269,7 @@ void TTreeNodes::EndUpdate()
 
 void TTreeNodes::Changed()
 {
-    if (m_updateCount == 0 && OnChange)
+    if (m_updateCount == 0 && m_fillCount == 0 && OnChange)
         OnChange();
 }
 

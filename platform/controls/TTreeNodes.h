@@ -29,9 +29,16 @@ public:
     TTreeNode* Parent() const { return m_parent; }
     // 0 for a root, 1 for its children, …
     int Level() const;
-    int Count() const { return static_cast<int>(m_children.size()); }
+    int Count() const { return static_cast<int>(Children().size()); }
     TTreeNode* Item(int Index) const;
-    bool HasChildren() const { return !m_children.empty(); }
+    bool HasChildren() const { return m_childrenSource || !m_children.empty(); }
+    // Lets a large tree make a branch's children only when they are first
+    // needed: the first look at this node's children (counting, walking,
+    // expanding) calls `fill`, which adds them as usual. Until then the node
+    // holds none of them, so a tree of many collapsed branches costs only its
+    // roots. Give a source only to a node known to have children: it counts as
+    // having some (its button is drawn) without being filled.
+    void SetChildrenSource(std::function<void(TTreeNode&)> fill);
     // Position among its siblings.
     int Index() const;
     // Position in the whole tree, counting every node before it depth-first.
@@ -42,8 +49,8 @@ public:
     void Expand(bool Recurse);
     void Collapse(bool Recurse);
 
-    TTreeNode* GetFirstChild() const { return m_children.empty() ? nullptr : m_children.front().get(); }
-    TTreeNode* GetLastChild() const { return m_children.empty() ? nullptr : m_children.back().get(); }
+    TTreeNode* GetFirstChild() const { return Children().empty() ? nullptr : Children().front().get(); }
+    TTreeNode* GetLastChild() const { return Children().empty() ? nullptr : Children().back().get(); }
     TTreeNode* GetNextSibling() const;
     TTreeNode* GetPrevSibling() const;
     // The next node depth-first, whether shown or not.
@@ -59,6 +66,9 @@ public:
 private:
     friend class TTreeNodes;
 
+    // The children, made first if a source waits to make them.
+    const std::vector<std::unique_ptr<TTreeNode>>& Children() const;
+
     TTreeNodes* m_owner;
     TTreeNode* m_parent;
     std::string m_text;
@@ -66,6 +76,7 @@ private:
     int m_selectedIndex { 0 };
     bool m_expanded { false };
     std::vector<std::unique_ptr<TTreeNode>> m_children;
+    std::function<void(TTreeNode&)> m_childrenSource;
 };
 
 // The nodes of a tree view. Adding and deleting report to the view through
@@ -112,6 +123,27 @@ private:
     std::vector<std::unique_ptr<TTreeNode>> m_roots;
     TTreeNode* m_selected { nullptr };
     int m_updateCount { 0 };
+    // Children made on demand do not change what the view shows, so they do
+    // not report to it.
+    int m_fillCount { 0 };
+};
+
+// Holds a tree's change reports back for a scope, so that the view measures
+// and repaints once however many nodes change, also when the scope ends by
+// an exception.
+class TTreeNodesUpdate {
+public:
+    explicit TTreeNodesUpdate(TTreeNodes& nodes)
+        : m_nodes(nodes)
+    {
+        m_nodes.BeginUpdate();
+    }
+    ~TTreeNodesUpdate() { m_nodes.EndUpdate(); }
+    TTreeNodesUpdate(const TTreeNodesUpdate&) = delete;
+    TTreeNodesUpdate& operator=(const TTreeNodesUpdate&) = delete;
+
+private:
+    TTreeNodes& m_nodes;
 };
 
 } // namespace ctl

@@ -107,6 +107,14 @@ void Statement::BindNull(int index)
         Fail();
 }
 
+void Statement::BindOptionalText(int index, const std::optional<std::string>& value)
+{
+    if (value)
+        BindText(index, *value);
+    else
+        BindNull(index);
+}
+
 void Statement::BindInt64(int index, std::int64_t value)
 {
     if (sqlite3_bind_int64(m_statement, index, value) != SQLITE_OK)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,8 @@ public:
     std::string ParameterName(int index) const;
     void BindText(int index, std::string_view value);
     void BindNull(int index);
+    // Text, or null for a value that is not given.
+    void BindOptionalText(int index, const std::optional<std::string>& value);
     void BindInt64(int index, std::int64_t value);
 
     // Runs to the next row: true when a row is there, false when the statement is done.

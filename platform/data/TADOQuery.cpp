@@ -20,6 +20,12 @@ bool IsRowidName(std::string_view name)
     return true;
 }
 
+void BindValues(Statement& statement, const std::vector<std::optional<std::string>>& values)
+{
+    for (std::size_t i = 0; i < values.size(); ++i)
+        statement.BindOptionalText(static_cast<int>(i) + 1, values[i]);
+}
+
 } // namespace
 
 TADOQuery::TADOQuery(std::string name)
@@ -36,18 +42,17 @@ Statement& TADOQuery::PreparedStatement() const
     return OpenConnection().Prepare(text);
 }
 
-void TADOQuery::BindParameters(Statement& statement) const
+std::vector<std::optional<std::string>> TADOQuery::ParameterValues(const Statement& statement) const
 {
+    std::vector<std::optional<std::string>> values;
     for (int i = 1; i <= statement.ParameterCount(); ++i) {
         const std::string name = statement.ParameterName(i);
         const TParameter* parameter = Parameters.FindParam(name);
         if (!parameter)
             Fail("no value is given for the parameter :" + name);
-        if (parameter->Value())
-            statement.BindText(i, *parameter->Value());
-        else
-            statement.BindNull(i);
+        values.push_back(parameter->Value());
     }
+    return values;
 }
 
 void TADOQuery::OpenCursor()
@@ -73,14 +78,17 @@ void TADOQuery::OpenCursor()
             FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)) });
     }
     DefineColumns(std::move(columns), table);
-    ReadRowsNow();
+    m_openedValues = ParameterValues(statement);
+    m_openedText = SQL.Text();
+    if (!ReadOnFirstUse)
+        ReadRowsNow();
 }
 
 TADOQuery::Rows TADOQuery::ReadRows() const
 {
-    Statement& statement = PreparedStatement();
+    Statement& statement = OpenConnection().Prepare(m_openedText);
     StatementScope scope(statement);
-    BindParameters(statement);
+    BindValues(statement, m_openedValues);
     const int count = statement.ColumnCount();
     Rows rows(static_cast<std::size_t>(m_rowidColumn < 0 ? count : count - 1));
     while (statement.Step()) {
@@ -99,7 +107,7 @@ int TADOQuery::ExecSQL()
     try {
         Statement& statement = PreparedStatement();
         StatementScope scope(statement);
-        BindParameters(statement);
+        BindValues(statement, ParameterValues(statement));
         while (statement.Step()) {
         }
     } catch (const EDatabaseError& error) {

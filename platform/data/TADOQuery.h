@@ -8,7 +8,9 @@
 namespace db {
 
 // The rows of a statement. Opening the query runs its statement and reads every
-// row at once (a static cursor). Values reach the statement only as bound
+// row at once (a static cursor); a query marked ReadOnFirstUse reads them when
+// first needed instead, with the statement text and parameter values it was
+// opened with. Values reach the statement only as bound
 // parameters: ":name" in the text, its value given through Parameters. A
 // query's rows can be changed and deleted when its statement selects the rowid
 // of the table they come from.
@@ -20,6 +22,9 @@ public:
     // Parameters.
     TStrings SQL;
     TParameters Parameters;
+    // For a query opened over many rows that may never be looked at: opening
+    // costs nothing, and the rows are those the file holds when first used.
+    bool ReadOnFirstUse { false };
 
     // Runs a statement that returns no rows (update, insert, delete) and gives
     // the number of rows it changed.
@@ -31,9 +36,14 @@ protected:
 
 private:
     Statement& PreparedStatement() const;
-    void BindParameters(Statement& statement) const;
+    // The value of each of the statement's parameters, in order; fails for a
+    // parameter that was given none.
+    std::vector<std::optional<std::string>> ParameterValues(const Statement& statement) const;
 
     int m_rowidColumn { -1 };
+    // What the open query reads its rows with.
+    std::string m_openedText;
+    std::vector<std::optional<std::string>> m_openedValues;
 };
 
 } // namespace db

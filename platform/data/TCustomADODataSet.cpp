@@ -8,18 +8,6 @@
 
 namespace db {
 
-namespace {
-
-void BindValue(Statement& statement, int index, const std::optional<std::string>& value)
-{
-    if (value)
-        statement.BindText(index, *value);
-    else
-        statement.BindNull(index);
-}
-
-} // namespace
-
 std::optional<std::size_t> TCustomADODataSet::Rows::Find(std::int64_t rowid) const
 {
     const auto found = std::ranges::find(m_rowids, rowid);
@@ -326,7 +314,7 @@ void TCustomADODataSet::PostInsert()
         int parameter = 0;
         for (std::size_t i = 0; i < m_columns.size(); ++i) {
             if (m_modified[i])
-                BindValue(statement, ++parameter, m_buffer[i]);
+                statement.BindOptionalText(++parameter, m_buffer[i]);
         }
         statement.Step();
     } catch (const EDatabaseError& error) {
@@ -364,7 +352,7 @@ void TCustomADODataSet::PostEdit()
             int parameter = 0;
             for (std::size_t i = 0; i < m_columns.size(); ++i) {
                 if (m_modified[i])
-                    BindValue(statement, ++parameter, m_buffer[i]);
+                    statement.BindOptionalText(++parameter, m_buffer[i]);
             }
             statement.BindInt64(++parameter, m_rows->Rowid(m_current));
             statement.Step();

@@ -463,6 +463,31 @@ TEST_F(EmptyStore, ShowsAnEmptyTreeAndListAndCountsNotesWithoutCategories)
     EXPECT_EQ(CountLine(), "现共有记录: 1 个");
 }
 
+TEST_F(EmptyStore, TheOneNoteOfTheStoreOpensFromItsBranchAndItsDeleteLeavesTheBranchBare)
+{
+    {
+        app::TData other(Store.ConnectionString());
+        other.LB.Insert();
+        other.LB.FieldByName("类别").SetAsString("唯一");
+        other.LB.Post();
+    }
+    AddNoteElsewhere({ "唯一", "独篇", "只有一篇" });
+    ClickControl(*Main().bsSkinSpeedButton7);
+    ctl::TTreeNode* branch = FindNode(*Main().TreeView1, "唯一", 0);
+    ASSERT_NE(branch, nullptr);
+    EXPECT_TRUE(branch->HasChildren());
+    EXPECT_EQ(TreeLines(*Main().TreeView1), (std::vector<std::string> { "唯一 [独篇]" }));
+
+    ClickNode(*Main().TreeView1, "独篇", 1);
+    EXPECT_EQ(Main().bsSkinMemo21->Text(), "只有一篇");
+    ClickAnswering(*Main().Button4, wnd::VK_RETURN);
+    branch = FindNode(*Main().TreeView1, "唯一", 0);
+    ASSERT_NE(branch, nullptr);
+    EXPECT_FALSE(branch->HasChildren());
+    EXPECT_EQ(CountLine(), "现共有记录: 0 个");
+    EXPECT_TRUE(Errors.empty());
+}
+
 TEST_F(MainWindow, ANoteRemovedElsewhereEndsTheActionWithAnErrorAndKeepsTheEditors)
 {
     ClickNode(*Main().TreeView1, "周报", 1);
@@ -595,4 +620,41 @@ TEST_F(MainWindow, ARefreshThatTheStoreRefusesStopsWhereItFailed)
     EXPECT_EQ(NoteButtons(), "1--4");
     EXPECT_EQ(CountLine(), "现共有记录: 3 个");
     EXPECT_TRUE(EditorsDisabled());
+}
+
+TEST_F(MainWindow, ABranchOpenedAfterTheRefreshShowsTheNotesTheStoreHoldsThen)
+{
+    // The refresh made the roots only; the notes come when a branch is opened.
+    AddNoteElsewhere({ "工作", "外来", "" });
+    ctl::TTreeNode* work = FindNode(*Main().TreeView1, "工作", 0);
+    ASSERT_NE(work, nullptr);
+    EXPECT_TRUE(work->HasChildren());
+    EXPECT_FALSE(FindNode(*Main().TreeView1, "空", 0)->HasChildren());
+    work->Expand(false);
+    EXPECT_EQ(TreeLines(*Main().TreeView1)[0], "工作 [周报] [" + kQuoted + "] [外来]");
+    ClickNode(*Main().TreeView1, "外来", 1);
+    EXPECT_EQ(NoteButtons(), "1--4");
+    EXPECT_EQ(Main().SeSkinComboBox1->Text(), "工作");
+    EXPECT_TRUE(Errors.empty());
+}
+
+TEST_F(MainWindow, DeletingTheFirstAndThenTheLastNoteOfABranchLeavesTheMiddleOne)
+{
+    AddNoteElsewhere({ "工作", "中间", "" });
+    ClickControl(*Main().bsSkinSpeedButton7);
+    ClickNode(*Main().TreeView1, "周报", 1);
+    ClickAnswering(*Main().Button4, wnd::VK_RETURN);
+    EXPECT_EQ(TreeLines(*Main().TreeView1)[0], "工作 [" + kQuoted + "] [中间]");
+    ClickNode(*Main().TreeView1, "中间", 1);
+    ClickAnswering(*Main().Button4, wnd::VK_RETURN);
+    EXPECT_EQ(TreeLines(*Main().TreeView1)[0], "工作 [" + kQuoted + "]");
+    EXPECT_EQ(CountLine(), "现共有记录: 2 个");
+
+    // Modifying the one left moves it to another branch.
+    ClickNode(*Main().TreeView1, kQuoted, 1);
+    Main().SeSkinComboBox1->SetText("空");
+    ClickControl(*Main().Button1);
+    EXPECT_EQ(TreeLines(*Main().TreeView1),
+        (std::vector<std::string> { "工作", "生活 [购物]", "空 [" + kQuoted + "]" }));
+    EXPECT_TRUE(Errors.empty());
 }

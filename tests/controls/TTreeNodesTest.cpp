@@ -72,3 +72,116 @@ TEST(TTreeNodes, DeletingTheSelectedBranchClearsTheSelection)
     t.nodes.EndUpdate();
     EXPECT_EQ(changes, 1);
 }
+
+namespace {
+
+// A category whose notes are made only when the branch is first needed,
+// counting how often its source runs.
+struct LazyTree {
+    TTreeNodes nodes;
+    int fills { 0 };
+    TTreeNode* work { nodes.Add(nullptr, "工作") };
+    TTreeNode* home { nodes.Add(nullptr, "生活") };
+
+    LazyTree()
+    {
+        work->SetChildrenSource([this](TTreeNode& branch) {
+            ++fills;
+            for (const char* title : { "周报", "会议", "计划" })
+                nodes.AddChild(&branch, title)->SetImageIndex(1);
+        });
+    }
+};
+
+} // namespace
+
+TEST(TTreeNodes, ABranchWithASourceShowsItsButtonButMakesNothingUntilLookedInto)
+{
+    LazyTree t;
+    int changes = 0;
+    t.nodes.OnChange = [&] { ++changes; };
+    EXPECT_TRUE(t.work->HasChildren());
+    EXPECT_FALSE(t.home->HasChildren());
+    EXPECT_EQ(t.work->GetNextVisible(), t.home);
+    EXPECT_EQ(t.home->GetPrevVisible(), t.work);
+    EXPECT_EQ(t.fills, 0);
+
+    // Counting fills the branch once; making it is not reported as a change.
+    EXPECT_EQ(t.work->Count(), 3);
+    EXPECT_EQ(t.work->Count(), 3);
+    EXPECT_EQ(t.fills, 1);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(t.work->Item(2)->Text(), "计划");
+    EXPECT_EQ(t.work->Item(0)->Parent(), t.work);
+    EXPECT_EQ(t.work->Item(0)->ImageIndex(), 1);
+}
+
+TEST(TTreeNodes, EveryWayIntoALazyBranchSeesTheSameChildren)
+{
+    {
+        LazyTree t;
+        t.work->Expand(false);
+        EXPECT_EQ(t.fills, 1);
+        EXPECT_EQ(t.work->GetNextVisible()->Text(), "周报");
+        EXPECT_EQ(t.home->GetPrevVisible()->Text(), "计划");
+    }
+    {
+        LazyTree t;
+        EXPECT_EQ(t.nodes.Count(), 5);
+        EXPECT_EQ(t.nodes.Item(3)->Text(), "计划");
+        EXPECT_EQ(t.home->AbsoluteIndex(), 4);
+    }
+    {
+        LazyTree t;
+        EXPECT_EQ(t.work->GetFirstChild()->Text(), "周报");
+        EXPECT_EQ(t.work->GetLastChild()->Text(), "计划");
+        EXPECT_EQ(t.work->GetFirstChild()->GetNextSibling()->Text(), "会议");
+    }
+    {
+        // A node added to an unopened branch goes after the ones it holds.
+        LazyTree t;
+        t.nodes.AddChild(t.work, "新");
+        EXPECT_EQ(t.work->Count(), 4);
+        EXPECT_EQ(t.work->GetLastChild()->Text(), "新");
+        EXPECT_EQ(t.fills, 1);
+    }
+}
+
+TEST(TTreeNodes, LazyBranchesCanBeSelectedDeletedAtBothEndsAndCleared)
+{
+    LazyTree t;
+    t.nodes.SetSelected(t.work->GetLastChild());
+    EXPECT_TRUE(t.work->Expanded());
+    t.nodes.Delete(t.work->GetLastChild());
+    EXPECT_EQ(t.nodes.Selected(), nullptr);
+    t.nodes.Delete(t.work->GetFirstChild());
+    EXPECT_EQ(t.work->Count(), 1);
+    EXPECT_EQ(t.work->GetFirstChild()->Text(), "会议");
+    EXPECT_EQ(t.fills, 1);
+
+    // A branch that was never opened goes away without making its children.
+    LazyTree unopened;
+    unopened.nodes.Delete(unopened.work);
+    unopened.nodes.Clear();
+    EXPECT_EQ(unopened.fills, 0);
+    EXPECT_EQ(unopened.nodes.Count(), 0);
+}
+
+TEST(TTreeNodes, ASourceThatFailsLeavesTheTreeReportingChangesAgain)
+{
+    TTreeNodes nodes;
+    TTreeNode* root = nodes.Add(nullptr, "坏");
+    root->SetChildrenSource([](TTreeNode&) { throw EListError("store gone"); });
+    EXPECT_THROW(root->Count(), EListError);
+    EXPECT_EQ(root->Count(), 0);
+    int changes = 0;
+    nodes.OnChange = [&] { ++changes; };
+    nodes.AddChild(root, "ok");
+    EXPECT_EQ(changes, 1);
+    {
+        TTreeNodesUpdate update(nodes);
+        nodes.Add(nullptr, "a");
+        nodes.Add(nullptr, "b");
+    }
+    EXPECT_EQ(changes, 2);
+}

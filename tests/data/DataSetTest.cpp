@@ -84,6 +84,59 @@ TEST_F(DataSet, ATableMadeInactiveAndActiveAgainSeesRowsWrittenSince)
     EXPECT_EQ(Categories(other), (std::vector<std::string> { "工作", "生活" }));
 }
 
+TEST_F(DataSet, AQueryReadOnFirstUseReadsOnceWithTheTextAndValuesItWasOpenedWith)
+{
+    AddCategory("工作");
+    data.ADOQuery2.ReadOnFirstUse = true;
+    data.ADOQuery2.SQL.Add("select rowid, * from 类别 where 类别 <> :skip order by rowid");
+    data.ADOQuery2.Parameters.ParamByName("skip").SetAsString("旧");
+    data.ADOQuery2.Open();
+
+    // Changed after opening: the open query still reads with what it had.
+    data.ADOQuery2.Parameters.ParamByName("skip").SetAsString("工作");
+    {
+        // Another program writes before anything was read; the first read
+        // takes the rows the file holds then, and keeps them.
+        db::TADOConnection connection;
+        connection.ConnectionString = store.ConnectionString();
+        db::TADOTable other("other");
+        other.SetConnection(&connection);
+        other.TableName = "类别";
+        other.Open();
+        other.Insert();
+        other.FieldByName("类别").SetAsString("外来");
+        other.Post();
+    }
+    EXPECT_EQ(Categories(data.ADOQuery2), (std::vector<std::string> { "工作", "外来" }));
+    AddCategory("生活");
+    EXPECT_EQ(data.ADOQuery2.RecordCount(), 2) << "an open query keeps the rows it read";
+    data.ADOQuery2.Close();
+    data.ADOQuery2.Open();
+    EXPECT_EQ(Categories(data.ADOQuery2), (std::vector<std::string> { "外来", "生活" }));
+}
+
+TEST_F(DataSet, AQueryReadOnFirstUseOverNoRowOrOneRowBehavesAsAnyQuery)
+{
+    data.ADOQuery2.ReadOnFirstUse = true;
+    data.ADOQuery2.SQL.Add("select rowid, * from 类别 order by rowid");
+    data.ADOQuery2.Open();
+    EXPECT_TRUE(data.ADOQuery2.Eof());
+    EXPECT_EQ(data.ADOQuery2.RecordCount(), 0);
+    EXPECT_THROW(data.ADOQuery2.FieldByName("类别").AsString(), db::EDatabaseError);
+
+    // A row inserted through the query before anything is shown becomes current.
+    data.ADOQuery2.Close();
+    data.ADOQuery2.Open();
+    data.ADOQuery2.Insert();
+    data.ADOQuery2.FieldByName("类别").SetAsString("唯一");
+    data.ADOQuery2.Post();
+    EXPECT_EQ(data.ADOQuery2.RecordCount(), 1);
+    EXPECT_EQ(data.ADOQuery2.FieldByName("类别").AsString(), "唯一");
+    data.ADOQuery2.Next();
+    EXPECT_TRUE(data.ADOQuery2.Eof());
+    EXPECT_EQ(CountInFile("select count(*) from 类别"), 1);
+}
+
 TEST_F(DataSet, InsertedRowsKeepTableOrderAndBecomeCurrent)
 {
     for (const char* name : { "b", "a", "c" })
