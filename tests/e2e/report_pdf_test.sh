@@ -6,6 +6,7 @@
 # title gives that note alone. Exit 77 (skip) without pdftotext or sqlite3.
 #   report_pdf_test.sh <report-pdf> <make-demo-store> <make-page-template>
 set -eEuo pipefail
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 report_pdf=$(realpath "$1")
 make_store=$(realpath "$2")
