@@ -48,6 +48,15 @@ source "$(dirname "$0")/driving.sh"
 
 step=0
 recent=()
+read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+
+# VALUE kept within 0 .. LIMIT-1.
+clamp() {
+  local value=$1 limit=$2
+  (( value < 0 )) && value=0
+  (( value >= limit )) && value=$(( limit - 1 ))
+  echo "$value"
+}
 fail_details() {
   echo "seed $seed, action $step of $actions; replay with: $replay $actions $seed"
   echo "--- last actions ---"
@@ -117,6 +126,8 @@ act() {
   # Tool bars and buttons sit along the edges: a share of the clicks go there.
   (( RANDOM % 4 == 0 )) && y=$(( Y + 1 + RANDOM % (HEIGHT < 60 ? HEIGHT - 2 : 58) ))
   (( RANDOM % 6 == 0 )) && y=$(( Y + HEIGHT - 2 - RANDOM % (HEIGHT < 40 ? HEIGHT - 2 : 38) ))
+  # A window dragged partly off the screen still takes points on the screen only.
+  x=$(clamp "$x" "$screen_w"); y=$(clamp "$y" "$screen_h")
   local roll=$(( RANDOM % 100 ))
   if (( roll < 32 )); then
     record "click $x,$y on $id"
@@ -129,6 +140,7 @@ act() {
     xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1
   elif (( roll < 50 )); then
     local to_x=$(( X + 1 + RANDOM % (WIDTH - 2) )) to_y=$(( Y + 1 + RANDOM % (HEIGHT - 2) ))
+    to_x=$(clamp "$to_x" "$screen_w"); to_y=$(clamp "$to_y" "$screen_h")
     record "drag $x,$y to $to_x,$to_y on $id"
     xdotool mousemove "$x" "$y" mousedown 1 mousemove "$(( (x + to_x) / 2 ))" "$(( (y + to_y) / 2 ))" \
       mousemove "$to_x" "$to_y" mouseup 1
