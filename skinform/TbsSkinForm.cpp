@@ -133,8 +133,38 @@ skin::TbsSkinData* TbsSkinForm::MenusSkinData() const
 
 void TbsSkinForm::SetSkinData(skin::TbsSkinData* Value)
 {
-    m_skinData = Value;
+    Refer(m_skinData, Value);
     ApplyFrameSkin();
+}
+
+void TbsSkinForm::SetMenusSkinData(skin::TbsSkinData* Value)
+{
+    Refer(m_menusSkinData, Value);
+}
+
+// Points one of the two skin references at Value and asks to hear when it
+// goes away; the old one is let go unless the other reference still holds it.
+void TbsSkinForm::Refer(skin::TbsSkinData*& Field, skin::TbsSkinData* Value)
+{
+    const skin::TbsSkinData* other = &Field == &m_skinData ? m_menusSkinData : m_skinData;
+    if (Field && Field != other && Field != Value)
+        RemoveFreeNotification(Field);
+    Field = Value;
+    if (Value)
+        FreeNotification(Value);
+}
+
+void TbsSkinForm::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    if (Operation == ctl::TOperation::opRemove) {
+        if (skin::IsSkinData(AComponent, m_menusSkinData))
+            m_menusSkinData = nullptr;
+        if (skin::IsSkinData(AComponent, m_skinData)) {
+            m_skinData = nullptr;
+            ApplyFrameSkin();
+        }
+    }
+    ctl::TComponent::Notification(AComponent, Operation);
 }
 
 void TbsSkinForm::SetBorderIcons(TbsBorderIcons Value)
