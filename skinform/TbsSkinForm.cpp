@@ -12,7 +12,7 @@
 #include "platform/window/Timers.h"
 #include "platform/window/Window.h"
 #include "skin/SkinMonitor.h"
-#include "skin/SkinnedControl.h"
+#include "skin/SkinnedControlWalk.h"
 #include "skin/TbsSkinData.h"
 #include "skinform/FrameTimers.h"
 #include "skinform/WindowPlacement.h"
@@ -54,16 +54,6 @@ namespace {
         font.Style = { gfx::TFontStyle::fsBold };
         font.Color = color;
         return font;
-    }
-
-    // Every component the form owns, and those they own in turn.
-    void CollectComponents(ctl::TComponent* owner, std::vector<ctl::TComponent*>& out)
-    {
-        for (int i = 0; i < owner->ComponentCount(); ++i) {
-            ctl::TComponent* c = owner->Components(i);
-            out.push_back(c);
-            CollectComponents(c, out);
-        }
     }
 
 } // namespace
@@ -443,27 +433,10 @@ void TbsSkinForm::HandleSkinMessage(wnd::UINT msg, wnd::WPARAM wParam)
             ApplyFrameSkin();
         }
     }
-    ForwardSkinChange(msg, sender);
-}
-
-// The skinned controls of the form let go of their records before a load and
-// take the new ones after it: those of the loading skin, or all of them when
-// the message names no skin.
-void TbsSkinForm::ForwardSkinChange(wnd::UINT msg, skin::TbsSkinData* sender)
-{
-    if (msg != skin::SKINMSG_BEFORELOAD && msg != skin::SKINMSG_LOADED)
-        return;
-    std::vector<ctl::TComponent*> components;
-    CollectComponents(m_form, components);
-    for (ctl::TComponent* c : components) {
-        auto* control = dynamic_cast<skin::SkinnedControl*>(c);
-        if (!control || (sender && control->SkinData() != sender))
-            continue;
-        if (msg == skin::SKINMSG_BEFORELOAD)
-            control->ResetSkinIndex();
-        else
-            control->ApplySkin();
-    }
+    // The skinned controls of the form let go of their records before a load
+    // and take the new ones after it.
+    if (m_form)
+        skin::ForwardSkinChange(*m_form, msg, sender);
 }
 
 void TbsSkinForm::ApplyFrameSkin()

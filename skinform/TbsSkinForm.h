@@ -201,7 +201,6 @@ private:
     void ResetHover();
     void OnSizeChanged();
     void UpdateFrameRegion(bool sizeChanged);
-    void ForwardSkinChange(wnd::UINT msg, skin::TbsSkinData* sender);
     void Refer(skin::TbsSkinData*& Field, skin::TbsSkinData* Value);
 
     void PaintSkinFrame(gfx::TCanvas& canvas);

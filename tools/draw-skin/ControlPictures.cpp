@@ -3,6 +3,8 @@
 #include "SkinPainter.h"
 #include "SkinPictures.h"
 
+#include <functional>
+
 namespace drawskin {
 
 using gfx::TBitmap;
@@ -38,15 +40,37 @@ TColor Between(const BoxLook& look, int y, int height)
     return Mix(look.top, look.bottom, height > 1 ? double(y) / (height - 1) : 0.0);
 }
 
-// A box of the given size on a background, its corners rounded by radius.
-TBitmap RoundedBox(int width, int height, double radius, TColor background, const BoxLook& look)
+// A box of the given size on a background, its corners rounded by radius,
+// filled row by row.
+TBitmap RoundedBox(int width, int height, double radius, TColor background, TColor outline,
+    const std::function<TColor(int y)>& rowColor)
 {
     TBitmap box(width, height);
     box.Fill(background);
     SkinPainter painter(box);
-    painter.Fill(RoundRect(0, 0, width, height, radius), [&](int y) { return Between(look, y, height); });
-    painter.Fill(RoundFrame(0, 0, width, height, radius, 1), look.outline);
+    painter.Fill(RoundRect(0, 0, width, height, radius), rowColor);
+    painter.Fill(RoundFrame(0, 0, width, height, radius, 1), outline);
     return box;
+}
+
+TBitmap RoundedBox(int width, int height, double radius, TColor background, const BoxLook& look)
+{
+    return RoundedBox(width, height, radius, background, look.outline, [&](int y) { return Between(look, y, height); });
+}
+
+// A push button: the gradient lies in the fixed rows at top and bottom, the
+// rows between (tiled to any height) are one colour.
+TBitmap ButtonBox(int width, int height, const BoxLook& look)
+{
+    const int end = controls::kButtonEnd;
+    const TColor middle = Mix(look.top, look.bottom, 0.5);
+    return RoundedBox(width, height, 3.5, kFace, look.outline, [&](int y) {
+        if (y < end)
+            return Mix(look.top, middle, double(y) / end);
+        if (y >= height - end)
+            return Mix(middle, look.bottom, double(y - (height - end) + 1) / end);
+        return middle;
+    });
 }
 
 void Place(TBitmap& picture, const TBitmap& part, const TRect& at)
@@ -59,6 +83,12 @@ void Place(TBitmap& picture, const TBitmap& part, const TRect& at)
 void PlaceBox(TBitmap& picture, const TRect& at, double radius, TColor background, const BoxLook& look)
 {
     Place(picture, RoundedBox(at.Width(), at.Height(), radius, background, look), at);
+}
+
+// The group box: rounded at the top, square at the bottom.
+Shape GroupBoxShape()
+{
+    return RoundRect(0, 0, controls::kGroupBox.Width(), controls::kGroupBox.Height() + 8, 3);
 }
 
 // A small open arrow (a chevron) centred in a cell.
@@ -103,11 +133,12 @@ TBitmap ScrollButton(int width, int height, Arrow arrow, const BoxLook* face)
 
 void DrawButtons(TBitmap& picture)
 {
-    const double r = 3.5;
-    PlaceBox(picture, controls::kButton, r, kFace, kButtonNormal);
-    PlaceBox(picture, controls::kButtonHot, r, kFace, kButtonHot);
-    PlaceBox(picture, controls::kButtonDown, r, kFace, kButtonDown);
-    PlaceBox(picture, controls::kButtonDisabled, r, kFace, kButtonDisabled);
+    const int w = controls::kButton.Width();
+    const int h = controls::kButton.Height();
+    Place(picture, ButtonBox(w, h, kButtonNormal), controls::kButton);
+    Place(picture, ButtonBox(w, h, kButtonHot), controls::kButtonHot);
+    Place(picture, ButtonBox(w, h, kButtonDown), controls::kButtonDown);
+    Place(picture, ButtonBox(w, h, kButtonDisabled), controls::kButtonDisabled);
 
     // Tool buttons and the tool bar's scroll buttons are flat until hovered.
     for (const TRect& flat : { controls::kToolButton, controls::kResizeButton }) {
@@ -131,16 +162,22 @@ void DrawFrames(TBitmap& picture)
     const BoxLook panel { gfx::RGB(248, 249, 250), gfx::RGB(248, 249, 250), palette::Separator };
     PlaceBox(picture, controls::kPanel, 3, kFace, panel);
 
-    // The group box: a caption band like the window's caption over a light body.
+    // The group box: a caption band like the window's caption over a light
+    // body. Only its top corners are round: the body reaches the bottom
+    // corners, so the tiles of its client carry no outline pixels.
     const TRect g = controls::kGroupBox;
-    TBitmap box = RoundedBox(g.Width(), g.Height(), 3, kFace, panel);
+    TBitmap box(g.Width(), g.Height());
+    box.Fill(kFace);
     SkinPainter painter(box);
+    const Shape body = GroupBoxShape();
+    painter.Fill(body, panel.top);
     const int band = controls::kGroupCaptionHeight;
     const BoxLook caption { palette::CaptionTop, gfx::RGB(232, 235, 239), palette::Separator };
     painter.Fill(RoundRect(1, 1, g.Width() - 1, band + 3, 2.5), [&](int y) { return Between(caption, y - 1, band - 1); });
     painter.FillRect(1, band, g.Width() - 1, band + 1, palette::Separator);
     painter.FillRect(1, band + 1, g.Width() - 1, band + 4, panel.top);
-    painter.Fill(RoundFrame(0, 0, g.Width(), g.Height(), 3, 1), palette::Separator);
+    painter.Fill(RoundFrame(0, 0, g.Width(), g.Height() + 8, 3, 1), palette::Separator);
+    painter.FillRect(0, g.Height() - 1, g.Width(), g.Height(), palette::Separator);
     Place(picture, box, g);
 
     const BoxLook memo { kField, kField, kFieldOutline };
@@ -309,7 +346,7 @@ TBitmap DrawButtonMask()
 
 TBitmap DrawGroupBoxMask()
 {
-    return RoundMask(controls::kGroupBox.Width(), controls::kGroupBox.Height(), 3);
+    return ShapeMask(controls::kGroupBox.Width(), controls::kGroupBox.Height(), GroupBoxShape());
 }
 
 TBitmap DrawHintWindowMask()

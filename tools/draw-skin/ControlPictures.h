@@ -12,13 +12,14 @@ namespace controls {
 
 inline constexpr gfx::TSize kPictureSize { 300, 245 };
 
-// Push button, 69 x 25, three parts across: rounded ends, tiled middle. Its
-// mask (buttonmask.bmp) cuts the rounded corners out of the window.
+// Push button, 69 x 25, nine parts: rounded corners, a face that is one
+// colour down its tiled middle rows. Its mask (buttonmask.bmp) cuts the
+// rounded corners out of the window.
 inline constexpr gfx::TRect kButton { 0, 0, 69, 25 };
 inline constexpr gfx::TRect kButtonHot { 70, 0, 139, 25 };
 inline constexpr gfx::TRect kButtonDown { 140, 0, 209, 25 };
 inline constexpr gfx::TRect kButtonDisabled { 210, 0, 279, 25 };
-inline constexpr int kButtonEnd = 5;
+inline constexpr int kButtonEnd = 5;  // fixed corner size
 
 // Tool button, 30 x 25: flat on the tool bar until hovered.
 inline constexpr gfx::TRect kToolButton { 0, 26, 30, 51 };
@@ -89,8 +90,8 @@ inline constexpr gfx::TRect kHGripDown { 267, 176, 272, 183 };
 inline constexpr int kThumbEnd = 4;
 
 // Splitters, three parts along the bar.
-inline constexpr gfx::TRect kVSplitter { 0, 212, 10, 242 };
-inline constexpr gfx::TRect kHSplitter { 11, 212, 41, 222 };
+inline constexpr gfx::TRect kVSplitter { 0, 212, 9, 242 };
+inline constexpr gfx::TRect kHSplitter { 11, 212, 41, 221 };
 inline constexpr int kSplitterEnd = 5;
 
 } // namespace controls

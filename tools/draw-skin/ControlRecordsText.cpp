@@ -52,9 +52,13 @@ void CustomKeys(IniWriter& ini, const std::string& name, const TRect& skin, cons
     ini.Key("clientrect", corners.client);
 }
 
-void FontKeys(IniWriter& ini, int height)
+// Captions in the skin's face; text boxes keep the program's own text face.
+constexpr const char* kCaptionFace = "微软雅黑";
+constexpr const char* kTextFace = "Arial";
+
+void FontKeys(IniWriter& ini, const char* face, int height)
 {
-    ini.Key("fontname", "微软雅黑");
+    ini.Key("fontname", face);
     ini.Key("fontheight", height);
     ini.Key("fontstyle", "");
 }
@@ -67,7 +71,7 @@ struct ButtonLook {
 void Button(IniWriter& ini, const std::string& name, const ButtonLook& look, const Corners& corners, int mask)
 {
     CustomKeys(ini, name, look.normal, corners, mask);
-    FontKeys(ini, 12);
+    FontKeys(ini, kCaptionFace, 12);
     ini.Color("fontcolor", palette::Text);
     ini.Color("activefontcolor", palette::MenuHotText);
     ini.Color("downfontcolor", palette::MenuHotText);
@@ -82,8 +86,9 @@ void Button(IniWriter& ini, const std::string& name, const ButtonLook& look, con
 void Buttons(IniWriter& ini)
 {
     using namespace controls;
+    // Nine parts: the program's buttons come 25 and 38 pixels high.
     Button(ini, "button", { kButton, kButtonHot, kButtonDown, kButtonDisabled, true },
-        Across(kButton, kButtonEnd, { 3, 3, kButton.Width() - 3, kButton.Height() - 3 }), kButtonMaskIndex);
+        NineParts(kButton, kButtonEnd, { 3, 3, kButton.Width() - 3, kButton.Height() - 3 }), kButtonMaskIndex);
     Button(ini, "toolbutton", { kToolButton, kToolButtonHot, kToolButtonDown, {}, true },
         Across(kToolButton, kToolButtonEnd, { 0, 0, kToolButton.Width(), kToolButton.Height() }), -1);
     // The tool bar's scroll buttons: nine parts, so any size keeps its corners.
@@ -98,7 +103,7 @@ void Panel(IniWriter& ini, const std::string& name, const TRect& skin, const Cor
     ini.Key("bgpictureindex", -1);
     ini.Key("captionrect", caption);
     ini.Key("alignment", "taleftjustify");
-    FontKeys(ini, 12);
+    FontKeys(ini, kCaptionFace, 12);
     ini.Color("fontcolor", palette::Text);
     const TRect checkBox = caption.IsEmpty() ? TRect {} : controls::kCheckBox;
     const TRect uncheckBox = caption.IsEmpty() ? TRect {} : controls::kUncheckBox;
@@ -111,8 +116,9 @@ void Panels(IniWriter& ini)
     using namespace controls;
     const TRect toolClient { 0, 0, kToolPanel.Width(), kToolPanel.Height() };
     Panel(ini, "toolpanel", kToolPanel, NineParts(kToolPanel, kCorner, toolClient), -1, {});
-    Panel(ini, "panel", kPanel, NineParts(kPanel, kCorner, { 1, 1, kPanel.Width() - 1, kPanel.Height() - 1 }), -1,
-        {});
+    // The client starts past the rounded corners, so its tiles carry none of their pixels.
+    const TRect inside { kCorner, kCorner, kPanel.Width() - kCorner, kPanel.Height() - kCorner };
+    Panel(ini, "panel", kPanel, NineParts(kPanel, kCorner, inside), -1, {});
     // Children sit below the caption band; the caption grows with the width.
     const int w = kGroupBox.Width();
     const int h = kGroupBox.Height();
@@ -138,7 +144,7 @@ void EditKeys(IniWriter& ini, const std::string& name, const EditLook& look, con
 {
     CustomKeys(ini, name, look.normal, corners);
     ini.Key("activeskinrect", look.active);
-    FontKeys(ini, 14);
+    FontKeys(ini, kTextFace, 14);
     ini.Color("fontcolor", palette::Text);
     ini.Color("disabledfontcolor", palette::TextInactive);
     ini.Color("activefontcolor", palette::Text);
@@ -163,9 +169,11 @@ void Edits(IniWriter& ini)
         { kButtonEdit, kButtonEditActive, kEditButtonPlace, kEditButtonHot, kEditButtonDown, kEditButtonDisabled },
         buttonEdit);
 
-    CustomKeys(ini, "memo", kMemo, NineParts(kMemo, kCorner, { 3, 3, kMemo.Width() - 3, kMemo.Height() - 3 }));
+    const TRect inside { kCorner, kCorner, kMemo.Width() - kCorner, kMemo.Height() - kCorner };
+    CustomKeys(ini, "memo", kMemo, NineParts(kMemo, kCorner, inside));
     ini.Key("activeskinrect", kMemoActive);
-    FontKeys(ini, 15);
+    // The body's text: 15 pixels of character height.
+    FontKeys(ini, kTextFace, -15);
     ini.Color("fontcolor", palette::Text);
     ini.Color("disabledfontcolor", palette::TextInactive);
     ini.Color("activefontcolor", palette::Text);

@@ -88,16 +88,20 @@ Shape Segment(double x1, double y1, double x2, double y2, double width)
     };
 }
 
-gfx::TBitmap RoundMask(int width, int height, double radius)
+gfx::TBitmap ShapeMask(int width, int height, const Shape& window)
 {
     gfx::TBitmap mask(width, height);
     mask.Fill(gfx::clWhite);
-    const Shape window = RoundRect(0, 0, width, height, radius);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             if (window(x + 0.5, y + 0.5))
                 mask.SetPixel(x, y, gfx::clBlack);
     return mask;
+}
+
+gfx::TBitmap RoundMask(int width, int height, double radius)
+{
+    return ShapeMask(width, height, RoundRect(0, 0, width, height, radius));
 }
 
 Shape Union(Shape a, Shape b)

@@ -39,8 +39,10 @@ Shape RoundFrame(double left, double top, double right, double bottom, double ra
 Shape Segment(double x1, double y1, double x2, double y2, double width);
 Shape Union(Shape a, Shape b);
 
-// A window mask: black on the whole pixels of a rounded rectangle (a window
-// region takes a pixel or leaves it), white outside.
+// A window mask: black on the whole pixels whose centre lies in the shape (a
+// window region takes a pixel or leaves it), white outside.
+gfx::TBitmap ShapeMask(int width, int height, const Shape& window);
+// The mask of a rounded rectangle filling the whole size.
 gfx::TBitmap RoundMask(int width, int height, double radius);
 
 // Mixes two colours: t = 0 gives a, t = 1 gives b.
