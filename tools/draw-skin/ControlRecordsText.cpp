@@ -140,11 +140,12 @@ struct EditLook {
     TRect button, buttonHot, buttonDown, buttonDisabled;
 };
 
-void EditKeys(IniWriter& ini, const std::string& name, const EditLook& look, const Corners& corners)
+void EditKeys(IniWriter& ini, const std::string& name, const EditLook& look, const Corners& corners,
+    int fontHeight = 14)
 {
     CustomKeys(ini, name, look.normal, corners);
     ini.Key("activeskinrect", look.active);
-    FontKeys(ini, kTextFace, 14);
+    FontKeys(ini, kTextFace, fontHeight);
     ini.Color("fontcolor", palette::Text);
     ini.Color("disabledfontcolor", palette::TextInactive);
     ini.Color("activefontcolor", palette::Text);
@@ -170,15 +171,8 @@ void Edits(IniWriter& ini)
         buttonEdit);
 
     const TRect inside { kCorner, kCorner, kMemo.Width() - kCorner, kMemo.Height() - kCorner };
-    CustomKeys(ini, "memo", kMemo, NineParts(kMemo, kCorner, inside));
-    ini.Key("activeskinrect", kMemoActive);
     // The body's text: 15 pixels of character height.
-    FontKeys(ini, kTextFace, -15);
-    ini.Color("fontcolor", palette::Text);
-    ini.Color("disabledfontcolor", palette::TextInactive);
-    ini.Color("activefontcolor", palette::Text);
-    for (const char* key : { "buttonrect", "activebuttonrect", "downbuttonrect", "unenabledbuttonrect" })
-        ini.Key(key, TRect {});
+    EditKeys(ini, "memo", { kMemo, kMemoActive, {}, {}, {}, {} }, NineParts(kMemo, kCorner, inside), -15);
     ini.Color("bgcolor", gfx::clWhite);
     ini.Color("activebgcolor", gfx::clWhite);
 }
