@@ -161,7 +161,10 @@ void TfrPrinter::SetPaper(std::int32_t code, std::int32_t width, std::int32_t he
         if (orientation == poLandscape)
             std::swap(width, height);
     } else {
+        // Custom sizes are given upright like every page's paper, and turn as the table's do.
         code = kCustomPaperSize;
+        if (orientation == poLandscape)
+            std::swap(width, height);
     }
     m_paperSize = code;
     m_paperWidth = std::clamp(width, 0, kMaxPaper);
@@ -173,12 +176,18 @@ void TfrPrinter::SetPaper(std::int32_t code, std::int32_t width, std::int32_t he
 bool TfrPrinter::SameSettings(std::int32_t code, std::int32_t width, std::int32_t height, std::uint8_t orientation,
     std::int32_t bin) const
 {
+    // A paper the printer does not offer is asked for by its size, as SetPaper does.
+    if (std::find(m_paperCodes.begin(), m_paperCodes.end(), code) == m_paperCodes.end())
+        code = kCustomPaperSize;
     if (code != m_paperSize || orientation != m_orientation)
         return false;
     if (bin != -1 && m_bin != -1 && bin != m_bin)
         return false;
-    if (code == kCustomPaperSize)
+    if (code == kCustomPaperSize) {
+        if (orientation == poLandscape)
+            std::swap(width, height);
         return std::abs(std::int64_t { width } - m_paperWidth) <= 1 && std::abs(std::int64_t { height } - m_paperHeight) <= 1;
+    }
     return true;
 }
 

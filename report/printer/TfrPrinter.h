@@ -72,9 +72,9 @@ public:
     // The service the real printers belong to; null without one.
     printing::PrintService* Service() const { return m_service.get(); }
 
-    // Sets the paper: a code the printer offers takes its size (turned for
-    // landscape), the custom code 256 (or a code the printer lacks) the given
-    // width and height. Ignored while printing or when nothing changes.
+    // Sets the paper: a code the printer offers takes its size, the custom
+    // code 256 (or a code the printer lacks) the given width and height, all
+    // turned for landscape. Ignored while printing or when nothing changes.
     void SetPaper(std::int32_t code, std::int32_t width, std::int32_t height, std::uint8_t orientation,
         std::int32_t bin);
     // True when the page settings are those in force: same code, orientation

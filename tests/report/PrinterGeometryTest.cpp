@@ -58,6 +58,20 @@ TEST(VirtualPrinter, LandscapeTurnsATablePaperAndCustomSizesKeepTheirOwn)
     EXPECT_FALSE(printer.SameSettings(kPaperA4, 1000, 500, poPortrait, -1));
 }
 
+// Pages keep their paper upright and say how it lies; a custom landscape page
+// must come out as a wide sheet like a table paper does, and match itself.
+TEST(VirtualPrinter, ACustomLandscapePaperTurnsLikeATablePaper)
+{
+    TfrPrinter printer;
+    printer.SetPaper(kCustomPaperSize, 1000, 1500, poLandscape, kDefaultBin);
+    EXPECT_EQ(printer.PaperWidth(), 1500);
+    EXPECT_EQ(printer.PaperHeight(), 1000);
+    EXPECT_TRUE(printer.SameSettings(kCustomPaperSize, 1000, 1500, poLandscape, kDefaultBin));
+    EXPECT_FALSE(printer.SameSettings(kCustomPaperSize, 1000, 1500, poPortrait, kDefaultBin));
+    const TfrPageGeometry g = printer.ComputeGeometry();
+    EXPECT_GT(g.PageWidth, g.PageHeight);
+}
+
 TEST(VirtualPrinter, AbsurdPaperSizesAreClampedInsteadOfOverflowing)
 {
     TfrPageGeometry g = VirtualPageGeometry(2'000'000'000, -5);
@@ -149,6 +163,8 @@ TEST_F(RealPrinter, SetPaperTakesTheMediaSizeTurnedForLandscapeAndCustomSizesAsG
     EXPECT_EQ(printer.PaperHeight(), 4200);
     EXPECT_EQ(printer.MediaName(), "");
     EXPECT_TRUE(printer.SameSettings(kCustomPaperSize, 2971, 4199, poPortrait, kDefaultBin));
+    // The next A3 page matches it, so a run of A3 pages stays one job.
+    EXPECT_TRUE(printer.SameSettings(8, 2970, 4200, poPortrait, kDefaultBin));
     EXPECT_FALSE(printer.SameSettings(kCustomPaperSize, 2972, 4200, poPortrait, kDefaultBin));
 
     // Nothing changes while a job is open.
