@@ -3,6 +3,9 @@
 // list selecting printers, and OK refusing what it cannot read.
 #include "FakePrintService.h"
 
+#include "report/build/TfrProgressForm.h"
+#include "report/objects/TfrMemoView.h"
+#include "report/print/ReportPrinting.h"
 #include "report/print/TfrPrintForm.h"
 #include "report/print/TfrPrinterOptionsForm.h"
 
@@ -12,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace report {
@@ -164,6 +168,62 @@ TEST_F(PrintForm, ThePrinterOptionsDialogKeepsOnlyWhatOkConfirms)
     TfrPrinterOptionsForm again(nullptr, *printer);
     EXPECT_TRUE(again.LongEdgeButton->Checked());
     EXPECT_TRUE(again.GrayscaleBox->Checked());
+}
+
+// A sink that draws nowhere and lets the test look around after each sheet.
+class WatchingSink : public TfrPrintSink {
+public:
+    void BeginDoc(const TfrPrintDocument&, const TfrPrinter&) override { ++Begun; }
+    gfx::TPageCanvas& BeginPage(const TfrSheet&) override
+    {
+        m_canvas = std::make_unique<gfx::TPageCanvas>(m_bitmap);
+        return *m_canvas;
+    }
+    void EndPage() override
+    {
+        m_canvas.reset();
+        if (AfterSheet)
+            AfterSheet();
+    }
+    void EndDoc() override { ++Ended; }
+    void Abort() override { ++Aborted; }
+
+    std::function<void()> AfterSheet;
+    int Begun { 0 };
+    int Ended { 0 };
+    int Aborted { 0 };
+
+private:
+    gfx::TBitmap m_bitmap { 20, 20 };
+    std::unique_ptr<gfx::TPageCanvas> m_canvas;
+};
+
+TEST_F(PrintForm, PrintingShowsItsProgressAndCancelDropsTheJob)
+{
+    TfrReport report;
+    report.Title = "笔记";
+    TfrPrintContext context;
+    for (int i = 0; i < 3; ++i) {
+        report.EMFPages.Add(TfrPage {});
+        TfrMemoView memo;
+        memo.Memo = { "page" };
+        report.EMFPages.AddObject(i, memo, context);
+    }
+    WatchingSink sink;
+    std::vector<std::string> seen;
+    sink.AfterSheet = [&] {
+        auto* window = dynamic_cast<TfrProgressForm*>(ctl::TWinControl::FindControl(wnd::GetActiveWindow()));
+        ASSERT_NE(window, nullptr);
+        seen.push_back(window->Caption() + " | " + window->PageLabel->Caption());
+        if (seen.size() == 2)
+            window->CancelButton->Click();
+    };
+    EXPECT_FALSE(PrintBuiltReport(report, *printer, sink, {}));
+    EXPECT_EQ(seen, (std::vector<std::string> { "Preparing report - 笔记 | ", "Preparing report - 笔记 | Printing page:  1" }));
+    EXPECT_EQ(sink.Begun, 1);
+    EXPECT_EQ(sink.Ended, 0);
+    EXPECT_EQ(sink.Aborted, 1);
+    EXPECT_FALSE(report.Printing);
 }
 
 } // namespace
