@@ -2,6 +2,7 @@
 // kept in memory: which pages go out in which jobs, on which paper, with which
 // copies, and where their text lands on the sheets (read back with pdftotext).
 #include "FakePrintService.h"
+#include "PdfWords.h"
 
 #include "report/objects/TfrMemoView.h"
 #include "report/print/PdfPrintSink.h"
@@ -10,50 +11,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
-#include <regex>
-#include <sstream>
 
 namespace report {
 namespace {
 
-struct Word {
-    int Page;
-    double X, Y;
-    std::string Text;
-};
-
-// The words of a PDF, page by page, with their top-left corners in points.
-std::vector<Word> WordsOf(const std::filesystem::path& pdf)
-{
-    const std::string command = "pdftotext -bbox '" + pdf.string() + "' - 2>/dev/null";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        out.append(buffer, n);
-    pclose(pipe);
-    std::vector<Word> words;
-    const std::regex word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
-    int page = 0;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.find("<page ") != std::string::npos)
-            ++page;
-        std::smatch m;
-        if (std::regex_search(line, m, word))
-            words.push_back({ page, std::stod(m[1].str()), std::stod(m[2].str()), m[3].str() });
-    }
-    return words;
-}
+using testing::PdfWord;
+using testing::ReadWords;
 
 // The texts of a PDF's pages, one entry per page, words joined by blanks.
 std::vector<std::string> PageTexts(const std::filesystem::path& pdf)
 {
     std::vector<std::string> pages;
-    for (const Word& w : WordsOf(pdf)) {
+    for (const PdfWord& w : ReadWords(pdf)) {
         if (static_cast<int>(pages.size()) < w.Page)
             pages.resize(static_cast<std::size_t>(w.Page));
         std::string& text = pages[static_cast<std::size_t>(w.Page - 1)];
@@ -249,14 +220,14 @@ TEST_F(Printing, PagesWithMarginsKeepTheirPlaceAndStretchedPagesFillThePrintable
     MakePages({ { kPaperA4 } }, true);
     MakePages({ { kPaperA4 } }, false);
     ASSERT_TRUE(Print({}));
-    const std::vector<Word> words = WordsOf(service->Jobs.at(0).PdfFile);
+    const std::vector<PdfWord> words = ReadWords(service->Jobs.at(0).PdfFile);
     ASSERT_EQ(words.size(), 2u);
     // With margins: where the layout put it on the sheet (text 2 units inside the memo).
-    EXPECT_NEAR(words[0].X, 102 * kPointsPerUnit, 1.5);
+    EXPECT_NEAR(words[0].XMin, 102 * kPointsPerUnit, 1.5);
     // Stretched: the page squeezed into the printable area, starting at its corner.
     const double scale = static_cast<double>(g.PrnWidth) / g.PageWidth;
-    EXPECT_NEAR(words[1].X, 10 / 25.4 * 72 + 102 * scale * kPointsPerUnit, 1.5);
-    EXPECT_GT(words[1].Y, words[0].Y + 10); // the 20 mm top strip pushes it down
+    EXPECT_NEAR(words[1].XMin, 10 / 25.4 * 72 + 102 * scale * kPointsPerUnit, 1.5);
+    EXPECT_GT(words[1].YMin, words[0].YMin + 10); // the 20 mm top strip pushes it down
 }
 
 } // namespace
