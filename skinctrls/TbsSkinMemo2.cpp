@@ -1,21 +1,39 @@
 #include "skinctrls/TbsSkinMemo2.h"
 
+#include "skin/SkinControlRecords.h"
+#include "skin/TbsSkinData.h"
+#include "skinctrls/SkinLookup.h"
+
 namespace skinctrls {
 
-TbsSkinMemo2::TbsSkinMemo2(ctl::TComponent* AOwner) : ctl::TMemo(AOwner)
+TbsSkinMemo2::TbsSkinMemo2(ctl::TComponent* AOwner) : ctl::TMemo(AOwner), m_systemMenu(*this)
 {
+    gfx::TFont font = Font();
+    font.Name = "Arial";
+    font.Height = 14;
+    SetFont(font);
+    m_defaultFont = font;
 }
 
 TbsSkinMemo2::~TbsSkinMemo2()
 {
-    if (m_vScrollBar)
-        m_vScrollBar->RemoveFreeNotification(this);
+    ReleaseBar();
+}
+
+void TbsSkinMemo2::ReleaseBar()
+{
+    if (!m_vScrollBar)
+        return;
+    m_vScrollBar->RemoveFreeNotification(this);
+    m_vScrollBar->OnChange = nullptr;
+    m_vScrollBar = nullptr;
 }
 
 void TbsSkinMemo2::SetVScrollBar(TbsSkinScrollBar* Value)
 {
-    if (m_vScrollBar)
-        m_vScrollBar->RemoveFreeNotification(this);
+    if (Value == m_vScrollBar)
+        return;
+    ReleaseBar();
     m_vScrollBar = Value;
     if (!m_vScrollBar)
         return;
@@ -44,6 +62,55 @@ void TbsSkinMemo2::UpdateScrollBars()
     }
 }
 
+void TbsSkinMemo2::SetSkinData(skin::TbsSkinData* Value)
+{
+    m_skinData = Value;
+    if (m_skinData && !m_skinData->IsEmpty())
+        ApplySkin();
+}
+
+void TbsSkinMemo2::SetDefaultFont(const gfx::TFont& Value)
+{
+    m_defaultFont = Value;
+    if (m_skinIndex == -1)
+        SetFont(m_defaultFont);
+}
+
+const skin::TbsDataSkinMemoControl* TbsSkinMemo2::MemoRecord() const
+{
+    return dynamic_cast<const skin::TbsDataSkinMemoControl*>(SkinRecordAt(m_skinData, m_skinIndex));
+}
+
+void TbsSkinMemo2::ApplySkin()
+{
+    m_skinIndex = LookupSkinIndex(m_skinData, m_skinDataName);
+    gfx::TFont font = m_defaultFont;
+    if (const auto* record = MemoRecord(); record && UseSkinFont) {
+        font.Name = record->FontName;
+        font.Height = record->FontHeight;
+        font.Style = record->FontStyle;
+    }
+    font.CharSet = SkinCharSetOr(m_skinData, m_defaultFont.CharSet);
+    SetFont(font);
+    UpdateColors();
+    UpdateScrollBars();
+    if (m_vScrollBar)
+        m_vScrollBar->SetAlign(m_vScrollBar->Align());
+    Invalidate();
+}
+
+void TbsSkinMemo2::UpdateColors()
+{
+    const auto* record = MemoRecord();
+    if (!record)
+        return;
+    const bool active = Focused() || MouseInControl();
+    gfx::TFont font = Font();
+    font.Color = active ? record->ActiveFontColor : record->FontColor;
+    SetFont(font);
+    SetColor(active ? record->ActiveBGColor : record->BGColor);
+}
+
 void TbsSkinMemo2::ScrollChanged()
 {
     ctl::TMemo::ScrollChanged();
@@ -54,6 +121,37 @@ void TbsSkinMemo2::EnabledChanged()
 {
     ctl::TMemo::EnabledChanged();
     UpdateScrollBars();
+}
+
+void TbsSkinMemo2::MouseEnter()
+{
+    ctl::TMemo::MouseEnter();
+    UpdateColors();
+}
+
+void TbsSkinMemo2::MouseLeave()
+{
+    ctl::TMemo::MouseLeave();
+    UpdateColors();
+}
+
+void TbsSkinMemo2::DoEnter()
+{
+    ctl::TMemo::DoEnter();
+    UpdateColors();
+}
+
+void TbsSkinMemo2::DoExit()
+{
+    ctl::TMemo::DoExit();
+    UpdateColors();
+}
+
+wnd::LRESULT TbsSkinMemo2::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    if (m_systemMenu.HandleMessage(m_skinData, Msg, LParam))
+        return 0;
+    return ctl::TMemo::WndProc(Msg, WParam, LParam);
 }
 
 void TbsSkinMemo2::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)

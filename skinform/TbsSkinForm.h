@@ -26,6 +26,9 @@ class TMenuItem;
 namespace skin {
 class TbsSkinData;
 }
+namespace skinctrls {
+class TbsSkinHint;
+}
 
 namespace skinform {
 
@@ -90,6 +93,10 @@ public:
     gfx::TFont DefMenuItemFont;
     bool UseSkinFontInMenu { true };
     bool AlwaysMinimizeToTray { false };
+    // The caption buttons show their hints through SkinHint (not owned).
+    bool ShowObjectHint { false };
+    skinctrls::TbsSkinHint* SkinHint() const { return m_skinHint; }
+    void SetSkinHint(skinctrls::TbsSkinHint* Value);
     int ClientWidth { 0 };
     int ClientHeight { 0 };
 
@@ -173,6 +180,9 @@ public:
     // The form as the skin data sees it (for a skin data placed on this form).
     skin::SkinMessageTarget& MessageTarget() { return m_messageTarget; }
 
+protected:
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
+
 private:
     wnd::HWND Handle() const;
     wnd::LRESULT WindowProc(wnd::HWND hwnd, wnd::UINT msg, wnd::WPARAM wParam, wnd::LPARAM lParam);
@@ -232,6 +242,7 @@ private:
     std::unique_ptr<skin::ScopedSkinForm> m_screenEntry;
     skin::TbsSkinData* m_skinData { nullptr };
     skin::TbsSkinData* m_menusSkinData { nullptr };
+    skinctrls::TbsSkinHint* m_skinHint { nullptr };
     TbsBorderIcons m_borderIcons { TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
         TbsBorderIcon::biRollUp };
     bool m_hideCaptionButtons { false };
