@@ -15,6 +15,98 @@ TbsSkinTreeView::TbsSkinTreeView(ctl::TComponent* AOwner)
     ApplySkin();
 }
 
+TbsSkinTreeView::~TbsSkinTreeView()
+{
+    ReleaseBar();
+}
+
+void TbsSkinTreeView::ReleaseBar()
+{
+    if (!m_vScrollBar)
+        return;
+    m_vScrollBar->RemoveFreeNotification(this);
+    m_vScrollBar->OnChange = nullptr;
+    m_vScrollBar = nullptr;
+}
+
+void TbsSkinTreeView::SetVScrollBar(TbsSkinScrollBar* Value)
+{
+    if (Value == m_vScrollBar)
+        return;
+    ReleaseBar();
+    m_vScrollBar = Value;
+    if (!m_vScrollBar)
+        return;
+    m_vScrollBar->FreeNotification(this);
+    m_vScrollBar->SetEnabled(true);
+    m_vScrollBar->SetVisible(false);
+    m_vScrollBar->OnChange = [this](ctl::TObject*) {
+        if (m_vScrollBar)
+            SetTopIndex(m_vScrollBar->Position());
+    };
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::CheckScrollBars()
+{
+    if (!m_vScrollBar || m_checkingBars || Loading())
+        return;
+    m_checkingBars = true;
+    const int rows = VisibleNodeCount();
+    const int max = rows - 1;
+    const int page = PageRows();
+    const bool show = max > 0 && page <= max && Visible();
+    if (show)
+        m_vScrollBar->SetRangeValues(0, max, page, TopIndex());
+    m_vScrollBar->SetVisible(show);
+    m_checkingBars = false;
+}
+
+void TbsSkinTreeView::Paint()
+{
+    ctl::TTreeView::Paint();
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::Resize()
+{
+    ctl::TTreeView::Resize();
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::KeyDown(int& Key, ctl::TShiftState Shift)
+{
+    ctl::TTreeView::KeyDown(Key, Shift);
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
+{
+    ctl::TTreeView::MouseUp(Button, Shift, X, Y);
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::VisibleChanged()
+{
+    ctl::TTreeView::VisibleChanged();
+    CheckScrollBars();
+}
+
+wnd::LRESULT TbsSkinTreeView::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    const wnd::LRESULT result = ctl::TTreeView::WndProc(Msg, WParam, LParam);
+    if (Msg == wnd::WM_MOUSEWHEEL)
+        CheckScrollBars();
+    return result;
+}
+
+void TbsSkinTreeView::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    ctl::TTreeView::Notification(AComponent, Operation);
+    if (Operation == ctl::TOperation::opRemove && AComponent == m_vScrollBar)
+        m_vScrollBar = nullptr;
+}
+
 void TbsSkinTreeView::SetSkinData(skin::TbsSkinData* Value)
 {
     m_skinData = Value;
@@ -66,6 +158,9 @@ void TbsSkinTreeView::ApplySkin()
     SetFont(font);
     if (Images())
         Images()->BkColor = Color();
+    CheckScrollBars();
+    if (m_vScrollBar)
+        m_vScrollBar->SetAlign(m_vScrollBar->Align());
     Invalidate();
 }
 

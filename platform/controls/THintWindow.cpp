@@ -69,6 +69,8 @@ void THintWindow::ActivateHint(gfx::TRect Rect, const std::string& Hint)
 void THintWindow::ShowAt(const gfx::TRect& Rect)
 {
     EnsureHandle();
+    // The window's text is the hint's, as the desktop sees it too.
+    wnd::SetWindowText(m_handle, m_caption);
     wnd::SetWindowPos(m_handle, wnd::HWND_TOPMOST, Rect.Left, Rect.Top, Rect.Width(), Rect.Height(),
         wnd::SWP_NOACTIVATE | wnd::SWP_SHOWWINDOW);
     wnd::InvalidateRect(m_handle, nullptr, false);
