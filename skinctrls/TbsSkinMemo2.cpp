@@ -6,7 +6,8 @@
 
 namespace skinctrls {
 
-TbsSkinMemo2::TbsSkinMemo2(ctl::TComponent* AOwner) : ctl::TMemo(AOwner), m_systemMenu(*this)
+TbsSkinMemo2::TbsSkinMemo2(ctl::TComponent* AOwner)
+    : ctl::TMemo(AOwner), m_vBar(*this, [this](int Position) { SetTopLine(Position); }), m_systemMenu(*this)
 {
     gfx::TFont font = Font();
     font.Name = "Arial";
@@ -15,50 +16,33 @@ TbsSkinMemo2::TbsSkinMemo2(ctl::TComponent* AOwner) : ctl::TMemo(AOwner), m_syst
     m_defaultFont = font;
 }
 
-TbsSkinMemo2::~TbsSkinMemo2()
-{
-    ReleaseBar();
-}
-
-void TbsSkinMemo2::ReleaseBar()
-{
-    if (!m_vScrollBar)
-        return;
-    m_vScrollBar->RemoveFreeNotification(this);
-    m_vScrollBar->OnChange = nullptr;
-    m_vScrollBar = nullptr;
-}
+TbsSkinMemo2::~TbsSkinMemo2() = default;
 
 void TbsSkinMemo2::SetVScrollBar(TbsSkinScrollBar* Value)
 {
-    if (Value == m_vScrollBar)
+    if (Value == m_vBar.Bar())
         return;
-    ReleaseBar();
-    m_vScrollBar = Value;
-    if (!m_vScrollBar)
+    m_vBar.Attach(Value);
+    if (!Value)
         return;
-    m_vScrollBar->FreeNotification(this);
-    m_vScrollBar->SetRangeValues(0, 0, 0, 0);
-    m_vScrollBar->OnChange = [this](ctl::TObject*) {
-        if (m_vScrollBar)
-            SetTopLine(m_vScrollBar->Position());
-    };
+    Value->SetRangeValues(0, 0, 0, 0);
     UpdateScrollBars();
 }
 
 void TbsSkinMemo2::UpdateScrollBars()
 {
-    if (!m_vScrollBar)
+    TbsSkinScrollBar* bar = m_vBar.Bar();
+    if (!bar)
         return;
     const int max = LineCount() - 1;
     const int visible = VisibleLineCount();
     if (Enabled() && visible < LineCount()) {
         // A page of exactly the visible lines lets the bar reach the last top line.
-        m_vScrollBar->SetRangeValues(0, max, visible, TopLine());
-        m_vScrollBar->SetEnabled(true);
+        bar->SetRangeValues(0, max, visible, TopLine());
+        bar->SetEnabled(true);
     } else {
-        m_vScrollBar->SetRangeValues(0, 0, 0, 0);
-        m_vScrollBar->SetEnabled(false);
+        bar->SetRangeValues(0, 0, 0, 0);
+        bar->SetEnabled(false);
     }
 }
 
@@ -94,8 +78,8 @@ void TbsSkinMemo2::ApplySkin()
     SetFont(font);
     UpdateColors();
     UpdateScrollBars();
-    if (m_vScrollBar)
-        m_vScrollBar->SetAlign(m_vScrollBar->Align());
+    if (TbsSkinScrollBar* bar = m_vBar.Bar())
+        bar->SetAlign(bar->Align());
     Invalidate();
 }
 
@@ -157,8 +141,8 @@ wnd::LRESULT TbsSkinMemo2::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARA
 void TbsSkinMemo2::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
 {
     ctl::TMemo::Notification(AComponent, Operation);
-    if (Operation == ctl::TOperation::opRemove && AComponent == m_vScrollBar)
-        m_vScrollBar = nullptr;
+    if (Operation == ctl::TOperation::opRemove)
+        m_vBar.Forget(AComponent);
 }
 
 } // namespace skinctrls

@@ -3,6 +3,7 @@
 #include "platform/controls/TMemo.h"
 #include "skin/SkinnedControl.h"
 #include "skinctrls/TbsEditSystemMenu.h"
+#include "skinctrls/TbsScrollBarLink.h"
 #include "skinctrls/TbsSkinScrollBar.h"
 
 namespace skin {
@@ -22,7 +23,7 @@ public:
     explicit TbsSkinMemo2(ctl::TComponent* AOwner);
     ~TbsSkinMemo2() override;
 
-    TbsSkinScrollBar* VScrollBar() const { return m_vScrollBar; }
+    TbsSkinScrollBar* VScrollBar() const { return m_vBar.Bar(); }
     // Resets the bar, makes the memo its OnChange handler and updates it; nullptr only forgets the bar.
     void SetVScrollBar(TbsSkinScrollBar* Value);
     void UpdateScrollBars();
@@ -58,10 +59,8 @@ private:
     const skin::TbsDataSkinMemoControl* MemoRecord() const;
     // The record's brighter colours while the pointer is over the memo or it has the focus.
     void UpdateColors();
-    // The bar stops calling this memo.
-    void ReleaseBar();
 
-    TbsSkinScrollBar* m_vScrollBar { nullptr };
+    TbsScrollBarLink m_vBar;
     skin::TbsSkinData* m_skinData { nullptr };
     std::string m_skinDataName { "memo" };
     int m_skinIndex { -1 };

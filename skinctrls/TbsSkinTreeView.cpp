@@ -8,48 +8,32 @@
 namespace skinctrls {
 
 TbsSkinTreeView::TbsSkinTreeView(ctl::TComponent* AOwner)
-    : ctl::TTreeView(AOwner), m_defaultFont(MakeSkinDefaultFont())
+    : ctl::TTreeView(AOwner), m_vBar(*this, [this](int Position) { SetTopIndex(Position); }),
+      m_defaultFont(MakeSkinDefaultFont())
 {
     SetScrollBars(false);
     SetBorderStyle(ctl::TBorderStyle::bsNone);
     ApplySkin();
 }
 
-TbsSkinTreeView::~TbsSkinTreeView()
-{
-    ReleaseBar();
-}
-
-void TbsSkinTreeView::ReleaseBar()
-{
-    if (!m_vScrollBar)
-        return;
-    m_vScrollBar->RemoveFreeNotification(this);
-    m_vScrollBar->OnChange = nullptr;
-    m_vScrollBar = nullptr;
-}
+TbsSkinTreeView::~TbsSkinTreeView() = default;
 
 void TbsSkinTreeView::SetVScrollBar(TbsSkinScrollBar* Value)
 {
-    if (Value == m_vScrollBar)
+    if (Value == m_vBar.Bar())
         return;
-    ReleaseBar();
-    m_vScrollBar = Value;
-    if (!m_vScrollBar)
+    m_vBar.Attach(Value);
+    if (!Value)
         return;
-    m_vScrollBar->FreeNotification(this);
-    m_vScrollBar->SetEnabled(true);
-    m_vScrollBar->SetVisible(false);
-    m_vScrollBar->OnChange = [this](ctl::TObject*) {
-        if (m_vScrollBar)
-            SetTopIndex(m_vScrollBar->Position());
-    };
+    Value->SetEnabled(true);
+    Value->SetVisible(false);
     CheckScrollBars();
 }
 
 void TbsSkinTreeView::CheckScrollBars()
 {
-    if (!m_vScrollBar || m_checkingBars || Loading())
+    TbsSkinScrollBar* bar = m_vBar.Bar();
+    if (!bar || m_checkingBars || Loading())
         return;
     m_checkingBars = true;
     const int rows = VisibleNodeCount();
@@ -57,8 +41,8 @@ void TbsSkinTreeView::CheckScrollBars()
     const int page = PageRows();
     const bool show = max > 0 && page <= max && Visible();
     if (show)
-        m_vScrollBar->SetRangeValues(0, max, page, TopIndex());
-    m_vScrollBar->SetVisible(show);
+        bar->SetRangeValues(0, max, page, TopIndex());
+    bar->SetVisible(show);
     m_checkingBars = false;
 }
 
@@ -103,8 +87,8 @@ wnd::LRESULT TbsSkinTreeView::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LP
 void TbsSkinTreeView::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
 {
     ctl::TTreeView::Notification(AComponent, Operation);
-    if (Operation == ctl::TOperation::opRemove && AComponent == m_vScrollBar)
-        m_vScrollBar = nullptr;
+    if (Operation == ctl::TOperation::opRemove)
+        m_vBar.Forget(AComponent);
 }
 
 void TbsSkinTreeView::SetSkinData(skin::TbsSkinData* Value)
@@ -159,8 +143,8 @@ void TbsSkinTreeView::ApplySkin()
     if (Images())
         Images()->BkColor = Color();
     CheckScrollBars();
-    if (m_vScrollBar)
-        m_vScrollBar->SetAlign(m_vScrollBar->Align());
+    if (TbsSkinScrollBar* bar = m_vBar.Bar())
+        bar->SetAlign(bar->Align());
     Invalidate();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/TTreeView.h"
+#include "skinctrls/TbsScrollBarLink.h"
 #include "skinctrls/TbsSkinScrollBar.h"
 
 #include <string>
@@ -23,7 +24,7 @@ public:
 
     // The vertical bar (not owned): enabled, hidden until needed, and moving
     // it scrolls the tree. nullptr only forgets the bar.
-    TbsSkinScrollBar* VScrollBar() const { return m_vScrollBar; }
+    TbsSkinScrollBar* VScrollBar() const { return m_vBar.Bar(); }
     void SetVScrollBar(TbsSkinScrollBar* Value);
     // Shows the bar while the rows do not fit and gives it the tree's range.
     void CheckScrollBars();
@@ -57,9 +58,7 @@ public:
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 private:
-    void ReleaseBar();
-
-    TbsSkinScrollBar* m_vScrollBar { nullptr };
+    TbsScrollBarLink m_vBar;
     // Set while a check runs, so that the sizes and paints it causes start no other.
     bool m_checkingBars { false };
     skin::TbsSkinData* m_skinData { nullptr };
