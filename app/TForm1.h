@@ -18,6 +18,7 @@
 #include "skinctrls/TbsSkinButton.h"
 #include "skinctrls/TbsSkinEdit.h"
 #include "skinctrls/TbsSkinGroupBox.h"
+#include "skinctrls/TbsSkinHint.h"
 #include "skinctrls/TbsSkinMemo2.h"
 #include "skinctrls/TbsSkinPanel.h"
 #include "skinctrls/TbsSkinScrollBar.h"
@@ -47,6 +48,7 @@ public:
     // skin data and painted by the skinned form component.
     std::unique_ptr<skin::TbsCompressedStoredSkin> bsCompressedStoredSkin1;
     std::unique_ptr<skin::TbsSkinData> bsSkinData1;
+    skinctrls::TbsSkinHint* bsSkinHint1 { nullptr };
     skinform::TbsSkinForm* bsSkinForm1;
 
     // Tool bar.

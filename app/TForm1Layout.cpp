@@ -73,6 +73,12 @@ void TForm1::CreateSkinFrame()
     bsSkinData1->SetCompressedStoredSkin(bsCompressedStoredSkin1.get());
     bsSkinForm1->SetMenusSkinData(bsSkinData1.get());
     bsSkinForm1->SetSkinData(bsSkinData1.get());
+    // The tool buttons' and the caption buttons' hints.
+    bsSkinHint1 = new skinctrls::TbsSkinHint(this);
+    bsSkinHint1->SetName("bsSkinHint1");
+    bsSkinHint1->SetSkinData(bsSkinData1.get());
+    bsSkinForm1->SetSkinHint(bsSkinHint1);
+    bsSkinForm1->ShowObjectHint = true;
 }
 
 TbsSkinSpeedButton* TForm1::AddToolButton(const char* name, int left, int width, const char* caption, int imageIndex,
@@ -83,6 +89,8 @@ TbsSkinSpeedButton* TForm1::AddToolButton(const char* name, int left, int width,
     button->SetBounds(left, 0, width, 25);
     button->SetAlign(TAlign::alLeft);
     button->SetCaption(caption);
+    button->SetHint(caption);
+    button->ShowHint = true;
     button->SetImageIndex(imageIndex);
     button->SetShowCaption(true);
     button->SetSpacing(1);
@@ -285,6 +293,7 @@ void TForm1::CreateNotePanel()
     bsSkinMemo21 = Make<TbsSkinMemo2>(this, "bsSkinMemo21", bsSkinGroupBox2);
     bsSkinMemo21->SetAlign(TAlign::alClient);
     bsSkinMemo21->SetFont(MakeFont("Arial", -15));
+    bsSkinMemo21->SetDefaultFont(bsSkinMemo21->Font());
     bsSkinMemo21->SetVScrollBar(bsSkinScrollBar1);
     bsSkinMemo21->SetImeName(kInputMethodName);
     bsSkinMemo21->SetEnabled(false);

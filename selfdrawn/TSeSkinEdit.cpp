@@ -396,8 +396,6 @@ void TSeCustomEdit::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, in
 {
     TSeCustomControl::MouseUp(Button, Shift, X, Y);
     m_dragging = false;
-    if (Button == ctl::TMouseButton::mbRight && HandleAllocated())
-        RequestContextMenu(Handle(), X, Y);
 }
 
 void TSeCustomEdit::DblClick()

@@ -468,8 +468,6 @@ void TSeCustomMemo::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, in
         m_dragging = false;
         m_autoScrollTimer->SetEnabled(false);
     }
-    if (Button == ctl::TMouseButton::mbRight && HandleAllocated())
-        RequestContextMenu(Handle(), X, Y);
 }
 
 void TSeCustomMemo::DoEnter()

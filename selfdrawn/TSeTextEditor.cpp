@@ -99,13 +99,6 @@ void TSeTextEditor::ShowContextMenu(gfx::TPoint Screen)
     m_contextMenu->Popup(Screen.X, Screen.Y);
 }
 
-void TSeTextEditor::RequestContextMenu(wnd::HWND Window, int X, int Y)
-{
-    gfx::TPoint at { X, Y };
-    wnd::ClientToScreen(Window, at);
-    wnd::SendMessage(Window, wnd::WM_CONTEXTMENU, reinterpret_cast<wnd::WPARAM>(Window), wnd::MAKELPARAM(at.X, at.Y));
-}
-
 void TSeTextEditor::PrepareContextMenu()
 {
     const bool selection = m_model.HasSelection();

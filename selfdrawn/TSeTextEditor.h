@@ -70,8 +70,6 @@ protected:
     // The menu class of the control: the skin classes take the skin menu.
     virtual std::unique_ptr<TSeCustomPopupMenu> CreateContextMenu();
     virtual bool HasContextMenu() const { return true; }
-    // A right-button release asks the control's window for its context menu.
-    static void RequestContextMenu(wnd::HWND Window, int X, int Y);
     // Sets each entry's enabled state from the text, the selection and the clipboard.
     void PrepareContextMenu();
 

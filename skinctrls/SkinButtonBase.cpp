@@ -2,11 +2,26 @@
 
 #include "platform/controls/TWinControl.h"
 #include "skin/SkinControlRecords.h"
+#include "skin/TbsEffectBmp.h"
 #include "skinctrls/ButtonSkin.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace skinctrls {
+namespace {
+
+// The fade between the normal and the hot image: five steps of 20 ms.
+constexpr unsigned kMorphInterval = 20;
+constexpr double kMorphStep = 0.2;
+
+// One step of the fade, kept on whole steps so that five of them reach 0 or 1 exactly.
+double StepFrom(double Factor, double Step)
+{
+    return std::round((Factor + Step) / kMorphStep) * kMorphStep;
+}
+
+} // namespace
 
 template <class CustomControl>
 SkinButtonBase<CustomControl>::SkinButtonBase(ctl::TComponent* AOwner) : CustomControl(AOwner)
@@ -61,6 +76,14 @@ template <class CustomControl>
 void SkinButtonBase<CustomControl>::SetDown(bool Value)
 {
     m_down = Value;
+    if (RecordMorphs()) {
+        // A pressed button shows its hot image at once and fades back once released.
+        SetMorphFactor(1);
+        if (m_down)
+            StopMorph();
+        else
+            StartMorph();
+    }
     this->Invalidate();
     if (m_groupIndex != 0 && m_down && !AllowAllUp)
         ReleaseOthers();
@@ -88,14 +111,90 @@ void SkinButtonBase<CustomControl>::DrawSkin(gfx::TBitmap& Bitmap)
         return;
     }
     const TbsButtonSkinRects rects = ButtonSkinRects(*record);
+    if (record->Morphing && m_morphFactor > 0 && m_morphFactor < 1 && this->Enabled()) {
+        gfx::TBitmap normal(Bitmap.Width(), Bitmap.Height());
+        gfx::TBitmap hot(Bitmap.Width(), Bitmap.Height());
+        DrawSkinState(normal, rects.Normal, false, false);
+        DrawSkinState(hot, rects.Hot, true, false);
+        skin::TbsEffectBmp blend(normal);
+        blend.Morph(skin::TbsEffectBmp(hot), record->MorphingKind, m_morphFactor);
+        blend.DrawTo(Bitmap, 0, 0);
+        return;
+    }
     if (!this->Enabled() && !rects.Disabled.IsEmpty())
         DrawSkinState(Bitmap, rects.Disabled, false, false);
     else if (PressedLook())
         DrawSkinState(Bitmap, rects.Down, true, true);
-    else if (HotLook())
+    else if (HotLook() || (record->Morphing && m_morphFactor == 1))
         DrawSkinState(Bitmap, rects.Hot, true, false);
     else
         DrawSkinState(Bitmap, rects.Normal, false, false);
+}
+
+template <class CustomControl>
+void SkinButtonBase<CustomControl>::SetMorphFactor(double Value)
+{
+    m_morphFactor = std::clamp(Value, 0.0, 1.0);
+}
+
+template <class CustomControl>
+bool SkinButtonBase<CustomControl>::RecordMorphs() const
+{
+    const auto* record = dynamic_cast<const skin::TbsDataSkinButtonControl*>(this->SkinRecord());
+    return record && record->Morphing;
+}
+
+template <class CustomControl>
+void SkinButtonBase<CustomControl>::RefreshLook()
+{
+    if (RecordMorphs())
+        StartMorph();
+    else
+        this->Invalidate();
+}
+
+template <class CustomControl>
+void SkinButtonBase<CustomControl>::StartMorph()
+{
+    if (m_morphTimer)
+        return;
+    m_morphTimer = std::make_unique<ctl::TTimer>(nullptr);
+    m_morphTimer->OnTimer = [this](ctl::TObject*) { MorphTick(); };
+    m_morphTimer->SetInterval(kMorphInterval);
+}
+
+template <class CustomControl>
+void SkinButtonBase<CustomControl>::StopMorph()
+{
+    m_morphTimer.reset();
+}
+
+template <class CustomControl>
+void SkinButtonBase<CustomControl>::MorphTick()
+{
+    const bool lit = Lit();
+    if (!RecordMorphs()) {
+        SetMorphFactor(lit ? 1 : 0);
+        StopMorph();
+    } else if (lit && m_morphFactor < 1) {
+        SetMorphFactor(StepFrom(m_morphFactor, kMorphStep));
+    } else if (!lit && m_morphFactor > 0) {
+        SetMorphFactor(StepFrom(m_morphFactor, -kMorphStep));
+    } else {
+        SetMorphFactor(lit ? 1 : 0);
+        StopMorph();
+    }
+    this->Invalidate();
+}
+
+template <class CustomControl>
+void SkinButtonBase<CustomControl>::ApplySkin()
+{
+    StopMorph();
+    SetMorphFactor(0);
+    CustomControl::ApplySkin();
+    if (RecordMorphs() && Lit())
+        SetMorphFactor(1);
 }
 
 template <class CustomControl>
@@ -165,6 +264,8 @@ template <class CustomControl>
 void SkinButtonBase<CustomControl>::EnabledChanged()
 {
     CustomControl::EnabledChanged();
+    StopMorph();
+    SetMorphFactor(0);
     m_mouseIn = false;
     this->Invalidate();
 }

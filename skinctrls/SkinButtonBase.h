@@ -41,6 +41,13 @@ public:
 
     // The pointer is over the button.
     bool MouseIn() const { return m_mouseIn; }
+    // How far the look has faded from the normal toward the hot image, 0 to 1.
+    double MorphFactor() const { return m_morphFactor; }
+    // Kept within 0 and 1.
+    void SetMorphFactor(double Value);
+    // The fade's 20 ms timer runs.
+    bool Morphing() const { return m_morphTimer != nullptr; }
+    void ApplySkin() override;
     // The click users of the button see.
     virtual void ButtonClick() = 0;
 
@@ -62,6 +69,16 @@ protected:
     void ReleaseLeft(int X, int Y);
     void StartRepeat();
     void StopRepeat();
+    // The record fades between its normal and hot images.
+    virtual bool RecordMorphs() const;
+    // The button shows its hot state (the fade's target).
+    virtual bool Lit() const { return m_mouseIn; }
+    // After a change of hover or focus: fade toward the new state when the
+    // record morphs, else repaint at once.
+    void RefreshLook();
+    void StartMorph();
+    void StopMorph();
+    void MorphTick();
 
     void EnabledChanged() override;
     void TextChanged() override;
@@ -80,6 +97,8 @@ private:
     int m_groupIndex { 0 };
     bool m_downAtPress { false };
     std::unique_ptr<ctl::TTimer> m_repeatTimer;
+    std::unique_ptr<ctl::TTimer> m_morphTimer;
+    double m_morphFactor { 0 };
 };
 
 extern template class SkinButtonBase<TbsSkinCustomControl>;

@@ -178,7 +178,12 @@ void TbsSkinButton::MouseEnter()
 {
     TbsSkinCustomControl::MouseEnter();
     m_mouseIn = true;
-    Invalidate();
+    if (m_down) {
+        SetMorphFactor(1);
+        Invalidate();
+    } else {
+        RefreshLook();
+    }
     if (m_down && RepeatMode && GroupIndex() == 0)
         StartRepeat();
 }
@@ -187,7 +192,7 @@ void TbsSkinButton::MouseLeave()
 {
     TbsSkinCustomControl::MouseLeave();
     m_mouseIn = false;
-    Invalidate();
+    RefreshLook();
     if (m_down && RepeatMode && GroupIndex() == 0)
         StopRepeat();
 }
@@ -214,6 +219,7 @@ void TbsSkinButton::KeyUp(int& Key, ctl::TShiftState Shift)
 void TbsSkinButton::DoEnter()
 {
     TbsSkinCustomControl::DoEnter();
+    RefreshLook();
     RefreshForm();
 }
 
@@ -225,6 +231,7 @@ void TbsSkinButton::DoExit()
         m_mousePressed = false;
     }
     TbsSkinCustomControl::DoExit();
+    RefreshLook();
     RefreshForm();
 }
 

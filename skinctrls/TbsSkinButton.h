@@ -44,6 +44,7 @@ protected:
     void KeyUp(int& Key, ctl::TShiftState Shift) override;
     void DoEnter() override;
     void DoExit() override;
+    bool Lit() const override { return m_mouseIn || FocusedLook(); }
 
 private:
     bool FocusedLook() const { return m_canFocused && Focused(); }

@@ -32,7 +32,8 @@ void DrawEllipsis(gfx::TCanvas& Canvas, const gfx::TRect& Button, gfx::TColor Co
 
 } // namespace
 
-TbsSkinCustomEdit::TbsSkinCustomEdit(ctl::TComponent* AOwner) : TbsCustomEdit(AOwner), m_defaultFont(Font())
+TbsSkinCustomEdit::TbsSkinCustomEdit(ctl::TComponent* AOwner)
+    : TbsCustomEdit(AOwner), m_defaultFont(Font()), m_systemMenu(*this)
 {
     SetMargins(kFrameWidth, 0);
 }
@@ -398,6 +399,8 @@ void TbsSkinCustomEdit::PointerLeft()
 
 wnd::LRESULT TbsSkinCustomEdit::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
 {
+    if (m_systemMenu.HandleMessage(m_skinData, Msg, LParam))
+        return 0;
     switch (Msg) {
     case wnd::WM_NCCALCSIZE: {
         auto* params = reinterpret_cast<wnd::NCCALCSIZE_PARAMS*>(LParam);

@@ -3,6 +3,7 @@
 #include "platform/graphics/TFont.h"
 #include "skin/SkinnedControl.h"
 #include "skinctrls/SkinPart.h"
+#include "skinctrls/TbsEditSystemMenu.h"
 #include "skinctrls/TbsCustomEdit.h"
 
 #include <string>
@@ -122,6 +123,8 @@ private:
     bool m_buttonPressed { false };
     bool m_focused { false };
     bool m_escapePressed { false };
+    // The right-click menu (undo, cut, copy, paste, delete, select all).
+    TbsEditSystemMenu m_systemMenu;
 };
 
 } // namespace skinctrls

@@ -47,6 +47,13 @@ TbsSkinPanel::TbsSkinPanel(ctl::TComponent* AOwner) : TbsSkinCustomControl(AOwne
 
 TbsSkinPanel::~TbsSkinPanel() = default;
 
+void TbsSkinPanel::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    if (Operation == ctl::TOperation::opRemove)
+        std::erase(m_hiddenChildren, AComponent);
+    TbsSkinCustomControl::Notification(AComponent, Operation);
+}
+
 const skin::TbsDataSkinPanelControl* TbsSkinPanel::PanelRecord() const
 {
     return dynamic_cast<const skin::TbsDataSkinPanelControl*>(SkinRecord());
@@ -139,8 +146,10 @@ void TbsSkinPanel::RollUp()
         for (int i = 0; i < ControlCount(); ++i)
             if (Controls(i)->Visible())
                 m_hiddenChildren.push_back(Controls(i));
-        for (ctl::TControl* child : m_hiddenChildren)
+        for (ctl::TControl* child : m_hiddenChildren) {
+            child->FreeNotification(this);
             child->SetVisible(false);
+        }
     }
     if (SkinIndex() == -1) {
         SetHeight(m_defaultCaptionHeight + 1);
@@ -156,9 +165,11 @@ void TbsSkinPanel::RollDown()
         return;
     SetHeight(m_realHeight);
     m_realHeight = -1;
-    for (ctl::TControl* child : m_hiddenChildren)
+    for (ctl::TControl* child : m_hiddenChildren) {
+        child->RemoveFreeNotification(this);
         if (ContainsControl(child))
             child->SetVisible(true);
+    }
     m_hiddenChildren.clear();
     m_hasHiddenList = false;
 }

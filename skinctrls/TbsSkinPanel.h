@@ -56,6 +56,8 @@ public:
     void ApplySkin() override;
 
 protected:
+    // A child hidden by the roll-up that goes away leaves the hidden list.
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
     void Paint() override;
     void DrawDefault(gfx::TBitmap& Bitmap) override;
     void DrawSkin(gfx::TBitmap& Bitmap) override;

@@ -2,6 +2,7 @@
 
 #include "platform/graphics/TBitmap.h"
 #include "skin/SkinGlyphs.h"
+#include "platform/window/VirtualKeys.h"
 #include "skinctrls/DefaultLook.h"
 
 #include <algorithm>
@@ -57,9 +58,15 @@ void TbsSkinScrollBar::SetKind(TScrollBarKind Value)
     Invalidate();
 }
 
+int TbsSkinScrollBar::ClampPosition(int Value) const
+{
+    const int last = m_pageSize ? m_max - m_pageSize + 1 : m_max;
+    return std::clamp(Value, m_min, std::max(m_min, last));
+}
+
 void TbsSkinScrollBar::SetPosition(int Value)
 {
-    Value = std::clamp(Value, m_min, std::max(m_min, m_pageSize ? m_max - m_pageSize + 1 : m_max));
+    Value = ClampPosition(Value);
     if (Value == m_position)
         return;
     m_position = Value;
@@ -73,35 +80,64 @@ void TbsSkinScrollBar::SetRangeValues(int AMin, int AMax, int APageSize, int APo
     m_min = AMin;
     m_max = AMax;
     m_pageSize = APageSize;
-    m_position = std::clamp(APosition, m_min, std::max(m_min, m_pageSize ? m_max - m_pageSize + 1 : m_max));
+    m_position = ClampPosition(APosition);
     Invalidate();
 }
 
 void TbsSkinScrollBar::SetMin(int Value)
 {
     m_min = Value;
-    m_position = std::max(m_position, m_min);
+    m_position = ClampPosition(m_position);
     Invalidate();
 }
 
 void TbsSkinScrollBar::SetMax(int Value)
 {
     m_max = Value;
-    if (m_pageSize != 0) {
-        if (m_max - m_min < m_pageSize + m_position)
-            m_position = std::max(m_min, m_max - m_min - m_pageSize + 1);
-    } else {
-        m_position = std::min(m_position, m_max);
-    }
+    m_position = ClampPosition(m_position);
     Invalidate();
 }
 
 void TbsSkinScrollBar::SetPageSize(int Value)
 {
-    if (m_max - m_min + 1 < Value + m_position)
-        return;
-    m_pageSize = Value;
+    if (Value >= 0 && Value <= m_max - m_min + 1) {
+        m_pageSize = Value;
+        m_position = ClampPosition(m_position);
+    }
     Invalidate();
+}
+
+void TbsSkinScrollBar::SetCanFocused(bool Value)
+{
+    m_canFocused = Value;
+    SetTabStop(Value);
+    Invalidate();
+}
+
+void TbsSkinScrollBar::SetBoth(bool Value)
+{
+    if (Value == m_both)
+        return;
+    m_both = Value;
+    if (Value) {
+        m_nameBeforeBoth = SkinDataName();
+        SetSkinDataName(BothSkinDataName);
+    } else if (!m_nameBeforeBoth.empty()) {
+        SetSkinDataName(m_nameBeforeBoth);
+    }
+    if (SkinIndex() == -1)
+        Invalidate();
+    else
+        ApplySkin();
+}
+
+void TbsSkinScrollBar::SetBothMarkerWidth(int Value)
+{
+    if (Value < 0)
+        return;
+    m_bothMarkerWidth = Value;
+    if (SkinIndex() == -1)
+        Invalidate();
 }
 
 TbsSkinScrollBar::TGeometry TbsSkinScrollBar::Geometry() const
@@ -115,23 +151,25 @@ TbsSkinScrollBar::TGeometry TbsSkinScrollBar::Geometry() const
         g.increase = gfx::Rect(1, h - kButton, w - 1, h - 1);
         g.track = gfx::Rect(1, kButton, w - 1, h - kButton);
     } else {
+        const int l = m_both ? w - m_bothMarkerWidth : w;
         g.decrease = gfx::Rect(1, 1, kButton, h - 1);
-        g.increase = gfx::Rect(w - kButton, 1, w - 1, h - 1);
-        g.track = gfx::Rect(kButton, 1, w - kButton, h - 1);
+        g.increase = gfx::Rect(l - kButton, 1, l - 1, h - 1);
+        g.track = gfx::Rect(kButton, 1, l - kButton, h - 1);
     }
     const int t0 = vertical ? g.track.Top : g.track.Left;
     const int t1 = vertical ? g.track.Bottom : g.track.Right;
     const int length = t1 - t0;
     int thumb = kMinThumb;
-    double f = 0;
-    if (m_pageSize == 0) {
-        f = m_max == m_min ? 0.0 : double(m_position - m_min) / double(m_max - m_min);
-    } else {
+    if (m_pageSize != 0) {
         const int range = m_max - m_min + 1;
-        thumb = std::max(kMinThumb, range ? RoundEven(double(length) * m_pageSize / range) : 0) / 2 * 2;
-        const int divisor = m_max + 1 - m_pageSize - m_min;
-        f = divisor > 0 ? double(m_position - m_min) / divisor : (vertical ? 0.0 : 1.0);
+        thumb = std::max(kMinThumb, range > 0 ? RoundEven(double(length) * m_pageSize / range) : 0) / 2 * 2;
     }
+    // The thumb never outgrows its track.
+    thumb = std::min(thumb, std::max(length, 0));
+    // Both directions place the thumb by one rule: the share of the travel
+    // span the position has gone, nothing when there is no span.
+    const int span = Span();
+    const double f = span > 0 ? std::clamp(double(m_position - m_min) / span, 0.0, 1.0) : 0.0;
     const int offset = RoundEven(double(length - thumb) * f);
     g.firstTravel = t0 + thumb / 2;
     g.lastTravel = t1 - thumb / 2;
@@ -157,7 +195,8 @@ void TbsSkinScrollBar::DrawPart(gfx::TCanvas& Canvas, gfx::TRect Rect, TPart Par
     const TPartState& s = State(Part);
     gfx::TColor frame = gfx::clBtnShadow;
     gfx::TColor fill = gfx::clBtnFace;
-    if ((s.down && s.hot) || (Part == TPart::Thumb && m_dragging)) {
+    const bool focusedThumb = Part == TPart::Thumb && (m_dragging || (m_canFocused && Focused()));
+    if ((s.down && s.hot) || focusedThumb) {
         frame = kDefaultFrameColor;
         fill = kDefaultDownColor;
     } else if (s.hot) {
@@ -270,6 +309,13 @@ void TbsSkinScrollBar::SetHot(TPart Part)
 
 void TbsSkinScrollBar::MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
 {
+    // A focusable bar takes the focus first; a press it cannot follow with the focus is dropped.
+    if (Button == ctl::TMouseButton::mbLeft && m_canFocused && !Focused()) {
+        if (CanFocus())
+            SetFocus();
+        if (!Focused())
+            return;
+    }
     TbsSkinCustomControl::MouseDown(Button, Shift, X, Y);
     if (Button != ctl::TMouseButton::mbLeft)
         return;
@@ -355,6 +401,53 @@ void TbsSkinScrollBar::MouseLeave()
         SetHot(TPart::None);
     if (m_repeat == TRepeat::PageDown)
         StopTimer();
+}
+
+void TbsSkinScrollBar::KeyDown(int& Key, ctl::TShiftState Shift)
+{
+    TbsSkinCustomControl::KeyDown(Key, Shift);
+    if (!m_canFocused)
+        return;
+    switch (Key) {
+    case wnd::VK_LEFT:
+    case wnd::VK_UP:
+        SetPosition(m_position - SmallChange);
+        break;
+    case wnd::VK_RIGHT:
+    case wnd::VK_DOWN:
+        SetPosition(m_position + SmallChange);
+        break;
+    default:
+        break;
+    }
+}
+
+unsigned TbsSkinScrollBar::WantedKeys() const
+{
+    return m_canFocused ? ctl::DLGC_WANTARROWS : 0;
+}
+
+void TbsSkinScrollBar::DoEnter()
+{
+    TbsSkinCustomControl::DoEnter();
+    Invalidate();
+}
+
+void TbsSkinScrollBar::DoExit()
+{
+    TbsSkinCustomControl::DoExit();
+    Invalidate();
+}
+
+wnd::LRESULT TbsSkinScrollBar::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    if (Msg == wnd::WM_MOUSEWHEEL) {
+        // The wheel moves a focused bar by one small step per message: toward the end when turned toward the user.
+        if (m_canFocused && Focused())
+            SetPosition(m_position + (wnd::GET_WHEEL_DELTA_WPARAM(WParam) <= 0 ? SmallChange : -SmallChange));
+        return 0;
+    }
+    return TbsSkinCustomControl::WndProc(Msg, WParam, LParam);
 }
 
 } // namespace skinctrls

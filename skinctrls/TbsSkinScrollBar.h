@@ -28,12 +28,25 @@ public:
     void SetMax(int Value);
     // Clamped to the range; OnChange runs when the position changed.
     void SetPosition(int Value);
-    // Refused when it does not fit the range.
+    // Refused when negative or longer than the range.
     void SetPageSize(int Value);
     // Range, page and clamped position at once, without OnChange.
     void SetRangeValues(int AMin, int AMax, int APageSize, int APosition);
     int SmallChange { 1 };
     int LargeChange { 1 };
+
+    // The bar takes the focus and answers the arrow keys and the wheel.
+    bool CanFocused() const { return m_canFocused; }
+    void SetCanFocused(bool Value);
+    // A horizontal bar that shares its right end with a vertical bar: the
+    // last BothMarkerWidth pixels stay empty, and with a skin the bar uses the
+    // record named BothSkinDataName.
+    bool Both() const { return m_both; }
+    void SetBoth(bool Value);
+    int BothMarkerWidth() const { return m_bothMarkerWidth; }
+    // Negative values are refused.
+    void SetBothMarkerWidth(int Value);
+    std::string BothSkinDataName { "bothhscrollbar" };
 
     ctl::TNotifyEvent OnChange;
     ctl::TNotifyEvent OnLastChange; // a thumb drag ended
@@ -55,6 +68,13 @@ protected:
     void MouseMove(ctl::TShiftState Shift, int X, int Y) override;
     void MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
     void MouseLeave() override;
+    void KeyDown(int& Key, ctl::TShiftState Shift) override;
+    unsigned WantedKeys() const override;
+    void DoEnter() override;
+    void DoExit() override;
+
+public:
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 private:
     enum class TRepeat { None, Decrease, Increase, PageUp, PageDown };
@@ -65,6 +85,8 @@ private:
 
     int Along(int X, int Y) const { return m_kind == TScrollBarKind::sbVertical ? Y : X; }
     int Span() const { return m_pageSize ? m_max - m_min - m_pageSize + 1 : m_max - m_min; }
+    // Value within [Min, Max - PageSize + 1] (with a page) or [Min, Max].
+    int ClampPosition(int Value) const;
     TPart PartAt(int X, int Y) const;
     void DrawPart(gfx::TCanvas& Canvas, gfx::TRect Rect, TPart Part) const;
     void Step(TRepeat Mode);
@@ -90,6 +112,11 @@ private:
     int m_dragStartMouse { 0 };
     int m_dragStartOffset { 0 };
     std::unique_ptr<ctl::TTimer> m_timer;
+    bool m_canFocused { false };
+    bool m_both { false };
+    int m_bothMarkerWidth { 19 };
+    // The record name in use before Both switched to BothSkinDataName.
+    std::string m_nameBeforeBoth;
 };
 
 } // namespace skinctrls

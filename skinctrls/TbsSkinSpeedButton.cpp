@@ -162,14 +162,25 @@ void TbsSkinSpeedButton::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shif
     ReleaseLeft(X, Y);
 }
 
+bool TbsSkinSpeedButton::RecordMorphs() const
+{
+    return !Transparent() && SkinButtonBase::RecordMorphs();
+}
+
 void TbsSkinSpeedButton::MouseEnter()
 {
     TbsGraphicSkinCustomControl::MouseEnter();
     if (!Enabled())
         return;
     m_mouseIn = true;
-    if (GroupIndex() == 0 || !m_down)
-        Invalidate();
+    if (GroupIndex() == 0 || !m_down) {
+        if (m_down) {
+            SetMorphFactor(1);
+            Invalidate();
+        } else {
+            RefreshLook();
+        }
+    }
     if (m_down && RepeatMode && GroupIndex() == 0)
         StartRepeat();
 }
@@ -179,7 +190,7 @@ void TbsSkinSpeedButton::MouseLeave()
     TbsGraphicSkinCustomControl::MouseLeave();
     m_mouseIn = false;
     if (GroupIndex() == 0 || !m_down)
-        Invalidate();
+        RefreshLook();
     if (m_down && RepeatMode && GroupIndex() == 0)
         StopRepeat();
 }

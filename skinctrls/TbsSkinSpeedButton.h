@@ -40,6 +40,8 @@ protected:
     void MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    // A transparent button never fades.
+    bool RecordMorphs() const override;
 
 private:
     TbsSkinToolBar* ParentToolBar() const;

@@ -8,11 +8,80 @@
 namespace skinctrls {
 
 TbsSkinTreeView::TbsSkinTreeView(ctl::TComponent* AOwner)
-    : ctl::TTreeView(AOwner), m_defaultFont(MakeSkinDefaultFont())
+    : ctl::TTreeView(AOwner), m_vBar(*this, [this](int Position) { SetTopIndex(Position); }),
+      m_defaultFont(MakeSkinDefaultFont())
 {
     SetScrollBars(false);
     SetBorderStyle(ctl::TBorderStyle::bsNone);
     ApplySkin();
+}
+
+TbsSkinTreeView::~TbsSkinTreeView() = default;
+
+void TbsSkinTreeView::SetVScrollBar(TbsSkinScrollBar* Value)
+{
+    if (Value == m_vBar.Bar())
+        return;
+    m_vBar.Attach(Value);
+    if (!Value)
+        return;
+    Value->SetEnabled(true);
+    Value->SetVisible(false);
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::CheckScrollBars()
+{
+    TbsSkinScrollBar* bar = m_vBar.Bar();
+    if (!bar || m_checkingBars || Loading())
+        return;
+    m_checkingBars = true;
+    const int rows = VisibleNodeCount();
+    const int max = rows - 1;
+    const int page = PageRows();
+    const bool show = max > 0 && page <= max && Visible();
+    if (show)
+        bar->SetRangeValues(0, max, page, TopIndex());
+    bar->SetVisible(show);
+    m_checkingBars = false;
+}
+
+void TbsSkinTreeView::Paint()
+{
+    ctl::TTreeView::Paint();
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::Resize()
+{
+    ctl::TTreeView::Resize();
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::KeyDown(int& Key, ctl::TShiftState Shift)
+{
+    ctl::TTreeView::KeyDown(Key, Shift);
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y)
+{
+    ctl::TTreeView::MouseUp(Button, Shift, X, Y);
+    CheckScrollBars();
+}
+
+void TbsSkinTreeView::VisibleChanged()
+{
+    ctl::TTreeView::VisibleChanged();
+    CheckScrollBars();
+}
+
+wnd::LRESULT TbsSkinTreeView::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    const wnd::LRESULT result = ctl::TTreeView::WndProc(Msg, WParam, LParam);
+    if (Msg == wnd::WM_MOUSEWHEEL)
+        CheckScrollBars();
+    return result;
 }
 
 void TbsSkinTreeView::SetSkinData(skin::TbsSkinData* Value)
@@ -39,9 +108,12 @@ void TbsSkinTreeView::SetDefaultColor(gfx::TColor Value)
 
 void TbsSkinTreeView::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
 {
-    if (Operation == ctl::TOperation::opRemove && skin::IsSkinData(AComponent, m_skinData)) {
-        m_skinData = nullptr;
-        m_skinIndex = -1;
+    if (Operation == ctl::TOperation::opRemove) {
+        m_vBar.Forget(AComponent);
+        if (skin::IsSkinData(AComponent, m_skinData)) {
+            m_skinData = nullptr;
+            m_skinIndex = -1;
+        }
     }
     ctl::TTreeView::Notification(AComponent, Operation);
 }
@@ -76,6 +148,9 @@ void TbsSkinTreeView::ApplySkin()
     SetFont(font);
     if (Images())
         Images()->BkColor = Color();
+    CheckScrollBars();
+    if (TbsSkinScrollBar* bar = m_vBar.Bar())
+        bar->SetAlign(bar->Align());
     Invalidate();
 }
 

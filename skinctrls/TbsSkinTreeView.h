@@ -2,6 +2,8 @@
 
 #include "platform/controls/TTreeView.h"
 #include "skin/SkinnedControl.h"
+#include "skinctrls/TbsScrollBarLink.h"
+#include "skinctrls/TbsSkinScrollBar.h"
 
 #include <string>
 
@@ -14,10 +16,19 @@ namespace skinctrls {
 // The platform tree view with its colour and font taken from the skin's tree
 // record, or from DefaultColor and DefaultFont without one. It shows no
 // scroll bars of its own: a tree that does not fit scrolls by keyboard and
-// wheel.
+// wheel, or by an external skinned bar given as VScrollBar, which shows only
+// while the rows do not fit and follows every scroll of the tree.
 class TbsSkinTreeView : public ctl::TTreeView, public skin::SkinnedControl {
 public:
     explicit TbsSkinTreeView(ctl::TComponent* AOwner);
+    ~TbsSkinTreeView() override;
+
+    // The vertical bar (not owned): enabled, hidden until needed, and moving
+    // it scrolls the tree. nullptr only forgets the bar.
+    TbsSkinScrollBar* VScrollBar() const { return m_vBar.Bar(); }
+    void SetVScrollBar(TbsSkinScrollBar* Value);
+    // Shows the bar while the rows do not fit and gives it the tree's range.
+    void CheckScrollBars();
 
     skin::TbsSkinData* SkinData() const override { return m_skinData; }
     void SetSkinData(skin::TbsSkinData* Value) override;
@@ -40,8 +51,19 @@ public:
 protected:
     void Loaded() override;
     void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
+    void Paint() override;
+    void Resize() override;
+    void KeyDown(int& Key, ctl::TShiftState Shift) override;
+    void MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
+    void VisibleChanged() override;
+
+public:
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 private:
+    TbsScrollBarLink m_vBar;
+    // Set while a check runs, so that the sizes and paints it causes start no other.
+    bool m_checkingBars { false };
     skin::TbsSkinData* m_skinData { nullptr };
     std::string m_skinDataName { "treeview" };
     int m_skinIndex { -1 };

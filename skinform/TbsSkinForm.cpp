@@ -14,6 +14,7 @@
 #include "skin/SkinMonitor.h"
 #include "skin/SkinnedControlWalk.h"
 #include "skin/TbsSkinData.h"
+#include "skinctrls/TbsSkinHint.h"
 #include "skinform/FrameTimers.h"
 #include "skinform/WindowPlacement.h"
 
@@ -147,6 +148,8 @@ void TbsSkinForm::Refer(skin::TbsSkinData*& Field, skin::TbsSkinData* Value)
 void TbsSkinForm::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
 {
     if (Operation == ctl::TOperation::opRemove) {
+        if (AComponent == m_skinHint)
+            m_skinHint = nullptr;
         if (skin::IsSkinData(AComponent, m_menusSkinData))
             m_menusSkinData = nullptr;
         if (skin::IsSkinData(AComponent, m_skinData)) {

@@ -26,6 +26,9 @@ class TMenuItem;
 namespace skin {
 class TbsSkinData;
 }
+namespace skinctrls {
+class TbsSkinHint;
+}
 
 namespace skinform {
 
@@ -90,6 +93,10 @@ public:
     gfx::TFont DefMenuItemFont;
     bool UseSkinFontInMenu { true };
     bool AlwaysMinimizeToTray { false };
+    // The caption buttons show their hints through SkinHint (not owned).
+    bool ShowObjectHint { false };
+    skinctrls::TbsSkinHint* SkinHint() const { return m_skinHint; }
+    void SetSkinHint(skinctrls::TbsSkinHint* Value);
     int ClientWidth { 0 };
     int ClientHeight { 0 };
 
@@ -159,7 +166,8 @@ public:
     const std::string& DefaultHint(skin::TbsStdCommand command) const;
 
 protected:
-    // A skin data going away leaves the frame in its default look.
+    // A skin data going away leaves the frame in its default look; a hint
+    // component going away is forgotten.
     void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
 
 private:
@@ -236,6 +244,7 @@ private:
     std::unique_ptr<skin::ScopedSkinForm> m_screenEntry;
     skin::TbsSkinData* m_skinData { nullptr };
     skin::TbsSkinData* m_menusSkinData { nullptr };
+    skinctrls::TbsSkinHint* m_skinHint { nullptr };
     TbsBorderIcons m_borderIcons { TbsBorderIcon::biSystemMenu, TbsBorderIcon::biMinimize, TbsBorderIcon::biMaximize,
         TbsBorderIcon::biRollUp };
     bool m_hideCaptionButtons { false };

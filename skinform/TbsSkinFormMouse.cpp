@@ -8,6 +8,7 @@
 #include "platform/controls/TMenuItem.h"
 #include "platform/window/Input.h"
 #include "platform/window/MessageLoop.h"
+#include "skinctrls/TbsSkinHint.h"
 #include "platform/window/Timers.h"
 #include "platform/window/Window.h"
 #include "skin/TbsSkinData.h"
@@ -79,11 +80,27 @@ void TbsSkinForm::TrackHover(int X, int Y, bool Track)
     m_hotIndex = candidate;
     if (m_previousHotIndex != -1 && m_previousHotIndex < static_cast<int>(m_frameObjects.size())) {
         TbsActiveSkinObject& old = *m_frameObjects[m_previousHotIndex];
-        if (old.Enabled && old.Visible)
+        if (old.Enabled && old.Visible) {
             old.MouseLeave();
+            if (ShowObjectHint && m_skinHint)
+                m_skinHint->HideHintText();
+        }
     }
-    if (m_hotIndex != -1)
-        m_frameObjects[m_hotIndex]->MouseEnter();
+    if (m_hotIndex != -1) {
+        TbsActiveSkinObject& hot = *m_frameObjects[m_hotIndex];
+        hot.MouseEnter();
+        if (ShowObjectHint && m_skinHint && !hot.Hint.empty())
+            m_skinHint->ShowHintText(hot.Hint);
+    }
+}
+
+void TbsSkinForm::SetSkinHint(skinctrls::TbsSkinHint* Value)
+{
+    if (m_skinHint)
+        m_skinHint->RemoveFreeNotification(this);
+    m_skinHint = Value;
+    if (m_skinHint)
+        m_skinHint->FreeNotification(this);
 }
 
 void TbsSkinForm::ResetHover()

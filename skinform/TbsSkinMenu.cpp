@@ -35,6 +35,15 @@ namespace {
         return wnd::GetWorkArea();
     }
 
+    // The skinned controls open their right-click menus through this engine.
+    const bool g_controlMenusRegistered = [] {
+        skinctrls::SetPopupMenuEngineFactory(
+            [](wnd::HWND form) -> std::unique_ptr<skinctrls::TbsPopupMenuEngine> {
+                return std::make_unique<TbsSkinMenu>(form);
+            });
+        return true;
+    }();
+
 } // namespace
 
 gfx::TFont TbsSkinMenu::DefaultMenuFont()

@@ -3,6 +3,7 @@
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/TFont.h"
 #include "platform/window/WinTypes.h"
+#include "skinctrls/TbsPopupMenuEngine.h"
 #include "skinform/MenuPlacement.h"
 
 #include <memory>
@@ -32,13 +33,13 @@ class TbsSkinMenuItem;
 // control's window still exists). The menu windows never take the activation,
 // so the keys reach the form: while a menu is open the form passes the
 // application's messages to HandleApplicationMessage.
-class TbsSkinMenu {
+class TbsSkinMenu : public skinctrls::TbsPopupMenuEngine {
 public:
     // `form`: the window whose monitor bounds the menus and which is told
     // when a menu closes; without one the monitor under the anchor is used.
     explicit TbsSkinMenu(wnd::HWND form = nullptr);
     // Closes the open windows without sending any notice.
-    ~TbsSkinMenu();
+    ~TbsSkinMenu() override;
     TbsSkinMenu(const TbsSkinMenu&) = delete;
     TbsSkinMenu& operator=(const TbsSkinMenu&) = delete;
 
@@ -52,20 +53,20 @@ public:
     void Popup(wnd::HWND control, skin::TbsSkinData* skinData, bool popupUp, ctl::TMenuItem* item,
         const gfx::TRect& anchor, int firstIndex = 0);
     // The same at a screen point.
-    void Popup(wnd::HWND control, skin::TbsSkinData* skinData, ctl::TMenuItem* item, gfx::TPoint at);
+    void Popup(wnd::HWND control, skin::TbsSkinData* skinData, ctl::TMenuItem* item, gfx::TPoint at) override;
 
     // Closes the open windows from index on (0: the whole menu).
     void CloseFrom(int index);
     // Ends the menu: every window closes and the control is told once.
-    void CloseAll();
+    void CloseAll() override;
     // A menu is open.
-    bool Visible() const { return m_visible; }
+    bool Visible() const override { return m_visible; }
 
     // Routes an application message while a menu is open: key-downs go to
     // the topmost menu window, wheel messages are swallowed, and a mouse
     // press outside the menu windows ends the menu (the press goes on). True
     // when the message was taken and must not be dispatched.
-    bool HandleApplicationMessage(const wnd::MSG& msg);
+    bool HandleApplicationMessage(const wnd::MSG& msg) override;
 
     // The open windows, the top-level one first, then each submenu.
     int WindowCount() const { return static_cast<int>(m_windows.size()); }

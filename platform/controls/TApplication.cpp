@@ -1,6 +1,7 @@
 #include "platform/controls/TApplication.h"
 
 #include "platform/controls/MessageDialog.h"
+#include "platform/controls/TTimer.h"
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Window.h"
 
@@ -15,6 +16,15 @@ TApplication* const Application = new TApplication();
 TApplication::TApplication() : TComponent(nullptr)
 {
     SetName("Application");
+}
+
+TApplication::~TApplication()
+{
+    // The forms go while the application is whole: their controls may still
+    // ask it about the hint they leave.
+    DestroyComponents();
+    CancelHint();
+    m_hintWindow.reset();
 }
 
 void TApplication::Initialize()
@@ -101,10 +111,34 @@ void TApplication::ProcessMessages()
     }
 }
 
+namespace {
+
+// A click, a key or the wheel puts a shown hint away.
+bool EndsHint(wnd::UINT Message)
+{
+    switch (Message) {
+    case wnd::WM_LBUTTONDOWN:
+    case wnd::WM_RBUTTONDOWN:
+    case wnd::WM_MBUTTONDOWN:
+    case wnd::WM_NCLBUTTONDOWN:
+    case wnd::WM_NCRBUTTONDOWN:
+    case wnd::WM_KEYDOWN:
+    case wnd::WM_SYSKEYDOWN:
+    case wnd::WM_MOUSEWHEEL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void TApplication::Dispatch(wnd::MSG& Msg)
 {
     // An exception from a handler is shown and the loop goes on.
     try {
+        if (EndsHint(Msg.message))
+            CancelHint();
         if (RunHooks(Msg))
             return;
         wnd::TranslateMessage(Msg);

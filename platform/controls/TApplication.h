@@ -1,14 +1,31 @@
 #pragma once
 
 #include "platform/controls/TForm.h"
+#include "platform/controls/THintWindow.h"
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace ctl {
+
+class TTimer;
+
+// What the application is about to show as a hint; the show-hint event may change it.
+struct THintInfo {
+    TControl* HintControl { nullptr };
+    // Top-left corner of the hint window, in screen coordinates.
+    gfx::TPoint HintPos;
+    int HintMaxWidth { 0 };
+    // Milliseconds the hint stays up.
+    int HideTimeout { 0 };
+};
+using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+// Makes the application's hint window.
+using THintWindowClass = std::function<std::unique_ptr<THintWindow>()>;
 
 // The program's application object: creates the forms (the first one is the
 // main form), runs the message loop until the main form closes, shows
@@ -16,6 +33,7 @@ namespace ctl {
 class TApplication : public TComponent {
 public:
     TApplication();
+    ~TApplication() override;
 
     void Initialize();
     // Creates a form owned by the application; the first becomes the main form.
@@ -65,6 +83,30 @@ public:
     void ShowException(const std::exception& E);
     std::function<void(TObject* Sender, const std::exception& E)> OnException;
 
+    // --- hints ------------------------------------------------------------
+    // A control whose ShowHint is on shows its Hint (the part before a "|")
+    // after the pointer rested on it for HintPause; the hint goes after
+    // HintHidePause, or at once on a click, a key or when the pointer leaves.
+    // Moving on to another control while a hint shows waits only HintShortPause.
+    bool ShowHint() const { return m_showHint; }
+    // Switching hints off and on again makes a new hint window of the current class.
+    void SetShowHint(bool Value);
+    int HintPause { 500 };
+    int HintHidePause { 2500 };
+    int HintShortPause { 50 };
+    TShowHintEvent OnShowHint;
+    const THintWindowClass& HintWindowClass() const { return m_hintWindowClass; }
+    // Takes effect with the next hint window (see SetShowHint).
+    void SetHintWindowClass(THintWindowClass Value);
+    // The window hints are shown in (nullptr while hints are off or none was shown).
+    THintWindow* HintWindow() const { return m_hintWindow.get(); }
+    // The control whose hint is waiting or showing.
+    TControl* HintControl() const { return m_hintControl; }
+    // The pointer moved onto Control (nullptr: onto no control).
+    void HintMouseMessage(TControl* Control);
+    // Hides a hint that shows and forgets a waiting one.
+    void CancelHint();
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -82,6 +124,20 @@ private:
     std::vector<std::pair<int, TMessageHook>> m_hooks;
     int m_nextHookId { 1 };
     std::string m_title;
+
+    // Starts the wait for (or the life of) the current hint.
+    void StartHintTimer(int Milliseconds, bool Showing);
+    void HintTimerTick();
+    void ShowHintNow();
+    bool m_showHint { true };
+    THintWindowClass m_hintWindowClass;
+    std::unique_ptr<THintWindow> m_hintWindow;
+    std::unique_ptr<TTimer> m_hintTimer;
+    TControl* m_hintControl { nullptr };
+    bool m_hintShowing { false };
+    // The pointer left a shown hint and has not yet rested on another.
+    bool m_hintJustLeft { false };
+    bool m_hintTimerShows { false };
 };
 
 // Turns a program path into the default application title.

@@ -1,4 +1,5 @@
 #include "platform/controls/TControl.h"
+#include "platform/controls/TApplication.h"
 
 #include "platform/controls/TForm.h"
 #include "platform/controls/TWinControl.h"
@@ -43,6 +44,7 @@ void SetMouseControl(TControl* Control)
         old->Perform(CM_MOUSELEAVE);
     if (Control && g_mouseControl == Control)
         Control->Perform(CM_MOUSEENTER);
+    Application->HintMouseMessage(g_mouseControl);
 }
 
 TControl* MouseControl()
@@ -58,6 +60,8 @@ TControl::~TControl()
 {
     if (g_mouseControl == this)
         g_mouseControl = nullptr;
+    if (Application->HintControl() == this)
+        Application->CancelHint();
     if (g_captureControl == this)
         SetCaptureControl(nullptr);
     if (m_parent)

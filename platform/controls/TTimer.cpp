@@ -34,7 +34,8 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner)
 
 TTimer::~TTimer()
 {
-    if (m_window)
+    // A timer that outlives the window system (a global object at exit) has nothing left to destroy.
+    if (m_window && wnd::IsWindow(m_window))
         wnd::DestroyWindow(m_window);
 }
 

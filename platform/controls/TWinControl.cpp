@@ -240,20 +240,29 @@ wnd::LRESULT TWinControl::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM
     case wnd::WM_GETDLGCODE:
         return WantedKeys();
     case wnd::WM_KEYDOWN:
-    case wnd::WM_KEYUP:
     case wnd::WM_CHAR:
         HandleKey(Msg, WParam);
         return 0;
+    case wnd::WM_KEYUP:
+        HandleKey(Msg, WParam);
+        // The menu key and Shift+F10 ask for the context menu.
+        return m_handle ? wnd::DefWindowProc(m_handle, Msg, WParam, LParam) : 0;
     case wnd::WM_SYSKEYDOWN:
     case wnd::WM_SYSKEYUP:
         HandleKey(Msg == wnd::WM_SYSKEYDOWN ? wnd::WM_KEYDOWN : wnd::WM_KEYUP, WParam);
         break;
+    case wnd::WM_RBUTTONUP: {
+        const wnd::LRESULT result = RouteMouse(Msg, WParam, LParam);
+        // Releasing the right button asks for the context menu.
+        if (m_handle)
+            wnd::DefWindowProc(m_handle, Msg, WParam, LParam);
+        return result;
+    }
     case wnd::WM_MOUSEMOVE:
     case wnd::WM_LBUTTONDOWN:
     case wnd::WM_LBUTTONUP:
     case wnd::WM_LBUTTONDBLCLK:
     case wnd::WM_RBUTTONDOWN:
-    case wnd::WM_RBUTTONUP:
     case wnd::WM_RBUTTONDBLCLK:
     case wnd::WM_MBUTTONDOWN:
     case wnd::WM_MBUTTONUP:

@@ -64,11 +64,46 @@ TEST_F(Memo2Test, BarFollowsTheMemoAndScrollsIt)
     EXPECT_EQ(bar->Max(), 0);
 }
 
-TEST_F(Memo2Test, RemovedBarIsForgotten)
+TEST_F(Memo2Test, RemovedBarIsForgottenAndABarOutlivingTheMemoCallsNothing)
 {
     delete bar;
     memo->SetText(ChineseBody(30));
     EXPECT_EQ(memo->VScrollBar(), nullptr);
+
+    auto* other = new TbsSkinScrollBar(form.get());
+    other->SetParent(form.get());
+    memo->SetVScrollBar(other);
+    ASSERT_TRUE(other->OnChange);
+    delete memo;
+    EXPECT_FALSE(other->OnChange);
+    other->SetRangeValues(0, 10, 0, 0);
+    other->SetPosition(4);
+    EXPECT_EQ(other->Position(), 4);
+}
+
+TEST_F(Memo2Test, ReplacedBarNoLongerScrollsTheMemo)
+{
+    memo->SetText(ChineseBody(30));
+    auto* other = new TbsSkinScrollBar(form.get());
+    other->SetParent(form.get());
+    memo->SetVScrollBar(other);
+    EXPECT_FALSE(bar->OnChange);
+    bar->SetRangeValues(0, 40, 0, 0);
+    bar->SetPosition(6);
+    EXPECT_EQ(memo->TopLine(), 0);
+}
+
+TEST_F(Memo2Test, DefaultFontWithoutARecord)
+{
+    gfx::TFont font = memo->Font();
+    EXPECT_EQ(font.Name, "Arial");
+    EXPECT_EQ(font.Height, 14);
+    font.Name = "宋体";
+    memo->SetDefaultFont(font);
+    EXPECT_EQ(memo->Font().Name, "宋体");
+    memo->ApplySkin(); // no skin data: the default font stays
+    EXPECT_EQ(memo->SkinIndex(), -1);
+    EXPECT_EQ(memo->Font().Name, "宋体");
 }
 
 TEST_F(Memo2Test, SearchBoxTakesNoLineBreaks)

@@ -7,6 +7,7 @@
 #include "skinctrls/TbsSkinButton.h"
 #include "skinctrls/TbsSkinGroupBox.h"
 #include "skinctrls/TbsSkinSplitter.h"
+#include "skinctrls/TbsSkinScrollBar.h"
 #include "skinctrls/TbsSkinTreeView.h"
 
 using namespace skinctrls;
@@ -79,6 +80,16 @@ TEST_F(SkinPanelTest, FramedPanelWithoutCaptionAndRollUp)
     EXPECT_EQ(panel->Height(), 56);
     EXPECT_TRUE(child->Visible());
     EXPECT_EQ(panel->RealHeight(), -1);
+
+    // A child freed while rolled up is not shown again by the unrolling.
+    auto* second = new ctl::TPanel(form.get());
+    second->SetParent(panel);
+    panel->SetRollUpState(true);
+    EXPECT_FALSE(second->Visible());
+    delete second;
+    panel->SetRollUpState(false);
+    EXPECT_TRUE(child->Visible());
+    EXPECT_EQ(panel->ControlCount(), 1);
 }
 
 TEST_F(SkinPanelTest, SpacerBevelDrawsNothingAndDividerLineDrawsBox)
@@ -252,6 +263,61 @@ TEST_F(SkinTreeTest, DefaultColourFontAndClicks)
     tree->SetDefaultColor(gfx::clBtnFace);
     EXPECT_EQ(tree->Color(), gfx::clBtnFace);
     Snapshot("skinctrls_treeview");
+}
+
+TEST_F(SkinTreeTest, ExternalBarShowsOnlyWhileTheRowsDoNotFitAndFollowsTheTree)
+{
+    auto* tree = new TbsSkinTreeView(form.get());
+    tree->SetBounds(0, 0, 129, 179);
+    tree->SetParent(form.get());
+    auto* bar = new TbsSkinScrollBar(form.get());
+    bar->SetKind(TScrollBarKind::sbVertical);
+    bar->SetBounds(130, 0, 19, 179);
+    bar->SetParent(form.get());
+    for (const char* text : { "工作", "生活", "学习" })
+        tree->Items().Add(nullptr, text);
+    tree->SetVScrollBar(bar);
+    ShowForm();
+    EXPECT_FALSE(bar->Visible()); // three rows fit
+
+    for (int i = 0; i < 37; ++i)
+        tree->Items().Add(nullptr, "笔记" + std::to_string(i));
+    Harness.ProcessMessages();
+    ASSERT_TRUE(bar->Visible());
+    EXPECT_EQ(bar->Max(), 39);
+    EXPECT_EQ(bar->PageSize(), tree->PageRows());
+
+    // The bar follows the tree's selection, and the tree follows the bar.
+    ctl::TTreeNode* last = nullptr;
+    for (int i = 0; i < 37; ++i)
+        last = tree->Items().Add(nullptr, "末" + std::to_string(i));
+    tree->SetSelected(last);
+    Harness.ProcessMessages();
+    EXPECT_EQ(bar->Max(), 76);
+    EXPECT_EQ(bar->Position(), tree->TopIndex());
+    EXPECT_GT(bar->Position(), 0);
+    bar->SetPosition(3);
+    EXPECT_EQ(tree->TopIndex(), 3);
+
+    tree->Hide();
+    Harness.ProcessMessages();
+    EXPECT_FALSE(bar->Visible());
+}
+
+TEST_F(SkinTreeTest, BarsForgetATreeThatWentAway)
+{
+    auto* bar = new TbsSkinScrollBar(form.get());
+    bar->SetParent(form.get());
+    {
+        auto* tree = new TbsSkinTreeView(form.get());
+        tree->SetParent(form.get());
+        tree->SetVScrollBar(bar);
+        ASSERT_TRUE(bar->OnChange);
+        delete tree;
+    }
+    EXPECT_FALSE(bar->OnChange);
+    bar->SetPosition(5); // nothing left to call
+    EXPECT_EQ(bar->Position(), 5);
 }
 
 } // namespace
