@@ -2,7 +2,14 @@
 
 #include "platform/graphics/TextFormat.h"
 
+#include <cmath>
+
 namespace selfdrawn {
+
+int Nearest(double x)
+{
+    return static_cast<int>(std::nearbyint(x));
+}
 
 void FrameRectColor(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Color)
 {

@@ -12,6 +12,9 @@ namespace selfdrawn {
 // built from, beside the shared fills and 3-D edges of EdgePainter.h.
 // Colours may be system colours.
 
+// x rounded to the nearest integer, halves to the even neighbour.
+int Nearest(double x);
+
 // A one-pixel outline; the inside is left alone.
 void FrameRectColor(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Color);
 // Text (UTF-8) with a transparent background; Flags are DT_* values.
