@@ -363,6 +363,14 @@ wnd::LRESULT TForm::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LPara
     case CM_DIALOGKEY:
         return DialogKey(static_cast<int>(WParam)) ? 1 : 0;
     case CM_RELEASE:
+        // Met by a loop that a handler runs (ProcessMessages, a modal
+        // dialog), the release waits until that handler has returned: it may
+        // be one of this form's own, still using the form.
+        if (wnd::DispatchDepth() > 1) {
+            Hide();
+            wnd::PostWhenHandlersReturn(Handle(), CM_RELEASE);
+            return 0;
+        }
         delete this;
         return 0;
     default:

@@ -133,6 +133,8 @@ public:
     int quitCode { 0 };
     MSG lastMessage;
     std::uint64_t lastSeq { 0 }; // queue position of the last message taken
+    int dispatchDepth { 0 }; // dispatched messages whose handlers are running
+    std::vector<MSG> postWhenHandlersReturn;
     DWORD lastPresent { 0 };
 
     HWND focus { nullptr };
