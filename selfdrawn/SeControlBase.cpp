@@ -61,7 +61,7 @@ void SeControlBase<PlatformControl>::Paint()
     const int height = this->Height();
     if (width <= 0 || height <= 0)
         return;
-    TSePaintSurface surface(this->Canvas(), m_performance, width, height);
+    TSePaintSurface surface(this->Canvas(), m_performance, width, height, m_bufferErrorReported);
     gfx::TCanvas& canvas = surface.Canvas();
     m_paintFont = this->Font();
     canvas.Font = m_paintFont;

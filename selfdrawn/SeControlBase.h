@@ -54,6 +54,8 @@ private:
     TSeBlending m_blending;
     bool m_hot { false };
     gfx::TFont m_paintFont;
+    // A buffer that could not be made has been reported for this control.
+    bool m_bufferErrorReported { false };
 };
 
 extern template class SeControlBase<ctl::TCustomControl>;
