@@ -5,6 +5,7 @@
 #include "platform/graphics/TextFormat.h"
 #include "platform/window/VirtualKeys.h"
 #include "selfdrawn/SeDrawing.h"
+#include "selfdrawn/TSeVisualStyle.h"
 
 namespace selfdrawn {
 namespace {
@@ -216,9 +217,26 @@ void TSeCustomButton::PaintClient(gfx::TCanvas& Canvas)
     PaintCaptionAndGlyph(Canvas);
 }
 
+int TSeCustomButton::FaceThemeState() const
+{
+    if (!Enabled())
+        return kThemeDisabled;
+    if (m_state == TSeButtonState::kbsPressed)
+        return kThemePressed;
+    if (Hot())
+        return kThemeHot;
+    return Focused() || m_activeDefault ? kThemeDefaulted : kThemeNormal;
+}
+
 void TSeCustomButton::PaintFace(gfx::TCanvas& Canvas)
 {
     gfx::TRect r = GetContentRect();
+    if (UseTheme()) {
+        if (!Transparent())
+            PaintParentBackground(Canvas);
+        TSeVisualStyle::Current().DrawPart(Canvas, "Button", 1, FaceThemeState(), r);
+        return;
+    }
     if (Focused() || m_activeDefault) {
         FrameRectColor(Canvas, r, gfx::clBlack);
         gfx::InflateRect(r, -1, -1);

@@ -69,6 +69,7 @@ private:
     bool DialogKey(int Key);
     bool DialogChar(char32_t Character);
     void PaintFace(gfx::TCanvas& Canvas);
+    int FaceThemeState() const;
     void PaintCaptionAndGlyph(gfx::TCanvas& Canvas);
     void PaintGlyph(gfx::TCanvas& Canvas, const gfx::TRect& Area);
     unsigned CaptionFlags() const;
