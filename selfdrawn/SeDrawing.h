@@ -20,6 +20,10 @@ void FrameRectColor(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Co
 // Text (UTF-8) with a transparent background; Flags are DT_* values.
 void DrawTextWide(gfx::TCanvas& Canvas, std::string_view Text, gfx::TRect& Rect, unsigned Flags);
 // Width of a text; with Flags it is measured as DrawText would lay it out.
+// Text as a control shows it: in the canvas font's colour when enabled;
+// disabled, embossed: one pixel right and down in button highlight, then in
+// place in button shadow.
+void DrawStateText(gfx::TCanvas& Canvas, std::string_view Text, const gfx::TRect& Rect, unsigned Flags, bool Enabled);
 int TextWidthWide(gfx::TCanvas& Canvas, std::string_view Text, unsigned Flags = 0);
 int TextHeightWide(gfx::TCanvas& Canvas, std::string_view Text);
 

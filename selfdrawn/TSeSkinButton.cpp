@@ -64,7 +64,7 @@ void TSeCustomButton::SetSpacing(int Value)
 void TSeCustomButton::SetGlyph(const gfx::TBitmap& Value)
 {
     m_glyph = Value;
-    // A strip of square images tells its count; an empty or odd strip is one image.
+    // A strip of square images tells its count: 1 to 4, one for more or none.
     if (m_glyph.Height() != 0 && m_glyph.Width() % m_glyph.Height() == 0) {
         const int count = m_glyph.Width() / m_glyph.Height();
         m_numGlyphs = count >= 1 && count < 5 ? count : 1;
@@ -318,17 +318,7 @@ void TSeCustomButton::PaintCaptionAndGlyph(gfx::TCanvas& Canvas)
     if (!Caption().empty()) {
         const int x = captionArea.Left + (captionArea.Width() - text.Width()) / 2;
         const int y = captionArea.Top + (captionArea.Height() - text.Height()) / 2;
-        gfx::TRect r = gfx::Rect(x, y, x + text.Width(), y + text.Height());
-        if (Enabled()) {
-            DrawTextWide(Canvas, Caption(), r, CaptionFlags());
-        } else {
-            gfx::TRect raised = r;
-            gfx::OffsetRect(raised, 1, 1);
-            Canvas.Font.Color = gfx::clBtnHighlight;
-            DrawTextWide(Canvas, Caption(), raised, CaptionFlags());
-            Canvas.Font.Color = gfx::clBtnShadow;
-            DrawTextWide(Canvas, Caption(), r, CaptionFlags());
-        }
+        DrawStateText(Canvas, Caption(), gfx::Rect(x, y, x + text.Width(), y + text.Height()), CaptionFlags(), Enabled());
     }
     if (hasGlyph)
         PaintGlyph(Canvas, glyphArea);

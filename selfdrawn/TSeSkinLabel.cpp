@@ -135,16 +135,7 @@ void TSeCustomLabel::PaintClient(gfx::TCanvas& Canvas)
         gfx::OffsetRect(r, 0, m_layout == TTextLayout::tlBottom ? free : free / 2);
     }
     Canvas.Font = PaintFont();
-    if (Enabled()) {
-        DrawTextWide(Canvas, Caption(), r, TextFlags());
-        return;
-    }
-    gfx::TRect raised = r;
-    gfx::OffsetRect(raised, 1, 1);
-    Canvas.Font.Color = gfx::clBtnHighlight;
-    DrawTextWide(Canvas, Caption(), raised, TextFlags());
-    Canvas.Font.Color = gfx::clBtnShadow;
-    DrawTextWide(Canvas, Caption(), r, TextFlags());
+    DrawStateText(Canvas, Caption(), r, TextFlags(), Enabled());
 }
 
 } // namespace selfdrawn

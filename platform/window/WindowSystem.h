@@ -160,6 +160,7 @@ public:
     TCaret caret;
     TComposition composition;
     UINT doubleClickTime { 500 };
+    int wheelScrollLines { 3 };
     std::string headlessClipboard;
 
 private:
