@@ -1,29 +1,61 @@
 #include "selfdrawn/SeBuffer.h"
 
+#include "platform/controls/TApplication.h"
 #include "platform/window/SystemInfo.h"
+
+#include <algorithm>
+#include <new>
 
 namespace selfdrawn {
 
-gfx::TBitmap& SharedBuffer()
+namespace {
+
+// Sizes a buffer bitmap, or throws EBufferError when that is not possible.
+void SizeBuffer(gfx::TBitmap& Bitmap, int Width, int Height)
 {
-    static gfx::TBitmap buffer(wnd::GetSystemMetrics(wnd::SM_CXSCREEN) + 500, wnd::GetSystemMetrics(wnd::SM_CYSCREEN) + 500);
+    if (static_cast<long long>(Width) * Height > kMaxBufferPixels)
+        throw EBufferError("Can't allocate the DIB handle");
+    try {
+        Bitmap.SetSize(Width, Height);
+    } catch (const std::bad_alloc&) {
+        throw EBufferError("Can't allocate the DIB handle");
+    }
+}
+
+} // namespace
+
+gfx::TBitmap& SharedBuffer(int MinWidth, int MinHeight)
+{
+    static gfx::TBitmap buffer;
+    if (buffer.Empty())
+        SizeBuffer(buffer, wnd::GetSystemMetrics(wnd::SM_CXSCREEN) + 500, wnd::GetSystemMetrics(wnd::SM_CYSCREEN) + 500);
+    if (MinWidth > buffer.Width() || MinHeight > buffer.Height())
+        SizeBuffer(buffer, std::max(MinWidth, buffer.Width()), std::max(MinHeight, buffer.Height()));
     return buffer;
 }
 
-TSePaintSurface::TSePaintSurface(gfx::TCanvas& Target, TSePerformance Performance, int Width, int Height)
+TSePaintSurface::TSePaintSurface(
+    gfx::TCanvas& Target, TSePerformance Performance, int Width, int Height, bool& ErrorReported)
     : m_target(Target), m_canvas(&Target), m_width(Width), m_height(Height)
 {
     if (Performance == TSePerformance::kspNoBuffer)
         return;
-    if (Performance == TSePerformance::kspSharedBuffer) {
-        gfx::TBitmap& shared = SharedBuffer();
-        // A control larger than the screen gets a buffer of its own instead.
-        if (Width <= shared.Width() && Height <= shared.Height())
-            m_bitmap = &shared;
-    }
-    if (!m_bitmap) {
-        m_own = std::make_unique<gfx::TBitmap>(Width, Height);
-        m_bitmap = m_own.get();
+    try {
+        if (Performance == TSePerformance::kspSharedBuffer) {
+            m_bitmap = &SharedBuffer(Width, Height);
+        } else {
+            m_own = std::make_unique<gfx::TBitmap>();
+            SizeBuffer(*m_own, Width, Height);
+            m_bitmap = m_own.get();
+        }
+    } catch (const EBufferError& e) {
+        m_own.reset();
+        m_bitmap = nullptr;
+        if (!ErrorReported) {
+            ErrorReported = true;
+            ctl::Application->HandleException(nullptr, e);
+        }
+        return;
     }
     m_bufferCanvas = std::make_unique<gfx::TCanvas>(*m_bitmap);
     m_bufferCanvas->IntersectClipRect(gfx::Rect(0, 0, Width, Height));

@@ -50,8 +50,22 @@ gfx::TRect SeControlBase<PlatformControl>::GetContentRect() const
 template <class PlatformControl>
 void SeControlBase<PlatformControl>::PaintParentBackground(gfx::TCanvas& Canvas)
 {
-    const gfx::TColor color = this->Parent() ? this->Parent()->Color() : this->Color();
-    gfx::FillSolid(Canvas, gfx::Rect(0, 0, this->Width(), this->Height()), color);
+    ctl::TWinControl* parent = this->Parent();
+    if (!parent) {
+        gfx::FillSolid(Canvas, gfx::Rect(0, 0, this->Width(), this->Height()), this->Color());
+        return;
+    }
+    // The parent paints in its own coordinates; only the control's part of
+    // the canvas takes it.
+    TClipGuard clip(Canvas);
+    Canvas.IntersectClipRect(gfx::Rect(0, 0, this->Width(), this->Height()));
+    const gfx::TPoint origin = Canvas.Origin();
+    Canvas.SetOrigin({ origin.X - this->Left(), origin.Y - this->Top() });
+    const gfx::TFont font = Canvas.Font;
+    if (parent->Perform(wnd::WM_ERASEBKGND, reinterpret_cast<wnd::WPARAM>(&Canvas), kEraseForChild) == 0)
+        gfx::FillSolid(Canvas, parent->ClientRect(), parent->Color());
+    Canvas.SetOrigin(origin);
+    Canvas.Font = font;
 }
 
 template <class PlatformControl>
@@ -61,7 +75,7 @@ void SeControlBase<PlatformControl>::Paint()
     const int height = this->Height();
     if (width <= 0 || height <= 0)
         return;
-    TSePaintSurface surface(this->Canvas(), m_performance, width, height);
+    TSePaintSurface surface(this->Canvas(), m_performance, width, height, m_bufferErrorReported);
     gfx::TCanvas& canvas = surface.Canvas();
     m_paintFont = this->Font();
     canvas.Font = m_paintFont;

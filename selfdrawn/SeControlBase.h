@@ -14,6 +14,10 @@ namespace selfdrawn {
 // content rectangle, PaintClient inside it, blend, copy to the screen.
 // PlatformControl is the platform class it stands on: ctl::TCustomControl
 // or ctl::TGraphicControl.
+// The second parameter of an erase-background message by which a
+// transparent self-drawn control asks its parent for the picture behind it.
+inline constexpr wnd::LPARAM kEraseForChild = 1;
+
 template <class PlatformControl>
 class SeControlBase : public PlatformControl {
 public:
@@ -38,7 +42,8 @@ protected:
     virtual void PaintFrameArea(gfx::TCanvas&) { }
     // The font the current paint uses (a copy of Font taken as it starts).
     const gfx::TFont& PaintFont() const { return m_paintFont; }
-    // Paints what lies behind the control on its parent.
+    // Paints what lies behind the control on its parent: the canvas is moved
+    // into the parent's coordinates and the parent asked to erase into it.
     void PaintParentBackground(gfx::TCanvas& Canvas);
 
     void MouseEnter() override;
@@ -54,6 +59,8 @@ private:
     TSeBlending m_blending;
     bool m_hot { false };
     gfx::TFont m_paintFont;
+    // A buffer that could not be made has been reported for this control.
+    bool m_bufferErrorReported { false };
 };
 
 extern template class SeControlBase<ctl::TCustomControl>;

@@ -2,7 +2,14 @@
 
 #include "platform/graphics/TextFormat.h"
 
+#include <cmath>
+
 namespace selfdrawn {
+
+int Nearest(double x)
+{
+    return static_cast<int>(std::nearbyint(x));
+}
 
 void FrameRectColor(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Color)
 {
@@ -16,6 +23,21 @@ void DrawTextWide(gfx::TCanvas& Canvas, std::string_view Text, gfx::TRect& Rect,
     Canvas.Brush.Style = gfx::TBrushStyle::bsClear;
     Canvas.DrawText(Text, Rect, Flags);
     Canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
+}
+
+void DrawStateText(gfx::TCanvas& Canvas, std::string_view Text, const gfx::TRect& Rect, unsigned Flags, bool Enabled)
+{
+    gfx::TRect r = Rect;
+    if (Enabled) {
+        DrawTextWide(Canvas, Text, r, Flags);
+        return;
+    }
+    gfx::TRect raised = Rect;
+    gfx::OffsetRect(raised, 1, 1);
+    Canvas.Font.Color = gfx::clBtnHighlight;
+    DrawTextWide(Canvas, Text, raised, Flags);
+    Canvas.Font.Color = gfx::clBtnShadow;
+    DrawTextWide(Canvas, Text, r, Flags);
 }
 
 int TextWidthWide(gfx::TCanvas& Canvas, std::string_view Text, unsigned Flags)

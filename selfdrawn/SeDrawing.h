@@ -12,11 +12,18 @@ namespace selfdrawn {
 // built from, beside the shared fills and 3-D edges of EdgePainter.h.
 // Colours may be system colours.
 
+// x rounded to the nearest integer, halves to the even neighbour.
+int Nearest(double x);
+
 // A one-pixel outline; the inside is left alone.
 void FrameRectColor(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TColor Color);
 // Text (UTF-8) with a transparent background; Flags are DT_* values.
 void DrawTextWide(gfx::TCanvas& Canvas, std::string_view Text, gfx::TRect& Rect, unsigned Flags);
 // Width of a text; with Flags it is measured as DrawText would lay it out.
+// Text as a control shows it: in the canvas font's colour when enabled;
+// disabled, embossed: one pixel right and down in button highlight, then in
+// place in button shadow.
+void DrawStateText(gfx::TCanvas& Canvas, std::string_view Text, const gfx::TRect& Rect, unsigned Flags, bool Enabled);
 int TextWidthWide(gfx::TCanvas& Canvas, std::string_view Text, unsigned Flags = 0);
 int TextHeightWide(gfx::TCanvas& Canvas, std::string_view Text);
 

@@ -1,7 +1,10 @@
 #include "selfdrawn/TSeCustomControl.h"
 
 #include "platform/graphics/EdgePainter.h"
+#include "platform/window/SystemInfo.h"
 #include "selfdrawn/SeDrawing.h"
+#include "selfdrawn/TSeScrollBar.h"
+#include "selfdrawn/TSeVisualStyle.h"
 
 namespace selfdrawn {
 namespace {
@@ -146,8 +149,72 @@ gfx::TRect TSeCustomControl::GetContentRect() const
         m_borderWidth);
 }
 
+bool TSeCustomControl::UseTheme() const
+{
+    return m_themed && TSeVisualStyle::Current().Active();
+}
+
+void TSeCustomControl::SetThemed(bool Value)
+{
+    m_themed = Value;
+    Invalidate();
+}
+
+TSeCustomScrollBar* TSeCustomControl::CreateScrollBar(TSeScrollBarKind Kind)
+{
+    auto* bar = new TSeCustomScrollBar(this);
+    bar->SetKind(Kind);
+    bar->SetBorderWidth(0);
+    bar->SetVisible(false);
+    bar->SetParent(this);
+    return bar;
+}
+
+int TSeCustomControl::GetScrollBarSize() const
+{
+    return wnd::GetSystemMetrics(wnd::SM_CYVTHUMB);
+}
+
+wnd::LRESULT TSeCustomControl::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    if (Msg == wnd::WM_ERASEBKGND && LParam == kEraseForChild) {
+        if (auto* canvas = reinterpret_cast<gfx::TCanvas*>(WParam))
+            PaintAsBackground(*canvas);
+        return 1;
+    }
+    return SeControlBase::WndProc(Msg, WParam, LParam);
+}
+
+void TSeCustomControl::PaintAsBackground(gfx::TCanvas& Canvas)
+{
+    Canvas.Font = Font();
+    if (Transparent())
+        PaintParentBackground(Canvas);
+    const gfx::TRect content = GetContentRect();
+    if (content != gfx::Rect(0, 0, Width(), Height())) {
+        TClipGuard clip(Canvas);
+        Canvas.ExcludeClipRect(content);
+        PaintFrameArea(Canvas);
+    }
+    Canvas.Font = Font();
+    PaintClient(Canvas);
+}
+
+int TSeCustomControl::ThemeState() const
+{
+    if (!Enabled())
+        return kThemeDisabled;
+    if (Focused())
+        return kThemeFocused;
+    return Hot() ? kThemeHot : kThemeNormal;
+}
+
 void TSeCustomControl::PaintFrameArea(gfx::TCanvas& Canvas)
 {
+    if (UseTheme()) {
+        TSeVisualStyle::Current().DrawPart(Canvas, "Edit", 1, ThemeState(), gfx::Rect(0, 0, Width(), Height()));
+        return;
+    }
     PaintBevelFrame(Canvas, gfx::Rect(0, 0, Width(), Height()), m_bevelSides, m_bevelOuter, m_bevelInner, m_bevelWidth,
         m_borderWidth, Color());
 }

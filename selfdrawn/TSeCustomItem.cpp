@@ -1,6 +1,6 @@
 #include "selfdrawn/TSeCustomItem.h"
 
-#include "platform/text/Utf8.h"
+#include "platform/controls/ControlTypes.h"
 
 #include <unordered_map>
 
@@ -19,11 +19,6 @@ unsigned NextId()
     return ++next;
 }
 
-char32_t UpperCase(char32_t c)
-{
-    return c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c;
-}
-
 } // namespace
 
 TSeCustomItem::TSeCustomItem() : m_id(NextId())
@@ -38,11 +33,7 @@ TSeCustomItem::~TSeCustomItem()
 
 bool TSeCustomItem::HasAccelerator(char32_t Character) const
 {
-    const std::u32string caption = text::Utf8ToUtf32(Caption);
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i)
-        if (caption[i] == U'&' && UpperCase(caption[i + 1]) == UpperCase(Character))
-            return true;
-    return false;
+    return ctl::IsAccel(Character, Caption);
 }
 
 void TSeCustomItem::Click()

@@ -29,6 +29,8 @@ public:
     gfx::TRect BoundsRect;
 
     bool IsSeparator() const { return Caption == "-"; }
+    // Whether the entry can be highlighted and chosen: shown, enabled, no separator.
+    bool Selectable() const { return Visible && Enabled && !IsSeparator(); }
     // Whether the caption marks Character (compared in upper case) as its accelerator.
     bool HasAccelerator(char32_t Character) const;
     unsigned Id() const { return m_id; }

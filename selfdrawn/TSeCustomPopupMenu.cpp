@@ -120,7 +120,9 @@ void TSeCustomPopupMenu::RunLoop()
     m_active = true;
     m_lastPointer = { -1, -1 };
     wnd::SetCursor(wnd::LoadCursor(wnd::IDC_ARROW));
-    Highlight(0);
+    // The first entry that can be chosen is highlighted; a disabled entry
+    // never is, so the user never sees an offer that does nothing.
+    MoveHighlight(1);
     TrackPointer(wnd::GetCursorPos());
     // The loop reads every mouse message itself, by its screen point, so it
     // takes no capture: a press outside the menu is addressed to the window
@@ -138,14 +140,15 @@ void TSeCustomPopupMenu::RunLoop()
             break;
         }
         if (msg.message == wnd::WM_LBUTTONDOWN) {
-            if (!InsideHighlighted(msg.pt)) {
-                // A press anywhere else closes the menu; the press itself
+            if (!m_window->BoundsRect().Contains(msg.pt)) {
+                // A press outside the menu closes it; the press itself
                 // stays queued for the window it was meant for.
                 Deactivate();
                 break;
             }
             wnd::PeekMessage(msg, nullptr, 0, 0, wnd::PM_REMOVE);
-            wnd::PostMessage(m_window->Handle(), wnd::WM_KEYDOWN, wnd::VK_RETURN, 0);
+            if (InsideHighlighted(msg.pt))
+                wnd::PostMessage(m_window->Handle(), wnd::WM_KEYDOWN, wnd::VK_RETURN, 0);
             continue;
         }
         wnd::PeekMessage(msg, nullptr, 0, 0, wnd::PM_REMOVE);
@@ -161,9 +164,10 @@ void TSeCustomPopupMenu::HandleMessage(wnd::MSG& Msg)
         TrackPointer(Msg.pt);
         return;
     case wnd::WM_LBUTTONUP:
+        // A release over a separator, a disabled entry or the frame changes nothing.
         if (InsideHighlighted(Msg.pt))
             wnd::PostMessage(m_window->Handle(), wnd::WM_KEYDOWN, wnd::VK_RETURN, 0);
-        else
+        else if (!m_window->BoundsRect().Contains(Msg.pt))
             Deactivate();
         return;
     case wnd::WM_KEYDOWN:
@@ -218,7 +222,8 @@ void TSeCustomPopupMenu::HandleCharacter(char32_t Character)
 {
     const auto& entries = m_window->Entries();
     for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
-        if (entries[static_cast<std::size_t>(i)]->HasAccelerator(Character)) {
+        const TSeCustomItem& entry = *entries[static_cast<std::size_t>(i)];
+        if (entry.Selectable() && entry.HasAccelerator(Character)) {
             Highlight(i);
             wnd::PostMessage(m_window->Handle(), wnd::WM_KEYDOWN, wnd::VK_RETURN, 0);
             return;
@@ -231,11 +236,10 @@ void TSeCustomPopupMenu::MoveHighlight(int Step)
     const auto& entries = m_window->Entries();
     const int count = static_cast<int>(entries.size());
     int index = m_window->Highlighted();
-    // Separators are passed over; disabled entries are not. Every entry is
-    // visible here, so one round is enough.
+    // Separators and disabled entries are passed over; one round is enough.
     for (int tries = 0; tries < count; ++tries) {
         index = index < 0 ? (Step > 0 ? 0 : count - 1) : (index + Step + count) % count;
-        if (!entries[static_cast<std::size_t>(index)]->IsSeparator()) {
+        if (entries[static_cast<std::size_t>(index)]->Selectable()) {
             Highlight(index);
             return;
         }
@@ -254,9 +258,11 @@ void TSeCustomPopupMenu::TrackPointer(gfx::TPoint Screen)
     if (Screen == m_lastPointer)
         return;
     m_lastPointer = Screen;
+    // Over a separator or a disabled entry nothing is highlighted; over no
+    // entry at all the highlight stays where it was.
     const int index = m_window->EntryAt(Screen);
     if (index >= 0)
-        Highlight(index);
+        Highlight(m_window->Entries()[static_cast<std::size_t>(index)]->Selectable() ? index : -1);
 }
 
 bool TSeCustomPopupMenu::InsideHighlighted(gfx::TPoint Screen) const
@@ -268,7 +274,7 @@ bool TSeCustomPopupMenu::InsideHighlighted(gfx::TPoint Screen) const
 void TSeCustomPopupMenu::ChooseHighlighted()
 {
     const TSeCustomItem* entry = m_window->HighlightedEntry();
-    if (!entry || entry->IsSeparator() || !entry->Enabled)
+    if (!entry || !entry->Selectable())
         return;
     TSeClickHandler::Post(entry->Id());
     Deactivate();

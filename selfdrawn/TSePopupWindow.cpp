@@ -179,9 +179,9 @@ void TSePopupWindow::PaintEntry(gfx::TCanvas& Canvas, const TSeCustomItem& Entry
                 gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_RIGHT | gfx::DT_NOPREFIX);
         }
     };
+    // A disabled entry is never highlighted: its caption is always embossed.
     if (!Entry.Enabled) {
-        if (!Highlighted)
-            drawTexts(gfx::clBtnHighlight, 1);
+        drawTexts(gfx::clBtnHighlight, 1);
         drawTexts(gfx::clBtnShadow, 0);
     } else {
         drawTexts(textColor, 0);

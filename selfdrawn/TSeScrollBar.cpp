@@ -9,11 +9,6 @@
 namespace selfdrawn {
 namespace {
 
-int Nearest(double x)
-{
-    return static_cast<int>(std::nearbyint(x));
-}
-
 int ThumbSize()
 {
     return wnd::GetSystemMetrics(wnd::SM_CYVTHUMB);

@@ -45,6 +45,33 @@ void TSeCustomLabel::SetShowAccelChar(bool Value)
     Invalidate();
 }
 
+void TSeCustomLabel::SetFocusControl(ctl::TWinControl* Value)
+{
+    if (m_focusControl)
+        m_focusControl->RemoveFreeNotification(this);
+    m_focusControl = Value;
+    if (m_focusControl)
+        m_focusControl->FreeNotification(this);
+}
+
+void TSeCustomLabel::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    TSeGraphicControl::Notification(AComponent, Operation);
+    if (Operation == ctl::TOperation::opRemove && AComponent == m_focusControl)
+        m_focusControl = nullptr;
+}
+
+wnd::LRESULT TSeCustomLabel::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    if (Msg != ctl::CM_DIALOGCHAR)
+        return TSeGraphicControl::WndProc(Msg, WParam, LParam);
+    if (!m_focusControl || !Enabled() || !m_showAccelChar || !ctl::IsAccel(static_cast<char32_t>(WParam), Caption())
+        || !m_focusControl->CanFocus())
+        return 0;
+    m_focusControl->SetFocus();
+    return 1;
+}
+
 void TSeCustomLabel::TextChanged()
 {
     TSeGraphicControl::TextChanged();
@@ -108,16 +135,7 @@ void TSeCustomLabel::PaintClient(gfx::TCanvas& Canvas)
         gfx::OffsetRect(r, 0, m_layout == TTextLayout::tlBottom ? free : free / 2);
     }
     Canvas.Font = PaintFont();
-    if (Enabled()) {
-        DrawTextWide(Canvas, Caption(), r, TextFlags());
-        return;
-    }
-    gfx::TRect raised = r;
-    gfx::OffsetRect(raised, 1, 1);
-    Canvas.Font.Color = gfx::clBtnHighlight;
-    DrawTextWide(Canvas, Caption(), raised, TextFlags());
-    Canvas.Font.Color = gfx::clBtnShadow;
-    DrawTextWide(Canvas, Caption(), r, TextFlags());
+    DrawStateText(Canvas, Caption(), r, TextFlags(), Enabled());
 }
 
 } // namespace selfdrawn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/ControlTypes.h"
+#include "platform/controls/TWinControl.h"
 #include "selfdrawn/TSeGraphicControl.h"
 
 namespace selfdrawn {
@@ -23,11 +24,17 @@ public:
     void SetWordWrap(bool Value);
     bool ShowAccelChar() const { return m_showAccelChar; }
     void SetShowAccelChar(bool Value);
+    // Takes the focus when Alt and the caption's accelerator character are typed.
+    ctl::TWinControl* FocusControl() const { return m_focusControl; }
+    void SetFocusControl(ctl::TWinControl* Value);
+
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 protected:
     void PaintClient(gfx::TCanvas& Canvas) override;
     void TextChanged() override;
     void FontChanged() override;
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
 
 private:
     unsigned TextFlags() const;
@@ -40,6 +47,7 @@ private:
     TTextLayout m_layout { TTextLayout::tlTop };
     bool m_wordWrap { false };
     bool m_showAccelChar { true };
+    ctl::TWinControl* m_focusControl { nullptr };
 };
 
 class TSeSkinLabel : public TSeCustomLabel, public TSeSkinHook {

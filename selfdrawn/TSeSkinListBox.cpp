@@ -15,10 +15,7 @@ TSeCustomListBox::TSeCustomListBox(ctl::TComponent* AOwner) : TSeCustomControl(A
     SetBevelWidth(1);
     SetColor(gfx::clWindow);
     SetTabStop(true);
-    m_scrollBar = new TSeCustomScrollBar(this);
-    m_scrollBar->SetKind(TSeScrollBarKind::sbVertical);
-    m_scrollBar->SetBorderWidth(0);
-    m_scrollBar->SetParent(this);
+    m_scrollBar = CreateScrollBar(TSeScrollBarKind::sbVertical);
     m_scrollBar->OnScroll = [this](ctl::TObject*, TSeScrollCode, int& Position) {
         Position = std::clamp(Position, 0, std::max(0, m_items.Count() - PageRows()));
         m_top = Position;
@@ -83,7 +80,7 @@ void TSeCustomListBox::BoundsChanged(const gfx::TRect& OldBounds)
 void TSeCustomListBox::UpdateScrollBar()
 {
     const gfx::TRect content = GetContentRect();
-    const int width = wnd::GetSystemMetrics(wnd::SM_CYVTHUMB);
+    const int width = GetScrollBarSize();
     m_scrollBar->SetBounds(content.Right - width, content.Top, width, content.Height());
     const int count = m_items.Count();
     const int page = PageRows();

@@ -38,21 +38,13 @@ TSeCustomMemo::TSeCustomMemo(ctl::TComponent* AOwner) : TSeCustomControl(AOwner)
     SetColor(gfx::clWindow);
     SetCursor(ctl::crIBeam);
     SetTabStop(true);
-    const auto makeBar = [this](TSeScrollBarKind Kind) {
-        auto* bar = new TSeCustomScrollBar(this);
-        bar->SetKind(Kind);
-        bar->SetBorderWidth(0);
-        bar->SetVisible(false);
-        bar->SetParent(this);
-        return bar;
-    };
-    m_scrollBar = makeBar(TSeScrollBarKind::sbVertical);
+    m_scrollBar = CreateScrollBar(TSeScrollBarKind::sbVertical);
     m_scrollBar->OnScroll = [this](ctl::TObject*, TSeScrollCode, int& Position) {
         Position = std::clamp(Position, 0, std::max(0, LineCount() - VisibleLines()));
         m_topLine = Position;
         ViewChanged();
     };
-    m_horzScrollBar = makeBar(TSeScrollBarKind::sbHorizontal);
+    m_horzScrollBar = CreateScrollBar(TSeScrollBarKind::sbHorizontal);
     m_horzScrollBar->SmallChange = 8;
     m_horzScrollBar->OnScroll = [this](ctl::TObject*, TSeScrollCode, int& Position) {
         Position = std::clamp(Position, 0, std::max(0, WidestRow() - TextArea().Width()));
@@ -220,7 +212,7 @@ int TSeCustomMemo::WidestRow() const
 void TSeCustomMemo::PlaceScrollBars()
 {
     const gfx::TRect content = GetContentRect();
-    const int thickness = wnd::GetSystemMetrics(wnd::SM_CYVTHUMB);
+    const int thickness = GetScrollBarSize();
     m_scrollBar->SetBounds(content.Right - thickness, content.Top, thickness,
         content.Height() - (m_horzScrollBar->Visible() ? thickness : 0));
     m_horzScrollBar->SetBounds(content.Left, content.Bottom - thickness,

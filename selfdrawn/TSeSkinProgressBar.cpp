@@ -3,18 +3,9 @@
 #include "platform/controls/TApplication.h"
 #include "selfdrawn/SeDrawing.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace selfdrawn {
-namespace {
-
-// Rounds halves to the even neighbour.
-int Nearest(float x)
-{
-    return static_cast<int>(std::nearbyint(x));
-}
-
-} // namespace
 
 TSeCustomProgressBar::TSeCustomProgressBar(ctl::TComponent* AOwner) : TSeCustomControl(AOwner)
 {
@@ -105,8 +96,10 @@ void TSeCustomProgressBar::PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& B
     if (F < 0.01f)
         return;
     const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
-    const int length = horizontal ? Bar.Width() : Bar.Height();
-    const int thickness = horizontal ? Bar.Height() : Bar.Width();
+    // A border wider than the bar leaves a negative extent; as nothing, it
+    // keeps the block step positive (a step of 0 would divide by zero).
+    const int length = std::max(0, horizontal ? Bar.Width() : Bar.Height());
+    const int thickness = std::max(0, horizontal ? Bar.Height() : Bar.Width());
     const int b = Nearest(static_cast<float>(thickness) * 0.64f);
     const int step = b + 2;
     const int count = length / step;

@@ -1,8 +1,33 @@
 #include "platform/controls/ControlTypes.h"
 
+#include "platform/text/Utf8.h"
 #include "platform/window/Input.h"
 
 namespace ctl {
+namespace {
+
+char32_t UpperCase(char32_t c)
+{
+    return c >= U'a' && c <= U'z' ? c - U'a' + U'A' : c;
+}
+
+} // namespace
+
+bool IsAccel(char32_t Character, std::string_view Caption)
+{
+    const std::u32string text = text::Utf8ToUtf32(Caption);
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != U'&')
+            continue;
+        if (text[i + 1] == U'&') {
+            ++i;
+            continue;
+        }
+        if (UpperCase(text[i + 1]) == UpperCase(Character))
+            return true;
+    }
+    return false;
+}
 
 wnd::HCURSOR CursorHandle(TCursor cursor)
 {

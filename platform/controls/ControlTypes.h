@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "platform/controls/TObject.h"
 #include "platform/window/Messages.h"
 
@@ -88,12 +90,22 @@ inline constexpr wnd::UINT CM_TEXTCHANGED = CM_BASE + 18;
 // Sent to the parent form with a key that the focused control does not use
 // itself (Tab, Enter, Esc, arrows); non-zero when the form used it.
 inline constexpr wnd::UINT CM_DIALOGKEY = CM_BASE + 5;
+// Sent by a form to each of its controls with an accelerator character
+// (WParam, a code point) typed with Alt; non-zero when the control used it.
+inline constexpr wnd::UINT CM_DIALOGCHAR = CM_BASE + 6;
+// Sent by a form to each of its controls when the focus moved to another of
+// them; LParam is that TWinControl*.
+inline constexpr wnd::UINT CM_FOCUSCHANGED = CM_BASE + 9;
 
 // Keys a windowed control wants for itself instead of leaving them to its form.
 inline constexpr unsigned DLGC_WANTARROWS = 0x0001;
 inline constexpr unsigned DLGC_WANTTAB = 0x0002;
 inline constexpr unsigned DLGC_WANTALLKEYS = 0x0004;
 inline constexpr unsigned DLGC_WANTCHARS = 0x0080;
+
+// Whether Caption marks Character as its accelerator: an "&" before it,
+// compared without regard to case ("&&" stands for a plain ampersand).
+bool IsAccel(char32_t Character, std::string_view Caption);
 
 TShiftState KeyboardShiftState();
 TShiftState MouseShiftState(wnd::WPARAM keys);

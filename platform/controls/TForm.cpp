@@ -253,9 +253,36 @@ void TForm::SetActiveControl(TWinControl* Control)
         Control->SetFocus();
 }
 
+namespace {
+
+// Sends a message to every control inside Parent, depth first, until one
+// answers non-zero; returns that answer.
+wnd::LRESULT PerformOnAll(const TWinControl& Parent, wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    for (int i = 0; i < Parent.ControlCount(); ++i) {
+        TControl* c = Parent.Controls(i);
+        if (const wnd::LRESULT answer = c->Perform(Msg, WParam, LParam))
+            return answer;
+        if (auto* container = dynamic_cast<TWinControl*>(c))
+            if (const wnd::LRESULT answer = PerformOnAll(*container, Msg, WParam, LParam))
+                return answer;
+    }
+    return 0;
+}
+
+} // namespace
+
 void TForm::ControlFocused(TWinControl* Control)
 {
+    const bool changed = m_activeControl != Control;
     m_activeControl = Control;
+    if (changed)
+        PerformOnAll(*this, CM_FOCUSCHANGED, 0, reinterpret_cast<wnd::LPARAM>(Control));
+}
+
+bool TForm::DialogChar(char32_t Character)
+{
+    return PerformOnAll(*this, CM_DIALOGCHAR, static_cast<wnd::WPARAM>(Character), 0) != 0;
 }
 
 void TForm::ControlRemoved(TControl* Control)
@@ -336,6 +363,14 @@ wnd::LRESULT TForm::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LPara
     case CM_DIALOGKEY:
         return DialogKey(static_cast<int>(WParam)) ? 1 : 0;
     case CM_RELEASE:
+        // Met by a loop that a handler runs (ProcessMessages, a modal
+        // dialog), the release waits until that handler has returned: it may
+        // be one of this form's own, still using the form.
+        if (wnd::DispatchDepth() > 1) {
+            Hide();
+            wnd::PostWhenHandlersReturn(Handle(), CM_RELEASE);
+            return 0;
+        }
         delete this;
         return 0;
     default:

@@ -82,6 +82,9 @@ public:
     // Hooks for the controls on the form.
     void ControlFocused(TWinControl* Control);
     void ControlRemoved(TControl* Control);
+    // Offers an accelerator character to the form's controls (CM_DIALOGCHAR);
+    // true when one of them used it.
+    bool DialogChar(char32_t Character);
     void PreviewKeyDown(int& Key, TShiftState Shift) { KeyDown(Key, Shift); }
     void PreviewKeyUp(int& Key, TShiftState Shift) { KeyUp(Key, Shift); }
     void PreviewKeyPress(unsigned& Key) { KeyPress(Key); }

@@ -35,6 +35,11 @@ unsigned DialogKeyMask(int key)
     }
 }
 
+bool IsAcceleratorKey(wnd::WPARAM Key)
+{
+    return (Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9');
+}
+
 // Resets a flag however the scope is left.
 class TFlagGuard {
 public:
@@ -250,6 +255,10 @@ wnd::LRESULT TWinControl::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM
     case wnd::WM_SYSKEYDOWN:
     case wnd::WM_SYSKEYUP:
         HandleKey(Msg == wnd::WM_SYSKEYDOWN ? wnd::WM_KEYDOWN : wnd::WM_KEYUP, WParam);
+        // Alt with a letter or digit is an accelerator of a control on the form.
+        if (Msg == wnd::WM_SYSKEYDOWN && IsAcceleratorKey(WParam))
+            if (TForm* form = GetParentForm(); form && form->DialogChar(static_cast<char32_t>(WParam)))
+                return 0;
         break;
     case wnd::WM_RBUTTONUP: {
         const wnd::LRESULT result = RouteMouse(Msg, WParam, LParam);

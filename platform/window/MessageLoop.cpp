@@ -248,10 +248,51 @@ bool TranslateMessage(const MSG& msg)
     return true;
 }
 
+namespace {
+
+    // Counts a dispatched message's handler as running while it is in scope;
+    // when the outermost one returns, the messages held back for it are posted.
+    class TDispatchScope {
+    public:
+        TDispatchScope() { ++Sys().dispatchDepth; }
+        ~TDispatchScope()
+        {
+            auto& sys = Sys();
+            if (--sys.dispatchDepth > 0)
+                return;
+            const std::vector<MSG> held = std::move(sys.postWhenHandlersReturn);
+            sys.postWhenHandlersReturn.clear();
+            for (const MSG& m : held)
+                PostMessage(m.hwnd, m.message, m.wParam, m.lParam);
+        }
+        TDispatchScope(const TDispatchScope&) = delete;
+        TDispatchScope& operator=(const TDispatchScope&) = delete;
+    };
+
+} // namespace
+
+int DispatchDepth() { return Sys().dispatchDepth; }
+
+void PostWhenHandlersReturn(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto& sys = Sys();
+    if (sys.dispatchDepth == 0) {
+        PostMessage(hwnd, msg, wParam, lParam);
+        return;
+    }
+    MSG m;
+    m.hwnd = hwnd;
+    m.message = msg;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    sys.postWhenHandlersReturn.push_back(m);
+}
+
 LRESULT DispatchMessage(const MSG& msg)
 {
     if (!msg.hwnd)
         return 0;
+    TDispatchScope scope;
     if (msg.message != WM_PAINT)
         return detail::Send(msg.hwnd, msg.message, msg.wParam, msg.lParam);
     TWindowObject* w = Sys().Find(msg.hwnd);

@@ -32,6 +32,15 @@ bool TranslateMessage(const MSG& msg);
 // not validate the window, the window is validated, so paint never repeats forever.
 LRESULT DispatchMessage(const MSG& msg);
 
+// How many dispatched messages are being handled right now: 1 inside a
+// handler called by a message loop, more when a handler runs a loop of its
+// own (ProcessMessages, a modal dialog, a menu) that dispatches again.
+int DispatchDepth();
+// Posts the message once every handler running now has returned (at once
+// when none runs). Work that would pull an object from under a running
+// handler, such as freeing a form, waits this way.
+void PostWhenHandlersReturn(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
 // "Process pending messages": handles every message that is available now
 // (posted, input, paint, due timers) and returns; re-posts WM_QUIT when it meets it.
 void ProcessMessages();

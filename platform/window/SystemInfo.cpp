@@ -170,6 +170,14 @@ bool SetDoubleClickTime(UINT ms)
 
 int GetKeyboardDelay() { return 1; }
 int GetKeyboardSpeed() { return 31; }
-int GetWheelScrollLines() { return 3; }
+int GetWheelScrollLines() { return Sys().wheelScrollLines; }
+
+bool SetWheelScrollLines(int lines)
+{
+    if (lines < 0)
+        return false;
+    Sys().wheelScrollLines = lines;
+    return true;
+}
 
 } // namespace wnd

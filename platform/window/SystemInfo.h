@@ -69,6 +69,7 @@ UINT GetDoubleClickTime(); // ms between the clicks of a double click
 bool SetDoubleClickTime(UINT ms);
 int GetKeyboardDelay(); // the keyboard delay setting, 0 (shortest) .. 3
 int GetKeyboardSpeed(); // the keyboard repeat-rate setting, 0 (slowest) .. 31
-int GetWheelScrollLines();
+int GetWheelScrollLines(); // lines per wheel notch; 0 means the wheel does not scroll
+bool SetWheelScrollLines(int lines);
 
 } // namespace wnd

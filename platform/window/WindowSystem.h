@@ -133,6 +133,8 @@ public:
     int quitCode { 0 };
     MSG lastMessage;
     std::uint64_t lastSeq { 0 }; // queue position of the last message taken
+    int dispatchDepth { 0 }; // dispatched messages whose handlers are running
+    std::vector<MSG> postWhenHandlersReturn;
     DWORD lastPresent { 0 };
 
     HWND focus { nullptr };
@@ -158,6 +160,7 @@ public:
     TCaret caret;
     TComposition composition;
     UINT doubleClickTime { 500 };
+    int wheelScrollLines { 3 };
     std::string headlessClipboard;
 
 private:

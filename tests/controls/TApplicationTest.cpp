@@ -104,3 +104,64 @@ TEST_F(TApplicationTest, KeysReachTheMainFormAgainAfterAMessageBox)
     EXPECT_EQ(answers, (std::vector<int> { IDNO, IDYES }));
     Application->DestroyComponents();
 }
+
+namespace {
+
+// A dialog that frees itself when closed and tells when it is gone.
+class SelfFreeingDialog : public TForm {
+public:
+    SelfFreeingDialog(TComponent* owner, bool& freed) : TForm(owner), m_freed(freed)
+    {
+        Button = new TButton(this);
+        Button->SetParent(this);
+        OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::caFree; };
+    }
+    ~SelfFreeingDialog() override { m_freed = true; }
+    TButton* Button;
+
+private:
+    bool& m_freed;
+};
+
+} // namespace
+
+TEST_F(TApplicationTest, AFormClosedWhileItsHandlerProcessesMessagesIsFreedOnlyAfterTheHandlerReturns)
+{
+    bool freed = false;
+    auto* dialog = new SelfFreeingDialog(nullptr, freed);
+    dialog->Show();
+    std::vector<bool> freedInside;
+    dialog->Button->OnClick = [&](TObject*) {
+        wnd::PostMessage(dialog->Handle(), wnd::WM_CLOSE);
+        Application->ProcessMessages();
+        freedInside.push_back(freed);
+        // The handler still uses its form after the pending messages ran.
+        dialog->SetCaption("still here");
+        Application->ProcessMessages();
+        freedInside.push_back(freed);
+        freedInside.push_back(dialog->Visible());
+    };
+    Click(Middle(*dialog->Button));
+    EXPECT_EQ(freedInside, (std::vector<bool> { false, false, false })) << "closed at once, freed later";
+    Harness.ProcessMessages();
+    EXPECT_TRUE(freed);
+}
+
+TEST_F(TApplicationTest, QuittingInsideAHandlerLetsTheHandlerFinishWithItsFormAndThenEndsTheLoop)
+{
+    MainWindow* main = nullptr;
+    Application->Initialize();
+    Application->CreateForm(main);
+    std::vector<std::string> steps;
+    main->Button->OnClick = [&](TObject*) {
+        wnd::PostMessage(main->Handle(), wnd::WM_CLOSE);
+        Application->ProcessMessages();
+        steps.push_back(Application->Terminated() ? "terminated" : "running");
+        main->SetCaption("finished");
+        steps.push_back(main->Caption());
+    };
+    WhenIdle([&] { QueueClick(Middle(*main->Button)); });
+    Application->Run();
+    EXPECT_EQ(steps, (std::vector<std::string> { "terminated", "finished" }));
+    Application->DestroyComponents();
+}

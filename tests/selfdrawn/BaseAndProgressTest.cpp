@@ -198,3 +198,20 @@ TEST_F(SelfDrawnBase, SharedBufferControlLargerThanTheBufferStillPaintsEveryPixe
     EXPECT_EQ(PixelOf(*c, 10, 20), gfx::clWhite);
     EXPECT_EQ(PixelOf(*c, wide - 10, 20), gfx::clWhite);
 }
+
+TEST_F(SelfDrawnBase, BufferTooLargeToMakeIsReportedOnceAndTheControlStillPaints)
+{
+    for (auto performance : { TSePerformance::kspDoubleBuffer, TSePerformance::kspSharedBuffer }) {
+        Errors.clear();
+        auto* c = new TSeCustomControl(form.get());
+        c->SetPerformance(performance);
+        c->SetBounds(0, 0, 20000, 20000); // 400 million pixels: no buffer of that size is made
+        c->SetColor(gfx::clWhite);
+        c->SetParent(form.get());
+        EXPECT_EQ(PixelOf(*c, 10, 10), gfx::clWhite);
+        c->Invalidate();
+        EXPECT_EQ(PixelOf(*c, 20, 20), gfx::clWhite);
+        EXPECT_EQ(Errors, (std::vector<std::string> { "Can't allocate the DIB handle" }));
+        delete c;
+    }
+}

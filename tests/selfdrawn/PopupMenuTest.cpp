@@ -133,7 +133,7 @@ TEST_F(SelfDrawnPopupMenu, EditMenuEnablesEntriesFromUndoSelectionClipboardAndRe
     EXPECT_EQ(TSeCustomPopupMenu::OpenMenu(), nullptr);
 }
 
-TEST_F(SelfDrawnPopupMenu, KeyboardSkipsSeparatorsKeepsDisabledEntriesAndChoosesOnlyEnabledOnes)
+TEST_F(SelfDrawnPopupMenu, KeyboardPassesOverSeparatorsAndDisabledEntriesAndChoosesTheHighlightedOne)
 {
     auto* edit = new TSeSkinEdit(form.get());
     edit->SetBounds(10, 10, 150, 21);
@@ -141,58 +141,92 @@ TEST_F(SelfDrawnPopupMenu, KeyboardSkipsSeparatorsKeepsDisabledEntriesAndChooses
     edit->SetText("hello world"); // set by the program: nothing to undo
     edit->SelectAll();
     wnd::SetClipboardText("");
+    // Enabled: Cut, Copy, Delete. Undo, Paste and Select All are not.
     std::vector<std::string> path;
-    std::vector<bool> open;
     Script({ [&] {
-                path.push_back(HighlightedCaption()); // the first entry, though disabled
-                QueueKey(wnd::VK_RETURN);
-                QueueKey(wnd::VK_UP);
+                path.push_back(HighlightedCaption()); // the first enabled entry, not Undo
+                QueueKey(wnd::VK_UP); // round the top, past Select All, to Delete
             },
         [&] {
-            open.push_back(TSeCustomPopupMenu::OpenMenu() != nullptr);
             path.push_back(HighlightedCaption());
-            QueueKey(wnd::VK_DOWN);
-            QueueKey(wnd::VK_DOWN);
-        },
-        [&] {
-            path.push_back(HighlightedCaption());
-            QueueKey(wnd::VK_DOWN);
+            QueueKey(wnd::VK_DOWN); // round the bottom, past Undo, to Cut
+            QueueKey(wnd::VK_DOWN); // Copy
+            QueueKey(wnd::VK_DOWN); // past Paste to Delete
+            QueueKey(wnd::VK_UP); // back to Copy
         },
         [&] {
             path.push_back(HighlightedCaption());
             QueueKey(wnd::VK_RETURN);
         } });
     RightClick(*edit);
-    EXPECT_EQ(open, (std::vector<bool> { true }));
-    EXPECT_EQ(path, (std::vector<std::string> { "Undo", "Select All", "Cut", "Copy" }));
+    EXPECT_EQ(path, (std::vector<std::string> { "Cut", "Delete", "Copy" }));
     EXPECT_EQ(wnd::GetClipboardText(), "hello world");
     EXPECT_EQ(edit->Text(), "hello world");
 }
 
-TEST_F(SelfDrawnPopupMenu, EnterOnDisabledEntryOrSeparatorLeavesTheMenuOpen)
+TEST_F(SelfDrawnPopupMenu, DisabledEntriesAndSeparatorsAreNeverHighlightedAndClicksOnThemKeepTheMenuOpen)
 {
     TSeCustomPopupMenu menu(nullptr);
-    int runs = 0;
-    menu.Add("Off", [&](ctl::TObject*) { ++runs; })->Enabled = false;
+    std::vector<std::string> ran;
+    menu.Add("&Off", [&](ctl::TObject*) { ran.push_back("Off"); })->Enabled = false;
     menu.Add("-");
-    menu.Add("On", [&](ctl::TObject*) { ++runs; });
+    menu.Add("O&n", [&](ctl::TObject*) { ran.push_back("On"); });
+    std::vector<std::string> highlighted;
     std::vector<bool> stillOpen;
-    Script({ [&] { QueueKey(wnd::VK_RETURN); },
+    const auto look = [&] {
+        highlighted.push_back(HighlightedCaption());
+        stillOpen.push_back(menu.Active());
+    };
+    const auto clickAt = [&](gfx::TPoint At) {
+        QueueMouse(wnd::TRawInputKind::MouseMove, At);
+        QueueMouse(wnd::TRawInputKind::ButtonDown, At);
+        QueueMouse(wnd::TRawInputKind::ButtonUp, At);
+    };
+    Script({ [&] {
+                look(); // opening passes over the disabled first entry
+                clickAt(EntryCentre(0));
+            },
         [&] {
-            stillOpen.push_back(menu.Active());
-            // Over the separator by mouse: releasing there changes nothing either.
-            QueueMouse(wnd::TRawInputKind::MouseMove, EntryCentre(1));
-            QueueMouse(wnd::TRawInputKind::ButtonDown, EntryCentre(1));
-            QueueMouse(wnd::TRawInputKind::ButtonUp, EntryCentre(1));
+            look(); // the pointer over the disabled entry highlights nothing
+            clickAt(EntryCentre(1));
         },
         [&] {
-            stillOpen.push_back(menu.Active());
+            look();
+            QueueText("o"); // the disabled entry's accelerator chooses nothing
+            QueueKey(wnd::VK_RETURN); // nothing highlighted: nothing to choose
+        },
+        [&] {
+            look();
+            QueueKey(wnd::VK_DOWN);
+        },
+        [&] {
+            look();
             QueueKey(wnd::VK_ESCAPE);
         } });
     menu.Popup(100, 100);
     Harness.ProcessMessages();
-    EXPECT_EQ(stillOpen, (std::vector<bool> { true, true }));
-    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(highlighted, (std::vector<std::string> { "O&n", "", "", "", "O&n" }));
+    EXPECT_EQ(stillOpen, (std::vector<bool> { true, true, true, true, true }));
+    EXPECT_TRUE(ran.empty());
+}
+
+TEST_F(SelfDrawnPopupMenu, MenuWithNothingEnabledOpensWithoutAHighlight)
+{
+    TSeCustomPopupMenu menu(nullptr);
+    menu.Add("Off")->Enabled = false;
+    menu.Add("-");
+    std::vector<std::string> highlighted;
+    Script({ [&] {
+                highlighted.push_back(HighlightedCaption());
+                QueueKey(wnd::VK_DOWN);
+                QueueKey(wnd::VK_UP);
+            },
+        [&] {
+            highlighted.push_back(HighlightedCaption());
+            QueueKey(wnd::VK_ESCAPE);
+        } });
+    menu.Popup(100, 100);
+    EXPECT_EQ(highlighted, (std::vector<std::string> { "", "" }));
 }
 
 TEST_F(SelfDrawnPopupMenu, MouseReleaseOverAnEntryChoosesItAndAPressOutsideClosesWithoutChoosing)
@@ -315,13 +349,11 @@ TEST_F(SelfDrawnPopupMenu, MemoMenuSelectsAllAndCopiesEveryLine)
     memo->SetText("第一行 one\nsecond line");
     wnd::SetClipboardText("");
     Script({ [&] {
-        QueueKey(wnd::VK_UP); // from the first entry round to the last, Select All
-        QueueKey(wnd::VK_RETURN);
+        QueueKey(wnd::VK_RETURN); // Select All, the only entry enabled
     } });
     RightClick(*memo);
     Script({ [&] {
-        QueueKey(wnd::VK_DOWN); // past the separator to Cut, then Copy
-        QueueKey(wnd::VK_DOWN);
+        QueueKey(wnd::VK_DOWN); // from Cut, the first enabled entry, to Copy
         QueueKey(wnd::VK_RETURN);
     } });
     RightClick(*memo, 20, 20);

@@ -120,4 +120,9 @@ TEST_F(SelfDrawnScrollBar, ExtremeRangesAndPagesKeepTheThumbInsideTheTrack)
     // An empty range.
     bar->SetParams(7, 7, 0, 7);
     EXPECT_EQ(bar->ThumbRect().Top, track.Top);
+    // Max below Min would make Max - Min + 1 zero: it is raised to Min.
+    bar->SetParams(9, 8, 1, 9);
+    EXPECT_EQ(bar->Max(), 9);
+    EXPECT_GE(bar->ThumbRect().Top, track.Top);
+    EXPECT_LE(bar->ThumbRect().Bottom, track.Bottom);
 }

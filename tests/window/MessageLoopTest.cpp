@@ -1,12 +1,15 @@
 #include "Recorder.h"
 
 #include "platform/window/HeadlessHarness.h"
+#include "platform/window/MessageLoop.h"
 #include "platform/window/Input.h"
 #include "platform/window/Timers.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 using namespace wnd;
 
@@ -106,6 +109,40 @@ TEST(MessageLoop, ProcessMessagesRunsPendingWorkAndLeavesQuitForTheLoop)
     EXPECT_FALSE(GetMessage(msg));
     EXPECT_EQ(msg.message, WM_QUIT);
     EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST(MessageLoop, MessagesHeldForRunningHandlersArriveOnlyAfterTheOutermostReturns)
+{
+    TRecorder rec; // outlives the harness, which destroys the windows
+    THeadlessHarness harness;
+    HWND hwnd = MakeFrameWindow(rec);
+    std::vector<std::string> events;
+    rec.handlers[WM_USER] = [&](HWND, WPARAM, LPARAM) -> LRESULT {
+        events.push_back("outer at depth " + std::to_string(DispatchDepth()));
+        PostMessage(hwnd, WM_USER + 1);
+        ProcessMessages(); // the nested handler holds a message back
+        events.push_back("outer continues");
+        return 0;
+    };
+    rec.handlers[WM_USER + 1] = [&](HWND, WPARAM, LPARAM) -> LRESULT {
+        events.push_back("inner at depth " + std::to_string(DispatchDepth()));
+        PostWhenHandlersReturn(hwnd, WM_USER + 2);
+        ProcessMessages();
+        return 0;
+    };
+    rec.handlers[WM_USER + 2] = [&](HWND, WPARAM, LPARAM) -> LRESULT {
+        events.push_back("held at depth " + std::to_string(DispatchDepth()));
+        return 0;
+    };
+    PostMessage(hwnd, WM_USER);
+    ProcessMessages();
+    EXPECT_EQ(events, (std::vector<std::string> { "outer at depth 1", "inner at depth 2", "outer continues", "held at depth 1" }));
+    // With no handler running it is posted at once.
+    EXPECT_EQ(DispatchDepth(), 0);
+    PostWhenHandlersReturn(hwnd, WM_USER + 2);
+    ProcessMessages();
+    EXPECT_EQ(events.back(), "held at depth 1");
+    EXPECT_EQ(events.size(), 5u);
 }
 
 TEST(MessageLoop, WaitingForeverHeadlessIsAnErrorNotAHang)
