@@ -41,6 +41,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     CreateCategoryTree();
     CreateNotePanel();
     CreateStatusLine();
+    CreateReport();
 
     OnShow = [this](TObject* sender) { FormShow(sender); };
     OnPaint = [this](TObject* sender) { FormPaint(sender); };
