@@ -9,6 +9,9 @@
 #include "platform/controls/TTimer.h"
 #include "platform/controls/TTreeView.h"
 #include "platform/data/TCustomADODataSet.h"
+#include "report/data/TfrDBDataSet.h"
+#include "report/objects/TfrReport.h"
+#include "report/objects/TfrRichObject.h"
 #include "selfdrawn/TSeSkinButton.h"
 #include "selfdrawn/TSeSkinComboBox.h"
 #include "selfdrawn/TSeSkinLabel.h"
@@ -93,6 +96,12 @@ public:
     skinctrls::TbsSkinScrollBar* bsSkinScrollBar1 { nullptr };
     skinctrls::TbsSkinMemo2* bsSkinMemo21 { nullptr };
 
+    // Printing: the report, its dataset over Data->ADOQuery5 and the
+    // rich-text add-in.
+    std::unique_ptr<report::TfrReport> frReport1;
+    std::unique_ptr<report::TfrDBDataSet> frDBDataSet1;
+    std::unique_ptr<report::TfrRichObject> frRichObject1;
+
     // Status line.
     ctl::TStatusBar* StatusBar1 { nullptr };
     selfdrawn::TSeSkinProgressBar* SeSkinProgressBar1 { nullptr };
@@ -134,6 +143,7 @@ private:
     void CreateCategoryTree();
     void CreateNotePanel();
     void CreateStatusLine();
+    void CreateReport();
     skinctrls::TbsSkinSpeedButton* AddToolButton(const char* name, int left, int width, const char* caption,
         int imageIndex, void (TForm1::*handler)(ctl::TObject*));
     skinctrls::TbsSkinBevel* AddSpacer(const char* name, int left, int width);

@@ -43,6 +43,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     CreateNotePanel();
     CreateStatusLine();
     HandSkinToControls(*this, bsSkinData1.get());
+    CreateReport();
 
     OnShow = [this](TObject* sender) { FormShow(sender); };
     OnPaint = [this](TObject* sender) { FormPaint(sender); };

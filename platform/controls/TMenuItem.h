@@ -88,6 +88,9 @@ public:
     TMenuItem* Items() const { return m_items; }
     TImageList* Images() const { return m_images; }
     void SetImages(TImageList* Value);
+    // Opens the menu with its top-left at the screen point and waits until
+    // it closes; the chosen entry's OnClick runs then (TPopupMenuWindow).
+    void Popup(int X, int Y);
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -37,6 +37,12 @@ TfrPreparedPage& TfrEMFPages::Add(const TfrPage& layout)
     return *m_pages.back();
 }
 
+TfrPreparedPage& TfrEMFPages::AddPrepared()
+{
+    m_pages.push_back(std::make_unique<TfrPreparedPage>());
+    return *m_pages.back();
+}
+
 void TfrEMFPages::AddObject(int index, TfrView& view, TfrPrintContext& context)
 {
     TfrPreparedPage& page = (*this)[index];

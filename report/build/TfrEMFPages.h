@@ -43,6 +43,9 @@ public:
 
     // A new empty page at the end with the paper and margins of `layout`.
     TfrPreparedPage& Add(const TfrPage& layout);
+    // A new page at the end with default paper and an empty stream, for a
+    // reader that fills in a stored page.
+    TfrPreparedPage& AddPrepared();
     // Writes the object onto the page as the build placed it (the object
     // expands its text and aligns itself first). A text the page cannot
     // store (a line over 65535 bytes) throws std::length_error.

@@ -4,6 +4,7 @@
 #include "report/data/TfrDatasetDirectory.h"
 #include "report/objects/AddInRegistry.h"
 #include "report/objects/DataDictionary.h"
+#include "report/objects/PreviewOptions.h"
 #include "report/objects/ReportInfo.h"
 #include "report/objects/TfrPage.h"
 
@@ -16,6 +17,10 @@
 #include <span>
 #include <string>
 #include <vector>
+
+namespace settings {
+class SettingsStore;
+}
 
 namespace report {
 
@@ -118,6 +123,37 @@ public:
     std::function<void(const std::string&, const std::string&)> OnBuildError;
     // Makes the progress display of a build; without it a build shows none.
     std::function<std::unique_ptr<TfrBuildProgress>(TfrReport&)> MakeProgress;
+
+    // --- preview and prepared-report files (report/preview) -------------------
+    // Builds the report and shows its pages in the preview window (a stopped
+    // build shows the pages made so far; a failed one shows nothing).
+    void PreviewReport();
+    // Shows the prepared pages in the preview window, captioned "Preview" (and
+    // " - " + Title); modal when ModalPreview. The window holds the pages while
+    // it is open and gives them back when it closes. No pages: nothing opens.
+    void ShowBuiltReport();
+    // Reads a prepared-report file (.frp) into the prepared pages; a refused
+    // file throws PreparedReportError (or std::runtime_error when it cannot
+    // be opened) and the pages stay as they were.
+    void LoadBuiltReport(const std::filesystem::path& file_name);
+    // Writes the prepared pages as a prepared-report file; throws
+    // std::runtime_error when it cannot be written.
+    void SaveBuiltReport(const std::filesystem::path& file_name);
+
+    bool ModalPreview { true };
+    TfrPreviewButtons PreviewButtons { kDefaultPreviewButtons };
+    TfrPreviewZoom InitialZoom { TfrPreviewZoom::pzDefault };
+    // Prints the prepared pages (set by the printing code). The preview's
+    // Print button and Ctrl+P call it with the pages back in EMFPages and
+    // CurrentPreviewPage set to the page shown; without it they are disabled.
+    std::function<void()> OnPrintPreparedReport;
+    // The page the preview shows (from 1) while OnPrintPreparedReport runs
+    // from it; 0 otherwise.
+    int CurrentPreviewPage { 0 };
+    // Opens the host's help from the preview; without it Help is disabled.
+    std::function<void()> OnPreviewHelp;
+    // Where the preview keeps its window place; null for the user's file.
+    settings::SettingsStore* PreviewSettings { nullptr };
 
     // --- printing prepared pages (report/print) ---------------------------------
     // False prints at once with the defaults instead of asking with the print dialog.

@@ -397,26 +397,6 @@ TEST_F(MainWindow, TheTextBoxesAskForTheChineseInputMethod)
         EXPECT_EQ(box->TWinControl::ImeName(), "汉王输入法") << box->Name();
 }
 
-TEST_F(MainWindow, PrintInIdleDoesNothingAndWithANoteSaysThePreviewIsMissing)
-{
-    bool asked = false;
-    WhenIdle([&] {
-        asked = true;
-        QueueKey(wnd::VK_RETURN);
-    });
-    ClickControl(*Main().bsSkinSpeedButton3);
-    EXPECT_FALSE(asked);
-    Harness.SetIdleHandler(nullptr);
-
-    ClickNode(*Main().TreeView1, "周报", 1);
-    WhenIdle([&] {
-        asked = true;
-        QueueKey(wnd::VK_RETURN);
-    });
-    ClickControl(*Main().bsSkinSpeedButton3);
-    EXPECT_TRUE(asked);
-}
-
 TEST_F(MainWindow, HelpShowsTheAboutBoxAndOkOrEnterHidesIt)
 {
     ClickControl(*Main().bsSkinSpeedButton5);
