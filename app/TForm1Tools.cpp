@@ -9,6 +9,7 @@
 #include "platform/controls/MessageDialog.h"
 #include "platform/controls/TApplication.h"
 #include "report/build/TfrProgressForm.h"
+#include "report/print/ReportPrinting.h"
 
 namespace app {
 
@@ -58,6 +59,9 @@ void TForm1::CreateReport()
     };
     frReport1->OnBuildError = showError;
     frReport1->OnLoadError = showError;
+    frReport1->OnPrintPreparedReport = [report = frReport1.get()] {
+        report::PrintPreparedReport(*report, report->CurrentPreviewPage);
+    };
 }
 
 // Print: the current note (every note with the title memo's text, unsaved
