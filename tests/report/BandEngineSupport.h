@@ -73,6 +73,9 @@ public:
         std::int32_t width = 300);
     TfrLineView& Line(std::int32_t top, std::int32_t width);
     RecordsDataset& Records(std::string name, std::vector<std::map<std::string, std::string>> records);
+    // Band, Memo and Line add to this page from now on (the first page at
+    // the start).
+    void AddTo(TfrPage& target) { m_target = &target; }
 
     // Builds; false when the build failed or was stopped (the error is kept).
     bool Build();
@@ -90,6 +93,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<RecordsDataset>> m_datasets;
+    TfrPage* m_target { &page };
 };
 
 } // namespace report::testing
