@@ -99,6 +99,14 @@ std::int32_t TfrMemoView::ContentHeight()
     return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
 }
 
+std::int32_t TfrMemoView::RemainderHeight()
+{
+    // The remainder is kept as drawn lines, one per entry.
+    double gap = GapY + FrameGap();
+    double height = gap + m_remainder.size() * LineHeight() + gap;
+    return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
+}
+
 std::int32_t TfrMemoView::MinPartHeight()
 {
     return static_cast<std::int32_t>(std::ceil(LineHeight() + 2 * GapY + 2 * FrameWidth));
