@@ -54,6 +54,55 @@ void DrawDropDownButton(gfx::TCanvas& Canvas, const gfx::TRect& Rect, bool Enabl
         Enabled ? gfx::clBtnText : gfx::clGrayText);
 }
 
+void DrawCheckBox(gfx::TCanvas& Canvas, int X, int Y, TCheckMark Mark, bool Pressed, bool Enabled)
+{
+    gfx::TRect box = gfx::Rect(X, Y, X + kCheckBoxSize, Y + kCheckBoxSize);
+    const bool faceInside = Pressed || !Enabled || Mark == TCheckMark::Grayed;
+    DrawSunkenField(Canvas, box, faceInside ? gfx::clBtnFace : gfx::clWindow);
+    if (Mark == TCheckMark::Unchecked)
+        return;
+    // The classic tick: seven columns three pixels tall, down to the fourth
+    // column and up again.
+    const gfx::TColor color = Mark == TCheckMark::Grayed || !Enabled ? gfx::clBtnShadow : gfx::clWindowText;
+    static constexpr std::array<int, 7> kTop { 5, 6, 7, 6, 5, 4, 3 };
+    for (int column = 0; column < static_cast<int>(kTop.size()); ++column) {
+        const int x = X + 3 + column;
+        const int y = Y + kTop[static_cast<std::size_t>(column)];
+        gfx::FillSolid(Canvas, gfx::Rect(x, y, x + 1, y + 3), color);
+    }
+}
+
+void DrawRadioMark(gfx::TCanvas& Canvas, int X, int Y, bool Checked, bool Pressed, bool Enabled)
+{
+    const gfx::TBrush savedBrush = Canvas.Brush;
+    const gfx::TPen savedPen = Canvas.Pen;
+    Canvas.Pen.Width = 1;
+    Canvas.Pen.Color = gfx::clBtnShadow;
+    Canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
+    Canvas.Brush.Color = Pressed || !Enabled ? gfx::clBtnFace : gfx::clWindow;
+    Canvas.Ellipse(X, Y, X + kRadioSize, Y + kRadioSize);
+    if (Checked) {
+        const gfx::TColor dot = Enabled ? gfx::clWindowText : gfx::clBtnShadow;
+        Canvas.Pen.Color = dot;
+        Canvas.Brush.Color = dot;
+        Canvas.Ellipse(X + 4, Y + 4, X + kRadioSize - 4, Y + kRadioSize - 4);
+    }
+    Canvas.Brush = savedBrush;
+    Canvas.Pen = savedPen;
+}
+
+void DrawSpinButton(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TArrowDirection Direction, bool Pressed,
+    bool Enabled)
+{
+    DrawButtonFace(Canvas, Rect, Pressed, false);
+    const int shift = Pressed ? 1 : 0;
+    const int cx = (Rect.Left + Rect.Right - 1) / 2 + shift;
+    const int cy = (Rect.Top + Rect.Bottom - 1) / 2 + shift;
+    // The arrow is four rows tall; its tip sits so that it is centred.
+    const gfx::TPoint tip = Direction == gfx::TArrowDirection::Up ? gfx::Point(cx, cy - 2) : gfx::Point(cx, cy + 1);
+    gfx::DrawArrowGlyph(Canvas, tip, Direction, Enabled ? gfx::clBtnText : gfx::clGrayText);
+}
+
 void DrawExpandButton(gfx::TCanvas& Canvas, int X, int Y, bool Expanded)
 {
     const gfx::TRect box = gfx::Rect(X - 4, Y - 4, X + 5, Y + 5);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/graphics/ArrowGlyph.h"
 #include "platform/graphics/TCanvas.h"
 
 #include <string_view>
@@ -30,6 +31,22 @@ namespace StylePainter {
 
     // The [+] / [-] box of a tree node centred on (X, Y).
     void DrawExpandButton(gfx::TCanvas& Canvas, int X, int Y, bool Expanded);
+
+    // The square of a check box, 13 x 13 with its top-left at (X, Y): sunken,
+    // the window colour inside (button face while pressed or disabled), with a
+    // check mark when checked, a grey one when grayed.
+    enum class TCheckMark { Unchecked, Checked, Grayed };
+    inline constexpr int kCheckBoxSize = 13;
+    void DrawCheckBox(gfx::TCanvas& Canvas, int X, int Y, TCheckMark Mark, bool Pressed, bool Enabled);
+
+    // The round mark of a radio button, 12 x 12 with its top-left at (X, Y),
+    // with a dot when checked.
+    inline constexpr int kRadioSize = 12;
+    void DrawRadioMark(gfx::TCanvas& Canvas, int X, int Y, bool Checked, bool Pressed, bool Enabled);
+
+    // One half of an up-down control: a button face with a small arrow.
+    void DrawSpinButton(gfx::TCanvas& Canvas, const gfx::TRect& Rect, gfx::TArrowDirection Direction, bool Pressed,
+        bool Enabled);
 
     enum class TMessageIcon { None, Question, Error, Information, Warning };
     // A 32 x 32 message icon with its top-left at (X, Y).
