@@ -76,6 +76,18 @@ TfrLineView& ReportInCode::Line(std::int32_t top, std::int32_t width)
     return m_target->Add(std::move(line));
 }
 
+TfrSubReportView& ReportInCode::SubReport(std::int32_t top, std::int32_t left, std::int32_t subPage)
+{
+    auto sub = std::make_unique<TfrSubReportView>();
+    sub->Name = report.FreeObjectName(sub->NamePrefix());
+    sub->Top = top;
+    sub->Left = left;
+    sub->Width = 200;
+    sub->Height = 20;
+    sub->SubPage = subPage;
+    return m_target->Add(std::move(sub));
+}
+
 RecordsDataset& ReportInCode::Records(std::string name, std::vector<std::map<std::string, std::string>> records)
 {
     m_datasets.push_back(std::make_unique<RecordsDataset>(name, std::move(records)));

@@ -385,14 +385,7 @@ TEST(BandEngineStructure, ASubReportPrintsItsPageInsideTheHostBandAndNotByItself
     code.Records("Items", Names({ "x", "y" }));
     code.Band(BandType::MasterData, 100, 40, "1");
     code.Memo("host", 100);
-    auto sub = std::make_unique<TfrSubReportView>();
-    sub->Name = "SubReport1";
-    sub->Top = 120;
-    sub->Left = 50;
-    sub->Width = 200;
-    sub->Height = 20;
-    sub->SubPage = 1;
-    code.page.Add(std::move(sub));
+    code.SubReport(120, 50, 1);
     code.Band(BandType::ReportSummary, 200, 20);
     code.Memo("after", 200);
     TfrPage& detail = code.report.AddPage();
@@ -425,11 +418,7 @@ TEST(BandEngineStructure, SubReportsAndChildBandsThatLeadBackToThemselvesAreRefu
 {
     ReportInCode self;
     self.Band(BandType::MasterData, 100, 40, "1");
-    auto sub = std::make_unique<TfrSubReportView>();
-    sub->Name = "Inner";
-    sub->Top = 110;
-    sub->SubPage = 0;
-    self.page.Add(std::move(sub));
+    self.SubReport(110, 0, 0).Name = "Inner";
     EXPECT_FALSE(self.Build());
     EXPECT_NE(self.report.BuildError.find("Inner"), std::string::npos) << self.report.BuildError;
     EXPECT_EQ(self.PageCount(), 0);

@@ -3,8 +3,6 @@
 // below the host page's header, with their groups and line numbers intact.
 #include "BandEngineSupport.h"
 
-#include "report/objects/TfrSubReportView.h"
-
 #include <gtest/gtest.h>
 
 namespace report {
@@ -25,14 +23,7 @@ struct HostAndSubReport {
         code.Memo("header [PAGE#]", 20).Name = "Header";
         code.Band(BandType::MasterData, 100, 40, "1");
         code.Memo("host", 100).Name = "Host";
-        auto view = std::make_unique<TfrSubReportView>();
-        view->Name = "SubReport1";
-        view->Top = 120;
-        view->Left = 50;
-        view->Width = 200;
-        view->Height = 20;
-        view->SubPage = 1;
-        code.page.Add(std::move(view));
+        code.SubReport(120, 50, 1);
         code.Band(BandType::ReportSummary, 200, 20);
         code.Memo("after", 200).Name = "After";
         code.AddTo(sub);
