@@ -2,6 +2,7 @@
 
 #include "app/AppConstants.h"
 #include "app/AppFonts.h"
+#include "app/SkinnedControls.h"
 #include "app/TData.h"
 #include "app/TForm1.h"
 
@@ -73,6 +74,9 @@ TBox::TBox(TComponent* AOwner) : TForm(AOwner)
     bsSkinButton4->SetEnabled(false);
     bsSkinButton1 = AddButton("bsSkinButton1", 242, kAddCaption, &TBox::bsSkinButton1Click);
     bsSkinButton2 = AddButton("bsSkinButton2", 294, "关闭", &TBox::bsSkinButton2Click);
+    // The manager is drawn from the main window's skin.
+    if (Form1)
+        HandSkinToControls(*this, Form1->bsSkinData1.get());
 
     OnShow = [this](TObject* sender) { FormShow(sender); };
 }

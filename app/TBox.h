@@ -7,6 +7,7 @@
 #include "selfdrawn/TSeSkinEdit.h"
 #include "skinctrls/TbsSkinButton.h"
 #include "skinctrls/TbsSkinTreeView.h"
+#include "skin/SkinnedControlWalk.h"
 
 namespace app {
 
@@ -38,6 +39,9 @@ private:
     skinctrls::TbsSkinButton* AddButton(const char* name, int left, const char* caption,
         void (TBox::*handler)(ctl::TObject*));
     void EnterAddMode();
+
+    // The manager has no skinned frame; its controls follow the skin's changes all the same.
+    skin::SkinChangeListener m_skinChanges { *this };
 };
 
 extern TBox* Box;

@@ -5,6 +5,7 @@
 
 #include "app/AppFonts.h"
 #include "app/AppConstants.h"
+#include "app/SkinnedControls.h"
 #include "skin/EmbeddedSkin.h"
 
 namespace app {
@@ -41,6 +42,7 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner)
     CreateCategoryTree();
     CreateNotePanel();
     CreateStatusLine();
+    HandSkinToControls(*this, bsSkinData1.get());
 
     OnShow = [this](TObject* sender) { FormShow(sender); };
     OnPaint = [this](TObject* sender) { FormPaint(sender); };

@@ -145,6 +145,20 @@ int TSeCustomEdit::SpanWidth(int From, int Count) const
     return TextWidthWide(m.Canvas(), text::Utf32ToUtf8(span), gfx::DT_NOPREFIX);
 }
 
+std::string TSeCustomEdit::VisibleText(gfx::TRect& Line) const
+{
+    const int from = m_first - 1;
+    const int remaining = Model().Length() - from;
+    const int left = CaretX(from);
+    // Spans grow by doubling until they pass the right edge, so a long line
+    // is measured in a few short pieces rather than whole.
+    int count = std::min(remaining, 64);
+    while (count < remaining && left + SpanWidth(from, count) <= Width())
+        count = std::min(remaining, count * 2);
+    Line = gfx::Rect(left, Line.Top, std::max(Line.Right, left + SpanWidth(from, count)), Line.Bottom);
+    return text::Utf32ToUtf8(std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(from), static_cast<std::size_t>(count)));
+}
+
 int TSeCustomEdit::LineHeight() const
 {
     TMeasure m(Font());
@@ -188,11 +202,16 @@ int TSeCustomEdit::CaretX(int I) const
     int x = r.Left;
     if (I >= m_first)
         x += SpanWidth(m_first - 1, I - m_first + 1);
+    // Only a centred or right-aligned text that fits moves by its width; a
+    // left-aligned one never needs the whole line measured (a long pasted
+    // line would be measured at every caret move).
+    if (m_alignment == ctl::TAlignment::taLeftJustify)
+        return x;
     const int whole = SpanWidth(0, Model().Length());
     if (whole < r.Width()) {
         if (m_alignment == ctl::TAlignment::taRightJustify)
             x += r.Width() - whole;
-        else if (m_alignment == ctl::TAlignment::taCenter)
+        else
             x += (r.Width() - whole) / 2;
     }
     return x;
@@ -236,7 +255,16 @@ void TSeCustomEdit::ScrollToCaret()
         // (a long pasted text would otherwise be measured once per character).
         const auto tooWide = [&](int f) { return f < Model().Length() && SpanWidth(f - 1, caret - f + 1) > width; };
         int low = m_first;
-        int high = std::max(m_first, Model().Length());
+        // Far from the caret the answer is known to lie above: spans ending at
+        // the caret, doubled until one is too wide, keep every measured span
+        // about as long as the box, even at the end of a very long line.
+        for (int back = 64; caret - back > low; back *= 2) {
+            if (tooWide(caret - back)) {
+                low = caret - back + 1;
+                break;
+            }
+        }
+        int high = std::max(low, Model().Length());
         while (low < high) {
             const int middle = low + (high - low) / 2;
             if (tooWide(middle))
@@ -442,10 +470,9 @@ void TSeCustomEdit::PaintText(gfx::TCanvas& Canvas)
         PaintPasswordSymbols(Canvas, m_first - 1, Model().Length(), false);
         return;
     }
-    const gfx::TRect r = GetTextRect();
     Canvas.Font = PaintFont();
-    const std::string visible = text::Utf32ToUtf8(std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(m_first - 1)));
-    gfx::TRect line = gfx::Rect(CaretX(m_first - 1), r.Top, std::max(r.Right, CaretX(Model().Length())), r.Bottom);
+    gfx::TRect line = GetTextRect();
+    const std::string visible = VisibleText(line);
     DrawTextWide(Canvas, visible, line, gfx::DT_NOPREFIX | gfx::DT_SINGLELINE);
 }
 
@@ -457,11 +484,10 @@ void TSeCustomEdit::PaintSelectedText(gfx::TCanvas& Canvas, const gfx::TRect& Se
         PaintPasswordSymbols(Canvas, std::max(start, m_first - 1), start + Model().SelLength(), true);
         return;
     }
-    const gfx::TRect r = GetTextRect();
     Canvas.Font = PaintFont();
     Canvas.Font.Color = gfx::clHighlightText;
-    const std::string visible = text::Utf32ToUtf8(std::u32string_view(Model().Text()).substr(static_cast<std::size_t>(m_first - 1)));
-    gfx::TRect line = gfx::Rect(CaretX(m_first - 1), r.Top, std::max(r.Right, CaretX(Model().Length())), r.Bottom);
+    gfx::TRect line = GetTextRect();
+    const std::string visible = VisibleText(line);
     DrawTextWide(Canvas, visible, line, gfx::DT_NOPREFIX | gfx::DT_SINGLELINE);
 }
 

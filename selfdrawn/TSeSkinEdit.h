@@ -98,6 +98,10 @@ protected:
 private:
     // Width of Count characters from index From (0-based), as drawn.
     int SpanWidth(int From, int Count) const;
+    // The characters from the first shown one that reach past the control's
+    // right edge (or all that remain), as UTF-8, with the rectangle they are
+    // drawn in: painting a very long line costs only what can be seen.
+    std::string VisibleText(gfx::TRect& Line) const;
     int LineHeight() const;
     void ScrollToCaret();
     void PlaceCaret();

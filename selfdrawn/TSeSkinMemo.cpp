@@ -122,10 +122,7 @@ const std::vector<TSeCustomMemo::TRow>& TSeCustomMemo::Rows() const
         m_rows.push_back({ rowStart, i - rowStart });
         start = i + 1;
     }
-    m_widest = 0;
-    for (const TRow& r : m_rows)
-        m_widest = std::max(m_widest, measure.Width(std::u32string_view(t).substr(static_cast<std::size_t>(r.start), static_cast<std::size_t>(r.length))));
-    m_widest += 2; // room for the caret after the last character
+    m_widestValid = false;
     m_rowsValid = true;
     return m_rows;
 }
@@ -202,9 +199,21 @@ int TSeCustomMemo::IndexAtPoint(int X, int Y) const
     return IndexAt(rows[static_cast<std::size_t>(row)], X);
 }
 
+// Measured only when asked for (a horizontal scroll bar is possible only
+// without word wrap): measuring every row of a long wrapped text at each
+// key press would cost far more than the key.
 int TSeCustomMemo::WidestRow() const
 {
-    Rows();
+    const std::vector<TRow>& rows = Rows();
+    if (m_widestValid)
+        return m_widest;
+    const std::u32string& t = Model().Text();
+    TMeasure measure(Font());
+    m_widest = 0;
+    for (const TRow& r : rows)
+        m_widest = std::max(m_widest, measure.Width(std::u32string_view(t).substr(static_cast<std::size_t>(r.start), static_cast<std::size_t>(r.length))));
+    m_widest += 2; // room for the caret after the last character
+    m_widestValid = true;
     return m_widest;
 }
 
@@ -241,8 +250,9 @@ void TSeCustomMemo::UpdateScrollBars()
     m_topLine = std::clamp(m_topLine, 0, std::max(0, count - page));
     m_scrollBar->SetParams(0, std::max(0, count - 1), page, m_topLine);
     const int areaWidth = std::max(1, TextArea().Width());
-    m_leftOffset = m_horzScrollBar->Visible() ? std::clamp(m_leftOffset, 0, std::max(0, WidestRow() - areaWidth)) : 0;
-    m_horzScrollBar->SetParams(0, std::max(0, WidestRow() - 1), areaWidth, m_leftOffset);
+    const int widest = mayHorizontal ? WidestRow() : areaWidth;
+    m_leftOffset = m_horzScrollBar->Visible() ? std::clamp(m_leftOffset, 0, std::max(0, widest - areaWidth)) : 0;
+    m_horzScrollBar->SetParams(0, std::max(0, widest - 1), areaWidth, m_leftOffset);
     m_horzScrollBar->LargeChange = areaWidth;
     m_scrollBar->SetEnabled(Enabled());
     m_horzScrollBar->SetEnabled(Enabled());

@@ -101,6 +101,7 @@ private:
     mutable std::vector<TRow> m_rows;
     mutable bool m_rowsValid { false };
     mutable int m_widest { 0 };
+    mutable bool m_widestValid { false };
     TSeCustomScrollBar* m_scrollBar;
     TSeCustomScrollBar* m_horzScrollBar;
     ctl::TTimer* m_autoScrollTimer;

@@ -53,8 +53,8 @@ int IndexOfName(const std::vector<std::unique_ptr<Record>>& records, std::string
 
 } // namespace
 
-TbsSkinData::TbsSkinData(SkinMessageTarget* owner)
-    : m_owner(owner)
+TbsSkinData::TbsSkinData(SkinMessageTarget* owner, ctl::TComponent* AOwner)
+    : ctl::TComponent(AOwner), m_owner(owner)
 {
 }
 
@@ -236,6 +236,21 @@ const gfx::TBitmap* TbsSkinData::ActivePicture(int index) const
 gfx::TBitmap* TbsSkinData::ActivePicture(int index)
 {
     return const_cast<gfx::TBitmap*>(std::as_const(*this).ActivePicture(index));
+}
+
+void FollowSkinData(ctl::TComponent& Watcher, TbsSkinData* Old, TbsSkinData* New)
+{
+    if (Old == New)
+        return;
+    if (Old)
+        Watcher.RemoveFreeNotification(Old);
+    if (New)
+        Watcher.FreeNotification(New);
+}
+
+bool IsSkinData(const ctl::TComponent* Component, const TbsSkinData* Data)
+{
+    return Data && Component == Data;
 }
 
 } // namespace skin

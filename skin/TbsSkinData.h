@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/controls/TComponent.h"
 #include "platform/graphics/TBitmap.h"
 #include "skin/SkinControlRecords.h"
 #include "skin/SkinMessages.h"
@@ -38,12 +39,17 @@ struct SkinVersionInfo {
 // A damaged stored skin never stops the program: the load leaves the skin
 // empty, so every user paints its default look, and the error is reported
 // once through OnLoadError (or on the standard error stream without one).
-class TbsSkinData {
+//
+// It is a component: controls that draw from it ask for its free
+// notification, so when it goes away every reference to it is cleared and no
+// control keeps a picture of a skin that no longer exists.
+class TbsSkinData : public ctl::TComponent {
 public:
     // `owner` is the form the component sits on (it gets the skin messages
-    // first); null for a skin data outside any form.
-    explicit TbsSkinData(SkinMessageTarget* owner = nullptr);
-    ~TbsSkinData();
+    // first); null for a skin data outside any form. `AOwner` frees it when
+    // given.
+    explicit TbsSkinData(SkinMessageTarget* owner = nullptr, ctl::TComponent* AOwner = nullptr);
+    ~TbsSkinData() override;
     TbsSkinData(const TbsSkinData&) = delete;
     TbsSkinData& operator=(const TbsSkinData&) = delete;
 
@@ -137,5 +143,11 @@ private:
     std::vector<std::unique_ptr<TbsDataSkinObject>> m_skinObjects;
     std::vector<std::unique_ptr<TbsDataSkinControl>> m_skinControls;
 };
+
+// Moves Watcher's free notification from the skin data it drew with to the
+// one it draws with now, so it hears when that one goes away.
+void FollowSkinData(ctl::TComponent& Watcher, TbsSkinData* Old, TbsSkinData* New);
+// Whether the component going away is the skin data Data.
+bool IsSkinData(const ctl::TComponent* Component, const TbsSkinData* Data);
 
 } // namespace skin

@@ -13,9 +13,23 @@ SkinControlBase<PlatformControl>::SkinControlBase(ctl::TComponent* AOwner) : Pla
 template <class PlatformControl>
 void SkinControlBase<PlatformControl>::SetSkinData(skin::TbsSkinData* Value)
 {
+    skin::FollowSkinData(*this, m_skinData, Value);
     m_skinData = Value;
     if (m_skinData && !m_skinData->IsEmpty())
         ApplySkin();
+}
+
+template <class PlatformControl>
+void SkinControlBase<PlatformControl>::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    // The control goes back to its default look (and drops its region) at once.
+    if (Operation == ctl::TOperation::opRemove && skin::IsSkinData(AComponent, m_skinData)) {
+        m_skinData = nullptr;
+        ResetSkinIndex();
+        if (!this->Destroying())
+            ApplySkin();
+    }
+    PlatformControl::Notification(AComponent, Operation);
 }
 
 template <class PlatformControl>
@@ -47,7 +61,7 @@ template <class PlatformControl>
 void SkinControlBase<PlatformControl>::PaintThroughBitmap(gfx::TCanvas& Canvas)
 {
     gfx::TBitmap bitmap(this->Width(), this->Height());
-    if (m_skinIndex == -1)
+    if (m_skinIndex == -1 || !HasSkinImage())
         DrawDefault(bitmap);
     else
         DrawSkin(bitmap);

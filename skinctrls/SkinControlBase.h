@@ -27,7 +27,7 @@ public:
 
     // The skin to draw with (not owned). Setting a loaded skin applies it.
     skin::TbsSkinData* SkinData() const override { return m_skinData; }
-    virtual void SetSkinData(skin::TbsSkinData* Value);
+    void SetSkinData(skin::TbsSkinData* Value) override;
     // The name of this control's record in the skin; stored only: the next
     // paint or ApplySkin uses it.
     const std::string& SkinDataName() const { return m_skinDataName; }
@@ -49,12 +49,17 @@ protected:
     // Draw the default or the skin look into a bitmap of the control's size.
     virtual void DrawDefault(gfx::TBitmap&) { }
     virtual void DrawSkin(gfx::TBitmap&) { }
+    // Whether the record found has an image to draw; a record whose picture
+    // is missing draws the default look instead.
+    virtual bool HasSkinImage() const { return true; }
     // Draws the look chosen by the record into a bitmap and copies it to the canvas.
     void PaintThroughBitmap(gfx::TCanvas& Canvas);
     // The character set the skin's replaceable strings ask for, or Fallback.
     int SkinCharSet(int Fallback) const;
 
     void Paint() override;
+    // A skin data going away leaves the control without skin.
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
 
 private:
     skin::TbsSkinData* m_skinData { nullptr };

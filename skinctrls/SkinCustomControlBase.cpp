@@ -60,6 +60,19 @@ void SkinCustomControlBase<SkinControl>::LookupSkinRecord()
 }
 
 template <class SkinControl>
+void SkinCustomControlBase<SkinControl>::ResetSkinIndex()
+{
+    SkinControl::ResetSkinIndex();
+    m_part.Clear();
+}
+
+template <class SkinControl>
+bool SkinCustomControlBase<SkinControl>::HasSkinImage() const
+{
+    return m_part.Picture() && !m_part.Picture()->Empty() && m_part.Sizing() != TbsSkinSizing::None;
+}
+
+template <class SkinControl>
 void SkinCustomControlBase<SkinControl>::CalcSkinSize(int& AWidth, int& AHeight)
 {
     if (this->SkinIndex() == -1)

@@ -40,6 +40,8 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void LookupSkinRecord() override;
     void ApplySkin() override;
+    // Forgets the record and the pictures it pointed into.
+    void ResetSkinIndex() override;
 
 protected:
     // Called after every change of DefaultFont.
@@ -49,6 +51,7 @@ protected:
     // its window here.
     virtual void UpdateSkinRegion() { }
     void DrawSkin(gfx::TBitmap& Bitmap) override;
+    bool HasSkinImage() const override;
     // The skin image of one source rectangle of the record's picture.
     void DrawSkinImage(gfx::TBitmap& Bitmap, const gfx::TRect& Source);
     // A rectangle in skin coordinates mapped to the current control size.

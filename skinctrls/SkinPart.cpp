@@ -185,25 +185,28 @@ std::optional<gfx::TRegion> TbsSkinPart::BuildRegion(int Width, int Height) cons
 {
     if (!m_mask)
         return std::nullopt;
-    skin::TbsSkinGeometry g = m_geometry;
+    const gfx::TRect whole { 0, 0, m_mask->Width(), m_mask->Height() };
+    const skin::TbsSkinGeometry& g = m_geometry;
+    gfx::TBitmap sized;
     switch (m_sizing) {
     case TbsSkinSizing::None:
         return std::nullopt;
     case TbsSkinSizing::Fixed:
         return skin::RegionFromMask(*m_mask);
     case TbsSkinSizing::NineParts:
-        break;
+        return skin::BuildFrameRegion(*m_mask, g, Width, Height);
+    // A control that sizes one way only takes the mask sized exactly as its
+    // image: fixed ends and a tiled middle. (The frame builder would cut away
+    // whole columns or rows wherever the mask's ends lie outside the record's
+    // client rectangle.)
     case TbsSkinSizing::Horizontal:
-        // Only the right end moves: the other corners collapse onto the left-top point.
-        g.LeftBottom = g.LeftTop;
-        g.RightBottom = g.LeftTop;
+        skin::BuildHorzSkinImage(g.LeftTop.X, SkinWidth() - g.RightTop.X, sized, Width, whole, *m_mask);
         break;
     case TbsSkinSizing::Vertical:
-        g.RightTop = g.LeftTop;
-        g.RightBottom = g.LeftTop;
+        skin::BuildVertSkinImage(g.LeftTop.Y, SkinHeight() - g.LeftBottom.Y, sized, Height, whole, *m_mask);
         break;
     }
-    return skin::BuildFrameRegion(*m_mask, g, Width, Height);
+    return skin::RegionFromMask(sized);
 }
 
 } // namespace skinctrls

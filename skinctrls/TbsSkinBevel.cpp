@@ -33,8 +33,18 @@ void TbsSkinBevel::SetDividerMode(bool Value)
 
 void TbsSkinBevel::SetSkinData(skin::TbsSkinData* Value)
 {
+    skin::FollowSkinData(*this, m_skinData, Value);
     m_skinData = Value;
     ApplySkin();
+}
+
+void TbsSkinBevel::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    if (Operation == ctl::TOperation::opRemove && skin::IsSkinData(AComponent, m_skinData)) {
+        m_skinData = nullptr;
+        m_skinIndex = -1;
+    }
+    ctl::TGraphicControl::Notification(AComponent, Operation);
 }
 
 void TbsSkinBevel::ApplySkin()

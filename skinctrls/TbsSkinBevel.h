@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/TGraphicControl.h"
+#include "skin/SkinnedControl.h"
 
 #include <string>
 
@@ -16,7 +17,7 @@ enum class TBevelStyle { bsLowered, bsRaised };
 // A line, box or spacer in two colours: the system highlight and shadow
 // colours, or the light and dark colours of the skin's bevel record. In
 // divider mode lines and boxes shrink to a thin divider across the middle.
-class TbsSkinBevel : public ctl::TGraphicControl {
+class TbsSkinBevel : public ctl::TGraphicControl, public skin::SkinnedControl {
 public:
     explicit TbsSkinBevel(ctl::TComponent* AOwner);
 
@@ -27,8 +28,8 @@ public:
     bool DividerMode() const { return m_dividerMode; }
     void SetDividerMode(bool Value);
 
-    skin::TbsSkinData* SkinData() const { return m_skinData; }
-    void SetSkinData(skin::TbsSkinData* Value);
+    skin::TbsSkinData* SkinData() const override { return m_skinData; }
+    void SetSkinData(skin::TbsSkinData* Value) override;
     // The name of this control's record in the skin.
     const std::string& SkinDataName() const { return m_skinDataName; }
     void SetSkinDataName(const std::string& Value) { m_skinDataName = Value; }
@@ -37,10 +38,13 @@ public:
     gfx::TColor DarkColor() const { return m_darkColor; }
 
     // Takes the colours of the skin's record (or the system colours without one).
-    void ApplySkin();
+    void ApplySkin() override;
+    // Forgets the record; the colours stay until the next apply.
+    void ResetSkinIndex() override { m_skinIndex = -1; }
 
 protected:
     void Paint() override;
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
 
 private:
     // Colour 1 on the left and top edges, colour 2 on the right and bottom.

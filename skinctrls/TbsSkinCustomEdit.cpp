@@ -39,6 +39,7 @@ TbsSkinCustomEdit::TbsSkinCustomEdit(ctl::TComponent* AOwner) : TbsCustomEdit(AO
 
 void TbsSkinCustomEdit::SetSkinData(skin::TbsSkinData* Value)
 {
+    skin::FollowSkinData(*this, m_skinData, Value);
     m_skinData = Value;
     if (m_skinData && !m_skinData->IsEmpty())
         ApplySkin();
@@ -59,6 +60,15 @@ void TbsSkinCustomEdit::LookupSkinRecord()
         m_part.Clear();
     else
         m_part.Take(*EditRecord(), *m_skinData);
+}
+
+void TbsSkinCustomEdit::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    if (Operation == ctl::TOperation::opRemove && skin::IsSkinData(AComponent, m_skinData)) {
+        m_skinData = nullptr;
+        ResetSkinIndex();
+    }
+    TbsCustomEdit::Notification(AComponent, Operation);
 }
 
 void TbsSkinCustomEdit::ResetSkinIndex()

@@ -27,7 +27,7 @@ public:
 
     // The skin to draw with (not owned). Setting a loaded skin applies it.
     skin::TbsSkinData* SkinData() const override { return m_skinData; }
-    void SetSkinData(skin::TbsSkinData* Value);
+    void SetSkinData(skin::TbsSkinData* Value) override;
     // The name of the control's record in the skin; stored only, the next
     // apply uses it.
     // The name of this control's record in the skin.
@@ -87,6 +87,8 @@ protected:
     void KeyDown(int& Key, ctl::TShiftState Shift) override;
     // The skin's replaceable strings decide the character set of the text.
     void Loaded() override;
+    // A skin data going away leaves the edit without skin.
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
 
 private:
     const skin::TbsDataSkinEditControl* EditRecord() const;

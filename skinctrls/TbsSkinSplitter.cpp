@@ -19,8 +19,24 @@ bool TbsSkinSplitter::Horizontal() const
 
 void TbsSkinSplitter::SetSkinData(skin::TbsSkinData* Value)
 {
+    skin::FollowSkinData(*this, m_skinData, Value);
     m_skinData = Value;
     ApplySkin();
+}
+
+void TbsSkinSplitter::ResetSkinIndex()
+{
+    m_skinIndex = -1;
+    m_part.Clear();
+}
+
+void TbsSkinSplitter::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    if (Operation == ctl::TOperation::opRemove && skin::IsSkinData(AComponent, m_skinData)) {
+        m_skinData = nullptr;
+        ResetSkinIndex();
+    }
+    ctl::TSplitter::Notification(AComponent, Operation);
 }
 
 void TbsSkinSplitter::LookupSkinRecord()

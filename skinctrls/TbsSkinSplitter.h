@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/TSplitter.h"
+#include "skin/SkinnedControl.h"
 #include "skinctrls/SkinPart.h"
 
 #include <string>
@@ -14,12 +15,12 @@ namespace skinctrls {
 // The platform splitter drawn from a three-part skin image when its skin has
 // a splitter record, keeping the skin's thickness; otherwise the platform's
 // own (optionally beveled) look. Dragging is the platform splitter's.
-class TbsSkinSplitter : public ctl::TSplitter {
+class TbsSkinSplitter : public ctl::TSplitter, public skin::SkinnedControl {
 public:
     explicit TbsSkinSplitter(ctl::TComponent* AOwner);
 
-    skin::TbsSkinData* SkinData() const { return m_skinData; }
-    void SetSkinData(skin::TbsSkinData* Value);
+    skin::TbsSkinData* SkinData() const override { return m_skinData; }
+    void SetSkinData(skin::TbsSkinData* Value) override;
     // The name of this control's record in the skin.
     const std::string& SkinDataName() const { return m_skinDataName; }
     void SetSkinDataName(const std::string& Value) { m_skinDataName = Value; }
@@ -28,10 +29,13 @@ public:
     int SkinIndex() const { return m_skinIndex; }
 
     // Takes the thickness of the record (or DefaultSize) as width or height and MinSize.
-    void ApplySkin();
+    void ApplySkin() override;
+    // Forgets the record and the picture it pointed into.
+    void ResetSkinIndex() override;
 
 protected:
     void Paint() override;
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
 
 private:
     void LookupSkinRecord();

@@ -17,6 +17,7 @@ TbsSkinTreeView::TbsSkinTreeView(ctl::TComponent* AOwner)
 
 void TbsSkinTreeView::SetSkinData(skin::TbsSkinData* Value)
 {
+    skin::FollowSkinData(*this, m_skinData, Value);
     m_skinData = Value;
     if (m_skinData && !m_skinData->IsEmpty())
         ApplySkin();
@@ -34,6 +35,15 @@ void TbsSkinTreeView::SetDefaultColor(gfx::TColor Value)
     m_defaultColor = Value;
     if (m_skinIndex == -1)
         SetColor(m_defaultColor);
+}
+
+void TbsSkinTreeView::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    if (Operation == ctl::TOperation::opRemove && skin::IsSkinData(AComponent, m_skinData)) {
+        m_skinData = nullptr;
+        m_skinIndex = -1;
+    }
+    ctl::TTreeView::Notification(AComponent, Operation);
 }
 
 void TbsSkinTreeView::Loaded()

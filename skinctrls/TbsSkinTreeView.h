@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/controls/TTreeView.h"
+#include "skin/SkinnedControl.h"
 
 #include <string>
 
@@ -14,12 +15,12 @@ namespace skinctrls {
 // record, or from DefaultColor and DefaultFont without one. It shows no
 // scroll bars of its own: a tree that does not fit scrolls by keyboard and
 // wheel.
-class TbsSkinTreeView : public ctl::TTreeView {
+class TbsSkinTreeView : public ctl::TTreeView, public skin::SkinnedControl {
 public:
     explicit TbsSkinTreeView(ctl::TComponent* AOwner);
 
-    skin::TbsSkinData* SkinData() const { return m_skinData; }
-    void SetSkinData(skin::TbsSkinData* Value);
+    skin::TbsSkinData* SkinData() const override { return m_skinData; }
+    void SetSkinData(skin::TbsSkinData* Value) override;
     // The name of this control's record in the skin.
     const std::string& SkinDataName() const { return m_skinDataName; }
     void SetSkinDataName(const std::string& Value) { m_skinDataName = Value; }
@@ -32,10 +33,13 @@ public:
 
     // Takes colour and font from the record (or the defaults) and gives the
     // image lists the tree's background colour.
-    void ApplySkin();
+    void ApplySkin() override;
+    // Forgets the record; colour and font stay until the next apply.
+    void ResetSkinIndex() override { m_skinIndex = -1; }
 
 protected:
     void Loaded() override;
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
 
 private:
     skin::TbsSkinData* m_skinData { nullptr };

@@ -12,7 +12,7 @@
 #include "platform/window/Timers.h"
 #include "platform/window/Window.h"
 #include "skin/SkinMonitor.h"
-#include "skin/SkinnedControl.h"
+#include "skin/SkinnedControlWalk.h"
 #include "skin/TbsSkinData.h"
 #include "skinform/FrameTimers.h"
 #include "skinform/WindowPlacement.h"
@@ -54,16 +54,6 @@ namespace {
         font.Style = { gfx::TFontStyle::fsBold };
         font.Color = color;
         return font;
-    }
-
-    // Every component the form owns, and those they own in turn.
-    void CollectComponents(ctl::TComponent* owner, std::vector<ctl::TComponent*>& out)
-    {
-        for (int i = 0; i < owner->ComponentCount(); ++i) {
-            ctl::TComponent* c = owner->Components(i);
-            out.push_back(c);
-            CollectComponents(c, out);
-        }
     }
 
 } // namespace
@@ -133,8 +123,38 @@ skin::TbsSkinData* TbsSkinForm::MenusSkinData() const
 
 void TbsSkinForm::SetSkinData(skin::TbsSkinData* Value)
 {
-    m_skinData = Value;
+    Refer(m_skinData, Value);
     ApplyFrameSkin();
+}
+
+void TbsSkinForm::SetMenusSkinData(skin::TbsSkinData* Value)
+{
+    Refer(m_menusSkinData, Value);
+}
+
+// Points one of the two skin references at Value and asks to hear when it
+// goes away; the old one is let go unless the other reference still holds it.
+void TbsSkinForm::Refer(skin::TbsSkinData*& Field, skin::TbsSkinData* Value)
+{
+    const skin::TbsSkinData* other = &Field == &m_skinData ? m_menusSkinData : m_skinData;
+    if (Field && Field != other && Field != Value)
+        RemoveFreeNotification(Field);
+    Field = Value;
+    if (Value)
+        FreeNotification(Value);
+}
+
+void TbsSkinForm::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
+{
+    if (Operation == ctl::TOperation::opRemove) {
+        if (skin::IsSkinData(AComponent, m_menusSkinData))
+            m_menusSkinData = nullptr;
+        if (skin::IsSkinData(AComponent, m_skinData)) {
+            m_skinData = nullptr;
+            ApplyFrameSkin();
+        }
+    }
+    ctl::TComponent::Notification(AComponent, Operation);
 }
 
 void TbsSkinForm::SetBorderIcons(TbsBorderIcons Value)
@@ -413,27 +433,10 @@ void TbsSkinForm::HandleSkinMessage(wnd::UINT msg, wnd::WPARAM wParam)
             ApplyFrameSkin();
         }
     }
-    ForwardSkinChange(msg, sender);
-}
-
-// The skinned controls of the form let go of their records before a load and
-// take the new ones after it: those of the loading skin, or all of them when
-// the message names no skin.
-void TbsSkinForm::ForwardSkinChange(wnd::UINT msg, skin::TbsSkinData* sender)
-{
-    if (msg != skin::SKINMSG_BEFORELOAD && msg != skin::SKINMSG_LOADED)
-        return;
-    std::vector<ctl::TComponent*> components;
-    CollectComponents(m_form, components);
-    for (ctl::TComponent* c : components) {
-        auto* control = dynamic_cast<skin::SkinnedControl*>(c);
-        if (!control || (sender && control->SkinData() != sender))
-            continue;
-        if (msg == skin::SKINMSG_BEFORELOAD)
-            control->ResetSkinIndex();
-        else
-            control->ApplySkin();
-    }
+    // The skinned controls of the form let go of their records before a load
+    // and take the new ones after it.
+    if (m_form)
+        skin::ForwardSkinChange(*m_form, msg, sender);
 }
 
 void TbsSkinForm::ApplyFrameSkin()

@@ -65,7 +65,7 @@ public:
     void SetSkinData(skin::TbsSkinData* Value);
     // The skin of the menus; SkinData when none is set.
     skin::TbsSkinData* MenusSkinData() const;
-    void SetMenusSkinData(skin::TbsSkinData* Value) { m_menusSkinData = Value; }
+    void SetMenusSkinData(skin::TbsSkinData* Value);
 
     TbsBorderIcons BorderIcons() const { return m_borderIcons; }
     void SetBorderIcons(TbsBorderIcons Value);
@@ -158,6 +158,10 @@ public:
     void ButtonMenuRequested(TbsSkinButtonObject& button);
     const std::string& DefaultHint(skin::TbsStdCommand command) const;
 
+protected:
+    // A skin data going away leaves the frame in its default look.
+    void Notification(ctl::TComponent* AComponent, ctl::TOperation Operation) override;
+
 private:
     // Sends the skin messages to this component's form.
     class FormMessageTarget : public skin::SkinMessageTarget {
@@ -197,7 +201,7 @@ private:
     void ResetHover();
     void OnSizeChanged();
     void UpdateFrameRegion(bool sizeChanged);
-    void ForwardSkinChange(wnd::UINT msg, skin::TbsSkinData* sender);
+    void Refer(skin::TbsSkinData*& Field, skin::TbsSkinData* Value);
 
     void PaintSkinFrame(gfx::TCanvas& canvas);
     void PaintDefaultFrame(gfx::TCanvas& canvas);

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei fonts-arphic-uming fonts-liberation2
   xvfb xdotool x11-utils sqlite3 libxext-dev openbox poppler-utils
+  cups-daemon cups-client cups-bsd
 )
 
 missing=()

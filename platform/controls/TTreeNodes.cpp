@@ -69,13 +69,6 @@ const std::vector<std::unique_ptr<TTreeNode>>& TTreeNode::Children() const
     return m_children;
 }
 
-int TTreeNode::Index() const
-{
-    const auto& siblings = m_owner->SiblingsOf(m_parent);
-    auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& n) { return n.get() == this; });
-    return static_cast<int>(it - siblings.begin());
-}
-
 int TTreeNode::AbsoluteIndex() const
 {
     int index = 0;
@@ -116,14 +109,13 @@ void TTreeNode::Collapse(bool Recurse)
 TTreeNode* TTreeNode::GetNextSibling() const
 {
     const auto& siblings = m_owner->SiblingsOf(m_parent);
-    const std::size_t i = static_cast<std::size_t>(Index()) + 1;
+    const std::size_t i = static_cast<std::size_t>(m_index) + 1;
     return i < siblings.size() ? siblings[i].get() : nullptr;
 }
 
 TTreeNode* TTreeNode::GetPrevSibling() const
 {
-    const int i = Index();
-    return i > 0 ? m_owner->SiblingsOf(m_parent)[static_cast<std::size_t>(i - 1)].get() : nullptr;
+    return m_index > 0 ? m_owner->SiblingsOf(m_parent)[static_cast<std::size_t>(m_index - 1)].get() : nullptr;
 }
 
 TTreeNode* TTreeNode::GetNext() const
@@ -200,6 +192,7 @@ TTreeNode* TTreeNodes::AddChild(TTreeNode* Parent, const std::string& S)
     auto& siblings = SiblingsOf(Parent);
     siblings.push_back(std::make_unique<TTreeNode>(*this, Parent, S));
     TTreeNode* node = siblings.back().get();
+    node->m_index = static_cast<int>(siblings.size()) - 1;
     Changed();
     return node;
 }
@@ -211,7 +204,9 @@ void TTreeNodes::Delete(TTreeNode* Node)
     if (m_selected == Node || Contains(Node, m_selected))
         SetSelected(nullptr);
     auto& siblings = SiblingsOf(Node->m_parent);
-    siblings.erase(std::find_if(siblings.begin(), siblings.end(), [Node](const auto& n) { return n.get() == Node; }));
+    const auto position = siblings.erase(siblings.begin() + Node->m_index);
+    for (auto later = position; later != siblings.end(); ++later)
+        --(*later)->m_index;
     Changed();
 }
 

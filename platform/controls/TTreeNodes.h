@@ -39,8 +39,9 @@ public:
     // roots. Give a source only to a node known to have children: it counts as
     // having some (its button is drawn) without being filled.
     void SetChildrenSource(std::function<void(TTreeNode&)> fill);
-    // Position among its siblings.
-    int Index() const;
+    // Position among its siblings; kept up to date as siblings come and go,
+    // so walking a branch of many notes stays linear.
+    int Index() const { return m_index; }
     // Position in the whole tree, counting every node before it depth-first.
     int AbsoluteIndex() const;
 
@@ -71,6 +72,7 @@ private:
 
     TTreeNodes* m_owner;
     TTreeNode* m_parent;
+    int m_index { 0 };
     std::string m_text;
     int m_imageIndex { 0 };
     int m_selectedIndex { 0 };

@@ -121,6 +121,17 @@ public:
     // with Cancel, and a build without one (tools, tests) shows none.
     std::function<std::unique_ptr<TfrBuildProgress>(TfrReport&)> MakeProgress;
 
+    // --- printing prepared pages (report/print) ---------------------------------
+    // False prints at once with the defaults instead of asking with the print dialog.
+    bool ShowPrintDialog { true };
+    int DefaultCopies { 1 };
+    bool DefaultCollate { true };
+    // Runs when a print starts, after the job's title is set.
+    std::function<void()> OnPrintReport;
+    // True while the prepared pages are being printed; a second print is
+    // refused until the first has finished.
+    bool Printing { false };
+
     // A new empty page at the end, named "Page" + the first free number.
     TfrPage& AddPage();
     // The object with this name on any page (compared without case), or null.

@@ -18,9 +18,15 @@ constexpr double kPointsPerUnit = 72.0 / kReportUnitsPerInch;
 void DrawPageObjects(gfx::TPageCanvas& canvas, std::span<const std::unique_ptr<TfrView>> objects, double scale,
     std::int32_t offsetX, std::int32_t offsetY)
 {
+    DrawPageObjects(canvas, objects, scale, scale, offsetX, offsetY);
+}
+
+void DrawPageObjects(gfx::TPageCanvas& canvas, std::span<const std::unique_ptr<TfrView>> objects, double scaleX,
+    double scaleY, std::int32_t offsetX, std::int32_t offsetY)
+{
     for (const auto& object : objects) {
-        object->ScaleX = scale;
-        object->ScaleY = scale;
+        object->ScaleX = scaleX;
+        object->ScaleY = scaleY;
         object->OffsetX = offsetX;
         object->OffsetY = offsetY;
         object->Draw(canvas);

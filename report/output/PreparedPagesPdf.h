@@ -16,6 +16,10 @@ namespace report {
 // zoomed preview) and puts each object's scale back afterwards.
 void DrawPageObjects(gfx::TPageCanvas& canvas, std::span<const std::unique_ptr<TfrView>> objects,
     double scale = 1.0, std::int32_t offsetX = 0, std::int32_t offsetY = 0);
+// The same with a scale of its own across and down (a page fitted to a
+// printer's printable area, whose resolution may differ by direction).
+void DrawPageObjects(gfx::TPageCanvas& canvas, std::span<const std::unique_ptr<TfrView>> objects, double scaleX,
+    double scaleY, std::int32_t offsetX, std::int32_t offsetY);
 
 // Writes prepared pages as a PDF file, one page at a time: every page has its
 // paper size and its objects (the page object rebuilt from a prepared-page

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace ctl;
 
 namespace {
@@ -184,4 +187,38 @@ TEST(TTreeNodes, ASourceThatFailsLeavesTheTreeReportingChangesAgain)
         nodes.Add(nullptr, "b");
     }
     EXPECT_EQ(changes, 2);
+}
+
+TEST(TTreeNodes, PositionsAndSiblingLinksFollowDeletionsAnywhereInABranch)
+{
+    TTreeNodes nodes;
+    TTreeNode* root = nodes.Add(nullptr, "类别");
+    for (int i = 0; i < 6; ++i)
+        nodes.AddChild(root, std::to_string(i));
+    nodes.Delete(root->Item(2));
+    nodes.Delete(root->GetFirstChild());
+    nodes.Delete(root->GetLastChild());
+    nodes.AddChild(root, "新");
+
+    // Walking by sibling links and by position must agree with the order of
+    // the branch: 1, 3, 4, 新.
+    std::vector<std::string> walked;
+    for (TTreeNode* n = root->GetFirstChild(); n; n = n->GetNextSibling()) {
+        EXPECT_EQ(root->Item(n->Index()), n);
+        walked.push_back(n->Text());
+    }
+    EXPECT_EQ(walked, (std::vector<std::string> { "1", "3", "4", "新" }));
+    std::vector<std::string> backwards;
+    for (TTreeNode* n = root->GetLastChild(); n; n = n->GetPrevSibling())
+        backwards.push_back(n->Text());
+    EXPECT_EQ(backwards, (std::vector<std::string> { "新", "4", "3", "1" }));
+
+    // Roots keep their positions as well.
+    TTreeNode* second = nodes.Add(nullptr, "第二");
+    TTreeNode* third = nodes.Add(nullptr, "第三");
+    nodes.Delete(root);
+    EXPECT_EQ(second->Index(), 0);
+    EXPECT_EQ(third->Index(), 1);
+    EXPECT_EQ(second->GetNextSibling(), third);
+    EXPECT_EQ(third->GetPrevSibling(), second);
 }

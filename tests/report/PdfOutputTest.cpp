@@ -1,3 +1,5 @@
+#include "PdfWords.h"
+
 #include "report/objects/TfrLineView.h"
 #include "report/objects/TfrMemoView.h"
 #include "report/output/PreparedPagesPdf.h"
@@ -15,43 +17,8 @@
 namespace report {
 namespace {
 
-// A word pdftotext found, with its box in points.
-struct PdfWord {
-    int Page;
-    double XMin, YMin, XMax, YMax;
-    std::string Text;
-};
-
-// What a poppler tool prints about a PDF file.
-std::string PopplerOutput(const std::string& tool, const std::filesystem::path& pdf, const std::string& after = "")
-{
-    std::string command = tool + " '" + pdf.string() + "' " + after + " 2>/dev/null";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        out.append(buffer, n);
-    pclose(pipe);
-    return out;
-}
-
-std::vector<PdfWord> ReadWords(const std::filesystem::path& pdf)
-{
-    std::string out = PopplerOutput("pdftotext -bbox", pdf, "-");
-    std::vector<PdfWord> words;
-    std::regex word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    int page = 0;
-    std::istringstream lines(out);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.find("<page ") != std::string::npos)
-            ++page;
-        std::smatch m;
-        if (std::regex_search(line, m, word))
-            words.push_back({ page, std::stod(m[1].str()), std::stod(m[2].str()), std::stod(m[3].str()),
-                std::stod(m[4].str()), m[5].str() });
-    }
-    return words;
-}
+using testing::PopplerOutput;
+using testing::ReadWords;
 
 std::unique_ptr<TfrView> Memo(int left, int top, int width, std::string text, std::string font = "Arial")
 {

@@ -1,5 +1,6 @@
 #include "SelfDrawnTestSupport.h"
 
+#include "platform/text/Utf8.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/Messages.h"
 #include "selfdrawn/TSeSkinEdit.h"
@@ -241,4 +242,53 @@ TEST_F(SelfDrawnEdit, SelectionShowsWithoutFocusOnlyWhenNotHidden)
     EXPECT_EQ(PixelOf(*edit, x, y), Sys(gfx::clWindow));
     edit->SetHideSelection(false);
     EXPECT_EQ(PixelOf(*edit, x, y), Sys(gfx::clHighlight));
+}
+
+// A line far longer than the box (a whole file pasted into a title) shows
+// exactly what a box holding only the part in view shows, at both ends.
+TEST_F(SelfDrawnEdit, AVeryLongLineShowsWhatTheVisiblePartAloneShows)
+{
+    std::string longLine;
+    for (int i = 0; i < 3000; ++i)
+        longLine += "今天 release " + std::to_string(i) + " ";
+    longLine += "结尾END";
+    edit->SetText(longLine);
+
+    auto* other = new TSeSkinEdit(form.get());
+    other->SetBounds(10, 60, 121, 21);
+    other->SetParent(form.get());
+    const auto samePixels = [&] {
+        Harness.ProcessMessages();
+        const gfx::TRect r = edit->GetTextRect();
+        const gfx::TBitmap mine = Harness.Capture(edit->Handle());
+        const gfx::TBitmap theirs = Harness.Capture(other->Handle());
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                if (mine.GetPixel(x, y) != theirs.GetPixel(x, y))
+                    return false;
+        return true;
+    };
+
+    edit->SetFocus();
+    Harness.PressKey(wnd::VK_END);
+    const int caret = edit->CaretIndex();
+    ASSERT_GT(edit->FirstVisible(), 1);
+    EXPECT_LE(edit->CaretX(caret), edit->GetTextRect().Right);
+    // The first character shown is the first one from which the rest fits:
+    // a box holding exactly the rest needs no scrolling at its end.
+    const std::u32string all = text::Utf8ToUtf32(longLine);
+    other->SetText(text::Utf32ToUtf8(all.substr(static_cast<std::size_t>(edit->FirstVisible() - 1))));
+    other->SetFocus();
+    Harness.PressKey(wnd::VK_END);
+    EXPECT_EQ(other->FirstVisible(), 1);
+    EXPECT_TRUE(samePixels());
+
+    edit->SetFocus();
+    Harness.PressKey(wnd::VK_HOME);
+    EXPECT_EQ(edit->FirstVisible(), 1);
+    other->SetText(text::Utf32ToUtf8(all.substr(0, 200)));
+    other->SetFocus();
+    Harness.PressKey(wnd::VK_HOME);
+    EXPECT_EQ(other->FirstVisible(), 1);
+    EXPECT_TRUE(samePixels());
 }

@@ -183,3 +183,35 @@ TEST_F(SelfDrawnMemo, DraggingSelectsAndBelowTheTextKeepsScrollingWhileHeld)
     EXPECT_EQ(memo->SelLength(), selected);
     EXPECT_NE(memo->SelText().find("line5"), std::string::npos);
 }
+
+// The widest row is measured only when a horizontal bar may need it; what it
+// measures must still follow every change of the text, the wrap and the width.
+TEST_F(SelfDrawnMemo, TheWidestRowFollowsTextAndWrapChangesWhenItIsAskedForAgain)
+{
+    memo->SetScrollBars(TSeScrollStyle::ssBoth);
+    memo->SetBounds(10, 10, 200, 80);
+    const std::string first = "一行很长很长的文字 that wraps in the memo while wrapping is on";
+    memo->SetText(first);
+    EXPECT_FALSE(memo->HorzScrollBar().Visible());
+    EXPECT_GT(memo->LineCount(), 1);
+
+    memo->SetWordWrap(false);
+    ASSERT_TRUE(memo->HorzScrollBar().Visible());
+    EXPECT_EQ(memo->LineCount(), 1);
+    EXPECT_NEAR(memo->HorzScrollBar().Max(), MeasureWidth(memo->Font(), first), 3);
+
+    // Typed while unwrapped: the bar grows with the row.
+    Harness.PressKey(wnd::VK_END);
+    Harness.TypeText(" 再加一些");
+    EXPECT_NEAR(memo->HorzScrollBar().Max(), MeasureWidth(memo->Font(), first + " 再加一些"), 3);
+
+    // Changed while wrapped, then unwrapped: the bar measures the new text.
+    memo->SetWordWrap(true);
+    const std::string second = "short 短";
+    const std::string third = "一行很长";
+    memo->SetText(second + "\n" + third);
+    memo->SetWordWrap(false);
+    const int widest = std::max(MeasureWidth(memo->Font(), second), MeasureWidth(memo->Font(), third));
+    EXPECT_FALSE(memo->HorzScrollBar().Visible());
+    EXPECT_NEAR(memo->HorzScrollBar().Max(), widest, 3);
+}

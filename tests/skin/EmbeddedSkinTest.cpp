@@ -1,4 +1,5 @@
 #include "skin/EmbeddedSkin.h"
+#include "skin/SkinControlRecords.h"
 #include "skin/SkinIniFile.h"
 #include "skin/StoredSkinStream.h"
 #include "skin/TbsSkinData.h"
@@ -117,4 +118,85 @@ TEST(EmbeddedSkin, HoldsTheAssetPicturesAndIniLinesUnchanged)
     std::vector<std::uint8_t> ini = skin::ReadFileBytes(folder / "skin.ini");
     skin::StoredSkin embedded = skin::ReadStoredSkin(stored.Decompress());
     EXPECT_EQ(skin::SplitTextLines(embedded.IniText), skin::SplitTextLines(std::string(ini.begin(), ini.end())));
+}
+
+namespace {
+
+// Whether every rectangle lies within the picture (empty ones are "none").
+::testing::AssertionResult InsidePicture(const gfx::TBitmap& picture, std::initializer_list<gfx::TRect> rects)
+{
+    for (const gfx::TRect& r : rects) {
+        if (r.IsEmpty())
+            continue;
+        if (r.Left < 0 || r.Top < 0 || r.Right > picture.Width() || r.Bottom > picture.Height())
+            return ::testing::AssertionFailure() << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom
+                                                 << " lies outside the " << picture.Width() << " x "
+                                                 << picture.Height() << " picture";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+// Every element name the program's skinned controls look up has its record,
+// and every image a record names lies within its picture; a mask has exactly
+// the size of the image it shapes.
+TEST(EmbeddedSkin, HasARecordWithItsPicturesForEveryControlOfTheProgram)
+{
+    if (skin::EmbeddedSkinBytes().empty())
+        GTEST_SKIP() << "the build found no skin in assets/skin, so the program embeds none";
+    skin::TbsSkinData data;
+    skin::TbsCompressedStoredSkin stored = EmbeddedContainer();
+    data.LoadFromStoredSkin(stored);
+    ASSERT_FALSE(data.IsEmpty());
+
+    const std::pair<const char*, skin::SkinControlKind> expected[] = { { "button", skin::SkinControlKind::Button },
+        { "toolbutton", skin::SkinControlKind::Button }, { "resizebutton", skin::SkinControlKind::Button },
+        { "toolpanel", skin::SkinControlKind::Panel }, { "panel", skin::SkinControlKind::Panel },
+        { "groupbox", skin::SkinControlKind::Panel }, { "bevel", skin::SkinControlKind::Bevel },
+        { "tooledit", skin::SkinControlKind::Edit }, { "edit", skin::SkinControlKind::Edit },
+        { "buttonedit", skin::SkinControlKind::Edit }, { "memo", skin::SkinControlKind::Memo },
+        { "vscrollbar", skin::SkinControlKind::ScrollBar }, { "hscrollbar", skin::SkinControlKind::ScrollBar },
+        { "bothhscrollbar", skin::SkinControlKind::ScrollBar }, { "vsplitter", skin::SkinControlKind::Splitter },
+        { "hsplitter", skin::SkinControlKind::Splitter }, { "treeview", skin::SkinControlKind::TreeView } };
+    for (const auto& [name, kind] : expected) {
+        SCOPED_TRACE(name);
+        const int index = data.IndexOfSkinControl(name);
+        ASSERT_NE(index, -1);
+        const skin::TbsDataSkinControl& record = *data.SkinControls()[static_cast<std::size_t>(index)];
+        EXPECT_EQ(record.Kind(), kind);
+        const auto* custom = dynamic_cast<const skin::TbsDataSkinCustomControl*>(&record);
+        if (!custom)
+            continue;
+        const gfx::TBitmap* picture = data.ActivePicture(custom->PictureIndex);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_FALSE(custom->SkinRect.IsEmpty());
+        EXPECT_TRUE(InsidePicture(*picture, { custom->SkinRect }));
+        if (const auto* button = dynamic_cast<const skin::TbsDataSkinButtonControl*>(custom))
+            EXPECT_TRUE(InsidePicture(*picture, { button->ActiveSkinRect, button->DownSkinRect, button->DisabledSkinRect }));
+        if (const auto* panel = dynamic_cast<const skin::TbsDataSkinPanelControl*>(custom))
+            EXPECT_TRUE(InsidePicture(*picture, { panel->CheckImageRect, panel->UnCheckImageRect }));
+        if (const auto* edit = dynamic_cast<const skin::TbsDataSkinEditControl*>(custom))
+            EXPECT_TRUE(InsidePicture(*picture,
+                { edit->ActiveSkinRect, edit->ActiveButtonRect, edit->DownButtonRect, edit->UnEnabledButtonRect }));
+        if (const auto* bar = dynamic_cast<const skin::TbsDataSkinScrollBarControl*>(custom))
+            EXPECT_TRUE(InsidePicture(*picture,
+                { bar->ActiveUpButtonRect, bar->DownUpButtonRect, bar->ActiveDownButtonRect, bar->DownDownButtonRect,
+                    bar->ThumbRect, bar->ActiveThumbRect, bar->DownThumbRect, bar->GlyphRect, bar->ActiveGlyphRect,
+                    bar->DownGlyphRect }));
+        if (custom->MaskPictureIndex != -1) {
+            const gfx::TBitmap* mask = data.ActivePicture(custom->MaskPictureIndex);
+            ASSERT_NE(mask, nullptr);
+            EXPECT_EQ(mask->Width(), custom->SkinRect.Width());
+            EXPECT_EQ(mask->Height(), custom->SkinRect.Height());
+        }
+    }
+
+    const skin::TbsDataSkinHintWindow& hint = data.HintWindow();
+    const gfx::TBitmap* hintPicture = data.ActivePicture(hint.WindowPictureIndex);
+    const gfx::TBitmap* hintMask = data.ActivePicture(hint.MaskPictureIndex);
+    ASSERT_NE(hintPicture, nullptr);
+    ASSERT_NE(hintMask, nullptr);
+    EXPECT_EQ(hintMask->Width(), hintPicture->Width());
+    EXPECT_EQ(hintMask->Height(), hintPicture->Height());
 }

@@ -146,6 +146,7 @@ public:
     {
     }
     skin::TbsSkinData* SkinData() const override { return m_data; }
+    void SetSkinData(skin::TbsSkinData* Value) override { m_data = Value; }
     void ResetSkinIndex() override { m_log.push_back("reset"); }
     void ApplySkin() override { m_log.push_back("apply"); }
 

@@ -1,5 +1,7 @@
 #include "SkinIniText.h"
 
+#include "ControlRecordsText.h"
+#include "IniWriter.h"
 #include "SkinPictures.h"
 
 #include <string>
@@ -8,29 +10,7 @@ namespace drawskin {
 
 namespace {
 
-std::string Rect(const gfx::TRect& r)
-{
-    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) + ","
-        + std::to_string(r.Bottom);
-}
-
-std::string Color(gfx::TColor color) { return std::to_string(color); }
-
-class IniWriter {
-public:
-    void Section(const std::string& name)
-    {
-        if (!m_lines.empty())
-            m_lines.emplace_back();
-        m_lines.push_back("[" + name + "]");
-    }
-    void Key(const std::string& key, const std::string& value) { m_lines.push_back(key + "=" + value); }
-    void Key(const std::string& key, int value) { Key(key, std::to_string(value)); }
-    std::vector<std::string> Take() { return std::move(m_lines); }
-
-private:
-    std::vector<std::string> m_lines;
-};
+constexpr int kHintMaskIndex = 8;
 
 void StretchFlags(IniWriter& ini, bool left, bool right, bool top, bool bottom)
 {
@@ -76,8 +56,8 @@ void PopupWindow(IniWriter& ini)
     ini.Key("leftbottompoint", "12,61");
     ini.Key("rightbottompoint", "97,61");
     ini.Key("itemsrect", "12,2,97,61");
-    ini.Key("scrollmarkercolor", Color(palette::ScrollMarker));
-    ini.Key("scrollmarkeractivecolor", Color(palette::Accent));
+    ini.Color("scrollmarkercolor", palette::ScrollMarker);
+    ini.Color("scrollmarkeractivecolor", palette::Accent);
     StretchFlags(ini, true, true, true, true);
 }
 
@@ -85,7 +65,7 @@ void HintWindow(IniWriter& ini)
 {
     ini.Section("HINTWINDOW");
     ini.Key("windowpictureindex", 3);
-    ini.Key("maskpictureindex", -1);
+    ini.Key("maskpictureindex", kHintMaskIndex);
     ini.Key("lefttoppoint", "3,3");
     ini.Key("righttoppoint", "26,3");
     ini.Key("leftbottompoint", "3,12");
@@ -94,7 +74,7 @@ void HintWindow(IniWriter& ini)
     ini.Key("fontname", "微软雅黑");
     ini.Key("fontheight", 12);
     ini.Key("fontstyle", "");
-    ini.Key("fontcolor", Color(palette::Text));
+    ini.Color("fontcolor", palette::Text);
     StretchFlags(ini, true, true, true, true);
 }
 
@@ -105,9 +85,9 @@ void ObjectBase(IniWriter& ini, int pictureIndex, const gfx::TRect& skinRect, co
     ini.Key("hint", "");
     ini.Key("activepictureindex", pictureIndex);
     ini.Key("skinrectinapicture", 0);
-    ini.Key("skinrect", Rect(skinRect));
-    ini.Key("activeskinrect", Rect(activeRect));
-    ini.Key("inactiveskinrect", Rect(inactiveRect));
+    ini.Key("skinrect", skinRect);
+    ini.Key("activeskinrect", activeRect);
+    ini.Key("inactiveskinrect", inactiveRect);
     ini.Key("morphing", morphing ? 1 : 0);
     ini.Key("morphkind", "mkdefault");
 }
@@ -118,16 +98,16 @@ void MenuItem(IniWriter& ini)
     ObjectBase(ini, 1, kMenuItemRect, kMenuItemHotRect, {}, true);
     ini.Key("itemleftoffset", kMenuItemEnd);
     ini.Key("itemrightoffset", kMenuItemEnd);
-    ini.Key("dividerrect", Rect(kMenuDividerRect));
+    ini.Key("dividerrect", kMenuDividerRect);
     ini.Key("dividerleftoffset", kDividerLeft);
     ini.Key("dividerrightoffset", kDividerRight);
     ini.Key("textrect", "2,0,46,20");
     ini.Key("fontname", "微软雅黑");
     ini.Key("fontheight", 13);
     ini.Key("fontstyle", "");
-    ini.Key("fontcolor", Color(palette::Text));
-    ini.Key("activefontcolor", Color(palette::MenuHotText));
-    ini.Key("unenabledfontcolor", Color(palette::MenuDisabledText));
+    ini.Color("fontcolor", palette::Text);
+    ini.Color("activefontcolor", palette::MenuHotText);
+    ini.Color("unenabledfontcolor", palette::MenuDisabledText);
 }
 
 void Caption(IniWriter& ini)
@@ -144,8 +124,8 @@ void Caption(IniWriter& ini)
     ini.Key("fontname", "微软雅黑");
     ini.Key("fontheight", 14);
     ini.Key("fontstyle", "");
-    ini.Key("fontcolor", Color(palette::TextInactive));
-    ini.Key("activefontcolor", Color(palette::Text));
+    ini.Color("fontcolor", palette::TextInactive);
+    ini.Color("activefontcolor", palette::Text);
     ini.Key("alignment", "taleftjustify");
     ini.Key("shadow", 0);
     ini.Key("shadowcolor", 0);
@@ -163,11 +143,11 @@ void StdButton(IniWriter& ini, const std::string& name, const std::string& comma
     ini.Section(name);
     ObjectBase(ini, 2, ButtonCell(glyph, ButtonState::Normal), ButtonCell(glyph, ButtonState::Hot),
         ButtonCell(glyph, ButtonState::Inactive), true);
-    ini.Key("downrect", Rect(ButtonCell(glyph, ButtonState::Pressed)));
+    ini.Key("downrect", ButtonCell(glyph, ButtonState::Pressed));
     ini.Key("disableskinrsect", "0,0,0,0");
     ini.Key("command", command);
     const bool restore = restoreGlyph != nullptr;
-    auto restoreRect = [&](ButtonState state) { return restore ? Rect(ButtonCell(*restoreGlyph, state)) : "0,0,0,0"; };
+    auto restoreRect = [&](ButtonState state) { return restore ? ButtonCell(*restoreGlyph, state) : gfx::TRect {}; };
     ini.Key("restorerect", restoreRect(ButtonState::Normal));
     ini.Key("restoreactiverect", restoreRect(ButtonState::Hot));
     ini.Key("restoredownrect", restoreRect(ButtonState::Pressed));
@@ -179,11 +159,11 @@ void SysMenuButton(IniWriter& ini)
     ini.Section("sysmenubutton");
     ObjectBase(ini, 2, SysMenuCell(ButtonState::Normal), SysMenuCell(ButtonState::Hot),
         SysMenuCell(ButtonState::Inactive), true);
-    ini.Key("downrect", Rect(SysMenuCell(ButtonState::Pressed)));
+    ini.Key("downrect", SysMenuCell(ButtonState::Pressed));
     ini.Key("disableskinrsect", "0,0,0,0");
     ini.Key("command", "cmsysmenu");
     for (const char* key : { "restorerect", "restoreactiverect", "restoredownrect", "restoreinactiverect" })
-        ini.Key(key, "0,0,0,0");
+        ini.Key(key, gfx::TRect {});
 }
 
 } // namespace
@@ -202,12 +182,13 @@ std::vector<std::string> SkinIniLines()
     ini.Key("picture", "frame.bmp");
     ini.Key("inactivepicture", "");
     ini.Key("mask", "");
-    ini.Key("activepicturescount", 5);
-    ini.Key("0", "pw.bmp");
-    ini.Key("1", "menuitems.bmp");
-    ini.Key("2", "active.bmp");
-    ini.Key("3", "hw.bmp");
-    ini.Key("4", "pwmask.bmp");
+    // In this order: the records name the pictures by their index.
+    const char* pictures[] = { "pw.bmp", "menuitems.bmp", "active.bmp", "hw.bmp", "pwmask.bmp", "controls.bmp",
+        "buttonmask.bmp", "groupboxmask.bmp", "hwmask.bmp" };
+    static_assert(std::size(pictures) == kHintMaskIndex + 1);
+    ini.Key("activepicturescount", static_cast<int>(std::size(pictures)));
+    for (std::size_t i = 0; i < std::size(pictures); ++i)
+        ini.Key(std::to_string(i), pictures[i]);
 
     FormInfo(ini);
     PopupWindow(ini);
@@ -216,13 +197,10 @@ std::vector<std::string> SkinIniLines()
     ini.Section("SKINOBJECTS");
     const char* objects[] = { "MENUITEM:menuitem", "caption1:caption", "closebutton:stdbutton", "maxbutton:stdbutton",
         "minbutton:stdbutton", "rollupbutton:stdbutton", "sysmenubutton:stdbutton" };
-    ini.Key("count", static_cast<int>(std::size(objects)));
-    for (std::size_t i = 0; i < std::size(objects); ++i)
-        ini.Key(std::to_string(i), objects[i]);
+    ini.List({ std::begin(objects), std::end(objects) });
 
-    // No control takes its look from the skin: the controls draw their own.
     ini.Section("SKINCONTROLS");
-    ini.Key("count", 0);
+    ini.List(ControlEntries());
 
     MenuItem(ini);
     Caption(ini);
@@ -233,6 +211,7 @@ std::vector<std::string> SkinIniLines()
     StdButton(ini, "minbutton", "cmminimize", ButtonGlyph::Minimize, &restore);
     StdButton(ini, "rollupbutton", "cmrollup", ButtonGlyph::RollUp, &unroll);
     SysMenuButton(ini);
+    WriteControlRecords(ini);
     return ini.Take();
 }
 

@@ -21,8 +21,19 @@ void SkinPainter::Blend(int x, int y, gfx::TColor color, double amount)
 
 void SkinPainter::Fill(const Shape& shape, gfx::TColor color, double opacity)
 {
+    Fill(shape, [color](int) { return color; }, opacity);
+}
+
+void SkinPainter::Fill(const Shape& shape, const std::function<gfx::TColor(int y)>& rowColor)
+{
+    Fill(shape, rowColor, 1.0);
+}
+
+void SkinPainter::Fill(const Shape& shape, const std::function<gfx::TColor(int y)>& rowColor, double opacity)
+{
     constexpr int kSamples = 4;
     for (int y = 0; y < m_bitmap.Height(); ++y) {
+        const gfx::TColor color = rowColor(y);
         for (int x = 0; x < m_bitmap.Width(); ++x) {
             int inside = 0;
             for (int sy = 0; sy < kSamples; ++sy)
@@ -75,6 +86,22 @@ Shape Segment(double x1, double y1, double x2, double y2, double width)
         const double py = y1 + t * dy - y;
         return px * px + py * py <= width * width / 4;
     };
+}
+
+gfx::TBitmap ShapeMask(int width, int height, const Shape& window)
+{
+    gfx::TBitmap mask(width, height);
+    mask.Fill(gfx::clWhite);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (window(x + 0.5, y + 0.5))
+                mask.SetPixel(x, y, gfx::clBlack);
+    return mask;
+}
+
+gfx::TBitmap RoundMask(int width, int height, double radius)
+{
+    return ShapeMask(width, height, RoundRect(0, 0, width, height, radius));
 }
 
 Shape Union(Shape a, Shape b)

@@ -191,17 +191,7 @@ TBitmap DrawPopupWindowPicture()
 
 TBitmap DrawPopupWindowMask()
 {
-    const int w = kPopupWindowSize.cx;
-    const int h = kPopupWindowSize.cy;
-    TBitmap mask(w, h);
-    mask.Fill(gfx::clWhite);
-    // Whole pixels only: a window region takes a pixel or leaves it.
-    const Shape window = RoundRect(0, 0, w, h, kPopupCornerRadius);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (window(x + 0.5, y + 0.5))
-                mask.SetPixel(x, y, gfx::clBlack);
-    return mask;
+    return RoundMask(kPopupWindowSize.cx, kPopupWindowSize.cy, kPopupCornerRadius);
 }
 
 TBitmap DrawMenuItemsPicture()
@@ -219,10 +209,10 @@ TBitmap DrawMenuItemsPicture()
 
 TBitmap DrawHintWindowPicture()
 {
-    TBitmap picture(29, 15);
+    TBitmap picture(kHintWindowSize.cx, kHintWindowSize.cy);
     picture.Fill(palette::HintBackground);
     SkinPainter painter(picture);
-    painter.Fill(RoundFrame(0, 0, 29, 15, 2, 1), palette::MenuOutline);
+    painter.Fill(RoundFrame(0, 0, kHintWindowSize.cx, kHintWindowSize.cy, kHintCornerRadius, 1), palette::MenuOutline);
     return picture;
 }
 

@@ -68,6 +68,10 @@ gfx::TBitmap DrawPopupWindowPicture();  // 99 x 63, pw.bmp
 gfx::TBitmap DrawPopupWindowMask();     // 99 x 63, pwmask.bmp: black where the window is
 gfx::TBitmap DrawMenuItemsPicture();    // menuitems.bmp
 gfx::TBitmap DrawCaptionButtonsPicture(); // active.bmp
+// The hint window: rounded corners of this radius, cut away by its mask.
+inline constexpr gfx::TSize kHintWindowSize { 29, 15 };
+inline constexpr double kHintCornerRadius = 2;
+
 gfx::TBitmap DrawHintWindowPicture();   // 29 x 15, hw.bmp
 
 } // namespace drawskin

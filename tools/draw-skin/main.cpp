@@ -1,8 +1,10 @@
 // Draws the program's own skin and writes it into a folder: frame.bmp, pw.bmp,
-// pwmask.bmp, menuitems.bmp, active.bmp, hw.bmp and skin.ini (GBK, lines ended by CR LF).
+// pwmask.bmp, menuitems.bmp, active.bmp, hw.bmp, hwmask.bmp, the controls'
+// picture controls.bmp with the masks buttonmask.bmp and groupboxmask.bmp, and skin.ini (GBK, lines ended by CR LF).
 //
 //     draw-skin <folder>
 
+#include "ControlPictures.h"
 #include "SkinIniText.h"
 #include "SkinPictures.h"
 
@@ -50,6 +52,10 @@ int main(int argc, char** argv)
         WritePicture(folder, "menuitems.bmp", drawskin::DrawMenuItemsPicture());
         WritePicture(folder, "active.bmp", drawskin::DrawCaptionButtonsPicture());
         WritePicture(folder, "hw.bmp", drawskin::DrawHintWindowPicture());
+        WritePicture(folder, "controls.bmp", drawskin::DrawControlsPicture());
+        WritePicture(folder, "buttonmask.bmp", drawskin::DrawButtonMask());
+        WritePicture(folder, "groupboxmask.bmp", drawskin::DrawGroupBoxMask());
+        WritePicture(folder, "hwmask.bmp", drawskin::DrawHintWindowMask());
         WriteIni(folder / "skin.ini");
         std::cout << "skin written to " << folder.string() << "\n";
         return 0;

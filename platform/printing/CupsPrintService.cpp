@@ -1,0 +1,197 @@
+#include "platform/printing/CupsPrintService.h"
+
+#include <cups/cups.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace printing {
+namespace {
+
+// An open connection to the CUPS server that gives up on a request after the
+// timeout instead of retrying.
+class Connection {
+public:
+    explicit Connection(std::chrono::milliseconds timeout)
+    {
+        const int ms = static_cast<int>(timeout.count());
+        m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, ms, nullptr);
+        if (!m_http)
+            throw PrintError("The print server cannot be reached: " + std::string(cupsLastErrorString()));
+        httpSetTimeout(m_http, static_cast<double>(ms) / 1000.0, [](http_t*, void*) { return 0; }, nullptr);
+    }
+    ~Connection() { httpClose(m_http); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    http_t* Get() const { return m_http; }
+
+private:
+    http_t* m_http { nullptr };
+};
+
+struct DestList {
+    cups_dest_t* Dests { nullptr };
+    int Count { 0 };
+    ~DestList() { cupsFreeDests(Count, Dests); }
+};
+
+PrinterListing QueryPrinters(std::chrono::milliseconds timeout)
+{
+    PrinterListing listing;
+    Connection connection(timeout);
+    DestList list;
+    list.Count = cupsGetDests2(connection.Get(), &list.Dests);
+    for (int i = 0; i < list.Count; ++i) {
+        const cups_dest_t& dest = list.Dests[i];
+        if (dest.instance)
+            continue; // instances are option sets of a printer already listed
+        listing.Names.emplace_back(dest.name);
+        if (dest.is_default)
+            listing.Default = dest.name;
+    }
+    return listing;
+}
+
+int DotsPerInch(int value, ipp_res_t units)
+{
+    return units == IPP_RES_PER_CM ? static_cast<int>(value * 2.54 + 0.5) : value;
+}
+
+MediaSize ToMediaSize(http_t* http, cups_dest_t* dest, cups_dinfo_t* info, cups_size_t& size)
+{
+    MediaSize media;
+    media.Name = size.media;
+    const char* shown = cupsLocalizeDestMedia(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size);
+    media.DisplayName = shown ? shown : size.media;
+    media.Width = size.width;
+    media.Length = size.length;
+    media.Left = size.left;
+    media.Right = size.right;
+    media.Top = size.top;
+    media.Bottom = size.bottom;
+    return media;
+}
+
+// Hundredths of a millimetre as the decimal millimetres of a custom media name.
+std::string Millimetres(int hundredths)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", hundredths / 100.0);
+    return text;
+}
+
+const char* SidesKeyword(PrintSides sides)
+{
+    switch (sides) {
+    case PrintSides::TwoSidedLongEdge:
+        return "two-sided-long-edge";
+    case PrintSides::TwoSidedShortEdge:
+        return "two-sided-short-edge";
+    case PrintSides::OneSided:
+        break;
+    }
+    return "one-sided";
+}
+
+} // namespace
+
+CupsPrintService::CupsPrintService(std::chrono::milliseconds timeout) : m_timeout(timeout) { }
+
+PrinterListing CupsPrintService::ListPrinters()
+{
+    // The worker owns its half of the shared state, so it may finish after
+    // this call has given up on it.
+    struct Shared {
+        std::mutex Mutex;
+        std::condition_variable Done;
+        bool Finished { false };
+        PrinterListing Result;
+    };
+    auto shared = std::make_shared<Shared>();
+    const std::chrono::milliseconds timeout = m_timeout;
+    std::thread([shared, timeout] {
+        PrinterListing result;
+        try {
+            result = QueryPrinters(timeout);
+        } catch (const std::exception&) {
+            // No server: no printers.
+        }
+        const std::lock_guard lock(shared->Mutex);
+        shared->Result = std::move(result);
+        shared->Finished = true;
+        shared->Done.notify_all();
+    }).detach();
+    std::unique_lock lock(shared->Mutex);
+    if (!shared->Done.wait_for(lock, m_timeout * 2, [&shared] { return shared->Finished; }))
+        return {};
+    return std::move(shared->Result);
+}
+
+PrinterDetails CupsPrintService::Describe(const std::string& printer)
+{
+    Connection connection(m_timeout);
+    http_t* http = connection.Get();
+    std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(cupsGetNamedDest(http, printer.c_str(), nullptr),
+        [](cups_dest_t* d) { cupsFreeDests(1, d); });
+    if (!dest)
+        throw PrintError("The printer \"" + printer + "\" is not known to the print server.");
+    std::unique_ptr<cups_dinfo_t, void (*)(cups_dinfo_t*)> info(cupsCopyDestInfo(http, dest.get()), cupsFreeDestInfo);
+    if (!info)
+        throw PrintError("The printer \"" + printer + "\" does not report its settings: " + cupsLastErrorString());
+
+    PrinterDetails details;
+    const int count = cupsGetDestMediaCount(http, dest.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT);
+    for (int i = 0; i < count; ++i) {
+        cups_size_t size {};
+        if (cupsGetDestMediaByIndex(http, dest.get(), info.get(), i, CUPS_MEDIA_FLAGS_DEFAULT, &size)
+            && size.width > 0 && size.length > 0)
+            details.Media.push_back(ToMediaSize(http, dest.get(), info.get(), size));
+    }
+    cups_size_t fallback {};
+    if (cupsGetDestMediaDefault(http, dest.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &fallback))
+        for (std::size_t i = 0; i < details.Media.size(); ++i)
+            if (details.Media[i].Name == fallback.media) {
+                details.DefaultMedia = static_cast<int>(i);
+                break;
+            }
+    if (ipp_attribute_t* resolution = cupsFindDestDefault(http, dest.get(), info.get(), "printer-resolution")) {
+        int yres = 0;
+        ipp_res_t units = IPP_RES_PER_INCH;
+        const int xres = ippGetResolution(resolution, 0, &yres, &units);
+        if (xres > 0 && yres > 0) {
+            details.DpiX = DotsPerInch(xres, units);
+            details.DpiY = DotsPerInch(yres, units);
+        }
+    }
+    return details;
+}
+
+int CupsPrintService::Submit(const PrintJob& job)
+{
+    Connection connection(m_timeout);
+    int optionCount = 0;
+    cups_option_t* options = nullptr;
+    optionCount = cupsAddOption("copies", std::to_string(std::max(job.Copies, 1)).c_str(), optionCount, &options);
+    optionCount = cupsAddOption("collate", job.Collate ? "true" : "false", optionCount, &options);
+    std::string media = job.Media;
+    if (media.empty() && job.CustomWidth > 0 && job.CustomLength > 0)
+        media = "Custom." + Millimetres(job.CustomWidth) + "x" + Millimetres(job.CustomLength) + "mm";
+    if (!media.empty())
+        optionCount = cupsAddOption("media", media.c_str(), optionCount, &options);
+    optionCount = cupsAddOption("sides", SidesKeyword(job.Options.Sides), optionCount, &options);
+    if (job.Options.Grayscale)
+        optionCount = cupsAddOption("print-color-mode", "monochrome", optionCount, &options);
+    const int id = cupsPrintFile2(connection.Get(), job.Printer.c_str(), job.PdfFile.c_str(), job.Title.c_str(),
+        optionCount, options);
+    cupsFreeOptions(optionCount, options);
+    if (id == 0)
+        throw PrintError("The printer \"" + job.Printer + "\" did not take the job: " + cupsLastErrorString());
+    return id;
+}
+
+} // namespace printing

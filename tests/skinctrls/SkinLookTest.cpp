@@ -1,0 +1,351 @@
+// Every skinned control drawn from a skin built here. The skin's picture has
+// its own colour at every pixel (red = x, green = y), so a pixel that comes
+// from the wrong place of the picture shows at once: each expected colour is
+// worked out from where the sizing rules say the pixel comes from.
+
+#include "SkinFormFixture.h"
+
+#include "../skin/SkinDataTestSkin.h"
+
+#include "platform/controls/TPanel.h"
+#include "platform/text/Gbk.h"
+#include "skin/StoredSkinStream.h"
+#include "skin/TbsSkinData.h"
+#include "skinctrls/DefaultLook.h"
+#include "skinctrls/TbsSkinBevel.h"
+#include "skinctrls/TbsSkinButton.h"
+#include "skinctrls/TbsSkinGroupBox.h"
+#include "skinctrls/TbsSkinPanel.h"
+#include "skinctrls/TbsSkinSpeedButton.h"
+#include "skinctrls/TbsSkinSplitter.h"
+#include "skinctrls/TbsSkinToolBar.h"
+#include "skinctrls/TbsSkinTreeView.h"
+
+#include <memory>
+
+using namespace skinctrls;
+
+namespace {
+
+constexpr int kBlue = 9;
+
+// The colour of picture pixel (x, y).
+gfx::TColor Source(int x, int y) { return gfx::RGB(x, y, kBlue); }
+
+// The mask of the 40 x 20 button: the four corner pixels lie outside the window.
+gfx::TBitmap ButtonMask()
+{
+    gfx::TBitmap mask(40, 20);
+    mask.Fill(gfx::clBlack);
+    for (auto [x, y] : { std::pair { 0, 0 }, { 39, 0 }, { 0, 19 }, { 39, 19 } })
+        mask.SetPixel(x, y, gfx::clWhite);
+    return mask;
+}
+
+std::string Records()
+{
+    return "[PICTURES]\r\n"
+           "activepicturescount=2\r\n"
+           "0=controls.bmp\r\n"
+           "1=buttonmask.bmp\r\n"
+           "[SKINCONTROLS]\r\n"
+           "count=10\r\n"
+           "0=button:button\r\n"
+           "1=toolbutton:button\r\n"
+           "2=panel:panel\r\n"
+           "3=groupbox:panel\r\n"
+           "4=toolpanel:panel\r\n"
+           "5=vsplitter:splitter\r\n"
+           "6=bevel:bevel\r\n"
+           "7=treeview:treeview\r\n"
+           "8=nopicture:button\r\n"
+           "9=noarea:panel\r\n"
+           "[button]\r\n"
+           "pictureindex=0\r\nmaskpictureindex=1\r\n"
+           "skinrect=0,0,40,20\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\nclientrect=2,2,38,18\r\n"
+           "activeskinrect=40,0,80,20\r\ndownskinrect=80,0,120,20\r\ndisabledskinrect=120,0,160,20\r\n"
+           "[toolbutton]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=0,20,30,45\r\nlefttoppoint=4,0\r\nrighttoppoint=26,0\r\nclientrect=0,0,30,25\r\n"
+           "activeskinrect=30,20,60,45\r\ndownskinrect=60,20,90,45\r\n"
+           "[panel]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=0,50,40,90\r\nlefttoppoint=5,5\r\nrighttoppoint=35,5\r\nleftbottompoint=5,35\r\n"
+           "rightbottompoint=35,35\r\nclientrect=5,5,35,35\r\n"
+           "[groupbox]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=100,50,150,100\r\nlefttoppoint=6,20\r\nrighttoppoint=44,20\r\nleftbottompoint=6,45\r\n"
+           "rightbottompoint=44,45\r\nclientrect=2,20,48,48\r\ncaptionrect=6,2,44,18\r\n"
+           "[toolpanel]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=0,100,40,140\r\nlefttoppoint=4,4\r\nrighttoppoint=36,4\r\nleftbottompoint=4,36\r\n"
+           "rightbottompoint=36,36\r\nclientrect=4,4,36,36\r\n"
+           "[vsplitter]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=200,0,210,30\r\nlefttoppoint=0,5\r\nleftbottompoint=0,24\r\n"
+           "[bevel]\r\n"
+           "lightcolor=65535\r\ndarkcolor=16711935\r\n"
+           "[treeview]\r\n"
+           "fontname=宋体\r\nfontheight=12\r\nfontcolor=255\r\nbgcolor=12648384\r\n"
+           "[nopicture]\r\n"
+           "pictureindex=7\r\n"
+           "skinrect=0,0,40,20\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\n"
+           "[noarea]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=0,0,0,0\r\n";
+}
+
+std::vector<std::uint8_t> TestSkinStream()
+{
+    skin::StoredSkin stored;
+    stored.ActivePictures.push_back(skintest::DistinctPicture(256, 200, kBlue));
+    stored.ActivePictures.push_back(ButtonMask());
+    stored.IniText = text::Utf8ToGbk(Records());
+    return skin::WriteStoredSkin(stored);
+}
+
+class SkinLookTest : public SkinFormTest {
+protected:
+    SkinLookTest()
+    {
+        form->SetColor(gfx::clWhite);
+        data->LoadFromStoredSkinStream(TestSkinStream());
+    }
+
+    template <class Control>
+    Control* Place(int left, int top, int width, int height, ctl::TWinControl* parent = nullptr)
+    {
+        auto* control = new Control(form.get());
+        control->SetBounds(left, top, width, height);
+        control->SetParent(parent ? parent : form.get());
+        return control;
+    }
+
+    // Expects the pixels of a row of a horizontal three-part image: the fixed
+    // left end, the tiled middle and the fixed right end of the source
+    // rectangle at (sourceLeft, sourceTop), ends and middle as in the record.
+    void ExpectAcross(const ctl::TControl& c, int y, int sourceLeft, int sourceTop, int left, int middle, int right)
+    {
+        const int w = c.Width();
+        for (int x : { 0, left - 1, left, left + middle - 1, left + middle, w / 2, w - right - 1, w - right, w - 1 }) {
+            int from;
+            if (x < left)
+                from = x;
+            else if (x >= w - right)
+                from = left + middle + (x - (w - right));
+            else
+                from = left + (x - left) % middle;
+            EXPECT_EQ(PixelOf(c, x, y), Source(sourceLeft + from, sourceTop + y)) << "x " << x << ", y " << y;
+        }
+    }
+
+    std::unique_ptr<skin::TbsSkinData> data { std::make_unique<skin::TbsSkinData>() };
+};
+
+TEST_F(SkinLookTest, ButtonTakesTheSkinHeightAndEachStateItsRow)
+{
+    auto* button = Place<TbsSkinButton>(10, 10, 100, 30);
+    button->SetCaption("");
+    button->SetCanFocused(false);
+    button->SetSkinData(data.get());
+    ShowForm();
+    ASSERT_EQ(button->SkinIndex(), 0);
+    EXPECT_EQ(button->Width(), 100);
+    EXPECT_EQ(button->Height(), 20);
+    ExpectAcross(*button, 10, 0, 0, 5, 30, 5);
+    // The mask takes the corner pixels out of the window, at both ends.
+    EXPECT_EQ(PixelOf(*button, 0, 0), Rgb(gfx::clWhite));
+    EXPECT_EQ(PixelOf(*button, 99, 19), Rgb(gfx::clWhite));
+    EXPECT_EQ(PixelOf(*button, 1, 0), Source(1, 0));
+    EXPECT_EQ(PixelOf(*button, 98, 19), Source(38, 19));
+
+    const gfx::TPoint p = At(*button, 50, 10);
+    Harness.MoveMouse(p.X, p.Y);
+    ExpectAcross(*button, 3, 40, 0, 5, 30, 5);
+    Harness.MouseDown(p.X, p.Y);
+    ExpectAcross(*button, 3, 80, 0, 5, 30, 5);
+    Harness.MouseUp(p.X, p.Y);
+    Harness.MoveMouse(p.X, p.Y + 100);
+    button->SetEnabled(false);
+    ExpectAcross(*button, 3, 120, 0, 5, 30, 5);
+    Snapshot("skinctrls_skin_button");
+}
+
+TEST_F(SkinLookTest, SpeedButtonTakesTheRowOfEachState)
+{
+    auto* button = Place<TbsSkinSpeedButton>(10, 10, 50, 40);
+    button->SetCaption("");
+    button->SetSkinData(data.get());
+    ShowForm();
+    EXPECT_EQ(button->Height(), 25);
+    ExpectAcross(*button, 12, 0, 20, 4, 22, 4);
+    const gfx::TPoint p = At(*button, 20, 10);
+    Harness.MoveMouse(p.X, p.Y);
+    ExpectAcross(*button, 12, 30, 20, 4, 22, 4);
+    Harness.MouseDown(p.X, p.Y);
+    ExpectAcross(*button, 12, 60, 20, 4, 22, 4);
+    Harness.MouseUp(p.X, p.Y);
+}
+
+TEST_F(SkinLookTest, PanelKeepsItsCornersAndTilesEdgesAndClient)
+{
+    auto* panel = Place<TbsSkinPanel>(10, 10, 100, 80);
+    panel->SetSkinData(data.get());
+    auto* child = Place<ctl::TPanel>(0, 0, 10, 10, panel);
+    child->SetAlign(ctl::TAlign::alClient);
+    ShowForm();
+    EXPECT_EQ(panel->Width(), 100);
+    EXPECT_EQ(panel->Height(), 80);
+    // Children fill the sized client rectangle.
+    EXPECT_EQ(child->BoundsRect(), gfx::Rect(5, 5, 95, 75));
+    child->SetVisible(false);
+    // Corners: fixed pieces of the four corners of the source.
+    EXPECT_EQ(PixelOf(*panel, 2, 2), Source(2, 52));
+    EXPECT_EQ(PixelOf(*panel, 97, 2), Source(37, 52));
+    EXPECT_EQ(PixelOf(*panel, 2, 77), Source(2, 87));
+    EXPECT_EQ(PixelOf(*panel, 97, 77), Source(37, 87));
+    // Edges tiled from their source bands, the client from the source client.
+    EXPECT_EQ(PixelOf(*panel, 50, 2), Source(5 + (50 - 5) % 30, 52));
+    EXPECT_EQ(PixelOf(*panel, 2, 60), Source(2, 55 + (60 - 5) % 30));
+    EXPECT_EQ(PixelOf(*panel, 50, 40), Source(5 + (50 - 5) % 30, 55 + (40 - 5) % 30));
+    EXPECT_EQ(PixelOf(*panel, 94, 74), Source(5 + (94 - 5) % 30, 55 + (74 - 5) % 30));
+}
+
+TEST_F(SkinLookTest, GroupBoxCaptionBandGrowsWithTheWidth)
+{
+    auto* box = Place<TbsSkinGroupBox>(10, 10, 150, 120);
+    box->SetCaption("");
+    box->SetSkinData(data.get());
+    auto* child = Place<ctl::TPanel>(0, 0, 10, 10, box);
+    child->SetAlign(ctl::TAlign::alClient);
+    ShowForm();
+    EXPECT_EQ(child->BoundsRect(), gfx::Rect(2, 20, 148, 118));
+    child->SetVisible(false);
+    // The band's right end is the source's right-top corner, moved by the growth.
+    EXPECT_EQ(PixelOf(*box, 3, 10), Source(103, 60));
+    EXPECT_EQ(PixelOf(*box, 147, 10), Source(147, 60));
+    EXPECT_EQ(PixelOf(*box, 75, 1), Source(106 + (75 - 6) % 38, 51));
+    EXPECT_EQ(PixelOf(*box, 147, 118), Source(147, 98));
+}
+
+TEST_F(SkinLookTest, BorderlessToolBarTilesOnlyTheClientPartFromItsCorner)
+{
+    auto* bar = Place<TbsSkinToolBar>(10, 10, 200, 60);
+    bar->SetSkinData(data.get());
+    ShowForm();
+    EXPECT_EQ(bar->Height(), 60);
+    for (auto [x, y] : { std::pair { 0, 0 }, { 31, 31 }, { 32, 32 }, { 199, 59 }, { 70, 5 } })
+        EXPECT_EQ(PixelOf(*bar, x, y), Source(4 + x % 32, 104 + y % 32)) << x << "," << y;
+}
+
+TEST_F(SkinLookTest, SplitterTakesTheSkinWidthAndThreeParts)
+{
+    auto* splitter = Place<TbsSkinSplitter>(10, 10, 9, 100);
+    splitter->SetAlign(ctl::TAlign::alLeft);
+    splitter->SetSkinData(data.get());
+    ShowForm();
+    EXPECT_EQ(splitter->Width(), 10);
+    EXPECT_EQ(splitter->MinSize, 10);
+    const int h = splitter->Height();
+    EXPECT_EQ(PixelOf(*splitter, 3, 2), Source(203, 2));
+    EXPECT_EQ(PixelOf(*splitter, 3, 5 + 19 + 4), Source(203, 5 + 4));
+    EXPECT_EQ(PixelOf(*splitter, 7, h - 1), Source(207, 29));
+    EXPECT_EQ(PixelOf(*splitter, 7, h - 6), Source(207, 24));
+}
+
+TEST_F(SkinLookTest, BevelAndTreeTakeTheirRecordsColours)
+{
+    auto* bevel = Place<TbsSkinBevel>(10, 10, 40, 30);
+    bevel->SetShape(TBevelShape::bsBox);
+    bevel->SetSkinData(data.get());
+    auto* tree = Place<TbsSkinTreeView>(60, 10, 100, 100);
+    tree->SetSkinData(data.get());
+    ShowForm();
+    // Lowered: the dark colour left and top, the light one right and bottom.
+    EXPECT_EQ(PixelOf(*bevel, 0, 15), gfx::TColor(16711935));
+    EXPECT_EQ(PixelOf(*bevel, 20, 0), gfx::TColor(16711935));
+    EXPECT_EQ(PixelOf(*bevel, 39, 15), gfx::TColor(65535));
+    EXPECT_EQ(tree->Color(), gfx::TColor(12648384));
+    EXPECT_EQ(tree->Font().Color, gfx::TColor(255));
+    EXPECT_EQ(PixelOf(*tree, 50, 90), gfx::TColor(12648384));
+}
+
+TEST_F(SkinLookTest, RecordWithoutPictureOrAreaFallsBackToTheDefaultLook)
+{
+    auto* button = Place<TbsSkinButton>(10, 10, 75, 25);
+    button->SetCaption("");
+    button->SetCanFocused(false);
+    button->SetSkinDataName("nopicture");
+    button->SetSkinData(data.get());
+    auto* panel = Place<TbsSkinPanel>(100, 10, 60, 60);
+    panel->SetSkinDataName("noarea");
+    panel->SetSkinData(data.get());
+    ShowForm();
+    EXPECT_NE(button->SkinIndex(), -1);
+    EXPECT_EQ(PixelOf(*button, 0, 10), Rgb(gfx::clBtnShadow));
+    EXPECT_EQ(PixelOf(*button, 30, 10), Rgb(gfx::clBtnFace));
+    EXPECT_NE(panel->SkinIndex(), -1);
+    EXPECT_EQ(PixelOf(*panel, 0, 30), Rgb(gfx::clBtnShadow));
+    EXPECT_EQ(PixelOf(*panel, 30, 30), Rgb(gfx::clBtnFace));
+}
+
+// The skin data is a component: when it goes away, the controls that drew
+// from it forget it and paint their default looks.
+TEST_F(SkinLookTest, RemovingTheSkinDataLeavesEveryControlWithoutSkin)
+{
+    auto* button = Place<TbsSkinButton>(10, 10, 75, 25);
+    button->SetCaption("");
+    button->SetCanFocused(false);
+    auto* bar = Place<TbsSkinToolBar>(10, 40, 200, 25);
+    auto* tool = Place<TbsSkinSpeedButton>(0, 0, 30, 25, bar);
+    tool->SetCaption("");
+    auto* bevel = Place<TbsSkinBevel>(100, 0, 10, 25, bar);
+    auto* splitter = Place<TbsSkinSplitter>(10, 70, 9, 100);
+    splitter->SetAlign(ctl::TAlign::alLeft);
+    auto* tree = Place<TbsSkinTreeView>(100, 100, 80, 80);
+    for (skin::SkinnedControl* c : std::initializer_list<skin::SkinnedControl*> { button, bar, splitter, tree })
+        c->SetSkinData(data.get());
+    ShowForm();
+    ASSERT_EQ(tool->SkinData(), data.get());
+    ASSERT_EQ(bevel->SkinData(), data.get());
+    ASSERT_NE(button->SkinIndex(), -1);
+
+    data.reset();
+    for (skin::SkinnedControl* c :
+        std::initializer_list<skin::SkinnedControl*> { button, bar, tool, bevel, splitter, tree })
+        EXPECT_EQ(c->SkinData(), nullptr);
+    EXPECT_EQ(button->SkinIndex(), -1);
+    EXPECT_EQ(button->SkinPicture(), nullptr);
+    EXPECT_EQ(splitter->SkinIndex(), -1);
+    form->Invalidate();
+    EXPECT_EQ(PixelOf(*button, 0, 10), Rgb(gfx::clBtnShadow));
+    EXPECT_EQ(PixelOf(*button, 30, 10), Rgb(gfx::clBtnFace));
+}
+
+// Before a load the controls drop their record and the pictures it pointed
+// into; after it they take the new one. A second load replaces every picture,
+// so a pointer kept from the first would be read after it was freed.
+TEST_F(SkinLookTest, ResetThenApplyFollowsASkinThatWasReplaced)
+{
+    auto* button = Place<TbsSkinButton>(10, 10, 100, 30);
+    button->SetCaption("");
+    button->SetCanFocused(false);
+    button->SetSkinData(data.get());
+    ShowForm();
+    ASSERT_NE(button->SkinPicture(), nullptr);
+
+    button->ResetSkinIndex();
+    EXPECT_EQ(button->SkinIndex(), -1);
+    EXPECT_EQ(button->SkinPicture(), nullptr);
+    EXPECT_EQ(button->SkinMask(), nullptr);
+    data->ClearSkin();
+    button->ApplySkin();
+    EXPECT_EQ(PixelOf(*button, 30, 10), Rgb(gfx::clBtnFace));
+
+    data->LoadFromStoredSkinStream(TestSkinStream());
+    button->ApplySkin();
+    EXPECT_EQ(button->SkinPicture(), data->ActivePicture(0));
+    ExpectAcross(*button, 10, 0, 0, 5, 30, 5);
+}
+
+} // namespace
