@@ -56,6 +56,10 @@ private:
 // The matching writer: appends little-endian values to a growing buffer.
 class ByteWriter {
 public:
+    ByteWriter() = default;
+    // Goes on appending to bytes written before.
+    explicit ByteWriter(std::vector<std::uint8_t> data) : m_data(std::move(data)) {}
+
     const std::vector<std::uint8_t>& Data() const { return m_data; }
     std::vector<std::uint8_t> Take() { return std::move(m_data); }
     std::size_t Size() const { return m_data.size(); }

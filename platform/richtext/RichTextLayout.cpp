@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace richtext {
 namespace {
@@ -38,6 +40,17 @@ void Insert(PangoAttrList* list, PangoAttribute* attribute, std::size_t start, s
     pango_attr_list_insert(list, attribute);
 }
 
+// The run's text as pango is given it: damaged bytes replaced.
+std::string LayoutText(const std::string& text)
+{
+    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr))
+        return text;
+    gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+    std::string result(valid);
+    g_free(valid);
+    return result;
+}
+
 LayoutPtr ParagraphLayout(PangoContext* context, const Paragraph& paragraph, double width, double pixels_per_point)
 {
     LayoutPtr layout(pango_layout_new(context));
@@ -45,13 +58,7 @@ LayoutPtr ParagraphLayout(PangoContext* context, const Paragraph& paragraph, dou
     PangoAttrList* attrs = pango_attr_list_new();
     for (const TextRun& run : paragraph.Runs) {
         std::size_t start = text.size();
-        if (g_utf8_validate(run.Text.data(), static_cast<gssize>(run.Text.size()), nullptr)) {
-            text += run.Text;
-        } else {
-            gchar* valid = g_utf8_make_valid(run.Text.data(), static_cast<gssize>(run.Text.size()));
-            text += valid;
-            g_free(valid);
-        }
+        text += LayoutText(run.Text);
         std::size_t end = text.size();
         std::string family = gfx::MapFontFamily(run.FontName.empty() ? kDefaultFont : run.FontName);
         Insert(attrs, pango_attr_family_new(family.c_str()), start, end);
@@ -93,6 +100,54 @@ double LayoutHeight(PangoLayout* layout)
     return logical.height / double(PANGO_SCALE);
 }
 
+// The lines of a paragraph: where each starts in its text, and its bottom
+// below the paragraph's top.
+struct LineEnd {
+    std::size_t Start;
+    double Bottom;
+};
+
+std::vector<LineEnd> LineEnds(PangoLayout* layout)
+{
+    std::vector<LineEnd> lines;
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    do {
+        PangoRectangle logical;
+        pango_layout_iter_get_line_extents(iter, nullptr, &logical);
+        PangoLayoutLine* line = pango_layout_iter_get_line_readonly(iter);
+        lines.push_back({ static_cast<std::size_t>(line->start_index),
+            (logical.y + logical.height) / double(PANGO_SCALE) });
+    } while (pango_layout_iter_next_line(iter));
+    pango_layout_iter_free(iter);
+    return lines;
+}
+
+// Splits a paragraph at a byte offset of its layout text.
+std::pair<Paragraph, Paragraph> SplitParagraph(const Paragraph& paragraph, std::size_t offset)
+{
+    Paragraph head { paragraph.Align, {} };
+    Paragraph tail { paragraph.Align, {} };
+    std::size_t position = 0;
+    for (const TextRun& run : paragraph.Runs) {
+        TextRun valid = run;
+        valid.Text = LayoutText(run.Text);
+        std::size_t end = position + valid.Text.size();
+        if (end <= offset) {
+            head.Runs.push_back(std::move(valid));
+        } else if (position >= offset) {
+            tail.Runs.push_back(std::move(valid));
+        } else {
+            TextRun first = valid;
+            first.Text = valid.Text.substr(0, offset - position);
+            valid.Text.erase(0, offset - position);
+            head.Runs.push_back(std::move(first));
+            tail.Runs.push_back(std::move(valid));
+        }
+        position = end;
+    }
+    return { std::move(head), std::move(tail) };
+}
+
 } // namespace
 
 RichTextLayout::RichTextLayout(const RtfDocument& document, double width, double pixelsPerPoint)
@@ -106,6 +161,47 @@ double RichTextLayout::Height() const
     for (const Paragraph& paragraph : m_document.Paragraphs)
         height += LayoutHeight(ParagraphLayout(gfx::fonts::MeasuringContext(), paragraph, m_width, m_pixelsPerPoint).get());
     return height;
+}
+
+double RichTextLayout::FirstLineHeight() const
+{
+    if (m_document.Paragraphs.empty())
+        return 0;
+    LayoutPtr layout = ParagraphLayout(gfx::fonts::MeasuringContext(), m_document.Paragraphs.front(), m_width,
+        m_pixelsPerPoint);
+    return LineEnds(layout.get()).front().Bottom;
+}
+
+RichTextLayout::Parts RichTextLayout::SplitAt(double height) const
+{
+    Parts parts;
+    const auto& paragraphs = m_document.Paragraphs;
+    double top = 0;
+    for (std::size_t index = 0; index < paragraphs.size(); ++index) {
+        LayoutPtr layout = ParagraphLayout(gfx::fonts::MeasuringContext(), paragraphs[index], m_width, m_pixelsPerPoint);
+        std::vector<LineEnd> lines = LineEnds(layout.get());
+        std::size_t fit = 0;
+        while (fit < lines.size() && top + lines[fit].Bottom <= height)
+            ++fit;
+        bool first = index == 0;
+        if (fit == 0 && first)
+            fit = 1;
+        if (fit == lines.size()) {
+            parts.Head.Paragraphs.push_back(paragraphs[index]);
+            top += LayoutHeight(layout.get());
+            continue;
+        }
+        auto rest = paragraphs.begin() + static_cast<std::ptrdiff_t>(index);
+        if (fit > 0) {
+            auto [head, tail] = SplitParagraph(paragraphs[index], lines[fit].Start);
+            parts.Head.Paragraphs.push_back(std::move(head));
+            parts.Rest.Paragraphs.push_back(std::move(tail));
+            ++rest;
+        }
+        parts.Rest.Paragraphs.insert(parts.Rest.Paragraphs.end(), rest, paragraphs.end());
+        break;
+    }
+    return parts;
 }
 
 void RichTextLayout::Draw(gfx::TPageCanvas& canvas, double x, double y) const

@@ -14,6 +14,18 @@ public:
 
     // Height of all paragraphs.
     double Height() const;
+    // Height of the first line (0 without text): the least part of the text
+    // that can stand on its own.
+    double FirstLineHeight() const;
+    // The text cut after the last whole line that ends within `height`
+    // (always at least one line, so cutting goes on to the end): the lines
+    // that fit, and the rest (no paragraphs when everything fits). A
+    // paragraph cut in two keeps its format in both parts.
+    struct Parts {
+        RtfDocument Head;
+        RtfDocument Rest;
+    };
+    Parts SplitAt(double height) const;
     // Draws with the first paragraph's top-left at (x, y).
     void Draw(gfx::TPageCanvas& canvas, double x, double y) const;
 

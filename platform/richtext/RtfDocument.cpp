@@ -233,10 +233,18 @@ private:
         } else if (word == "u" && has_value) {
             // Values above 32767 are written negative.
             auto ch = static_cast<char32_t>(value < 0 ? value + 65536 : value);
-            if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
-                ch = 0xFFFD;
-            AddText(text::Utf32ToUtf8(std::u32string(1, ch)));
             m_unicodeSkip = s.SkipAfterUnicode;
+            // Characters past the first plane come as a pair of surrogates.
+            if (ch >= 0xD800 && ch <= 0xDBFF) {
+                m_highSurrogate = ch;
+                return;
+            }
+            if (ch >= 0xDC00 && ch <= 0xDFFF && m_highSurrogate)
+                ch = 0x10000 + ((m_highSurrogate - 0xD800) << 10) + (ch - 0xDC00);
+            else if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
+                ch = 0xFFFD;
+            m_highSurrogate = 0;
+            AddText(text::Utf32ToUtf8(std::u32string(1, ch)));
         }
     }
 
@@ -323,6 +331,8 @@ private:
     std::size_t m_flatGroups { 0 };
     std::string m_bytes;
     int m_unicodeSkip { 0 };
+    // The first half of a surrogate pair written as two \u escapes.
+    char32_t m_highSurrogate { 0 };
     bool m_ansiGbk { false };
     int m_defaultFont { 0 };
     std::map<int, FontEntry> m_fonts;

@@ -52,4 +52,8 @@ struct RtfDocument {
 // damaged input: what is read so far is kept.
 RtfDocument ParseRtf(std::string_view rtf);
 
+// Writes the document as RTF that ParseRtf reads back to the same paragraphs,
+// alignments, runs and formats.
+std::string WriteRtf(const RtfDocument& document);
+
 } // namespace richtext

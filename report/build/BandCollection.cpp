@@ -70,6 +70,8 @@ void CopyFromView(TfrBand& band, TfrBandView& view)
     band.Visible = view.Visible;
     band.Top = view.Top;
     band.Height = std::max(0, view.Height);
+    band.Left = view.Left;
+    band.Width = std::max(0, view.Width);
     band.Stretched = (view.Flags & band_flags::Stretched) != 0;
     band.FormNewPage = (view.Flags & band_flags::FormNewPage) != 0;
     band.PrintIfSubsetEmpty = (view.Flags & band_flags::PrintIfSubsetEmpty) != 0;
@@ -98,6 +100,14 @@ void TfrReportBuilder::CollectPages()
             if (auto* sub = dynamic_cast<TfrSubReportView*>(view.get());
                 sub && sub->SubPage >= 0 && static_cast<std::size_t>(sub->SubPage) < m_pageBands.size())
                 m_pageBands[static_cast<std::size_t>(sub->SubPage)]->UsedAsSubReport = true;
+    // A sub-report prints inside its host band: its bands neither split nor
+    // start pages of their own.
+    for (const auto& bands : m_pageBands)
+        if (bands->UsedAsSubReport)
+            for (const auto& band : bands->Bands) {
+                band->Breaked = false;
+                band->FormNewPage = false;
+            }
     CheckSubReports();
 }
 
@@ -144,6 +154,7 @@ std::unique_ptr<TfrPageBands> TfrReportBuilder::CollectBands(TfrPage& page, int 
         if (!chain.empty())
             bands->ByType[static_cast<std::size_t>(code)] = chain.front();
     }
+    CollectCrossBands(*bands, page);
     AssignObjects(*bands, page);
     for (auto& band : bands->Bands) {
         if (!band->IsDataBand() || !band->Exists())
@@ -154,6 +165,7 @@ std::unique_ptr<TfrPageBands> TfrReportBuilder::CollectBands(TfrPage& page, int 
         if (!band->DataSet && band->Type == BandType::MasterData && m_report.ReportType == TfrReportType::rtSimple)
             band->DataSet = m_report.Dataset;
     }
+    ResolveCrossDatasets(*bands);
     LinkHeadersAndFooters(*bands);
     LinkGroups(*bands);
     LinkChildren(*bands);
@@ -164,11 +176,15 @@ std::unique_ptr<TfrPageBands> TfrReportBuilder::CollectBands(TfrPage& page, int 
 void TfrReportBuilder::AssignObjects(TfrPageBands& bands, TfrPage& page)
 {
     std::vector<TfrView*> ordinary;
+    std::vector<TfrView*> inCrossBands;
     std::vector<TfrView*> subReports;
     for (const auto& view : page.PageObjects) {
         if (dynamic_cast<TfrBandView*>(view.get()))
             continue;
-        (dynamic_cast<TfrSubReportView*>(view.get()) ? subReports : ordinary).push_back(view.get());
+        if (dynamic_cast<TfrSubReportView*>(view.get()))
+            subReports.push_back(view.get());
+        else
+            (bands.CrossBandOf.contains(view.get()) ? inCrossBands : ordinary).push_back(view.get());
     }
     std::set<const TfrView*> assigned;
     auto give = [&](std::vector<TfrView*>& views) {
@@ -185,6 +201,7 @@ void TfrReportBuilder::AssignObjects(TfrPageBands& bands, TfrPage& page)
         }
     };
     give(ordinary);
+    give(inCrossBands);
     give(subReports);
     TfrBand& none = bands.First(BandType::None);
     for (const auto& view : page.PageObjects) {
@@ -193,6 +210,68 @@ void TfrReportBuilder::AssignObjects(TfrPageBands& bands, TfrPage& page)
         none.BandObjects.push_back(view.get());
     }
     none.Name = "None";
+}
+
+void TfrReportBuilder::CollectCrossBands(TfrPageBands& bands, TfrPage& page)
+{
+    for (const auto& view : page.PageObjects) {
+        auto* bandView = dynamic_cast<TfrBandView*>(view.get());
+        if (!bandView || !IsCrossBand(bandView->BandTypeCode()))
+            continue;
+        auto code = static_cast<std::size_t>(bandView->BandTypeCode());
+        TfrBand* band = bands.ByType[code];
+        if (band->Exists()) {
+            // A second cross band of one type covers other columns.
+            bands.Bands.push_back(std::make_unique<TfrBand>());
+            band = bands.Bands.back().get();
+            band->Type = static_cast<BandType>(code);
+        }
+        CopyFromView(*band, *bandView);
+        band->Script = m_interpreter.CompileScript(bandView->Script);
+        std::int64_t right = static_cast<std::int64_t>(band->Left) + band->Width;
+        for (const auto& object : page.PageObjects) {
+            TfrView* candidate = object.get();
+            if (dynamic_cast<TfrBandView*>(candidate) || dynamic_cast<TfrSubReportView*>(candidate)
+                || bands.CrossBandOf.contains(candidate))
+                continue;
+            if (candidate->Left >= band->Left && static_cast<std::int64_t>(candidate->Left) + candidate->Width <= right) {
+                bands.CrossBandOf[candidate] = band;
+                band->BandObjects.push_back(candidate);
+            }
+        }
+    }
+}
+
+void TfrReportBuilder::ResolveCrossDatasets(TfrPageBands& bands)
+{
+    // The cross data band's text names its dataset, and may add pairs
+    // "Band=Dataset;" that give single bands a dataset of their own.
+    for (const auto& cross : bands.Bands) {
+        if (cross->Type != BandType::CrossData || !cross->Exists())
+            continue;
+        const std::string& text = cross->SourceView->FormatText;
+        for (std::size_t start = 0; start < text.size();) {
+            std::size_t end = std::min(text.find(';', start), text.size());
+            std::string item = text.substr(start, end - start);
+            start = end + 1;
+            std::size_t equals = item.find('=');
+            if (equals == std::string::npos) {
+                if (item.empty() || cross->DataSet)
+                    continue;
+                TfrResolvedDataset resolved = ResolveDatasetName(m_report.Datasets, item);
+                cross->DataSet = resolved.dataset;
+                cross->OwnedDataSet = std::move(resolved.owned);
+                continue;
+            }
+            TfrBand* band = FindBandOnPage(bands, item.substr(0, equals));
+            if (!band)
+                throw TemplateStructureError("The cross band " + cross->Name + " names the band "
+                                             + item.substr(0, equals) + ", which its page does not have");
+            TfrResolvedDataset resolved = ResolveDatasetName(m_report.Datasets, item.substr(equals + 1));
+            band->CrossDataSet = resolved.dataset;
+            band->OwnedCrossDataSet = std::move(resolved.owned);
+        }
+    }
 }
 
 void TfrReportBuilder::LinkHeadersAndFooters(TfrPageBands& bands)

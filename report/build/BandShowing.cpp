@@ -81,6 +81,10 @@ void TfrReportBuilder::Show(TfrBand& band, bool repeatingHeader)
 {
     if (m_stopped)
         return;
+    if (m_recording) {
+        RecordShow(band);
+        return;
+    }
     if (std::ranges::find(m_showing, &band) != m_showing.end())
         throw TemplateStructureError("The band " + band.Name + " is shown again while it is being shown");
     m_showing.push_back(&band);
@@ -110,7 +114,7 @@ void TfrReportBuilder::Show(TfrBand& band, bool repeatingHeader)
                 split = true;
             } else {
                 if (m_curY != m_freshY)
-                    NewColumnOrPage();
+                    MoveOn();
                 // Taller than a whole page: it is split rather than moved on.
                 split = !Fits(height);
             }
@@ -192,6 +196,7 @@ void TfrReportBuilder::Draw(TfrBand& band, std::int64_t height)
         StretchToBand(band, height);
         TfrPrintContext context = PrintContext(band, top, height);
         std::vector<TfrSubReportView*> subReports;
+        std::vector<TfrView*> crossObjects;
         for (TfrView* view : band.BandObjects) {
             if (m_stopped)
                 break;
@@ -199,8 +204,14 @@ void TfrReportBuilder::Draw(TfrBand& band, std::int64_t height)
                 subReports.push_back(sub);
                 continue;
             }
+            if (m_current->CrossBandOf.contains(view)) {
+                crossObjects.push_back(view);
+                continue;
+            }
             WriteObject(*view, m_columnOffsetX + view->Left, top + view->Top, context);
         }
+        if (!crossObjects.empty())
+            DrawCrossColumns(band, crossObjects, top, context);
         for (TfrSubReportView* sub : subReports) {
             std::int64_t reached = DrawSubReport(*sub, top + sub->Top, m_columnOffsetX + sub->Left);
             below = m_pageNo == pageBefore ? std::max(below, reached) : reached;
@@ -230,6 +241,9 @@ void TfrReportBuilder::DrawBreaked(TfrBand& band, std::int64_t height)
     std::set<const TfrView*> started;
     std::int64_t consumed = 0;
     std::int64_t lastBottom = 0;
+    // The band's bottom moves with the objects below a split object, so
+    // that bottom-aligned objects stay where the split put them.
+    std::int64_t bandHeight = height;
 
     while (!pending.empty() && !m_stopped) {
         std::int64_t reserved = m_reserveColumnFooter ? ColumnFooterHeight() : 0;
@@ -237,7 +251,7 @@ void TfrReportBuilder::DrawBreaked(TfrBand& band, std::int64_t height)
         bool fresh = m_curY == m_freshY;
         bool progressed = false;
         lastBottom = 0;
-        TfrPrintContext context = PrintContext(band, m_curY, height - consumed);
+        TfrPrintContext context = PrintContext(band, m_curY, bandHeight - consumed);
         std::vector<TfrView*> rest;
         for (TfrView* view : pending) {
             if (view->Top >= space) {
@@ -252,24 +266,27 @@ void TfrReportBuilder::DrawBreaked(TfrBand& band, std::int64_t height)
                 progressed = true;
                 continue;
             }
-            auto* memo = dynamic_cast<TfrMemoView*>(view);
+            auto* divisible = dynamic_cast<TfrStretcheable*>(view);
+            if (divisible && !divisible->Divisible())
+                divisible = nullptr;
             std::int64_t partHeight = space - view->Top;
-            if (memo && (partHeight >= memo->MinPartHeight() || (fresh && view->Top == 0))) {
+            if (divisible && (partHeight >= divisible->MinPartHeight() || (fresh && view->Top == 0))) {
                 view->Height = Clamped(partHeight);
                 WriteObject(*view, m_columnOffsetX + view->Left, m_curY + view->Top, context, true, continuation);
                 started.insert(view);
                 progressed = true;
                 lastBottom = space;
-                if (!memo->HasRemainder())
+                if (!divisible->HasRemainder())
                     continue;
                 // The rest continues at the limit; objects below it that share
                 // its columns keep their distance to its new bottom.
-                std::int64_t restHeight = memo->ContentHeight();
-                std::int64_t shift = space + restHeight - bottom;
+                std::int64_t restHeight = divisible->RemainderHeight();
+                std::int64_t shift = std::max<std::int64_t>(space + restHeight - bottom, 0);
                 for (TfrView* other : pending)
                     if (other != view && other->Top >= bottom && other->Left < view->Left + view->Width
                         && view->Left < other->Left + other->Width)
-                        other->Top = Clamped(other->Top + std::max<std::int64_t>(shift, 0));
+                        other->Top = Clamped(other->Top + shift);
+                bandHeight += shift;
                 view->Top = Clamped(space);
                 view->Height = Clamped(restHeight);
                 rest.push_back(view);
@@ -296,9 +313,9 @@ void TfrReportBuilder::DrawBreaked(TfrBand& band, std::int64_t height)
             // rather than add empty pages forever.
             break;
         }
-        NewColumnOrPage();
+        MoveOn();
     }
-    std::int64_t used = std::max(lastBottom, height - consumed);
+    std::int64_t used = std::max(lastBottom, bandHeight - consumed);
     band.DrawnHeight = Clamped(used);
     m_curY += std::max<std::int64_t>(used, 0);
     if (band.IsDataBand())
@@ -333,32 +350,6 @@ void TfrReportBuilder::ObjectError(const TfrView& view, const std::exception& er
         text += line + "\r";
     text += view.Name + "\r" + m_template.Info.Name + "\r" + error.what();
     CollectError(text);
-}
-
-std::int64_t TfrReportBuilder::DrawSubReport(TfrSubReportView& view, std::int64_t top, std::int64_t left)
-{
-    TfrPageBands& sub = *m_pageBands.at(static_cast<std::size_t>(view.SubPage));
-    if (std::ranges::find(m_subReportPages, view.SubPage) != m_subReportPages.end())
-        throw TemplateStructureError("The sub-report " + view.Name + " contains its own page " + sub.Page->Name);
-    m_subReportPages.push_back(view.SubPage);
-    TfrPageBands* outer = m_current;
-    TfrBand* outerLoop = m_loopBand;
-    std::int64_t outerOffset = m_columnOffsetX;
-    std::vector<TfrBand*> outerQueue = std::move(m_queue);
-    m_queue.clear();
-    m_current = &sub;
-    m_curY = top;
-    m_columnOffsetX = left;
-    ShowIfExists(sub.First(BandType::ReportTitle));
-    DataLoop(1);
-    ShowIfExists(sub.First(BandType::ReportSummary));
-    std::int64_t reached = m_curY;
-    m_current = outer;
-    m_loopBand = outerLoop;
-    m_columnOffsetX = outerOffset;
-    m_queue = std::move(outerQueue);
-    m_subReportPages.pop_back();
-    return reached;
 }
 
 void TfrReportBuilder::AdvanceBandColumn(TfrBand& band, std::int64_t height)

@@ -27,6 +27,9 @@ struct TfrBand {
     std::vector<std::string> Script; // compiled
     std::int32_t Top { 0 };
     std::int32_t Height { 0 };
+    // Horizontal extent on the template page; what a cross band covers.
+    std::int32_t Left { 0 };
+    std::int32_t Width { 0 };
 
     bool Stretched { false };
     bool Breaked { false };
@@ -40,6 +43,10 @@ struct TfrBand {
     TfrDataset* DataSet { nullptr };
     // A counting dataset the band made from a numeric name.
     std::unique_ptr<TfrDataset> OwnedDataSet;
+    // The records this band's cross-data objects repeat over, when the cross
+    // data band names a dataset for this band in particular.
+    TfrDataset* CrossDataSet { nullptr };
+    std::unique_ptr<TfrDataset> OwnedCrossDataSet;
 
     std::string GroupCondition;
     Variant LastGroupValue;

@@ -46,11 +46,19 @@ TfrPreparedPage& TfrEMFPages::AddPrepared()
 void TfrEMFPages::AddObject(int index, TfrView& view, TfrPrintContext& context)
 {
     TfrPreparedPage& page = (*this)[index];
-    io::ByteWriter out;
-    TemplateWriter writer(out);
-    view.WriteToPage(writer, context);
-    const auto& bytes = out.Data();
-    page.Stream.insert(page.Stream.end(), bytes.begin(), bytes.end());
+    // The record goes straight onto the page, so the end offsets some
+    // records carry count from the start of the page, as they are read.
+    std::size_t before = page.Stream.size();
+    io::ByteWriter out(std::move(page.Stream));
+    TemplateWriter writer(out, 0);
+    try {
+        view.WriteToPage(writer, context);
+    } catch (...) {
+        page.Stream = out.Take();
+        page.Stream.resize(before);
+        throw;
+    }
+    page.Stream = out.Take();
     page.Page.reset();
 }
 

@@ -1,10 +1,13 @@
 // A report's build: the template snapshot around it, one or two passes of the
 // band engine, progress and cancelling, and what is kept when it fails.
+#include "report/build/TfrProgressForm.h"
 #include "report/build/TfrReportBuilder.h"
 
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/objects/TfrReport.h"
 #include "report/template/TemplateFormat.h"
+
+#include "platform/controls/TApplication.h"
 
 namespace report {
 namespace {
@@ -32,6 +35,16 @@ private:
     TfrReportScope* m_previous;
 };
 
+// A build started from the running program (the application has its main
+// form) shows the progress window with Cancel; tools and tests, which have
+// no window to put it over, show none.
+std::unique_ptr<TfrBuildProgress> DefaultProgress(const TfrReport& report)
+{
+    if (!ctl::Application->MainForm())
+        return nullptr;
+    return std::make_unique<TfrProgressForm>(report);
+}
+
 } // namespace
 
 bool TfrReport::BuildReport()
@@ -55,8 +68,8 @@ bool TfrReport::BuildReport()
     }
 
     std::unique_ptr<TfrBuildProgress> progress;
-    if (ShowProgress && !OnProgress && MakeProgress)
-        progress = MakeProgress(*this);
+    if (ShowProgress && !OnProgress)
+        progress = MakeProgress ? MakeProgress(*this) : DefaultProgress(*this);
     if (OnBeginDoc)
         OnBeginDoc();
     bool completed = true;

@@ -31,36 +31,56 @@ void TfrReportBuilder::RunPass(bool finalPass, int totalPages)
     m_totalPages = totalPages;
     try {
         CollectPages();
-        for (std::size_t index = 0; index < m_pageBands.size() && !m_stopped; ++index) {
-            TfrPageBands& bands = *m_pageBands[index];
-            TfrPage& page = *bands.Page;
-            // Dialog pages need dialog controls this program has none of:
-            // they count as confirmed.
-            if (page.Type != ptReport)
-                continue;
-            if (!page.Visible) {
-                m_current = m_host = &bands;
-                RunScript(bands.Script);
-                continue;
+        TfrDataset* repeatOver = m_report.ReportType == TfrReportType::rtMultiple ? m_report.Dataset : nullptr;
+        if (repeatOver) {
+            // The report's pages repeat for every record of its dataset, each
+            // repetition going on where the one before ended.
+            OpenDataset(*repeatOver);
+            repeatOver->First();
+            for (bool first = true; !repeatOver->Eof() && !m_stopped; first = false) {
+                FormPages(!first);
+                repeatOver->Next();
             }
-            if (bands.UsedAsSubReport)
-                continue;
-            bool continuing = page.PrintToPrevPage && !m_pages.Empty();
-            if (m_report.OnManualBuild) {
-                m_current = m_host = &bands;
-                ComputePageGeometry();
-                if (!continuing)
-                    AddPreparedPage();
-                m_report.OnManualBuild(page);
-                continue;
-            }
-            FormPage(bands, continuing);
+        } else {
+            FormPages(false);
         }
         if (m_pageNo >= 0)
             m_pages.Finish(m_pageNo);
         CloseDatasets();
     } catch (const std::exception& error) {
         CollectError(error.what());
+    }
+}
+
+void TfrReportBuilder::FormPages(bool continueFirst)
+{
+    bool firstFormed = true;
+    for (std::size_t index = 0; index < m_pageBands.size() && !m_stopped; ++index) {
+        TfrPageBands& bands = *m_pageBands[index];
+        TfrPage& page = *bands.Page;
+        // Dialog pages ask the user before the report is built. This program
+        // has no dialog controls, so each counts as confirmed and prints
+        // nothing.
+        if (page.Type != ptReport)
+            continue;
+        if (!page.Visible) {
+            m_current = m_host = &bands;
+            RunScript(bands.Script);
+            continue;
+        }
+        if (bands.UsedAsSubReport)
+            continue;
+        bool continuing = (page.PrintToPrevPage || (firstFormed && continueFirst)) && !m_pages.Empty();
+        firstFormed = false;
+        if (m_report.OnManualBuild) {
+            m_current = m_host = &bands;
+            ComputePageGeometry();
+            if (!continuing)
+                AddPreparedPage();
+            m_report.OnManualBuild(page);
+            continue;
+        }
+        FormPage(bands, continuing);
     }
 }
 
@@ -150,7 +170,7 @@ std::optional<Variant> TfrReportBuilder::BuiltInValue(TfrBuiltIn which) const
     case TfrBuiltIn::LineThrough:
         return Variant(data ? data->OverallRecordNo : 0);
     case TfrBuiltIn::Column:
-        return Variant(0);
+        return Variant(m_crossColumn);
     case TfrBuiltIn::Current:
         return Variant(m_recordCounter);
     case TfrBuiltIn::TotalPages:

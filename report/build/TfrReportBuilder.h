@@ -8,9 +8,11 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <stdexcept>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,8 +34,25 @@ struct TfrPageBands {
     std::array<TfrBand*, kBandTypeCount> ByType {};
     bool UsedAsSubReport { false };
     std::vector<std::string> Script;
+    // The cross band (header, data or footer) each object inside one
+    // belongs to; such objects print in every band whose rows they cross.
+    std::map<const TfrView*, TfrBand*> CrossBandOf;
 
     TfrBand& First(BandType type) const { return *ByType[static_cast<std::size_t>(type)]; }
+};
+
+// One step of a sub-report's page formed in recording mode: a move of a
+// dataset, or a band to show with the record numbers it had then. Replaying
+// the steps prints the sub-report into the space its host band leaves.
+struct TfrRecordedStep {
+    enum class Action { First, Next, Prior, Show };
+    Action Kind { Action::Show };
+    TfrDataset* Dataset { nullptr };
+    TfrBand* Band { nullptr };
+    // The data band whose records the band's expressions read.
+    TfrBand* LoopBand { nullptr };
+    int RecordNo { 0 };
+    int OverallRecordNo { 0 };
 };
 
 // Raised when a template cannot be built as it stands (a sub-report that
@@ -98,14 +117,24 @@ private:
     void LinkHeadersAndFooters(TfrPageBands& bands);
     void LinkGroups(TfrPageBands& bands);
     void LinkChildren(TfrPageBands& bands);
+    void CollectCrossBands(TfrPageBands& bands, TfrPage& page);
+    void ResolveCrossDatasets(TfrPageBands& bands);
     void RegisterAggregates(TfrPageBands& bands);
     void CheckSubReports();
+
+    // Forms the report pages once; `continueFirst` puts the first of them on
+    // the prepared page the previous repetition ended on.
+    void FormPages(bool continueFirst);
 
     // --- page forming and the data loop (DataLoop.cpp) ----------------------
     void FormPage(TfrPageBands& bands, bool continuing);
     void DataLoop(int level);
     void RunDataBand(TfrBand& band, int level, bool deeperLevel);
     void HandleGroupBreak(TfrBand& band);
+    // Dataset moves of the data loop; recorded while a sub-report records.
+    void MoveFirst(TfrDataset& dataset);
+    void MoveNext(TfrDataset& dataset);
+    void MovePrior(TfrDataset& dataset);
     void OpenDataset(TfrDataset& dataset);
     void CloseDatasets();
     void Queue(TfrBand* band) { m_queue.push_back(band); }
@@ -125,9 +154,22 @@ private:
     void WriteObject(TfrView& view, std::int64_t left, std::int64_t top, TfrPrintContext context,
         bool partial = false, bool continuation = false);
     void ObjectError(const TfrView& view, const std::exception& error);
+    // --- sub-reports (SubReportReplay.cpp) ------------------------------------
     // Forms the sub-report's page at the object's place; the position below
     // what it printed.
     std::int64_t DrawSubReport(TfrSubReportView& view, std::int64_t top, std::int64_t left);
+    std::vector<TfrRecordedStep> RecordSubReport(TfrPageBands& sub);
+    void Replay(const std::vector<TfrRecordedStep>& steps);
+    // Takes the place of showing a band while a sub-report records.
+    void RecordShow(TfrBand& band);
+    // Moves on to where a band that does not fit goes: the next column or
+    // page, or, for a sub-report being replayed, the next page at its left.
+    void MoveOn();
+    // Writes a band's objects that lie in cross bands: the header's once,
+    // the cross data's once for every record of its dataset side by side,
+    // the footer's after the last of them (CrossColumns.cpp).
+    void DrawCrossColumns(TfrBand& band, const std::vector<TfrView*>& objects, std::int64_t top,
+        const TfrPrintContext& context);
     void AdvanceBandColumn(TfrBand& band, std::int64_t height);
     void CloseBandColumnRow(TfrBand& shown);
     void NewColumnOrPage();
@@ -176,6 +218,8 @@ private:
     std::int64_t m_rightEdge { 0 };
     std::int64_t m_bottomEdge { 0 };
     int m_recordCounter { 0 };
+    // The cross-data column being written, from 1 (COLUMN#); 0 outside one.
+    int m_crossColumn { 0 };
     bool m_suppressRepeatedHeaders { false };
     std::int64_t m_savedCurY { 0 };
     std::int64_t m_savedBottomY { 0 };
@@ -196,6 +240,10 @@ private:
     std::vector<const TfrBand*> m_showing;
     // Sub-report pages being formed, to refuse a sub-report inside itself.
     std::vector<int> m_subReportPages;
+    // The steps of the sub-report being recorded, or null.
+    std::vector<TfrRecordedStep>* m_recording { nullptr };
+    // Where a sub-report being replayed starts on every page it reaches.
+    std::optional<std::int64_t> m_replayLeft;
     std::set<std::string> m_objectsOnce;
 };
 

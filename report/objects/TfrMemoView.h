@@ -63,8 +63,11 @@ public:
     // The lines the expanded text breaks into at the memo's width (PrintMemo,
     // or Memo when nothing is expanded yet).
     std::vector<MemoLine> LayoutLines(double scale = 1.0) const;
+    // A memo splits between its lines.
+    bool Divisible() const override { return true; }
     // Lines of a split memo not written yet; empty when all were written.
-    bool HasRemainder() const { return !m_remainder.empty(); }
+    bool HasRemainder() const override { return !m_remainder.empty(); }
+    std::int32_t RemainderHeight() override;
 
     MemoFont Font;
     std::int32_t Alignment { frtaLeft };

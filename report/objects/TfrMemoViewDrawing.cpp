@@ -2,7 +2,6 @@
 
 #include "report/objects/PropertyValue.h"
 
-#include "platform/text/Utf8.h"
 #include "platform/graphics/TPageCanvas.h"
 #include "platform/text/Utf8.h"
 
@@ -16,28 +15,38 @@
 namespace report {
 namespace {
 
-// Layout measures one character at a time; widths are kept per font, so a
-// long build measures each character of a font once.
-double CharWidth(const gfx::TFont& font, std::string_view ch, double char_extra)
+// Layout measures one character at a time; widths are kept per font and
+// character, so a long build measures each character of a font once. A
+// damaged byte is kept apart from the characters by its own key.
+using CharWidths = std::unordered_map<std::uint32_t, double>;
+
+CharWidths& WidthsOf(const gfx::TFont& font)
 {
     using FontKey = std::tuple<std::string, int, unsigned>;
-    static std::map<FontKey, std::unordered_map<std::string, double>> cache;
-    auto& widths = cache[FontKey { font.Name, font.Height, font.Style.Bits() }];
-    auto [it, inserted] = widths.try_emplace(std::string(ch), 0.0);
-    if (inserted)
-        it->second = gfx::PageTextWidth(font, ch);
-    return it->second + char_extra;
+    static std::map<FontKey, CharWidths> cache;
+    return cache[FontKey { font.Name, font.Height, font.Style.Bits() }];
+}
+
+double LineWidth(const gfx::TFont& font, CharWidths& widths, std::string_view text, double char_extra)
+{
+    constexpr std::uint32_t kDamagedByte = 0x80000000u;
+    double width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        text::Utf8Char ch = text::DecodeUtf8(text, i);
+        std::uint32_t key = ch.Valid ? static_cast<std::uint32_t>(ch.CodePoint)
+                                     : kDamagedByte | static_cast<unsigned char>(text[i]);
+        auto [it, inserted] = widths.try_emplace(key, 0.0);
+        if (inserted)
+            it->second = gfx::PageTextWidth(font, text.substr(i, ch.Length));
+        width += it->second + char_extra;
+        i += ch.Length;
+    }
+    return width;
 }
 
 double LineWidth(const gfx::TFont& font, std::string_view text, double char_extra)
 {
-    double width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = text::Utf8CharLength(text, i);
-        width += CharWidth(font, text.substr(i, length), char_extra);
-        i += length;
-    }
-    return width;
+    return LineWidth(font, WidthsOf(font), text, char_extra);
 }
 
 bool IsJustifyBlank(std::string_view ch) { return ch == " " || ch == "\xC2\xA0"; }
@@ -86,7 +95,9 @@ std::vector<MemoLine> TfrMemoView::LayoutLines(double scale) const
     MemoWrapRule rule { std::max(0.0, length - 2 * gap), (Flags & memo_flags::WordWrap) != 0,
         (Flags & memo_flags::WordBreak) != 0 };
     return WrapMemoText(ShownText(), rule,
-        [&font, char_extra](std::string_view ch) { return LineWidth(font, ch, char_extra); });
+        [&font, &widths = WidthsOf(font), char_extra](std::string_view ch) {
+            return LineWidth(font, widths, ch, char_extra);
+        });
 }
 
 std::int32_t TfrMemoView::ContentHeight()
@@ -96,6 +107,14 @@ std::int32_t TfrMemoView::ContentHeight()
     auto lines = LayoutLines();
     double gap = GapY + FrameGap();
     double height = gap + lines.size() * LineHeight() + gap;
+    return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
+}
+
+std::int32_t TfrMemoView::RemainderHeight()
+{
+    // The remainder is kept as drawn lines, one per entry.
+    double gap = GapY + FrameGap();
+    double height = gap + m_remainder.size() * LineHeight() + gap;
     return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
 }
 

@@ -33,7 +33,7 @@ struct TfrPrintContext {
     // again and its remaining text is not expanded again.
     bool Continuation { false };
     // Write only the lines of a memo that fit its Height, and keep the rest
-    // for the next part (see TfrMemoView::HasRemainder).
+    // for the next part (see TfrStretcheable::HasRemainder).
     bool Partial { false };
 };
 

@@ -121,7 +121,9 @@ public:
     std::function<int(const std::string&, const std::string&, int)> OnMessageBox;
     // Shows the error of a failed build (text, caption "Error").
     std::function<void(const std::string&, const std::string&)> OnBuildError;
-    // Makes the progress display of a build; without it a build shows none.
+    // Makes the progress display of a build. Unset, a build in the running
+    // program (the application has a main form) shows the progress window
+    // with Cancel, and a build without one (tools, tests) shows none.
     std::function<std::unique_ptr<TfrBuildProgress>(TfrReport&)> MakeProgress;
 
     // --- preview and prepared-report files (report/preview) -------------------

@@ -58,13 +58,38 @@ void TfrRichView::Draw(gfx::TPageCanvas& canvas)
     RestoreScale();
 }
 
+double TfrRichView::TextWidth() const
+{
+    return Width - 2 * (GapX + FrameGap());
+}
+
+double TfrRichView::VerticalGaps() const
+{
+    return 2 * (GapY + FrameGap());
+}
+
+std::int32_t TfrRichView::HeightOf(const std::string& rtf) const
+{
+    richtext::RtfDocument document = richtext::ParseRtf(rtf);
+    double height = richtext::RichTextLayout(document, TextWidth()).Height() + VerticalGaps();
+    return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
+}
+
 std::int32_t TfrRichView::ContentHeight()
 {
+    return HeightOf(RichText);
+}
+
+std::int32_t TfrRichView::MinPartHeight()
+{
     richtext::RtfDocument document = richtext::ParseRtf(RichText);
-    double gap = GapY + FrameGap();
-    double width = Width - 2 * (GapX + FrameGap());
-    double height = richtext::RichTextLayout(document, width).Height() + 2 * gap;
-    return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
+    double line = richtext::RichTextLayout(document, TextWidth()).FirstLineHeight();
+    return static_cast<std::int32_t>(std::clamp(std::ceil(line + VerticalGaps()), 0.0, 1.0e8));
+}
+
+std::int32_t TfrRichView::RemainderHeight()
+{
+    return m_remainder.empty() ? 0 : HeightOf(m_remainder);
 }
 
 } // namespace report

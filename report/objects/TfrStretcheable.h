@@ -16,6 +16,14 @@ public:
     // height is split into parts.
     virtual std::int32_t SplitRemainder() = 0;
 
+    // Splitting over pages. A divisible view written in partial mode (see
+    // TfrPrintContext::Partial) writes what fits its Height and keeps the
+    // rest, which the next part, a continuation, writes.
+    virtual bool Divisible() const { return false; }
+    virtual bool HasRemainder() const { return false; }
+    // The height the part not written yet needs.
+    virtual std::int32_t RemainderHeight() { return 0; }
+
 protected:
     TfrStretcheable() = default;
 };

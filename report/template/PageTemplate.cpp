@@ -62,6 +62,13 @@ void AddMasterData(TfrReport& report, TfrPage& page)
     auto& band = AddBand(report, page, BandType::MasterData, 100, 30);
     band.FormatText = "frDBDataSet1";
     band.Flags = band_flags::Stretched;
+    // A title never stays alone at the bottom of a page: when the space left
+    // cannot hold the title and the first line of its category, date and
+    // body, the note starts on the next page. The title's height is
+    // estimated on the safe side: 30 characters a line (36 of the widest
+    // fit), 21 units a line, and the 60 units the band's fixed part and the
+    // first line below it need.
+    band.Script = { "if FREESPACE < (INT(LENGTH(frDBDataSet1.\"标题\") / 30) + 1) * 21 + 60 then NEWPAGE" };
     auto& title = AddMemo(report, page, "[frDBDataSet1.\"标题\"]", 0, 102, kTextWidth, 24);
     title.Font.Size = 14;
     title.Font.Style = fsBold;

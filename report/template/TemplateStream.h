@@ -69,6 +69,9 @@ private:
 class TemplateWriter {
 public:
     explicit TemplateWriter(io::ByteWriter& out) : m_out(out), m_base(out.Size()) {}
+    // Positions (end offsets) count from `base` in `out`: a prepared page's
+    // records are read back with offsets from the start of the page.
+    TemplateWriter(io::ByteWriter& out, std::size_t base) : m_out(out), m_base(base) {}
 
     io::ByteWriter& Bytes() { return m_out; }
     std::size_t Position() const { return m_out.Size() - m_base; }

@@ -49,7 +49,7 @@ TfrBandView& ReportInCode::Band(BandType type, std::int32_t top, std::int32_t he
     band->Height = height;
     band->Width = 600;
     band->FormatText = std::move(dataset);
-    return page.Add(std::move(band));
+    return m_target->Add(std::move(band));
 }
 
 TfrMemoView& ReportInCode::Memo(std::string text, std::int32_t top, std::int32_t height, std::int32_t left,
@@ -62,7 +62,7 @@ TfrMemoView& ReportInCode::Memo(std::string text, std::int32_t top, std::int32_t
     memo->Height = height;
     memo->Left = left;
     memo->Width = width;
-    return page.Add(std::move(memo));
+    return m_target->Add(std::move(memo));
 }
 
 TfrLineView& ReportInCode::Line(std::int32_t top, std::int32_t width)
@@ -73,7 +73,19 @@ TfrLineView& ReportInCode::Line(std::int32_t top, std::int32_t width)
     line->Width = width;
     line->Height = 0;
     line->FrameTyp = frftTop;
-    return page.Add(std::move(line));
+    return m_target->Add(std::move(line));
+}
+
+TfrSubReportView& ReportInCode::SubReport(std::int32_t top, std::int32_t left, std::int32_t subPage)
+{
+    auto sub = std::make_unique<TfrSubReportView>();
+    sub->Name = report.FreeObjectName(sub->NamePrefix());
+    sub->Top = top;
+    sub->Left = left;
+    sub->Width = 200;
+    sub->Height = 20;
+    sub->SubPage = subPage;
+    return m_target->Add(std::move(sub));
 }
 
 RecordsDataset& ReportInCode::Records(std::string name, std::vector<std::map<std::string, std::string>> records)

@@ -10,6 +10,7 @@
 #include "report/objects/TfrLineView.h"
 #include "report/objects/TfrMemoView.h"
 #include "report/objects/TfrReport.h"
+#include "report/objects/TfrSubReportView.h"
 
 #include <map>
 #include <memory>
@@ -72,7 +73,12 @@ public:
     TfrMemoView& Memo(std::string text, std::int32_t top, std::int32_t height = 20, std::int32_t left = 0,
         std::int32_t width = 300);
     TfrLineView& Line(std::int32_t top, std::int32_t width);
+    // A sub-report 200 wide and 20 high that prints the page `subPage`.
+    TfrSubReportView& SubReport(std::int32_t top, std::int32_t left, std::int32_t subPage);
     RecordsDataset& Records(std::string name, std::vector<std::map<std::string, std::string>> records);
+    // Band, Memo and Line add to this page from now on (the first page at
+    // the start).
+    void AddTo(TfrPage& target) { m_target = &target; }
 
     // Builds; false when the build failed or was stopped (the error is kept).
     bool Build();
@@ -90,6 +96,7 @@ public:
 
 private:
     std::vector<std::unique_ptr<RecordsDataset>> m_datasets;
+    TfrPage* m_target { &page };
 };
 
 } // namespace report::testing

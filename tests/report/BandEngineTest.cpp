@@ -333,6 +333,33 @@ TEST(BandEngineStretch, ABodyLongerThanAPageSplitsOverPagesAndKeepsEveryLineInOr
     EXPECT_EQ(code.TextsOf("Footer").size(), static_cast<std::size_t>(code.PageCount()));
 }
 
+TEST(BandEngineStretch, TheBottomLineOfASplitBodyFollowsRightBelowItsLastPart)
+{
+    ReportInCode code;
+    code.Records("Notes", { { { "body", Lines(150) } } });
+    auto& band = code.Band(BandType::MasterData, 100, 60, "Notes");
+    band.Flags |= band_flags::Stretched | band_flags::Breaked;
+    code.Memo("[Notes.\"body\"]", 100, 20).Name = "Body";
+    auto& separator = code.Line(150, 300);
+    separator.BandAlign = baBottom;
+    separator.Name = "Separator";
+    ASSERT_TRUE(code.Build()) << code.report.BuildError;
+    ASSERT_GT(code.PageCount(), 1);
+    const Printed* body = nullptr;
+    const Printed* line = nullptr;
+    auto last = code.Page(code.PageCount() - 1);
+    for (const Printed& object : last) {
+        if (object.name == "Body")
+            body = &object;
+        if (object.name == "Separator")
+            line = &object;
+    }
+    ASSERT_TRUE(body && line);
+    // The last part is as tall as its lines, and the separator right below.
+    EXPECT_LT(body->height, 1071 - 36 - 36 - 100);
+    EXPECT_EQ(line->top, body->top + body->height);
+}
+
 TEST(BandEngineStretch, AnObjectTallerThanAPageIsCutToThePageAndTheBuildEnds)
 {
     ReportInCode code;
@@ -358,14 +385,7 @@ TEST(BandEngineStructure, ASubReportPrintsItsPageInsideTheHostBandAndNotByItself
     code.Records("Items", Names({ "x", "y" }));
     code.Band(BandType::MasterData, 100, 40, "1");
     code.Memo("host", 100);
-    auto sub = std::make_unique<TfrSubReportView>();
-    sub->Name = "SubReport1";
-    sub->Top = 120;
-    sub->Left = 50;
-    sub->Width = 200;
-    sub->Height = 20;
-    sub->SubPage = 1;
-    code.page.Add(std::move(sub));
+    code.SubReport(120, 50, 1);
     code.Band(BandType::ReportSummary, 200, 20);
     code.Memo("after", 200);
     TfrPage& detail = code.report.AddPage();
@@ -398,11 +418,7 @@ TEST(BandEngineStructure, SubReportsAndChildBandsThatLeadBackToThemselvesAreRefu
 {
     ReportInCode self;
     self.Band(BandType::MasterData, 100, 40, "1");
-    auto sub = std::make_unique<TfrSubReportView>();
-    sub->Name = "Inner";
-    sub->Top = 110;
-    sub->SubPage = 0;
-    self.page.Add(std::move(sub));
+    self.SubReport(110, 0, 0).Name = "Inner";
     EXPECT_FALSE(self.Build());
     EXPECT_NE(self.report.BuildError.find("Inner"), std::string::npos) << self.report.BuildError;
     EXPECT_EQ(self.PageCount(), 0);

@@ -7,8 +7,11 @@
 
 #include "platform/controls/TApplication.h"
 #include "platform/window/HeadlessHarness.h"
+#include "platform/window/Window.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace report {
 namespace {
@@ -78,6 +81,46 @@ TEST_F(ProgressForm, CancelInTheFirstOfTwoPassesKeepsNothing)
     EXPECT_FALSE(code.Build());
     EXPECT_EQ(code.PageCount(), 0);
     EXPECT_NE(captions.front().find("Performing 1st pass:"), std::string::npos) << captions.front();
+}
+
+// Whether the progress window is on the screen while the build runs.
+bool ProgressWindowShown()
+{
+    for (wnd::HWND window : wnd::GetTopLevelWindows())
+        if (wnd::GetWindowText(window).starts_with("Preparing report") && wnd::IsWindowVisible(window))
+            return true;
+    return false;
+}
+
+TEST(ProgressDefault, ABuildInTheRunningProgramShowsTheWindowAndOneWithoutAMainFormDoesNot)
+{
+    wnd::THeadlessHarness harness;
+    ctl::Application->Initialize();
+    testing::ReportInCode code;
+    code.Band(BandType::MasterData, 100, 300, "8");
+    code.Memo("row [LINE#]", 100);
+    std::vector<bool> shown;
+    code.report.OnBeginPage = [&shown](int) { shown.push_back(ProgressWindowShown()); };
+
+    ASSERT_TRUE(code.Build()) << code.report.BuildError;
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(std::ranges::count(shown, true), 0);
+
+    ASSERT_EQ(ctl::Application->MainForm(), nullptr) << "another test left a main form";
+    ctl::TForm* created = nullptr;
+    ctl::Application->CreateForm(created);
+    shown.clear();
+    ASSERT_TRUE(code.Build()) << code.report.BuildError;
+    EXPECT_EQ(std::ranges::count(shown, false), 0);
+    EXPECT_FALSE(ProgressWindowShown()) << "the window closes with the build";
+
+    // Without ShowProgress the running program shows none either.
+    code.report.ShowProgress = false;
+    shown.clear();
+    ASSERT_TRUE(code.Build());
+    EXPECT_EQ(std::ranges::count(shown, true), 0);
+    delete created;
+    EXPECT_EQ(ctl::Application->MainForm(), nullptr);
 }
 
 } // namespace

@@ -127,3 +127,60 @@ TEST(RichView, DrawsItsTextInsideItsRectangle)
 
 } // namespace
 } // namespace richtext
+
+namespace richtext {
+namespace {
+
+TEST(RtfWriter, WhatItWritesReadsBackToTheSameParagraphsRunsAndFormats)
+{
+    RtfDocument document;
+    Paragraph& title = document.Paragraphs.emplace_back();
+    title.Align = Alignment::Center;
+    title.Runs.push_back({ "标题 {braces} back\\slash", "宋体", 32, true, false, false, 0x0000FF });
+    Paragraph& body = document.Paragraphs.emplace_back();
+    body.Align = Alignment::Justify;
+    body.Runs.push_back({ "plain ", "Arial", 20, false, false, false, 0 });
+    body.Runs.push_back({ "italic underlined", "Arial", 20, false, true, true, 0x00FF00 });
+    body.Runs.push_back({ " line\nbreak\ttab 😀", "", 24, false, false, false, 0 });
+    document.Paragraphs.emplace_back();
+
+    RtfDocument read = ParseRtf(WriteRtf(document));
+    ASSERT_EQ(read.Paragraphs.size(), document.Paragraphs.size());
+    for (std::size_t index = 0; index < document.Paragraphs.size(); ++index) {
+        const Paragraph& written = document.Paragraphs[index];
+        const Paragraph& back = read.Paragraphs[index];
+        EXPECT_EQ(back.Align, written.Align) << "paragraph " << index;
+        ASSERT_EQ(back.Runs.size(), written.Runs.size()) << "paragraph " << index;
+        for (std::size_t run = 0; run < written.Runs.size(); ++run) {
+            EXPECT_EQ(back.Runs[run].Text, written.Runs[run].Text);
+            EXPECT_TRUE(back.Runs[run].SameFormat(written.Runs[run])) << back.Runs[run].Text;
+        }
+    }
+}
+
+TEST(RichTextLayout, SplittingKeepsWholeLinesInTheHeightAndTheRestInOrder)
+{
+    std::string rtf = "{\\rtf1\\fs24 ";
+    for (int word = 0; word < 60; ++word)
+        rtf += "word" + std::to_string(word) + " ";
+    rtf += "\\par {\\b second} paragraph}";
+    RtfDocument document = ParseRtf(rtf);
+    RichTextLayout layout(document, 200);
+    double line = layout.FirstLineHeight();
+    ASSERT_GT(line, 10);
+
+    auto parts = layout.SplitAt(3.5 * line);
+    EXPECT_EQ(parts.Head.Paragraphs.size(), 1u);
+    EXPECT_LE(RichTextLayout(parts.Head, 200).Height(), 3.5 * line);
+    EXPECT_GT(RichTextLayout(parts.Head, 200).Height(), 2.5 * line);
+    EXPECT_EQ(parts.Head.PlainText() + parts.Rest.PlainText(), document.PlainText());
+    ASSERT_EQ(parts.Rest.Paragraphs.size(), 2u);
+    EXPECT_TRUE(parts.Rest.Paragraphs[1].Runs[0].Bold);
+
+    // Too little room still takes one line; room for all leaves no rest.
+    EXPECT_FALSE(layout.SplitAt(1).Head.Paragraphs.empty());
+    EXPECT_TRUE(layout.SplitAt(layout.Height() + 1).Rest.Paragraphs.empty());
+}
+
+} // namespace
+} // namespace richtext

@@ -1,5 +1,7 @@
 // The default "PAGE.frf" is made by our own writer, byte for byte the same on
 // every run, and holds the layout the notes application prints with.
+#include "BandEngineSupport.h"
+
 #include "report/objects/TfrBandView.h"
 #include "report/objects/TfrLineView.h"
 #include "report/objects/TfrMemoView.h"
@@ -81,6 +83,54 @@ TEST(TemplatePage, TheTemplateReadsBackAsTheNotesLayout)
     EXPECT_TRUE(inside(*title, *bands[1]));
     EXPECT_TRUE(inside(*body, *bands[2]));
     EXPECT_TRUE(inside(*memo_showing("frDBDataSet1.\"类别\""), *bands[2]));
+}
+
+} // namespace
+} // namespace report
+
+namespace report {
+namespace {
+
+// Notes whose bodies grow by a few lines each, so that over the run every
+// place of a page sees a title arrive.
+std::vector<std::map<std::string, std::string>> NotesOfGrowingLength(int count)
+{
+    std::vector<std::map<std::string, std::string>> notes;
+    for (int note = 1; note <= count; ++note) {
+        std::string body;
+        for (int line = 0; line < note % 7 + 1; ++line)
+            body += (line ? "\r\n" : "") + std::string("正文第") + std::to_string(line + 1) + "行";
+        std::string title = "标题" + std::to_string(note);
+        if (note % 5 == 0)
+            title += std::string(90, 'w');
+        notes.push_back({ { "标题", title }, { "类别", "随想" }, { "日期", "2024-03-04" }, { "内容", body } });
+    }
+    return notes;
+}
+
+TEST(TemplatePage, NoTitleIsLeftAtThePageBottomWithoutTheFirstLineOfItsNote)
+{
+    testing::ReportInCode code;
+    ASSERT_TRUE(code.report.LoadTemplateFromStream(PageTemplateBytes()));
+    code.report.Expressions = &code.engine;
+    auto notes = NotesOfGrowingLength(160);
+    code.Records("frDBDataSet1", notes);
+    ASSERT_TRUE(code.Build()) << code.report.BuildError;
+    ASSERT_GT(code.PageCount(), 5);
+    int titles = 0;
+    for (int index = 0; index < code.PageCount(); ++index) {
+        std::vector<testing::Printed> page = code.Page(index);
+        for (const testing::Printed& title : page) {
+            if (!title.text.starts_with("标题"))
+                continue;
+            ++titles;
+            bool bodyBelow = false;
+            for (const testing::Printed& body : page)
+                bodyBelow |= body.text.starts_with("正文第1行") && body.top >= title.top + title.height;
+            EXPECT_TRUE(bodyBelow) << title.text << " on page " << index + 1;
+        }
+    }
+    EXPECT_EQ(titles, 160);
 }
 
 } // namespace
