@@ -87,7 +87,8 @@ manage_x=$(( MX + 215 )); search_box_x=$(( MX + 450 )); search_x=$(( MX + 577 ))
 
 # The title memo's right-click menu (Undo, -, Cut, Copy, Paste, Delete, -,
 # Select All; 20-pixel entries and 15-pixel separators inside a 3-pixel
-# frame, opening at the pointer): Select All by mouse, then Copy by keys.
+# frame, opening at the pointer): Select All by mouse, then Copy by keys. The
+# note was only opened, so Undo is disabled and the menu opens on Cut.
 # The title pasted into the search box finds the note: opening the one result
 # shows it again after another note was shown meanwhile.
 # Saving folded the tree and emptied the editors: open the note again.
@@ -100,7 +101,7 @@ snapshot title-menu
 click $(( title_x + 40 )) $(( title_y + 3 + 5 * 20 + 2 * 15 + 10 ))
 xdotool mousemove "$title_x" "$title_y" sleep 0.1 click 3
 sleep 0.6
-key Down Down
+key Down
 snapshot title-menu-copy
 key Return
 second_title=$(sql "select 标题 from 笔记 where 类别 = '工作' order by rowid limit 1 offset 1")

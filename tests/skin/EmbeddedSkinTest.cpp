@@ -172,18 +172,22 @@ TEST(EmbeddedSkin, HasARecordWithItsPicturesForEveryControlOfTheProgram)
         ASSERT_NE(picture, nullptr);
         EXPECT_FALSE(custom->SkinRect.IsEmpty());
         EXPECT_TRUE(InsidePicture(*picture, { custom->SkinRect }));
-        if (const auto* button = dynamic_cast<const skin::TbsDataSkinButtonControl*>(custom))
+        if (const auto* button = dynamic_cast<const skin::TbsDataSkinButtonControl*>(custom)) {
             EXPECT_TRUE(InsidePicture(*picture, { button->ActiveSkinRect, button->DownSkinRect, button->DisabledSkinRect }));
-        if (const auto* panel = dynamic_cast<const skin::TbsDataSkinPanelControl*>(custom))
+        }
+        if (const auto* panel = dynamic_cast<const skin::TbsDataSkinPanelControl*>(custom)) {
             EXPECT_TRUE(InsidePicture(*picture, { panel->CheckImageRect, panel->UnCheckImageRect }));
-        if (const auto* edit = dynamic_cast<const skin::TbsDataSkinEditControl*>(custom))
+        }
+        if (const auto* edit = dynamic_cast<const skin::TbsDataSkinEditControl*>(custom)) {
             EXPECT_TRUE(InsidePicture(*picture,
                 { edit->ActiveSkinRect, edit->ActiveButtonRect, edit->DownButtonRect, edit->UnEnabledButtonRect }));
-        if (const auto* bar = dynamic_cast<const skin::TbsDataSkinScrollBarControl*>(custom))
+        }
+        if (const auto* bar = dynamic_cast<const skin::TbsDataSkinScrollBarControl*>(custom)) {
             EXPECT_TRUE(InsidePicture(*picture,
                 { bar->ActiveUpButtonRect, bar->DownUpButtonRect, bar->ActiveDownButtonRect, bar->DownDownButtonRect,
                     bar->ThumbRect, bar->ActiveThumbRect, bar->DownThumbRect, bar->GlyphRect, bar->ActiveGlyphRect,
                     bar->DownGlyphRect }));
+        }
         if (custom->MaskPictureIndex != -1) {
             const gfx::TBitmap* mask = data.ActivePicture(custom->MaskPictureIndex);
             ASSERT_NE(mask, nullptr);
