@@ -23,6 +23,8 @@ rm -f "$snapshots"/app-e2e-*.png
 work=$(mktemp -d)
 "$make_store" "$work/Veltrin.mdb" >/dev/null
 store=$work/Veltrin.mdb
+# The print button reads the report template from the program's folder.
+cp "$(dirname "$0")/../../assets/PAGE.frf" "$work/"
 
 pid=
 cleanup() {
@@ -167,6 +169,27 @@ type_text " 追加'x'"
 click $(( MX + 159 + 16 + 24 )) $(( MY + 25 + 9 + 19 ))
 expect_sql "select count(*) from 笔记 where rowid = $hangzhou and 内容 like '%晚上：河坊街逛夜市。 追加''x'''" "1"
 snapshot search-modified
+
+# Print a note: open the first of 工作 (modifying emptied the editors), then
+# 打印 asks Yes (this note) or All; Enter takes the default Yes and the
+# preview shows the note laid out by PAGE.frf. Page Down scrolls, Esc closes
+# the preview and the program goes on.
+click "$tree_x" "$row0_y"
+key Right
+click $(( tree_x + 20 )) $(( row0_y + row_h ))
+click $(( MX + 290 )) "$tools_y"
+window_id Confirm >/dev/null
+snapshot print-question
+key Return
+expect_closed Confirm
+window_id Preview >/dev/null
+sleep 1
+snapshot print-preview
+key Next
+snapshot print-preview-scrolled
+key Escape
+expect_closed Preview
+kill -0 "$pid" 2>/dev/null || fail "the program ended after the preview"
 
 # The exit button asks first: Esc answers No and the program goes on; Enter
 # takes the default Yes and the program ends. The question's caption is the
