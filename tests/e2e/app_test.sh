@@ -10,33 +10,11 @@ set -eEuo pipefail
 
 program=$(realpath "$1")
 make_store=$(realpath "$2")
-if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! command -v sqlite3 >/dev/null \
-  || ! xdpyinfo >/dev/null 2>&1; then
-  echo "SKIP: no X display (or no xdotool or sqlite3)"
-  exit 77
-fi
-
-snapshots=${VELTRIN_SNAPSHOT_DIR:-$(mktemp -d)}
-mkdir -p "$snapshots"
-snapshot_prefix=app-e2e-
-rm -f "$snapshots"/app-e2e-*.png
-work=$(mktemp -d)
-"$make_store" "$work/Veltrin.mdb" >/dev/null
-store=$work/Veltrin.mdb
-# The print button reads the report template from the program's folder.
-cp "$(dirname "$0")/../../assets/PAGE.frf" "$work/"
-
-pid=
-cleanup() {
-  kill "$pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-# A step that fails without a check of its own names its line.
-trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
-
 # shellcheck source=driving.sh
 source "$(dirname "$0")/driving.sh"
+begin_run app-e2e-
+# The print button reads the report template from the program's folder.
+cp "$(dirname "$0")/../../assets/PAGE.frf" "$work/"
 
 # Without a store the program says why in an error box, under its title,
 # and ends with a failure once the box is closed; no main window shows.

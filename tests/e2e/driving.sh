@@ -1,15 +1,44 @@
 # Helpers for the scripts that drive the notes program on the X display with
-# xdotool and look at its store with sqlite3. The sourcing script sets:
+# xdotool and look at its store with sqlite3. begin_run sets, or the sourcing
+# script sets itself:
 #   work   a temporary folder whose file "output" holds the program's output
 #   store  the note store the program uses
 #   pid    the running program
 #   snapshots  the folder for pictures of the screen, snapshot_prefix their name prefix
-# and may replace fail_details to say more when a check fails.
+# The sourcing script may replace fail_details to say more when a check fails.
 
 # Under the sanitizers, leaks of the display's own libraries are not ours.
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 fail_details() { :; }
+
+# The common start of a run of the notes program ($make_store is the demo
+# store maker): skips (exit 77) without a display, xdotool or sqlite3; clears
+# the pictures named $1*.png; makes a demo store in a fresh work folder, which
+# is removed, with the program stopped, when the script ends; and names the
+# line of a step that fails without a check of its own.
+begin_run() {
+  if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! command -v sqlite3 >/dev/null \
+    || ! xdpyinfo >/dev/null 2>&1; then
+    echo "SKIP: no X display (or no xdotool or sqlite3)"
+    exit 77
+  fi
+  snapshot_prefix=$1
+  snapshots=${VELTRIN_SNAPSHOT_DIR:-$(mktemp -d)}
+  mkdir -p "$snapshots"
+  rm -f "$snapshots/$snapshot_prefix"*.png
+  work=$(mktemp -d)
+  "$make_store" "$work/Veltrin.mdb" >/dev/null
+  store=$work/Veltrin.mdb
+  pid=
+  trap end_run EXIT
+  trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
+}
+
+end_run() {
+  kill "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
 
 # Reports on standard error, so that a failure inside $(...) is seen too.
 fail() {

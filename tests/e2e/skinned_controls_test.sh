@@ -9,30 +9,9 @@ set -eEuo pipefail
 
 program=$(realpath "$1")
 make_store=$(realpath "$2")
-if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null || ! command -v sqlite3 >/dev/null \
-  || ! xdpyinfo >/dev/null 2>&1; then
-  echo "SKIP: no X display (or no xdotool or sqlite3)"
-  exit 77
-fi
-
-snapshots=${VELTRIN_SNAPSHOT_DIR:-$(mktemp -d)}
-mkdir -p "$snapshots"
-snapshot_prefix=skinned-e2e-
-rm -f "$snapshots"/skinned-e2e-*.png
-work=$(mktemp -d)
-"$make_store" "$work/Veltrin.mdb" >/dev/null
-store=$work/Veltrin.mdb
-
-pid=
-cleanup() {
-  kill "$pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
-
 # shellcheck source=driving.sh
 source "$(dirname "$0")/driving.sh"
+begin_run skinned-e2e-
 
 (cd "$work" && exec "$program") >"$work/output" 2>&1 &
 pid=$!
