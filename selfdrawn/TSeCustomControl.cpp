@@ -212,7 +212,7 @@ int TSeCustomControl::ThemeState() const
 void TSeCustomControl::PaintFrameArea(gfx::TCanvas& Canvas)
 {
     if (UseTheme()) {
-        TSeVisualStyle::Current().DrawPart(Canvas, "Edit", 1, ThemeState(), gfx::Rect(0, 0, Width(), Height()));
+        TSeVisualStyle::Current().DrawPart(Canvas, "Edit", kThemeEditFrame, ThemeState(), gfx::Rect(0, 0, Width(), Height()));
         return;
     }
     PaintBevelFrame(Canvas, gfx::Rect(0, 0, Width(), Height()), m_bevelSides, m_bevelOuter, m_bevelInner, m_bevelWidth,

@@ -3,6 +3,7 @@
 #include "platform/graphics/ArrowGlyph.h"
 #include "platform/window/SystemInfo.h"
 #include "selfdrawn/SeDrawing.h"
+#include "selfdrawn/TSeVisualStyle.h"
 
 #include <cmath>
 
@@ -247,6 +248,30 @@ void TSeCustomScrollBar::MouseLeave()
     }
 }
 
+// The theme state of one part of the bar: disabled, pressed, under the mouse or normal.
+int TSeCustomScrollBar::PartThemeState(TPart Part) const
+{
+    if (!Enabled())
+        return kThemeDisabled;
+    if (m_pressed == Part)
+        return kThemePressed;
+    return m_hot == Part ? kThemeHot : kThemeNormal;
+}
+
+// With a theme, the track, the arrows and the thumb are the theme's parts.
+void TSeCustomScrollBar::PaintThemed(gfx::TCanvas& Canvas)
+{
+    TSeVisualStyle& style = TSeVisualStyle::Current();
+    const int end = (m_kind == TSeScrollBarKind::sbHorizontal ? Width() : Height()) - m_borderWidth;
+    style.DrawPart(Canvas, "ScrollBar", kThemeScrollTrack, Enabled() ? kThemeNormal : kThemeDisabled, TrackRect());
+    style.DrawPart(Canvas, "ScrollBar", kThemeScrollArrow, PartThemeState(TPart::MinArrow),
+        Span(m_borderWidth, m_borderWidth + ButtonLength()));
+    style.DrawPart(Canvas, "ScrollBar", kThemeScrollArrow, PartThemeState(TPart::MaxArrow),
+        Span(end - ButtonLength(), end));
+    if (Enabled() && TrackLength() > 0)
+        style.DrawPart(Canvas, "ScrollBar", kThemeScrollThumb, PartThemeState(TPart::Thumb), ThumbRect());
+}
+
 void TSeCustomScrollBar::PaintArrow(gfx::TCanvas& Canvas, const gfx::TRect& R, bool TowardsMin, bool Pressed)
 {
     gfx::FillSolid(Canvas, R, gfx::clBtnFace);
@@ -274,6 +299,10 @@ void TSeCustomScrollBar::PaintClient(gfx::TCanvas& Canvas)
     if (m_borderWidth > 0) {
         gfx::TRect border = gfx::Rect(0, 0, Width(), Height());
         gfx::DrawEdge(Canvas, border, gfx::TEdgeRing::Sunken, gfx::TEdgeRing::None);
+    }
+    if (TSeVisualStyle::Current().Active()) {
+        PaintThemed(Canvas);
+        return;
     }
     const gfx::TRect track = TrackRect();
     const gfx::TColor light = gfx::ColorToRGB(gfx::clBtnHighlight);

@@ -59,6 +59,8 @@ protected:
     void MouseLeave() override;
 
 private:
+    void PaintThemed(gfx::TCanvas& Canvas);
+    int PartThemeState(TPart Part) const;
 
     int Along(int X, int Y) const { return m_kind == TSeScrollBarKind::sbHorizontal ? X : Y; }
     double Range() const;

@@ -234,7 +234,7 @@ void TSeCustomButton::PaintFace(gfx::TCanvas& Canvas)
     if (UseTheme()) {
         if (!Transparent())
             PaintParentBackground(Canvas);
-        TSeVisualStyle::Current().DrawPart(Canvas, "Button", 1, FaceThemeState(), r);
+        TSeVisualStyle::Current().DrawPart(Canvas, "Button", kThemeButtonFace, FaceThemeState(), r);
         return;
     }
     if (Focused() || m_activeDefault) {

@@ -11,6 +11,7 @@
 #include "platform/window/VirtualKeys.h"
 #include "platform/window/WindowStyles.h"
 #include "selfdrawn/SeDrawing.h"
+#include "selfdrawn/TSeVisualStyle.h"
 
 #include <utility>
 
@@ -508,6 +509,11 @@ void TSeCustomComboBox::PaintButton(gfx::TCanvas& Canvas)
     // colour with the arrow one pixel down and right while pressed. A
     // disabled box draws it the same.
     const gfx::TRect r = ButtonRect();
+    if (UseTheme()) {
+        const int state = !Enabled() ? kThemeDisabled : m_buttonPressed ? kThemePressed : kThemeNormal;
+        TSeVisualStyle::Current().DrawPart(Canvas, "ComboBox", kThemeComboButton, state, r);
+        return;
+    }
     gfx::FillSolid(Canvas, r, gfx::clBtnFace);
     const int shift = m_buttonPressed ? 1 : 0;
     if (m_buttonPressed) {

@@ -2,6 +2,7 @@
 
 #include "platform/controls/TApplication.h"
 #include "selfdrawn/SeDrawing.h"
+#include "selfdrawn/TSeVisualStyle.h"
 
 #include <algorithm>
 
@@ -74,21 +75,33 @@ gfx::TRect TSeCustomProgressBar::BarRect() const
 
 void TSeCustomProgressBar::PaintClient(gfx::TCanvas& Canvas)
 {
+    if (UseTheme()) {
+        // A theme draws the trough and the filled part over it, in one piece.
+        const int state = Enabled() ? kThemeNormal : kThemeDisabled;
+        TSeVisualStyle& style = TSeVisualStyle::Current();
+        style.DrawPart(Canvas, "Progress", kThemeProgressTrough, state, gfx::Rect(0, 0, Width(), Height()));
+        style.DrawPart(Canvas, "Progress", kThemeProgressFill, state, FilledRect(BarRect(), Fraction()));
+        return;
+    }
     gfx::TRect rest = gfx::Rect(0, 0, Width(), Height());
     if (m_showBorder)
         gfx::DrawEdge(Canvas, rest, gfx::TEdgeRing::Sunken, gfx::TEdgeRing::None);
     gfx::FillSolid(Canvas, rest, Color());
     const gfx::TRect bar = BarRect();
     const float f = Fraction();
-    const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
     if (!m_smooth) {
         PaintBlocks(Canvas, bar, f);
         return;
     }
-    const int e = Nearest(f * static_cast<float>(horizontal ? bar.Width() : bar.Height()));
-    const gfx::TRect filled = horizontal ? gfx::Rect(bar.Left, bar.Top, bar.Left + e, bar.Bottom)
-                                         : gfx::Rect(bar.Left, bar.Bottom - e, bar.Right, bar.Bottom);
-    gfx::FillSolid(Canvas, filled, gfx::clHighlight);
+    gfx::FillSolid(Canvas, FilledRect(bar, f), gfx::clHighlight);
+}
+
+gfx::TRect TSeCustomProgressBar::FilledRect(const gfx::TRect& Bar, float F) const
+{
+    const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
+    const int e = Nearest(F * static_cast<float>(horizontal ? Bar.Width() : Bar.Height()));
+    return horizontal ? gfx::Rect(Bar.Left, Bar.Top, Bar.Left + e, Bar.Bottom)
+                      : gfx::Rect(Bar.Left, Bar.Bottom - e, Bar.Right, Bar.Bottom);
 }
 
 void TSeCustomProgressBar::PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& Bar, float F)

@@ -40,6 +40,8 @@ protected:
 
 private:
     void PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& Bar, float F);
+    // The part of Bar that fraction F fills, from the bar's start.
+    gfx::TRect FilledRect(const gfx::TRect& Bar, float F) const;
 
     int m_min { 0 };
     int m_max { 100 };

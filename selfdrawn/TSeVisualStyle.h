@@ -36,4 +36,14 @@ inline constexpr int kThemeFocused = 3;
 inline constexpr int kThemeDisabled = 4;
 inline constexpr int kThemeDefaulted = 5;
 
+// Parts of the theme classes the controls draw.
+inline constexpr int kThemeEditFrame = 1;      // "Edit"
+inline constexpr int kThemeButtonFace = 1;     // "Button"
+inline constexpr int kThemeProgressTrough = 1; // "Progress"
+inline constexpr int kThemeProgressFill = 3;   // "Progress"
+inline constexpr int kThemeScrollArrow = 1;    // "ScrollBar"
+inline constexpr int kThemeScrollThumb = 2;    // "ScrollBar"
+inline constexpr int kThemeScrollTrack = 4;    // "ScrollBar"
+inline constexpr int kThemeComboButton = 1;    // "ComboBox"
+
 } // namespace selfdrawn

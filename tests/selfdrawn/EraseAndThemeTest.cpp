@@ -1,10 +1,15 @@
 #include "SelfDrawnTestSupport.h"
 
 #include "platform/graphics/EdgePainter.h"
+#include "selfdrawn/TSeScrollBar.h"
 #include "selfdrawn/TSeSkinButton.h"
+#include "selfdrawn/TSeSkinComboBox.h"
 #include "selfdrawn/TSeSkinLabel.h"
 #include "selfdrawn/TSeSkinMemo.h"
+#include "selfdrawn/TSeSkinProgressBar.h"
 #include "selfdrawn/TSeVisualStyle.h"
+
+#include <algorithm>
 
 using namespace selfdrawn;
 
@@ -93,6 +98,7 @@ private:
 class SelfDrawnTheme : public SelfDrawnTest {
 protected:
     ~SelfDrawnTheme() override { TSeVisualStyle::Install(nullptr); }
+    bool Drew(const std::string& call) const { return std::find(calls.begin(), calls.end(), call) != calls.end(); }
     std::vector<std::string> calls;
 };
 
@@ -131,4 +137,38 @@ TEST_F(SelfDrawnTheme, NullStyleIsInactiveAndAnInstalledStyleDrawsFramesAndButto
     EXPECT_EQ(PixelOf(*memo, 0, 30), Sys(gfx::clBtnShadow));
     TSeVisualStyle::Install(nullptr);
     EXPECT_FALSE(TSeVisualStyle::Current().Active());
+}
+
+TEST_F(SelfDrawnTheme, ProgressBarScrollBarAndComboButtonDrawTheirPartsThroughAnInstalledStyle)
+{
+    TSeVisualStyle::Install(std::make_unique<TRecordingStyle>(calls));
+    auto* progress = new TSeSkinProgressBar(form.get());
+    progress->SetBounds(10, 10, 200, 20);
+    progress->SetPosition(50);
+    progress->SetParent(form.get());
+    EXPECT_EQ(PixelOf(*progress, 150, 10), gfx::clLime) << "the trough";
+    EXPECT_TRUE(Drew("Progress 1 1"));
+    EXPECT_TRUE(Drew("Progress 3 1")) << "the filled half";
+
+    auto* bar = new TSeSkinScrollBar(form.get());
+    bar->SetBounds(300, 10, 17, 150);
+    bar->SetParent(form.get());
+    // The form's picture holds its frame too: a point well inside the bar.
+    EXPECT_EQ(PixelOf(*form, 308, 80), gfx::clLime) << "the track or thumb";
+    EXPECT_TRUE(Drew("ScrollBar 4 1")) << "the track";
+    EXPECT_TRUE(Drew("ScrollBar 1 1")) << "the arrows";
+    EXPECT_TRUE(Drew("ScrollBar 2 1")) << "the thumb";
+    bar->SetEnabled(false);
+    calls.clear();
+    PixelOf(*form, 308, 80);
+    EXPECT_TRUE(Drew("ScrollBar 1 4")) << "disabled arrows";
+    EXPECT_FALSE(Drew("ScrollBar 2 4")) << "no thumb while disabled";
+
+    auto* combo = new TSeSkinComboBox(form.get());
+    combo->SetBounds(10, 200, 150, 22);
+    combo->SetParent(form.get());
+    calls.clear();
+    PixelOf(*combo, 0, 0);
+    EXPECT_TRUE(Drew("ComboBox 1 1")) << "the button";
+    EXPECT_FALSE(Drew("ComboBox 1 3")) << "not pressed";
 }
