@@ -79,15 +79,9 @@ commit;
 SQL
 }
 
-# The visible window titled exactly $1 (xdotool's name search does not match
-# Chinese titles, so titles are compared here).
-find_window() {
-  local id
-  for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-    [ "$(xdotool getwindowname "$id" 2>/dev/null || true)" = "$1" ] && { echo "$id"; return 0; }
-  done
-  return 0
-}
+# find_window and client_origin: the same as the end-to-end tests use.
+# shellcheck source=../tests/e2e/driving.sh
+source "$(dirname "$0")/../tests/e2e/driving.sh"
 wait_window() {
   local id
   for _ in $(seq 3000); do
@@ -105,14 +99,6 @@ wait_closed() {
   done
 }
 
-# Client origin of the main window (client area 738 x 505, frame alike on
-# the left, right and bottom).
-client_origin() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  local border=$(( (WIDTH - 738) / 2 ))
-  MX=$(( X + border ))
-  MY=$(( Y + HEIGHT - 505 - border ))
-}
 
 # Every window the server maps, with the moment it did (x_map_times.py): the
 # times below are taken from the server's reports, not from polling for the
@@ -154,7 +140,9 @@ run_once() {
   start_cpu=$(cpu_ms)
   start=$(mapped_after "$main" "$t0")
   sleep 1
-  client_origin "$main"
+  client_origin "$main" 738 505
+  MX=$CX
+  MY=$CY
   local tools_y=$(( MY + 12 ))
 
   # 刷新: the CPU the program uses from the click until it is idle again.
