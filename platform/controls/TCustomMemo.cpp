@@ -1,6 +1,7 @@
 #include "platform/controls/TCustomMemo.h"
 
 #include "platform/graphics/TBitmap.h"
+#include "platform/text/LineBreaks.h"
 #include "platform/text/LineWrap.h"
 #include "platform/text/Utf8.h"
 #include "platform/window/Messages.h"
@@ -49,11 +50,11 @@ private:
         if (!text.empty()) {
             std::size_t from = 0;
             for (;;) {
-                const std::size_t brk = text.find_first_of("\r\n", from);
+                const std::size_t brk = text::FindLineBreak(text, from);
                 m_cache.push_back(text.substr(from, brk == std::string::npos ? std::string::npos : brk - from));
                 if (brk == std::string::npos)
                     break;
-                from = brk + (text.compare(brk, 2, "\r\n") == 0 ? 2 : 1);
+                from = brk + text::LineBreakLength(text, brk);
             }
         }
         return m_cache;
