@@ -220,7 +220,7 @@ TEST(MemoCharWidths, ATextIsItsCharactersAsTheCanvasMeasuresThemPlusTheExtraSpac
         EXPECT_EQ(widths.TextWidth("", extra), 0);
     }
     gfx::TFont coloured = font;
-    coloured.Color = clRed;
+    coloured.Color = gfx::clRed;
     EXPECT_EQ(&MemoCharWidths::Of(coloured), &widths) << "colour does not change widths";
     gfx::TFont bold = font;
     bold.Style.Include(gfx::TFontStyle::fsBold);
