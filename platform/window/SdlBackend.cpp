@@ -1,5 +1,6 @@
 #include "platform/window/SdlBackend.h"
 
+#include "platform/window/GoneWindowErrors.h"
 #include "platform/window/Input.h"
 
 #include <SDL.h>
@@ -108,19 +109,6 @@ namespace {
         return { wx + x, wy + y };
     }
 
-    // Requests the display had queued for a window that is gone by the time
-    // they arrive (a closed menu, a window of a program shutting down) are
-    // refused as BadWindow; that is no reason to end the program. Every
-    // other error goes to the handler that was there before.
-    XErrorHandler g_previousErrorHandler = nullptr;
-
-    int IgnoreGoneWindows(Display* display, XErrorEvent* error)
-    {
-        if (error->error_code == BadWindow)
-            return 0;
-        return g_previousErrorHandler ? g_previousErrorHandler(display, error) : 0;
-    }
-
     // Far outside every window: where the cursor counts as being once it left them all.
     constexpr POINT kOutside { -30000, -30000 };
 
@@ -144,11 +132,11 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Open()
     // Every window is painted in memory; its picture goes to the display as
     // shared-memory images, without starting a GL driver for each window.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    IgnoreGoneWindowErrorsBeforeVideo();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return nullptr;
+    IgnoreGoneWindowErrorsAfterVideo();
     SDL_StartTextInput();
-    if (!g_previousErrorHandler)
-        g_previousErrorHandler = XSetErrorHandler(IgnoreGoneWindows);
     return std::unique_ptr<TSdlBackend>(new TSdlBackend());
 }
 
