@@ -9,6 +9,7 @@
 #include <X11/extensions/shape.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace wnd {
@@ -109,6 +110,20 @@ namespace {
         return { wx + x, wy + y };
     }
 
+    // SDL's video on a display the user sees. When no display can be opened
+    // SDL falls back to drawing off screen, where the program's windows
+    // would live unseen: that counts as failing.
+    bool StartDisplayVideo()
+    {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+            return false;
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0))
+            return true;
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
+    }
+
     // Far outside every window: where the cursor counts as being once it left them all.
     constexpr POINT kOutside { -30000, -30000 };
 
@@ -133,8 +148,14 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Open()
     // shared-memory images, without starting a GL driver for each window.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     IgnoreGoneWindowErrorsBeforeVideo();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return nullptr;
+    // A display busy with other clients can refuse a connection for a moment:
+    // a few more tries over two seconds before giving up on it.
+    constexpr int kTries = 5;
+    for (int attempt = 1; !StartDisplayVideo(); ++attempt) {
+        if (attempt == kTries)
+            return nullptr;
+        SDL_Delay(500);
+    }
     IgnoreGoneWindowErrorsAfterVideo();
     SDL_StartTextInput();
     return std::unique_ptr<TSdlBackend>(new TSdlBackend());
