@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -47,13 +48,24 @@ void SendTo(Display* display, Window window)
     XFlush(display);
 }
 
-// The display connection SDL's video uses, through a hidden window of its own.
-Display* SdlDisplay(SDL_Window* window)
+// The window system on the display, or the process ends with status 2.
+std::unique_ptr<TSdlBackend> OpenOrExit()
 {
+    auto backend = TSdlBackend::Open();
+    if (!backend)
+        std::exit(2);
+    return backend;
+}
+
+// The display connection SDL's video uses, found through a hidden window.
+Display* SdlDisplay()
+{
+    SDL_Window* probe = SDL_CreateWindow("probe", 0, 0, 10, 10, SDL_WINDOW_HIDDEN);
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+    if (!SDL_GetWindowWMInfo(probe, &info) || info.subsystem != SDL_SYSWM_X11)
         std::exit(3);
+    SDL_DestroyWindow(probe);
     return info.info.x11.display;
 }
 
@@ -105,17 +117,14 @@ std::string ClipboardAsRequesterSeesIt(Display* display)
     return text;
 }
 
-// The program's life on the display with a BadWindow from each of the places
-// the tests below name; ends the process with 0 when all of them were let go.
+// Each of these ends the process with 0 when the BadWindow it causes was let go.
+
+// A message to a gone window sent on SDL's own connection while it runs.
 void BadWindowWhileRunning()
 {
-    auto backend = TSdlBackend::Open();
-    if (!backend)
-        std::exit(2);
-    SDL_Window* probe = SDL_CreateWindow("probe", 0, 0, 10, 10, SDL_WINDOW_HIDDEN);
-    Display* display = SdlDisplay(probe);
+    auto backend = OpenOrExit();
+    Display* display = SdlDisplay();
     SendTo(display, GoneWindow(display));
-    SDL_DestroyWindow(probe);
     PumpFor(std::chrono::milliseconds(50));
     backend.reset();
     std::exit(0);
@@ -123,9 +132,7 @@ void BadWindowWhileRunning()
 
 void BadWindowDeliveredAtShutdown()
 {
-    auto backend = TSdlBackend::Open();
-    if (!backend)
-        std::exit(2);
+    auto backend = OpenOrExit();
     // A connection closed after the video ended, as SDL closes its own: its
     // error is delivered by the handler SDL put back.
     Display* other = XOpenDisplay(nullptr);
@@ -141,8 +148,8 @@ void BadWindowDeliveredAtShutdown()
 // ends cleanly right after answering the last gone one.
 void ClipboardRequesterGone()
 {
-    auto backend = TSdlBackend::Open();
-    if (!backend || !backend->SetClipboardText("kept text 笔记"))
+    auto backend = OpenOrExit();
+    if (!backend->SetClipboardText("kept text 笔记"))
         std::exit(2);
     Display* requester = XOpenDisplay(nullptr);
     const Window gone = XCreateSimpleWindow(requester, DefaultRootWindow(requester), 0, 0, 1, 1, 0, 0, 0);
@@ -166,12 +173,9 @@ void ClipboardRequesterGone()
 // 1), even with the video started a second time in the same process.
 void OtherErrorAfterRestart()
 {
-    TSdlBackend::Open().reset();
-    auto backend = TSdlBackend::Open();
-    if (!backend)
-        std::exit(2);
-    SDL_Window* probe = SDL_CreateWindow("probe", 0, 0, 10, 10, SDL_WINDOW_HIDDEN);
-    Display* display = SdlDisplay(probe);
+    OpenOrExit().reset();
+    auto backend = OpenOrExit();
+    Display* display = SdlDisplay();
     SendTo(display, GoneWindow(display));
     XSync(display, False);
     XFreePixmap(display, GoneWindow(display)); // no such pixmap: BadPixmap
