@@ -3,7 +3,8 @@
 # reads the PDF back with pdftotext: every note's title, category, date and
 # body appear, notes in store order down the pages, each title above its
 # category and date line, the page footer counting the pages; printing one
-# title gives that note alone; a megabyte note of hostile text prints whole. Exit 77 (skip) without pdftotext or sqlite3.
+# title gives that note alone; a megabyte note of hostile text prints whole.
+# Exit 77 (skip) without pdftotext or sqlite3.
 #   report_pdf_test.sh <report-pdf> <make-demo-store> <make-page-template>
 set -eEuo pipefail
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
