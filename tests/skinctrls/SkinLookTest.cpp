@@ -50,7 +50,7 @@ std::string Records()
            "0=controls.bmp\r\n"
            "1=buttonmask.bmp\r\n"
            "[SKINCONTROLS]\r\n"
-           "count=13\r\n"
+           "count=14\r\n"
            "0=button:button\r\n"
            "1=toolbutton:button\r\n"
            "2=panel:panel\r\n"
@@ -64,6 +64,7 @@ std::string Records()
            "10=vscrollbar:scrollbar\r\n"
            "11=hscrollbar:scrollbar\r\n"
            "12=resizebutton:button\r\n"
+           "13=hpanel:panel\r\n"
            "[button]\r\n"
            "pictureindex=0\r\nmaskpictureindex=1\r\n"
            "skinrect=0,0,40,20\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\nclientrect=2,2,38,18\r\n"
@@ -114,7 +115,10 @@ std::string Records()
            "skinrect=100,110,112,135\r\nlefttoppoint=3,3\r\nrighttoppoint=9,3\r\nleftbottompoint=3,22\r\n"
            "rightbottompoint=9,22\r\nclientrect=3,3,9,22\r\n"
            "activeskinrect=112,110,124,135\r\ndownskinrect=124,110,136,135\r\n"
-           "fontcolor=255\r\nactivefontcolor=65280\r\ndownfontcolor=16711680\r\n";
+           "fontcolor=255\r\nactivefontcolor=65280\r\ndownfontcolor=16711680\r\n"
+           "[hpanel]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=0,150,40,175\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\nclientrect=0,0,40,25\r\n";
 }
 
 std::vector<std::uint8_t> TestSkinStream()
@@ -407,6 +411,53 @@ TEST_F(SkinLookTest, HorizontalScrollBarTakesTheSkinHeightAndMovesItsFarButton)
     Harness.Drag(At(*bar, 178, 7), At(*bar, 0, 7));
     EXPECT_EQ(bar->Position(), 0);
     EXPECT_EQ(bar->Geometry().thumb.Left, 12);
+}
+
+// A tool bar too narrow for its buttons draws its scroll buttons from the
+// "resizebutton" record (12 x 25, so its pixels map one to one), each state
+// with its own picture and arrow colour.
+TEST_F(SkinLookTest, ToolBarScrollButtonsComeFromTheResizeButtonRecord)
+{
+    auto* bar = Place<TbsSkinToolBar>(10, 10, 200, 25);
+    for (int i = 0; i < 5; ++i)
+        Place<TbsSkinPanel>(i * 60, 0, 60, 25, bar);
+    bar->SetSkinData(data.get());
+    bar->SetCanScroll(true);
+    ShowForm();
+    ASSERT_TRUE(bar->ScrollButtonsShown());
+    // Window column 1 of the left button, below its arrow; the arrow's widest column is 7.
+    auto button = [&](int x, int y) { return PixelOf(*bar, x - TbsSkinToolBar::kScrollButtonWidth, y); };
+    EXPECT_EQ(button(1, 3), Source(101, 113));
+    EXPECT_EQ(button(5, 20), Source(105, 130));
+    EXPECT_EQ(button(7, 12), gfx::TColor(255));
+    const gfx::TPoint left = At(*bar, -6, 3);
+    Harness.MoveMouse(left.X, left.Y);
+    EXPECT_EQ(button(1, 3), Source(113, 113));
+    EXPECT_EQ(button(7, 12), gfx::TColor(65280));
+    Harness.MouseDown(left.X, left.Y);
+    EXPECT_EQ(button(1, 3), Source(125, 113));
+    EXPECT_EQ(button(7, 12), gfx::TColor(16711680));
+    Harness.MouseUp(left.X, left.Y);
+    // The right button keeps its normal picture.
+    EXPECT_EQ(PixelOf(*bar, bar->ClientWidth() + 1, 3), Source(101, 113));
+}
+
+// Under the scroll buttons a bar that sizes across shows only the tiled
+// middle of its image, from the client's left edge on.
+TEST_F(SkinLookTest, ScrollingToolBarShowsOnlyTheMiddleOfItsImage)
+{
+    auto* bar = Place<TbsSkinToolBar>(10, 10, 200, 25);
+    bar->SetSkinDataName("hpanel");
+    bar->SetSkinData(data.get());
+    bar->SetCanScroll(true);
+    ShowForm();
+    EXPECT_EQ(PixelOf(*bar, 2, 10), Source(2, 160)); // the fixed left end
+    auto* wide = Place<TbsSkinPanel>(150, 0, 100, 25, bar);
+    bar->UpdateScrollButtons();
+    ASSERT_TRUE(bar->ScrollButtonsShown());
+    wide->SetVisible(false); // uncovers the bar's own image
+    for (int x : { 0, 2, 29, 30, 100 })
+        EXPECT_EQ(PixelOf(*bar, x, 10), Source(5 + x % 30, 160)) << x;
 }
 
 // The skin data is a component: when it goes away, the controls that drew
