@@ -181,7 +181,10 @@ void TbsSkinToolBar::UpdateScrollButtons()
         return;
     m_updatingScroll = true;
     const int right = ContentRight();
-    if (right > 0 && right + m_position > ClientWidth()) {
+    // Whether the children fit is judged by the whole width, without the
+    // buttons' room: a bar that is wide enough again loses its buttons.
+    const int room = ClientWidth() + (m_buttonsShown ? 2 * kScrollButtonWidth : 0);
+    if (right > 0 && right + m_position > room) {
         ShowScrollButtons(true);
         const int clientWidth = ClientWidth();
         m_extent = m_position + ContentRight() - 1;

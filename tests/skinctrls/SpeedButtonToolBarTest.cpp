@@ -311,12 +311,12 @@ TEST_F(ToolBarScrollTest, StepOfTheClientWidthAndAWiderWindowGivesTheRoomBack)
     EXPECT_EQ(row.bar->ScrollPosition(), kEnd - 200);
     EXPECT_EQ(FirstLeft(), -(kEnd - 200));
 
-    // Wide enough for every button: no scroll buttons, nothing scrolled.
-    form->SetBounds(10, 10, 800, 200);
+    // Just wide enough for every button: no scroll buttons, nothing scrolled.
+    form->SetBounds(10, 10, 734, 200);
     Harness.ProcessMessages();
     EXPECT_FALSE(row.bar->ScrollButtonsShown());
     EXPECT_EQ(row.bar->ScrollPosition(), 0);
-    EXPECT_EQ(row.bar->ClientWidth(), 800);
+    EXPECT_EQ(row.bar->ClientWidth(), 734);
     EXPECT_EQ(FirstLeft(), 0);
     EXPECT_EQ(wnd::SendMessage(row.bar->Handle(), wnd::WM_NCHITTEST, 0, wnd::LParamFromPoint(At(*row.bar, 5, 12))),
         wnd::HTCLIENT);
