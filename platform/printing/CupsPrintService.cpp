@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <thread>
 
 namespace printing {
@@ -159,6 +160,14 @@ PrinterDetails CupsPrintService::Describe(const std::string& printer)
                 details.DefaultMedia = static_cast<int>(i);
                 break;
             }
+    if (ipp_attribute_t* sources = cupsFindDestSupported(http, dest.get(), info.get(), "media-source"))
+        for (int i = 0; i < ippGetCount(sources); ++i) {
+            const char* keyword = ippGetString(sources, i, nullptr);
+            if (!keyword || std::string_view(keyword) == "auto")
+                continue; // the printer's own choice is the list's "Default"
+            const char* shown = cupsLocalizeDestValue(http, dest.get(), info.get(), "media-source", keyword);
+            details.Bins.push_back({ keyword, shown ? shown : keyword });
+        }
     if (ipp_attribute_t* resolution = cupsFindDestDefault(http, dest.get(), info.get(), "printer-resolution")) {
         int yres = 0;
         ipp_res_t units = IPP_RES_PER_INCH;
@@ -183,6 +192,8 @@ int CupsPrintService::Submit(const PrintJob& job)
         media = "Custom." + Millimetres(job.CustomWidth) + "x" + Millimetres(job.CustomLength) + "mm";
     if (!media.empty())
         optionCount = cupsAddOption("media", media.c_str(), optionCount, &options);
+    if (!job.MediaSource.empty())
+        optionCount = cupsAddOption("media-source", job.MediaSource.c_str(), optionCount, &options);
     optionCount = cupsAddOption("sides", SidesKeyword(job.Options.Sides), optionCount, &options);
     if (job.Options.Grayscale)
         optionCount = cupsAddOption("print-color-mode", "monochrome", optionCount, &options);
