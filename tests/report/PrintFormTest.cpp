@@ -150,6 +150,7 @@ TEST_F(PrintForm, ThePrinterComboSelectsAndAPrinterThatFailsFallsBackToTheVirtua
         if (done || !combo.ListWindow())
             return false;
         done = true;
+        harness.SaveSnapshot(combo.ListWindow()->Handle(), "print-dialog-printer-list");
         const ctl::TListBox& rows = *combo.ListWindow()->List;
         const gfx::TRect first = rows.ItemRect(0);
         const gfx::TPoint p = rows.ClientToScreen({ first.Left + 5, (first.Top + first.Bottom) / 2 });
