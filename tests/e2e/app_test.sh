@@ -28,13 +28,7 @@ key Return
 expect_ended
 [ "$STATUS" != 0 ] || fail "the program reported success without a store"
 
-(cd "$work" && exec "$program") >"$work/output" 2>&1 &
-pid=$!
-main=$(window_id Veltrin)
-sleep 1
-client_origin "$main" 738 505
-MX=$CX
-MY=$CY
+start_program
 snapshot start
 
 # The category tree: tool bar 25 high, then the group box's caption; the rows

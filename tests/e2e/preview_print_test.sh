@@ -24,6 +24,18 @@ fail_details() { private_cups_errors; }
 cp "$(dirname "$0")/../../assets/PAGE.frf" "$work/"
 start_private_cups
 
+# Answers the file dialog titled $1 with the file name $2 and waits until the
+# dialog is gone and the file $3 has been written.
+answer_file_dialog() {
+  window_id "$1" >/dev/null
+  key ctrl+a
+  type_text "$2"
+  key Return
+  expect_closed "$1"
+  for _ in $(seq 50); do [ -s "$3" ] && return 0; sleep 0.1; done
+  fail "$1 wrote no file $3"
+}
+
 # The preview opens where the settings say, not maximized, so that its tool
 # bar is found: frame 3, caption 19, then the buttons Zoom, Open, Save, Print,
 # Find (64 wide) and Export PDF (84), 2 apart from x = 4.
@@ -38,13 +50,7 @@ Height=700
 Maximized=0
 INI
 
-(cd "$work" && exec "$program") >"$work/output" 2>&1 &
-pid=$!
-main=$(window_id Veltrin)
-sleep 1
-client_origin "$main" 738 505
-MX=$CX
-MY=$CY
+start_program
 tree_x=$(( MX + 40 ))
 row0_y=$(( MY + 25 + 23 + 10 ))
 row_h=${VELTRIN_E2E_ROW_HEIGHT:-19}
@@ -67,24 +73,12 @@ snapshot preview
 
 # Export PDF: the save dialog takes a name without an extension; ".pdf" is added.
 click $(( PX + 334 + 42 )) "$button_y"
-window_id "Export PDF" >/dev/null
-key ctrl+a
-type_text "$work/note"
-key Return
-expect_closed "Export PDF"
-for _ in $(seq 50); do [ -s "$work/note.pdf" ] && break; sleep 0.1; done
-[ -s "$work/note.pdf" ] || fail "Export PDF wrote no file"
+answer_file_dialog "Export PDF" "$work/note" "$work/note.pdf"
 grep -qF "$title" <(pdftotext "$work/note.pdf" -) || fail "the exported PDF does not hold \"$title\""
 
 # Save: ".frp" is added; Open reads it back into the preview.
 key ctrl+s
-window_id "Save As" >/dev/null
-key ctrl+a
-type_text "$work/note"
-key Return
-expect_closed "Save As"
-for _ in $(seq 50); do [ -s "$work/note.frp" ] && break; sleep 0.1; done
-[ -s "$work/note.frp" ] || fail "Save wrote no .frp file"
+answer_file_dialog "Save As" "$work/note" "$work/note.frp"
 key ctrl+o
 window_id Open >/dev/null
 key ctrl+a
@@ -124,13 +118,7 @@ key End
 key Return
 key Return
 expect_closed Print
-window_id "Print to PDF file" >/dev/null
-key ctrl+a
-type_text "$work/virtual"
-key Return
-expect_closed "Print to PDF file"
-for _ in $(seq 50); do [ -s "$work/virtual.pdf" ] && break; sleep 0.1; done
-[ -s "$work/virtual.pdf" ] || fail "the virtual printer wrote no file"
+answer_file_dialog "Print to PDF file" "$work/virtual" "$work/virtual.pdf"
 grep -qF "$title" <(pdftotext "$work/virtual.pdf" -) || fail "the virtual printer's PDF does not hold \"$title\""
 [ "$(find "$work/out" -name 'job-*.data' | wc -l)" -eq 1 ] || fail "the virtual printer sent a job to the queue"
 
