@@ -35,13 +35,7 @@ status=0
 [ "$status" = 1 ] || fail "without a display the program ended with status $status, expected 1"
 grep -q "the display :0.987 cannot be opened" "$work/output" || fail "without a display the program did not say why"
 
-(cd "$work" && exec "$program") >"$work/output" 2>&1 &
-pid=$!
-main=$(window_id Veltrin)
-sleep 1
-client_origin "$main" 738 505
-MX=$CX
-MY=$CY
+start_program
 snapshot start
 
 # The category tree: tool bar 25 high, then the group box's caption; the rows

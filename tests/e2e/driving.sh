@@ -35,6 +35,18 @@ begin_run() {
   trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 }
 
+# Starts $program in the work folder and waits for its main window: sets pid,
+# main (the window) and MX, MY (the screen position of its client area).
+start_program() {
+  (cd "$work" && exec "$program") >"$work/output" 2>&1 &
+  pid=$!
+  main=$(window_id Veltrin)
+  sleep 1
+  client_origin "$main" 738 505
+  MX=$CX
+  MY=$CY
+}
+
 end_run() {
   kill "$pid" 2>/dev/null || true
   rm -rf "$work"
