@@ -84,21 +84,11 @@ void TADOQuery::OpenCursor()
         ReadRowsNow();
 }
 
-TADOQuery::Rows TADOQuery::ReadRows() const
+Statement& TADOQuery::BoundRowsStatement() const
 {
     Statement& statement = OpenConnection().Prepare(m_openedText);
-    StatementScope scope(statement);
     BindValues(statement, m_openedValues);
-    const int count = statement.ColumnCount();
-    Rows rows(static_cast<std::size_t>(m_rowidColumn < 0 ? count : count - 1));
-    while (statement.Step()) {
-        rows.Append(m_rowidColumn < 0 ? 0 : statement.ColumnInt64(m_rowidColumn));
-        for (int i = 0; i < count; ++i) {
-            if (i != m_rowidColumn)
-                rows.Add(statement.ColumnIsNull(i) ? std::nullopt : Value(statement.ColumnText(i)));
-        }
-    }
-    return rows;
+    return statement;
 }
 
 int TADOQuery::ExecSQL()

@@ -21,18 +21,9 @@ void TADOTable::OpenCursor()
     DefineColumns(std::move(columns), TableName);
 }
 
-TADOTable::Rows TADOTable::ReadRows() const
+Statement& TADOTable::BoundRowsStatement() const
 {
-    auto& statement = OpenConnection().Prepare(SelectAll());
-    StatementScope scope(statement);
-    const int count = statement.ColumnCount();
-    Rows rows(static_cast<std::size_t>(count - 1));
-    while (statement.Step()) {
-        rows.Append(statement.ColumnInt64(0));
-        for (int i = 1; i < count; ++i)
-            rows.Add(statement.ColumnIsNull(i) ? std::nullopt : Value(statement.ColumnText(i)));
-    }
-    return rows;
+    return OpenConnection().Prepare(SelectAll());
 }
 
 } // namespace db
