@@ -36,7 +36,8 @@ protected:
     int RowidColumn() const override { return m_rowidColumn; }
 
 private:
-    Statement& PreparedStatement() const;
+    Statement& PreparedStatement(const std::string& text) const;
+    void DefineColumnsOf(const Statement& statement);
     // The value of each of the statement's parameters, in order; fails for a
     // parameter that was given none.
     std::vector<std::optional<std::string>> ParameterValues(const Statement& statement) const;
@@ -45,6 +46,8 @@ private:
     // What the open query reads its rows with.
     std::string m_openedText;
     std::vector<std::optional<std::string>> m_openedValues;
+    // The statement Open prepared, while Open reads the rows with it.
+    mutable Statement* m_statementAtOpen { nullptr };
 };
 
 } // namespace db

@@ -14,11 +14,13 @@ void TADOTable::OpenCursor()
     if (TableName.empty())
         Fail("no table name is given");
     const auto& statement = OpenConnection().Prepare(SelectAll());
+    if (ColumnsDescribe(statement))
+        return;
     std::vector<Column> columns;
     for (int i = 1; i < statement.ColumnCount(); ++i)
         columns.push_back(Column { statement.ColumnName(i), statement.ColumnOrigin(i),
             FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)) });
-    DefineColumns(std::move(columns), TableName);
+    DefineColumns(statement, std::move(columns), TableName);
 }
 
 Statement& TADOTable::BoundRowsStatement() const

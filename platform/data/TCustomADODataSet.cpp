@@ -25,6 +25,7 @@ void TCustomADODataSet::SetConnection(TADOConnection* connection)
     if (connection == m_connection)
         return;
     Close();
+    ForgetColumns();
     if (m_connection)
         m_connection->Detach(this);
     m_connection = connection;
@@ -65,19 +66,28 @@ void TCustomADODataSet::Close()
 {
     m_state = TDataSetState::dsInactive;
     m_rows.reset();
-    m_pageStatement.clear();
     m_insertedBeforeRead.reset();
-    m_fields.clear();
-    m_columns.clear();
-    m_table.clear();
     m_buffer.clear();
     m_modified.clear();
 }
 
-void TCustomADODataSet::DefineColumns(std::vector<Column> columns, std::string table)
+void TCustomADODataSet::ForgetColumns()
 {
+    m_definedBy = nullptr;
+}
+
+bool TCustomADODataSet::ColumnsDescribe(const Statement& statement) const
+{
+    return &statement == m_definedBy && statement.Reprepares() == m_definedReprepares;
+}
+
+void TCustomADODataSet::DefineColumns(const Statement& statement, std::vector<Column> columns, std::string table)
+{
+    m_definedBy = &statement;
+    m_definedReprepares = statement.Reprepares();
     m_columns = std::move(columns);
     m_table = std::move(table);
+    m_pageStatement.clear();
     m_fields.clear();
     for (std::size_t i = 0; i < m_columns.size(); ++i)
         m_fields.push_back(std::make_unique<TField>(*this, static_cast<int>(i), m_columns[i].name, m_columns[i].type));
@@ -103,7 +113,7 @@ DataSetRows TCustomADODataSet::ReadRows() const
             continue;
         for (int i = 0; i < count; ++i) {
             if (i != rowidColumn)
-                rows.AddValue(statement.ColumnIsNull(i) ? std::nullopt : Value(statement.ColumnText(i)));
+                rows.AddValue(statement.ColumnOptionalText(i));
         }
     }
     return rows;
@@ -144,7 +154,7 @@ void TCustomADODataSet::ReadPage(std::span<const std::int64_t> keys, std::span<V
                 auto target = values.begin() + static_cast<std::ptrdiff_t>((first + static_cast<std::size_t>(row)) * width);
                 for (std::size_t i = 0; i < width; ++i, ++target) {
                     const int column = static_cast<int>(i) + 1;
-                    *target = statement.ColumnIsNull(column) ? std::nullopt : Value(statement.ColumnText(column));
+                    *target = statement.ColumnOptionalText(column);
                 }
             }
         }
@@ -270,6 +280,8 @@ TField& TCustomADODataSet::Fields(int index)
 
 TField* TCustomADODataSet::FindField(std::string_view name)
 {
+    if (!Active())
+        return nullptr;
     for (auto& field : m_fields) {
         if (field->FieldName() == name)
             return field.get();

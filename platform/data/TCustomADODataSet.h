@@ -106,8 +106,8 @@ public:
     bool GotoBookmark(const TBookmark& bookmark);
 
     // The fields are made when the dataset opens; a TField& stays valid until
-    // the dataset closes.
-    int FieldCount() const { return static_cast<int>(m_fields.size()); }
+    // the dataset closes. A closed dataset has no fields.
+    int FieldCount() const { return Active() ? static_cast<int>(m_fields.size()) : 0; }
     TField& Fields(int index);
     TField& FieldByName(std::string_view name);
     TField* FindField(std::string_view name);
@@ -141,8 +141,13 @@ protected:
     // The column of that statement that holds the rowid; -1 when it has none.
     virtual int RowidColumn() const = 0;
 
+    // Whether the columns defined at an earlier open still describe
+    // `statement`: it is the same prepared statement, and the engine has not
+    // prepared it again since (after a change of the schema). Reopening a
+    // dataset over the same statement then keeps its columns and fields.
+    bool ColumnsDescribe(const Statement& statement) const;
     // `table` is where rows are written back; empty for a dataset that cannot write.
-    void DefineColumns(std::vector<Column> columns, std::string table);
+    void DefineColumns(const Statement& statement, std::vector<Column> columns, std::string table);
     // Reads the rows now instead of when first needed.
     void ReadRowsNow() const;
     TADOConnection& OpenConnection() const;
@@ -164,11 +169,16 @@ private:
     void CheckWritable() const;
     void PostInsert();
     void PostEdit();
+    // The connection's statements are gone: no definition describes one any more.
+    void ForgetColumns();
 
     std::string m_name;
     TADOConnection* m_connection { nullptr };
     TDataSetState m_state { TDataSetState::dsInactive };
+    // The columns and fields, kept while the dataset is closed so that reopening it over the same statement reuses them.
     std::vector<Column> m_columns;
+    const Statement* m_definedBy { nullptr };
+    int m_definedReprepares { 0 };
     std::vector<std::unique_ptr<TField>> m_fields;
     std::string m_table;
     // Read on first need, so that opening a large table costs nothing until used.
