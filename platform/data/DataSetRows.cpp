@@ -9,6 +9,11 @@ DataSetRows::DataSetRows(std::size_t width, PageReader reader)
     : m_width(width)
     , m_reader(std::move(reader))
 {
+    // Most results are a few rows (a category's notes, a note by its title):
+    // room for them at once spares the growing of both arrays.
+    constexpr std::size_t FewRows = 16;
+    m_keys.reserve(FewRows);
+    m_pageValues.reserve(FewRows * m_width);
 }
 
 std::optional<std::size_t> DataSetRows::Find(std::int64_t rowid) const
