@@ -168,16 +168,31 @@ std::string Statement::ColumnDeclaredType(int column) const
     return type ? type : "";
 }
 
-bool Statement::ColumnIsNull(int column) const
-{
-    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
-}
-
 std::string Statement::ColumnText(int column) const
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
     const int size = sqlite3_column_bytes(m_statement, column);
     return text ? std::string(text, static_cast<std::size_t>(size)) : std::string();
+}
+
+std::optional<std::string> Statement::ColumnOptionalText(int column) const
+{
+    // A null pointer is either SQL null or an engine out of memory; the type
+    // tells them apart only then, so a value costs one call.
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    if (!text) {
+        if (sqlite3_column_type(m_statement, column) == SQLITE_NULL)
+            return std::nullopt;
+        if (sqlite3_errcode(m_db) == SQLITE_NOMEM)
+            Fail();
+        return std::string(); // an empty blob
+    }
+    return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)));
+}
+
+int Statement::Reprepares() const
+{
+    return sqlite3_stmt_status(m_statement, SQLITE_STMTSTATUS_REPREPARE, 0);
 }
 
 std::int64_t Statement::ColumnInt64(int column) const

@@ -32,6 +32,9 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     const std::string& Sql() const { return m_sql; }
+    // How often the engine has prepared the statement again (after a change
+    // of the schema), which may have changed its columns.
+    int Reprepares() const;
 
     // Parameters are numbered from 1. A named parameter's name comes without its
     // leading ':', '@' or '$'.
@@ -57,8 +60,9 @@ public:
     // The type a table column was declared with ("datetime", "text" …); empty
     // for an expression.
     std::string ColumnDeclaredType(int column) const;
-    bool ColumnIsNull(int column) const;
     std::string ColumnText(int column) const;
+    // The column's text, or nullopt for SQL null.
+    std::optional<std::string> ColumnOptionalText(int column) const;
     std::int64_t ColumnInt64(int column) const;
 
 private:

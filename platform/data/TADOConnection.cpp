@@ -170,7 +170,10 @@ void TADOConnection::Close()
     if (!Connected())
         return;
     for (auto* dataSet : m_dataSets)
+    {
         dataSet->Close();
+        dataSet->ForgetColumns();
+    }
     m_statements.clear();
     sqlite3_close_v2(m_db);
     m_db = nullptr;

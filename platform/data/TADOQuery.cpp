@@ -3,6 +3,8 @@
 #include "platform/data/EDatabaseError.h"
 #include "platform/data/TADOConnection.h"
 
+#include <utility>
+
 namespace db {
 
 namespace {
@@ -34,9 +36,8 @@ TADOQuery::TADOQuery(std::string name)
     SQL.OnChange = [this] { Parameters.Clear(); };
 }
 
-Statement& TADOQuery::PreparedStatement() const
+Statement& TADOQuery::PreparedStatement(const std::string& text) const
 {
-    const std::string text = SQL.Text();
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
         Fail("the query has no statement");
     return OpenConnection().Prepare(text);
@@ -57,7 +58,23 @@ std::vector<std::optional<std::string>> TADOQuery::ParameterValues(const Stateme
 
 void TADOQuery::OpenCursor()
 {
-    const Statement& statement = PreparedStatement();
+    std::string text = SQL.Text();
+    Statement& statement = PreparedStatement(text);
+    if (!ColumnsDescribe(statement))
+        DefineColumnsOf(statement);
+    m_openedValues = ParameterValues(statement);
+    m_openedText = std::move(text);
+    if (!ReadOnFirstUse) {
+        // The rows are read with the statement just prepared, instead of
+        // looking it up a second time.
+        m_statementAtOpen = &statement;
+        ReadRowsNow();
+        m_statementAtOpen = nullptr;
+    }
+}
+
+void TADOQuery::DefineColumnsOf(const Statement& statement)
+{
     // The rowid column names the table the rows are written back to; only
     // columns of that table can be changed.
     m_rowidColumn = -1;
@@ -77,35 +94,22 @@ void TADOQuery::OpenCursor()
         columns.push_back(Column { statement.ColumnName(i), writable ? statement.ColumnOrigin(i) : std::string(),
             FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)) });
     }
-    DefineColumns(std::move(columns), table);
-    m_openedValues = ParameterValues(statement);
-    m_openedText = SQL.Text();
-    if (!ReadOnFirstUse)
-        ReadRowsNow();
+    DefineColumns(statement, std::move(columns), table);
 }
 
-TADOQuery::Rows TADOQuery::ReadRows() const
+Statement& TADOQuery::BoundRowsStatement() const
 {
-    Statement& statement = OpenConnection().Prepare(m_openedText);
-    StatementScope scope(statement);
+    Statement& statement
+        = m_statementAtOpen ? *std::exchange(m_statementAtOpen, nullptr) : OpenConnection().Prepare(m_openedText);
     BindValues(statement, m_openedValues);
-    const int count = statement.ColumnCount();
-    Rows rows(static_cast<std::size_t>(m_rowidColumn < 0 ? count : count - 1));
-    while (statement.Step()) {
-        rows.Append(m_rowidColumn < 0 ? 0 : statement.ColumnInt64(m_rowidColumn));
-        for (int i = 0; i < count; ++i) {
-            if (i != m_rowidColumn)
-                rows.Add(statement.ColumnIsNull(i) ? std::nullopt : Value(statement.ColumnText(i)));
-        }
-    }
-    return rows;
+    return statement;
 }
 
 int TADOQuery::ExecSQL()
 {
     TADOConnection& connection = OpenConnection();
     try {
-        Statement& statement = PreparedStatement();
+        Statement& statement = PreparedStatement(SQL.Text());
         StatementScope scope(statement);
         BindValues(statement, ParameterValues(statement));
         while (statement.Step()) {

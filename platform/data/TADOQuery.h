@@ -7,10 +7,10 @@
 
 namespace db {
 
-// The rows of a statement. Opening the query runs its statement and reads every
-// row at once (a static cursor); a query marked ReadOnFirstUse reads them when
-// first needed instead, with the statement text and parameter values it was
-// opened with. Values reach the statement only as bound
+// The rows of a statement. Opening the query runs its statement and reads its
+// rows (a static cursor, paged when the query selects the rowid of its one
+// table); a query marked ReadOnFirstUse reads them when first needed instead,
+// with the statement text and parameter values it was opened with. Values reach the statement only as bound
 // parameters: ":name" in the text, its value given through Parameters. A
 // query's rows can be changed and deleted when its statement selects the rowid
 // of the table they come from.
@@ -32,10 +32,12 @@ public:
 
 protected:
     void OpenCursor() override;
-    Rows ReadRows() const override;
+    Statement& BoundRowsStatement() const override;
+    int RowidColumn() const override { return m_rowidColumn; }
 
 private:
-    Statement& PreparedStatement() const;
+    Statement& PreparedStatement(const std::string& text) const;
+    void DefineColumnsOf(const Statement& statement);
     // The value of each of the statement's parameters, in order; fails for a
     // parameter that was given none.
     std::vector<std::optional<std::string>> ParameterValues(const Statement& statement) const;
@@ -44,6 +46,8 @@ private:
     // What the open query reads its rows with.
     std::string m_openedText;
     std::vector<std::optional<std::string>> m_openedValues;
+    // The statement Open prepared, while Open reads the rows with it.
+    mutable Statement* m_statementAtOpen { nullptr };
 };
 
 } // namespace db

@@ -1,27 +1,13 @@
 #include "platform/data/TCustomADODataSet.h"
 
 #include "platform/data/EDatabaseError.h"
+#include "platform/data/Statement.h"
 #include "platform/data/TADOConnection.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace db {
-
-std::optional<std::size_t> TCustomADODataSet::Rows::Find(std::int64_t rowid) const
-{
-    const auto found = std::ranges::find(m_rowids, rowid);
-    if (found == m_rowids.end())
-        return std::nullopt;
-    return static_cast<std::size_t>(found - m_rowids.begin());
-}
-
-void TCustomADODataSet::Rows::Erase(std::size_t row)
-{
-    m_rowids.erase(m_rowids.begin() + static_cast<std::ptrdiff_t>(row));
-    const auto first = m_values.begin() + static_cast<std::ptrdiff_t>(row * m_width);
-    m_values.erase(first, first + static_cast<std::ptrdiff_t>(m_width));
-}
 
 TCustomADODataSet::TCustomADODataSet(std::string name)
     : m_name(std::move(name))
@@ -39,6 +25,7 @@ void TCustomADODataSet::SetConnection(TADOConnection* connection)
     if (connection == m_connection)
         return;
     Close();
+    ForgetColumns();
     if (m_connection)
         m_connection->Detach(this);
     m_connection = connection;
@@ -80,20 +67,100 @@ void TCustomADODataSet::Close()
     m_state = TDataSetState::dsInactive;
     m_rows.reset();
     m_insertedBeforeRead.reset();
-    m_fields.clear();
-    m_columns.clear();
-    m_table.clear();
     m_buffer.clear();
     m_modified.clear();
 }
 
-void TCustomADODataSet::DefineColumns(std::vector<Column> columns, std::string table)
+void TCustomADODataSet::ForgetColumns()
 {
+    m_definedBy = nullptr;
+}
+
+bool TCustomADODataSet::ColumnsDescribe(const Statement& statement) const
+{
+    return &statement == m_definedBy && statement.Reprepares() == m_definedReprepares;
+}
+
+void TCustomADODataSet::DefineColumns(const Statement& statement, std::vector<Column> columns, std::string table)
+{
+    m_definedBy = &statement;
+    m_definedReprepares = statement.Reprepares();
     m_columns = std::move(columns);
     m_table = std::move(table);
+    m_pageStatement.clear();
     m_fields.clear();
     for (std::size_t i = 0; i < m_columns.size(); ++i)
         m_fields.push_back(std::make_unique<TField>(*this, static_cast<int>(i), m_columns[i].name, m_columns[i].type));
+}
+
+bool TCustomADODataSet::Keyed() const
+{
+    return !m_table.empty() && std::ranges::none_of(m_columns, [](const Column& column) { return column.origin.empty(); });
+}
+
+DataSetRows TCustomADODataSet::ReadRows() const
+{
+    Statement& statement = BoundRowsStatement();
+    StatementScope scope(statement);
+    const int rowidColumn = RowidColumn();
+    DataSetRows::PageReader reader;
+    if (Keyed())
+        reader = [this](std::span<const std::int64_t> keys, std::span<Value> values) { ReadPage(keys, values); };
+    DataSetRows rows(m_columns.size(), std::move(reader));
+    const int count = statement.ColumnCount();
+    while (statement.Step()) {
+        if (!rows.AppendRow(rowidColumn < 0 ? 0 : statement.ColumnInt64(rowidColumn)))
+            continue;
+        for (int i = 0; i < count; ++i) {
+            if (i != rowidColumn)
+                rows.AddValue(statement.ColumnOptionalText(i));
+        }
+    }
+    return rows;
+}
+
+namespace {
+
+// Keys looked up by one run of the page statement; a page takes several runs.
+constexpr std::size_t KeysPerLookup = 64;
+
+} // namespace
+
+void TCustomADODataSet::ReadPage(std::span<const std::int64_t> keys, std::span<Value> values) const
+{
+    if (m_pageStatement.empty()) {
+        m_pageStatement = "select rowid";
+        for (const Column& column : m_columns)
+            m_pageStatement += ", " + QuoteName(column.origin);
+        m_pageStatement += " from " + QuoteName(m_table) + " where rowid in (?";
+        for (std::size_t i = 1; i < KeysPerLookup; ++i)
+            m_pageStatement += ", ?";
+        m_pageStatement += ")";
+    }
+    const std::size_t width = m_columns.size();
+    try {
+        Statement& statement = OpenConnection().Prepare(m_pageStatement);
+        for (std::size_t first = 0; first < keys.size(); first += KeysPerLookup) {
+            const auto lookup = keys.subspan(first, std::min(KeysPerLookup, keys.size() - first));
+            StatementScope scope(statement);
+            for (std::size_t i = 0; i < KeysPerLookup; ++i) {
+                if (i < lookup.size())
+                    statement.BindInt64(static_cast<int>(i) + 1, lookup[i]);
+                else
+                    statement.BindNull(static_cast<int>(i) + 1);
+            }
+            while (statement.Step()) {
+                const auto row = std::ranges::find(lookup, statement.ColumnInt64(0)) - lookup.begin();
+                auto target = values.begin() + static_cast<std::ptrdiff_t>((first + static_cast<std::size_t>(row)) * width);
+                for (std::size_t i = 0; i < width; ++i, ++target) {
+                    const int column = static_cast<int>(i) + 1;
+                    *target = statement.ColumnOptionalText(column);
+                }
+            }
+        }
+    } catch (const EDatabaseError& error) {
+        Fail(error.what());
+    }
 }
 
 void TCustomADODataSet::ReadRowsNow() const
@@ -213,6 +280,8 @@ TField& TCustomADODataSet::Fields(int index)
 
 TField* TCustomADODataSet::FindField(std::string_view name)
 {
+    if (!Active())
+        return nullptr;
     for (auto& field : m_fields) {
         if (field->FieldName() == name)
             return field.get();
@@ -234,7 +303,7 @@ std::span<const TCustomADODataSet::Value> TCustomADODataSet::CurrentValues() con
     ReadRowsNow();
     if (m_rows->Empty())
         Fail("the dataset is empty: there is no current row");
-    return std::as_const(*m_rows).Values(m_current);
+    return m_rows->Values(m_current);
 }
 
 const TCustomADODataSet::Value& TCustomADODataSet::FieldValue(int column) const
@@ -323,9 +392,7 @@ void TCustomADODataSet::PostInsert()
     // A table not read yet will find the new row in the file when it is read.
     const std::int64_t rowid = connection.LastInsertRowId();
     if (m_rows) {
-        m_rows->Append(rowid);
-        for (auto& value : m_buffer)
-            m_rows->Add(std::move(value));
+        m_rows->AppendWritten(rowid, std::move(m_buffer));
         m_current = m_rows->Size() - 1;
         m_eof = false;
         m_bof = m_current == 0;
@@ -362,7 +429,7 @@ void TCustomADODataSet::PostEdit()
         if (connection.ChangedRows() == 0)
             Fail("the row to be changed is no longer in the file");
     }
-    std::ranges::move(m_buffer, m_rows->Values(m_current).begin());
+    std::ranges::move(m_buffer, m_rows->MutableValues(m_current).begin());
     m_buffer.clear();
     m_state = TDataSetState::dsBrowse;
 }

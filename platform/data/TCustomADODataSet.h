@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/data/DataSetRows.h"
 #include "platform/data/TField.h"
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 
 namespace db {
 
+class Statement;
 class TADOConnection;
 
 enum class TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
@@ -30,12 +32,23 @@ struct TBookmark {
 // What tables and queries share: a snapshot of rows with a current row, fields
 // read by name, and writing rows back to the file.
 //
-// Cursor. A dataset keeps the set of rows it had when it was read (a static
-// cursor): rows that other datasets or programs write afterwards are seen only
-// after the dataset is made inactive and active again. The dataset's own
-// inserts, changes and deletes show in it at once. After opening, the current
-// row is the first row; Next past the last row sets Eof and stays on the last
-// row. Reading a field of an empty dataset raises EDatabaseError.
+// Cursor. The rows of a dataset are fixed when they are first read: which
+// rows there are, their order and so their count (a static cursor); rows that
+// other datasets or programs insert afterwards are seen only after the dataset
+// is made inactive and active again. The dataset's own inserts, changes and
+// deletes show in it at once. After opening, the current row is the first row;
+// Next past the last row sets Eof and stays on the last row. Reading a field of
+// an empty dataset raises EDatabaseError.
+//
+// Paging. A dataset whose fields are all columns of the one table whose rowid
+// it selects (every table, and queries such as "select rowid, * from ...")
+// holds the values of one page of its rows only (DataSetRows), and reads the
+// page around a row by its rowid when a row outside the page is needed. The
+// values of such a row are those the file holds when its page is read; a row
+// that another program deleted by then keeps its place and reads as nulls,
+// and changing or deleting it fails as below. A result that fits in one page
+// is read whole at once and keeps the values it was read with. Other queries
+// hold all their rows.
 //
 // Writing. Rows are written back to the one table they come from, identified by
 // SQLite's rowid: a table always knows its table; a query can write only when
@@ -81,6 +94,10 @@ public:
     bool Eof() const;
     bool Bof() const { return m_bof; }
 
+    // How many rows' values the open dataset has read from the file so far
+    // (0 before its rows are first needed).
+    std::size_t RowsRead() const { return m_rows ? m_rows->RowsRead() : 0; }
+
     // The current row, to come back to later; an empty dataset gives a
     // bookmark that names no row.
     TBookmark GetBookmark() const;
@@ -89,8 +106,8 @@ public:
     bool GotoBookmark(const TBookmark& bookmark);
 
     // The fields are made when the dataset opens; a TField& stays valid until
-    // the dataset closes.
-    int FieldCount() const { return static_cast<int>(m_fields.size()); }
+    // the dataset closes. A closed dataset has no fields.
+    int FieldCount() const { return Active() ? static_cast<int>(m_fields.size()) : 0; }
     TField& Fields(int index);
     TField& FieldByName(std::string_view name);
     TField* FindField(std::string_view name);
@@ -107,32 +124,9 @@ public:
     void Delete();
 
 protected:
-    using Value = std::optional<std::string>; // nullopt is SQL null
+    using Value = DataSetRows::Value;
     using Values = std::vector<Value>;
 
-    // The rows of a snapshot, their values kept in one flat array (row after
-    // row, `width` values each) so that reading a row costs no allocation of
-    // its own beyond its texts.
-    class Rows {
-    public:
-        explicit Rows(std::size_t width) : m_width(width) {}
-        std::size_t Size() const { return m_rowids.size(); }
-        bool Empty() const { return m_rowids.empty(); }
-        std::int64_t Rowid(std::size_t row) const { return m_rowids[row]; }
-        std::span<const Value> Values(std::size_t row) const { return { m_values.data() + row * m_width, m_width }; }
-        std::span<Value> Values(std::size_t row) { return { m_values.data() + row * m_width, m_width }; }
-        std::optional<std::size_t> Find(std::int64_t rowid) const;
-
-        // Starts a row; its values follow with Add, `width` of them.
-        void Append(std::int64_t rowid) { m_rowids.push_back(rowid); }
-        void Add(Value value) { m_values.push_back(std::move(value)); }
-        void Erase(std::size_t row);
-
-    private:
-        std::size_t m_width;
-        std::vector<std::int64_t> m_rowids;
-        std::vector<Value> m_values;
-    };
     struct Column {
         std::string name;
         std::string origin; // the table column it comes from; empty when it is not written back
@@ -141,11 +135,19 @@ protected:
 
     // Reads the columns (DefineColumns) when the dataset opens.
     virtual void OpenCursor() = 0;
-    // The rows of the snapshot, in order, with their values.
-    virtual Rows ReadRows() const = 0;
+    // The statement that gives the rows, prepared and with its values bound;
+    // the caller resets it.
+    virtual Statement& BoundRowsStatement() const = 0;
+    // The column of that statement that holds the rowid; -1 when it has none.
+    virtual int RowidColumn() const = 0;
 
+    // Whether the columns defined at an earlier open still describe
+    // `statement`: it is the same prepared statement, and the engine has not
+    // prepared it again since (after a change of the schema). Reopening a
+    // dataset over the same statement then keeps its columns and fields.
+    bool ColumnsDescribe(const Statement& statement) const;
     // `table` is where rows are written back; empty for a dataset that cannot write.
-    void DefineColumns(std::vector<Column> columns, std::string table);
+    void DefineColumns(const Statement& statement, std::vector<Column> columns, std::string table);
     // Reads the rows now instead of when first needed.
     void ReadRowsNow() const;
     TADOConnection& OpenConnection() const;
@@ -155,6 +157,11 @@ private:
     friend class TField;
     friend class TADOConnection;
 
+    DataSetRows ReadRows() const;
+    // Whether rows can be read again by their key: every field is a column of
+    // the one table the rowid comes from.
+    bool Keyed() const;
+    void ReadPage(std::span<const std::int64_t> keys, std::span<Value> values) const;
     const Value& FieldValue(int column) const;
     void SetFieldValue(int column, Value value);
     std::span<const Value> CurrentValues() const;
@@ -162,15 +169,22 @@ private:
     void CheckWritable() const;
     void PostInsert();
     void PostEdit();
+    // The connection's statements are gone: no definition describes one any more.
+    void ForgetColumns();
 
     std::string m_name;
     TADOConnection* m_connection { nullptr };
     TDataSetState m_state { TDataSetState::dsInactive };
+    // The columns and fields, kept while the dataset is closed so that reopening it over the same statement reuses them.
     std::vector<Column> m_columns;
+    const Statement* m_definedBy { nullptr };
+    int m_definedReprepares { 0 };
     std::vector<std::unique_ptr<TField>> m_fields;
     std::string m_table;
     // Read on first need, so that opening a large table costs nothing until used.
-    mutable std::optional<Rows> m_rows;
+    mutable std::optional<DataSetRows> m_rows;
+    // Reads a page's rows by key, for a keyed dataset.
+    mutable std::string m_pageStatement;
     mutable std::size_t m_current { 0 };
     // A row posted before the rows were read: it becomes current once they are.
     mutable std::optional<std::int64_t> m_insertedBeforeRead;

@@ -383,4 +383,29 @@ TEST_F(DataSet, FieldsKnowTheTypeTheirTableDeclares)
     EXPECT_EQ(db::FieldTypeOfDeclaration("varchar(20)"), db::TFieldType::ftString);
 }
 
+TEST_F(DataSet, AReopenedQueryKeepsItsFieldsWhileItsConnectionStaysOpen)
+{
+    AddCategory("工作");
+    db::TADOQuery& query = data.ADOQuery2;
+    query.SQL.Add("select rowid, * from 类别");
+    query.Open();
+    db::TField* before = query.FindField("类别");
+    query.Close();
+    EXPECT_EQ(query.FieldCount(), 0) << "a closed dataset has no fields";
+    EXPECT_EQ(query.FindField("类别"), nullptr);
+    query.Open();
+    EXPECT_EQ(query.FindField("类别"), before) << "the same statement reuses its fields";
+    EXPECT_EQ(before->AsString(), "工作");
+
+    query.Edit();
+    query.FieldByName("类别").SetAsString("生活");
+    query.Post();
+    EXPECT_EQ(CountInFile("select count(*) from 类别 where 类别 = '生活'"), 1);
+
+    data.ADOConnection1.Close();
+    query.Open();
+    EXPECT_NE(query.FindField("类别"), nullptr);
+    EXPECT_EQ(query.FieldByName("类别").AsString(), "生活") << "a new connection prepares and describes anew";
+}
+
 } // namespace

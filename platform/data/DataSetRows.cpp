@@ -1,0 +1,102 @@
+#include "platform/data/DataSetRows.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace db {
+
+DataSetRows::DataSetRows(std::size_t width, PageReader reader)
+    : m_width(width)
+    , m_reader(std::move(reader))
+{
+    // Most results are a few rows (a category's notes, a note by its title):
+    // room for them at once spares the growing of both arrays.
+    constexpr std::size_t FewRows = 16;
+    m_keys.reserve(FewRows);
+    m_pageValues.reserve(FewRows * m_width);
+}
+
+std::optional<std::size_t> DataSetRows::Find(std::int64_t rowid) const
+{
+    const auto found = std::ranges::find(m_keys, rowid);
+    if (found == m_keys.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - m_keys.begin());
+}
+
+bool DataSetRows::PageFull() const
+{
+    return m_reader && (m_pageBytes >= PageBytes || PageRowCount() >= MaxPageRows);
+}
+
+bool DataSetRows::AppendRow(std::int64_t rowid)
+{
+    m_keys.push_back(rowid);
+    if (m_pageCapacity == 0 && PageFull())
+        m_pageCapacity = PageRowCount();
+    if (m_pageCapacity != 0)
+        return false;
+    ++m_rowsRead;
+    return true;
+}
+
+void DataSetRows::AddValue(Value value)
+{
+    // A value's own size counts too, so that a page of many short or null
+    // values is bounded as well.
+    m_pageBytes += sizeof(Value) + (value ? value->size() : 0);
+    m_pageValues.push_back(std::move(value));
+}
+
+void DataSetRows::AppendWritten(std::int64_t rowid, std::vector<Value> values)
+{
+    // The page takes the row when it reaches the end of the set; otherwise the
+    // row's values are read by key when asked for.
+    const bool pageReachesEnd = m_pageStart + PageRowCount() == m_keys.size();
+    m_keys.push_back(rowid);
+    if (pageReachesEnd)
+        std::ranges::move(values, std::back_inserter(m_pageValues));
+}
+
+void DataSetRows::Erase(std::size_t row)
+{
+    m_keys.erase(m_keys.begin() + static_cast<std::ptrdiff_t>(row));
+    if (PageHolds(row)) {
+        const auto first = m_pageValues.begin() + static_cast<std::ptrdiff_t>((row - m_pageStart) * m_width);
+        m_pageValues.erase(first, first + static_cast<std::ptrdiff_t>(m_width));
+    } else if (row < m_pageStart) {
+        --m_pageStart;
+    }
+}
+
+std::span<const DataSetRows::Value> DataSetRows::Values(std::size_t row)
+{
+    return MutableValues(row);
+}
+
+std::span<DataSetRows::Value> DataSetRows::MutableValues(std::size_t row)
+{
+    if (m_width == 0)
+        return {};
+    if (!PageHolds(row))
+        ReadPageAround(row);
+    return { m_pageValues.data() + (row - m_pageStart) * m_width, m_width };
+}
+
+// Walking forwards reads the page that starts at the row, walking backwards
+// the one that ends at it, so that each page is read once either way.
+void DataSetRows::ReadPageAround(std::size_t row)
+{
+    const std::size_t capacity = m_pageCapacity != 0 ? m_pageCapacity : MaxPageRows;
+    const std::size_t start = row >= m_pageStart ? row : (row + 1 >= capacity ? row + 1 - capacity : 0);
+    const std::size_t count = std::min(capacity, m_keys.size() - start);
+    // A read that fails leaves no page behind, rather than a page of nulls.
+    m_pageValues.clear();
+    std::vector<Value> values(count * m_width);
+    m_reader(std::span(m_keys).subspan(start, count), values);
+    m_pageValues = std::move(values);
+    m_pageStart = start;
+    m_rowsRead += count;
+}
+
+} // namespace db

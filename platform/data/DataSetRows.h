@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace db {
+
+// The rows an open dataset walks: their keys (rowids) in the dataset's order,
+// and their values.
+//
+// A set without a page reader holds every row's values (a snapshot). A set
+// with one holds the keys of all its rows but the values of only one page of
+// consecutive rows, about PageBytes of text: a result over every note then
+// keeps eight bytes per note, not the note bodies. Asking for a row outside
+// the page reads the page around it by key through the reader, so a row's
+// values are those the file holds when its page is read; a row that is no
+// longer in the file by then reads as nulls and keeps its place, so the
+// number of rows and every row's place stay as they were when the keys were
+// read.
+class DataSetRows {
+public:
+    using Value = std::optional<std::string>; // nullopt is SQL null
+    // Fills `values` (`width` values per key, in the order of `keys`) with the
+    // values of the rows that have these keys; leaves nulls for a key no row has.
+    using PageReader = std::function<void(std::span<const std::int64_t> keys, std::span<Value> values)>;
+
+    // How much text the page of a keyed set holds before further rows keep
+    // only their keys.
+    static constexpr std::size_t PageBytes = 512 * 1024;
+    static constexpr std::size_t MaxPageRows = 2048;
+
+    DataSetRows(std::size_t width, PageReader reader);
+
+    std::size_t Size() const { return m_keys.size(); }
+    bool Empty() const { return m_keys.empty(); }
+    std::int64_t Rowid(std::size_t row) const { return m_keys[row]; }
+    std::optional<std::size_t> Find(std::int64_t rowid) const;
+
+    // The values of a row; reads the page around it when it is not held. The
+    // span stays valid until another row is asked for.
+    std::span<const Value> Values(std::size_t row);
+    std::span<Value> MutableValues(std::size_t row);
+
+    // Reading the rows, in order: AppendRow, then, when it answers true, the
+    // row's `width` values with AddValue. A keyed set answers false once its
+    // first page is full.
+    bool AppendRow(std::int64_t rowid);
+    void AddValue(Value value);
+    // A row the dataset itself inserted, added at the end with its values.
+    void AppendWritten(std::int64_t rowid, std::vector<Value> values);
+    void Erase(std::size_t row);
+
+    // How many rows' values have been read from the file so far (first page
+    // and every page read since), for benchmarks and tests.
+    std::size_t RowsRead() const { return m_rowsRead; }
+
+private:
+    std::size_t PageRowCount() const { return m_width == 0 ? 0 : m_pageValues.size() / m_width; }
+    bool PageHolds(std::size_t row) const { return row >= m_pageStart && row < m_pageStart + PageRowCount(); }
+    bool PageFull() const;
+    void ReadPageAround(std::size_t row);
+
+    std::size_t m_width;
+    PageReader m_reader;
+    std::vector<std::int64_t> m_keys;
+    // The page: rows m_pageStart and on, `m_width` values each.
+    std::size_t m_pageStart { 0 };
+    std::vector<Value> m_pageValues;
+    // Set once the first page is full: the rows a page read brings in.
+    std::size_t m_pageCapacity { 0 };
+    std::size_t m_pageBytes { 0 };
+    std::size_t m_rowsRead { 0 };
+};
+
+} // namespace db
