@@ -46,50 +46,32 @@ TAction::~TAction()
 
 void TAction::SetCaption(const std::string& Value)
 {
-    if (m_caption == Value)
-        return;
-    m_caption = Value;
-    Changed();
+    Assign(m_caption, Value);
 }
 
 void TAction::SetHint(const std::string& Value)
 {
-    if (m_hint == Value)
-        return;
-    m_hint = Value;
-    Changed();
+    Assign(m_hint, Value);
 }
 
 void TAction::SetEnabled(bool Value)
 {
-    if (m_enabled == Value)
-        return;
-    m_enabled = Value;
-    Changed();
+    Assign(m_enabled, Value);
 }
 
 void TAction::SetVisible(bool Value)
 {
-    if (m_visible == Value)
-        return;
-    m_visible = Value;
-    Changed();
+    Assign(m_visible, Value);
 }
 
 void TAction::SetChecked(bool Value)
 {
-    if (m_checked == Value)
-        return;
-    m_checked = Value;
-    Changed();
+    Assign(m_checked, Value);
 }
 
 void TAction::SetImageIndex(int Value)
 {
-    if (m_imageIndex == Value)
-        return;
-    m_imageIndex = Value;
-    Changed();
+    Assign(m_imageIndex, Value);
 }
 
 void TAction::SetActionList(TActionList* Value)

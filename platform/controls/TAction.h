@@ -65,6 +65,15 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // Stores a changed property and tells the clients.
+    template <class T>
+    void Assign(T& Field, const T& Value)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        Changed();
+    }
     void Changed();
 
     std::string m_caption;
