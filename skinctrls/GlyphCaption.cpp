@@ -66,8 +66,9 @@ gfx::TSize MeasureCaption(gfx::TCanvas& Canvas, const std::string& Caption)
 {
     if (Caption.empty())
         return {};
+    // An "&" marks the access key: it is not drawn, the key is underlined.
     gfx::TRect r { 0, 0, 0, 0 };
-    Canvas.DrawText(Caption, r, gfx::DT_CALCRECT | gfx::DT_NOPREFIX);
+    Canvas.DrawText(Caption, r, gfx::DT_CALCRECT);
     return { r.Width(), r.Height() };
 }
 
@@ -83,8 +84,10 @@ gfx::TPoint PlaceAndDrawCaption(gfx::TCanvas& Canvas, const gfx::TRect& R, const
     }
     if (!Caption.empty()) {
         Canvas.Brush.Style = gfx::TBrushStyle::bsClear;
-        gfx::TRect box = gfx::Bounds(p.Caption.X, p.Caption.Y, text.cx + 2, text.cy);
-        Canvas.DrawText(Caption, box, gfx::DT_CENTER | gfx::DT_NOPREFIX);
+        // Two rows more than the text so that an access key's underline,
+        // one row below the ascent, is not clipped away.
+        gfx::TRect box = gfx::Bounds(p.Caption.X, p.Caption.Y, text.cx + 2, text.cy + 2);
+        Canvas.DrawText(Caption, box, gfx::DT_CENTER);
     }
     return p.Glyph;
 }

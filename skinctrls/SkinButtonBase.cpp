@@ -1,5 +1,7 @@
 #include "skinctrls/SkinButtonBase.h"
 
+#include "platform/controls/TAction.h"
+#include "platform/controls/TImageList.h"
 #include "platform/controls/TWinControl.h"
 #include "skin/SkinControlRecords.h"
 #include "skin/TbsEffectBmp.h"
@@ -36,6 +38,23 @@ void SkinButtonBase<CustomControl>::SetGlyph(const gfx::TBitmap& Value)
 {
     m_glyph = Value;
     this->Invalidate();
+}
+
+template <class CustomControl>
+void SkinButtonBase<CustomControl>::ActionChange(const ctl::TAction& Action)
+{
+    CustomControl::ActionChange(Action);
+    if (m_groupIndex != 0)
+        SetDown(Action.Checked());
+    const ctl::TImageList* images = Action.Images();
+    if (!m_glyph.Empty() || !images || Action.ImageIndex() < 0 || Action.ImageIndex() >= images->Count())
+        return;
+    // Magenta behind the picture: the glyph's see-through colour.
+    gfx::TBitmap glyph(images->Width(), images->Height());
+    glyph.Canvas().Brush.Color = gfx::clFuchsia;
+    glyph.Canvas().FillRect(gfx::TRect { 0, 0, glyph.Width(), glyph.Height() });
+    images->Draw(glyph.Canvas(), 0, 0, Action.ImageIndex());
+    SetGlyph(glyph);
 }
 
 template <class CustomControl>

@@ -50,6 +50,10 @@ public:
     void ApplySkin() override;
     // The click users of the button see.
     virtual void ButtonClick() = 0;
+    // Besides caption, hint and states: a grouped button shows the action's
+    // checked state as down, and a button without a glyph takes the action's
+    // picture from its action list.
+    void ActionChange(const ctl::TAction& Action) override;
 
 protected:
     // The look of the pressed button.

@@ -86,8 +86,7 @@ void TbsSkinButton::ButtonClick()
     if (m_canFocused)
         if (ctl::TForm* form = GetParentForm())
             form->SetModalResult(ModalResult);
-    if (OnClick)
-        OnClick(this);
+    RunClickHandler();
 }
 
 void TbsSkinButton::Click()
@@ -108,6 +107,13 @@ wnd::LRESULT TbsSkinButton::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPAR
             return 1;
         }
         return 0;
+    }
+    if (Msg == ctl::CM_DIALOGCHAR) {
+        if (!m_canFocused || !ctl::IsAccel(static_cast<char32_t>(WParam), Caption()) || !CanFocus())
+            return 0;
+        SetFocus();
+        ButtonClick();
+        return 1;
     }
     return TbsSkinCustomControl::WndProc(Msg, WParam, LParam);
 }

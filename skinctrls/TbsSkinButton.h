@@ -25,7 +25,8 @@ public:
     // This button answers its form's Enter key: it has the focus, or it is the
     // Default button and no other skinned button has the focus.
     bool ActiveDefault() const;
-    // The click users of the button see: sets the form's modal result, then OnClick.
+    // The click users of the button see: sets the form's modal result, then
+    // OnClick, or the linked action when there is no OnClick.
     void ButtonClick() override;
     void Click() override;
 

@@ -95,6 +95,19 @@ void TbsSkinPanel::SetDefaultAlignment(ctl::TAlignment Value)
         Invalidate();
 }
 
+wnd::LRESULT TbsSkinPanel::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    if (Msg != ctl::CM_DIALOGCHAR)
+        return TbsSkinCustomControl::WndProc(Msg, WParam, LParam);
+    if (!m_captionMode || !Enabled() || !Showing() || !ctl::IsAccel(static_cast<char32_t>(WParam), Caption()))
+        return 0;
+    if (m_checkedMode)
+        SetChecked(!m_checked);
+    if (ctl::TWinControl* first = FindNextControl(nullptr, true, true, false))
+        first->SetFocus();
+    return 1;
+}
+
 void TbsSkinPanel::SetCheckedMode(bool Value)
 {
     m_checkedMode = Value;

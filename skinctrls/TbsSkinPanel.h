@@ -54,6 +54,9 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     void AdjustClientRect(gfx::TRect& Rect) const override;
     void ApplySkin() override;
+    // The access key of a caption band toggles its check box (in checked
+    // mode) and moves the focus to the first child that takes it.
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 protected:
     // A child hidden by the roll-up that goes away leaves the hidden list.

@@ -48,8 +48,21 @@ void TbsSkinSpeedButton::SetFlat(bool Value)
 
 void TbsSkinSpeedButton::ButtonClick()
 {
-    if (OnClick)
-        OnClick(this);
+    RunClickHandler();
+}
+
+wnd::LRESULT TbsSkinSpeedButton::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
+{
+    if (Msg != ctl::CM_DIALOGCHAR)
+        return SkinButtonBase::WndProc(Msg, WParam, LParam);
+    if (!Enabled() || !Showing() || !ctl::IsAccel(static_cast<char32_t>(WParam), Caption()))
+        return 0;
+    // The key works as a click of the pointer: a grouped button goes down
+    // (or, when all may be up, toggles) and every button clicks.
+    if (GroupIndex() != 0 && (!m_down || AllowAllUp))
+        SetDown(!m_down);
+    ButtonClick();
+    return 1;
 }
 
 TbsSkinToolBar* TbsSkinSpeedButton::ParentToolBar() const

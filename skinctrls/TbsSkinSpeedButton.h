@@ -28,8 +28,11 @@ public:
     bool Flat() const { return m_flat; }
     void SetFlat(bool Value);
 
-    // The click users of the button see: runs OnClick.
+    // The click users of the button see: runs OnClick, or the linked action
+    // when there is no OnClick.
     void ButtonClick() override;
+    // Answers its caption's access key with a click.
+    wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 protected:
     void Paint() override;

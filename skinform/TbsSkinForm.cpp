@@ -328,9 +328,16 @@ bool TbsSkinForm::HandleFrameMessage(wnd::UINT msg, wnd::WPARAM wParam, wnd::LPA
     case wnd::WM_MOVING:
         if (Magnetic) {
             auto* proposed = wnd::FromLParam<gfx::TRect>(lParam);
-            *proposed = MagneticSnap(*proposed, skin::GetMonitorArea(Handle(), true), MagneticSize);
+            *proposed = MagneticMove(*proposed, skin::GetMonitorArea(Handle(), true), SnapTargets(Handle()), MagneticSize);
         }
         result = 1;
+        return true;
+    case wnd::WM_SIZING:
+        result = CallDefault(msg, wParam, lParam);
+        if (Magnetic) {
+            auto* proposed = wnd::FromLParam<gfx::TRect>(lParam);
+            *proposed = MagneticSizing(*proposed, wParam, SnapTargets(Handle()), MagneticSize, MinimumSize());
+        }
         return true;
     case wnd::WM_GETMINMAXINFO: {
         result = CallDefault(msg, wParam, lParam);

@@ -91,7 +91,8 @@ inline constexpr wnd::UINT CM_TEXTCHANGED = CM_BASE + 18;
 // itself (Tab, Enter, Esc, arrows); non-zero when the form used it.
 inline constexpr wnd::UINT CM_DIALOGKEY = CM_BASE + 5;
 // Sent by a form to each of its controls with an accelerator character
-// (WParam, a code point) typed with Alt; non-zero when the control used it.
+// (WParam, a code point) typed with Alt, or typed plainly while the focused
+// control takes no characters; non-zero when the control used it.
 inline constexpr wnd::UINT CM_DIALOGCHAR = CM_BASE + 6;
 // Sent by a form to each of its controls when the focus moved to another of
 // them; LParam is that TWinControl*.

@@ -1,6 +1,7 @@
 #include "platform/controls/TControl.h"
-#include "platform/controls/TApplication.h"
 
+#include "platform/controls/TAction.h"
+#include "platform/controls/TApplication.h"
 #include "platform/controls/TForm.h"
 #include "platform/controls/TWinControl.h"
 #include "platform/window/Input.h"
@@ -66,6 +67,8 @@ TControl::~TControl()
         SetCaptureControl(nullptr);
     if (m_parent)
         m_parent->RemoveControl(this);
+    if (m_action)
+        m_action->UnRegisterClient(this);
 }
 
 void TControl::SetParent(TWinControl* AParent)
@@ -358,8 +361,46 @@ void TControl::SetZOrder(bool TopMost)
 
 void TControl::Click()
 {
+    RunClickHandler();
+}
+
+void TControl::RunClickHandler()
+{
     if (OnClick)
         OnClick(this);
+    else if (m_action)
+        m_action->Execute();
+}
+
+void TControl::SetAction(TAction* Value)
+{
+    if (m_action == Value)
+        return;
+    if (m_action) {
+        m_action->UnRegisterClient(this);
+        RemoveFreeNotification(m_action);
+    }
+    m_action = Value;
+    if (!m_action)
+        return;
+    m_action->RegisterClient(this);
+    FreeNotification(m_action);
+    ActionChange(*m_action);
+}
+
+void TControl::ActionChange(const TAction& Action)
+{
+    SetCaption(Action.Caption());
+    SetHint(Action.Hint());
+    SetEnabled(Action.Enabled());
+    SetVisible(Action.Visible());
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == TOperation::opRemove && AComponent == m_action)
+        m_action = nullptr;
+    TComponent::Notification(AComponent, Operation);
 }
 
 void TControl::DblClick()

@@ -11,6 +11,7 @@
 namespace ctl {
 
 class TWinControl;
+class TAction;
 class TForm;
 
 // Anything that can appear on a form: a rectangle on a parent with a font, a
@@ -109,6 +110,16 @@ public:
     // Runs the click action as a mouse click does.
     virtual void Click();
 
+    // The command the control offers: the control shows the action's
+    // caption, hint, enabled and visible states, and a click without an
+    // OnClick of its own runs the action. The link is dropped when the
+    // action is freed.
+    TAction* Action() const { return m_action; }
+    void SetAction(TAction* Value);
+    // Follows a change of the linked action; descendants add what else they
+    // show of it (checked state, picture).
+    virtual void ActionChange(const TAction& Action);
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -123,6 +134,9 @@ public:
     virtual wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam);
 
 protected:
+    // OnClick when set, otherwise the linked action.
+    void RunClickHandler();
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void DblClick();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
@@ -182,6 +196,7 @@ private:
     bool m_parentColor { false };
     TCursor m_cursor { crDefault };
     std::string m_hint;
+    TAction* m_action { nullptr };
     bool m_clicked { false };
     bool m_mouseInControl { false };
     bool m_settingAlignedBounds { false };

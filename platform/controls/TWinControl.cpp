@@ -40,6 +40,12 @@ bool IsAcceleratorKey(wnd::WPARAM Key)
     return (Key >= 'A' && Key <= 'Z') || (Key >= '0' && Key <= '9');
 }
 
+// Characters that can be access keys: not space, not a control character.
+bool IsPrintable(unsigned Character)
+{
+    return Character > 0x20 && Character != 0x7F;
+}
+
 // Resets a flag however the scope is left.
 class TFlagGuard {
 public:
@@ -354,6 +360,10 @@ void TWinControl::HandleKey(wnd::UINT Msg, wnd::WPARAM WParam)
             form->PreviewKeyPress(key);
         if (key)
             KeyPress(key);
+        // A control that does not take typed text leaves a printable
+        // character to its form as an access key, as if typed with Alt.
+        if (IsPrintable(key) && !(WantedKeys() & DLGC_WANTCHARS) && form)
+            form->DialogChar(static_cast<char32_t>(key));
         return;
     }
     int key = static_cast<int>(WParam);

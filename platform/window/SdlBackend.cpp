@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace wnd {
@@ -158,6 +159,8 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Open()
     }
     IgnoreGoneWindowErrorsAfterVideo();
     SDL_StartTextInput();
+    // The display's own pointer events, for their screen positions.
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     return std::unique_ptr<TSdlBackend>(new TSdlBackend());
 }
 
@@ -489,25 +492,57 @@ void TSdlBackend::HandleWindowEvent(const SDL_Event& e, TBackendSink& sink)
     }
 }
 
+void TSdlBackend::RememberScreenPosition(const SDL_SysWMmsg& msg)
+{
+    if (msg.subsystem != SDL_SYSWM_X11)
+        return;
+    const XEvent& x = msg.msg.x11.event;
+    switch (x.type) {
+    case MotionNotify:
+        m_eventScreenPos = POINT { x.xmotion.x_root, x.xmotion.y_root };
+        break;
+    case ButtonPress:
+    case ButtonRelease:
+        m_eventScreenPos = POINT { x.xbutton.x_root, x.xbutton.y_root };
+        break;
+    case EnterNotify:
+    case LeaveNotify:
+        m_eventScreenPos = POINT { x.xcrossing.x_root, x.xcrossing.y_root };
+        break;
+    default:
+        break;
+    }
+}
+
+POINT TSdlBackend::MouseEventPos(Uint32 windowId, int x, int y)
+{
+    const std::optional<POINT> screen = std::exchange(m_eventScreenPos, std::nullopt);
+    return screen ? *screen : OnScreen(windowId, x, y);
+}
+
 void TSdlBackend::HandleEvent(const SDL_Event& e, TBackendSink& sink)
 {
     TRawInput in;
     switch (e.type) {
+    case SDL_SYSWMEVENT:
+        RememberScreenPosition(*e.syswm.msg);
+        return;
     case SDL_WINDOWEVENT:
         HandleWindowEvent(e, sink);
         return;
     case SDL_MOUSEMOTION:
         in.kind = TRawInputKind::MouseMove;
-        in.pos = m_cursor = OnScreen(e.motion.windowID, e.motion.x, e.motion.y);
+        in.pos = m_cursor = MouseEventPos(e.motion.windowID, e.motion.x, e.motion.y);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         in.kind = e.type == SDL_MOUSEBUTTONDOWN ? TRawInputKind::ButtonDown : TRawInputKind::ButtonUp;
         in.button = Button(e.button.button);
-        in.pos = m_cursor = OnScreen(e.button.windowID, e.button.x, e.button.y);
+        in.pos = m_cursor = MouseEventPos(e.button.windowID, e.button.x, e.button.y);
         break;
     case SDL_MOUSEWHEEL:
         in.kind = TRawInputKind::Wheel;
+        m_eventScreenPos.reset();
         in.pos = m_cursor;
         in.wheelDelta = (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y) * 120;
         break;

@@ -2,12 +2,15 @@
 
 #include "platform/window/Backend.h"
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 
 struct SDL_Window;
 struct SDL_Cursor;
+struct SDL_SysWMmsg;
 union SDL_Event;
 
 namespace wnd {
@@ -61,12 +64,21 @@ private:
     HWND WindowFromId(unsigned id);
     void HandleWindowEvent(const SDL_Event& e, TBackendSink& sink);
     void HandleEvent(const SDL_Event& e, TBackendSink& sink);
+    // The display reports each pointer event with its screen position before
+    // SDL passes it on relative to the window. That one is kept for the event:
+    // adding the window-relative position to the window's origin goes wrong
+    // while the window moves under the pointer (sizing from the left or top
+    // edge), because SDL takes the new origin before the display has moved
+    // the window and reported the events that came before.
+    void RememberScreenPosition(const SDL_SysWMmsg& msg);
+    POINT MouseEventPos(std::uint32_t windowId, int x, int y);
 
     std::map<HWND, TNative> m_natives;
     // The cursor as the last mouse event placed it (the display's global
     // pointer query can lag behind synthetic input).
     POINT m_cursor;
     bool m_haveCursor { false };
+    std::optional<POINT> m_eventScreenPos;
     std::map<HCURSOR, SDL_Cursor*> m_cursors;
 };
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Drives the main window's skinned frame on the X display with xdotool, as a
-# user would: drags the caption to move it, an edge and a corner to size it,
+# user would: drags the caption to move it, edges and corners to size it (the
+# left and top ones too, which move the window while its right and bottom
+# edges stay),
 # presses maximize (twice), roll-up (twice) and close, and opens the system
 # menu with Alt+Space. Under a window manager (second argument "openbox", which
 # the script starts) it also chooses Minimize there and restores the window.
@@ -101,6 +103,23 @@ expect_geometry() {
   fail "window at $X $Y $WIDTH $HEIGHT, expected $want"
 }
 
+# The window's outer edges as the X server reports them: "left top right bottom".
+edges() {
+  xwininfo -id "$id" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+    /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, x + w, y + h }'
+}
+
+# Waits up to 10 s until xwininfo reports the edges "left top right bottom".
+expect_edges() {
+  local want="$1" got
+  for _ in $(seq 100); do
+    got=$(edges)
+    [ "$got" = "$want" ] && return 0
+    sleep 0.1
+  done
+  fail "window edges $got, expected $want"
+}
+
 drag() { # from-x from-y to-x to-y
   xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 sleep 0.1 \
     mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )) sleep 0.1 \
@@ -130,6 +149,20 @@ expect_geometry "$X $Y 776 555"
 drag $(( X + 774 )) $(( Y + 300 )) $(( X + 794 )) $(( Y + 300 ))
 expect_geometry "$X $Y 796 555"
 snapshot 2-moved-and-sized
+
+# Size by the left edge, the top edge and the top-left corner: the window
+# grows towards the pointer while its right and bottom edges stay put.
+read -r left top right bottom < <(edges)
+drag $(( X + 1 )) $(( Y + 300 )) $(( X - 39 )) $(( Y + 300 ))
+expect_edges "$(( left - 40 )) $top $right $bottom"
+geometry
+drag $(( X + 300 )) $(( Y + 1 )) $(( X + 300 )) $(( Y - 29 ))
+expect_edges "$(( left - 40 )) $(( top - 30 )) $right $bottom"
+geometry
+drag $(( X + 1 )) $(( Y + 1 )) $(( X + 21 )) $(( Y + 11 ))
+expect_edges "$(( left - 20 )) $(( top - 20 )) $right $bottom"
+expect_geometry "$(( left - 20 )) $(( top - 20 )) $(( right - left + 20 )) $(( bottom - top + 20 ))"
+snapshot 2b-sized-from-left-and-top
 normal="$X $Y $WIDTH $HEIGHT"
 
 # Maximize: the whole screen of the one monitor, a pixel free on every side.

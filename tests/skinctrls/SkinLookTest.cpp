@@ -15,6 +15,8 @@
 #include "skinctrls/TbsSkinBevel.h"
 #include "skinctrls/TbsSkinButton.h"
 #include "skinctrls/TbsSkinGroupBox.h"
+#include "skinctrls/TbsSkinHint.h"
+#include "skinctrls/TbsSkinHintWindow.h"
 #include "skinctrls/TbsSkinPanel.h"
 #include "skinctrls/TbsSkinScrollBar.h"
 #include "skinctrls/TbsSkinSpeedButton.h"
@@ -29,6 +31,8 @@ using namespace skinctrls;
 namespace {
 
 constexpr int kBlue = 9;
+// The hint window's own picture, 40 x 24, told apart by its blue.
+constexpr int kHintBlue = 77;
 
 // The colour of picture pixel (x, y).
 gfx::TColor Source(int x, int y) { return gfx::RGB(x, y, kBlue); }
@@ -46,9 +50,10 @@ gfx::TBitmap ButtonMask()
 std::string Records()
 {
     return "[PICTURES]\r\n"
-           "activepicturescount=2\r\n"
+           "activepicturescount=3\r\n"
            "0=controls.bmp\r\n"
            "1=buttonmask.bmp\r\n"
+           "2=hint.bmp\r\n"
            "[SKINCONTROLS]\r\n"
            "count=14\r\n"
            "0=button:button\r\n"
@@ -118,7 +123,12 @@ std::string Records()
            "fontcolor=255\r\nactivefontcolor=65280\r\ndownfontcolor=16711680\r\n"
            "[hpanel]\r\n"
            "pictureindex=0\r\n"
-           "skinrect=0,150,40,175\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\nclientrect=0,0,40,25\r\n";
+           "skinrect=0,150,40,175\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\nclientrect=0,0,40,25\r\n"
+           "[HINTWINDOW]\r\n"
+           "windowpictureindex=2\r\n"
+           "lefttoppoint=6,6\r\nrighttoppoint=34,6\r\nleftbottompoint=6,18\r\nrightbottompoint=34,18\r\n"
+           "clientrect=6,6,34,18\r\n"
+           "fontname=宋体\r\nfontheight=12\r\nfontcolor=255\r\n";
 }
 
 std::vector<std::uint8_t> TestSkinStream()
@@ -126,6 +136,7 @@ std::vector<std::uint8_t> TestSkinStream()
     skin::StoredSkin stored;
     stored.ActivePictures.push_back(skintest::DistinctPicture(256, 200, kBlue));
     stored.ActivePictures.push_back(ButtonMask());
+    stored.ActivePictures.push_back(skintest::DistinctPicture(40, 24, kHintBlue));
     stored.IniText = text::Utf8ToGbk(Records());
     return skin::WriteStoredSkin(stored);
 }
@@ -520,3 +531,77 @@ TEST_F(SkinLookTest, ResetThenApplyFollowsASkinThatWasReplaced)
 }
 
 } // namespace
+
+namespace {
+
+// Hints of the application's main form, shown by a TbsSkinHint with the test skin.
+class SkinHintLookTest : public HeadlessTest {
+protected:
+    SkinHintLookTest()
+    {
+        data->LoadFromStoredSkinStream(TestSkinStream());
+        ctl::Application->CreateForm(mainForm);
+        mainForm->SetBorderStyle(ctl::TFormBorderStyle::bsNone);
+        mainForm->SetBounds(100, 100, 300, 200);
+        hint = new TbsSkinHint(mainForm);
+        hint->SetSkinData(data.get());
+        auto* bar = new TbsSkinToolBar(mainForm);
+        bar->SetParent(mainForm);
+        bar->SetAlign(ctl::TAlign::alTop);
+        tool = new TbsSkinSpeedButton(mainForm);
+        tool->SetBounds(0, 0, 75, 25);
+        tool->SetCaption("刷新");
+        tool->SetHint("重新读取全部笔记");
+        tool->ShowHint = true;
+        tool->SetParent(bar);
+        mainForm->Show();
+        Harness.ProcessMessages();
+    }
+    ~SkinHintLookTest() override
+    {
+        ctl::Application->CancelHint();
+        delete mainForm;
+    }
+
+    std::unique_ptr<skin::TbsSkinData> data { std::make_unique<skin::TbsSkinData>() };
+    ctl::TForm* mainForm { nullptr };
+    TbsSkinHint* hint { nullptr };
+    TbsSkinSpeedButton* tool { nullptr };
+};
+
+} // namespace
+
+TEST_F(SkinHintLookTest, AToolButtonsHintIsDrawnFromTheSkinsHintPicture)
+{
+    const gfx::TPoint over = Middle(*tool);
+    Harness.MoveMouse(over.X, over.Y);
+    Harness.AdvanceTime(ctl::Application->HintPause);
+    ctl::THintWindow* window = ctl::Application->HintWindow();
+    ASSERT_NE(dynamic_cast<TbsSkinHintWindow*>(window), nullptr);
+    ASSERT_TRUE(window->Visible());
+    const gfx::TRect r = wnd::GetWindowRect(window->Handle());
+    const gfx::TBitmap pixels = Harness.Capture(window->Handle());
+    Harness.SaveSnapshot(window->Handle(), "skinctrls_skin_hint");
+    // Wider than the picture for the long text: corners fixed, the middle
+    // of each edge tiled from the picture's middle columns.
+    ASSERT_GT(r.Width(), 40);
+    const int w = r.Width();
+    const int h = r.Height();
+    auto hintSource = [](int x, int y) { return gfx::RGB(x, y, kHintBlue); };
+    for (int x : { 0, 5, 6, 33, 34, 35, w / 2, w - 7, w - 6, w - 1 }) {
+        const int from = x < 6 ? x : x >= w - 6 ? 34 + (x - (w - 6)) : 6 + (x - 6) % 28;
+        EXPECT_EQ(pixels.GetPixel(x, 0), hintSource(from, 0)) << "top, x " << x;
+        EXPECT_EQ(pixels.GetPixel(x, h - 1), hintSource(from, 23)) << "bottom, x " << x;
+    }
+    // The left edge's middle rows tile the picture's rows 6 to 17.
+    for (int y : { 6, h / 2, h - 7 })
+        EXPECT_EQ(pixels.GetPixel(0, y), hintSource(0, 6 + (y - 6) % 12)) << "left, y " << y;
+    // The text is written in the record's font colour inside the client part.
+    int red = 0;
+    for (int y = 6; y < h - 6; ++y)
+        for (int x = 6; x < w - 6; ++x)
+            red += pixels.GetPixel(x, y) == gfx::RGB(255, 0, 0) ? 1 : 0;
+    EXPECT_GT(red, 20);
+    for (int x = 0; x < w; ++x)
+        EXPECT_NE(pixels.GetPixel(x, 2), gfx::RGB(255, 0, 0));
+}

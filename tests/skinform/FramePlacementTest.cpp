@@ -4,11 +4,15 @@
 #include "skinform/SystemMenuEntries.h"
 #include "skinform/WindowPlacement.h"
 
+#include "platform/window/Messages.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+using skinform::MagneticMove;
+using skinform::MagneticSizing;
 using skinform::MagneticSnap;
 using skinform::MaximizedBounds;
 
@@ -42,6 +46,35 @@ TEST(MagneticSnapTest, WhenBothSidesQualifyTheRightAndBottomWin)
     // A window 2 pixels narrower than the area is near both sides.
     const gfx::TRect r = MagneticSnap(gfx::Bounds(1, 1, 1022, 726), kWork, 5);
     EXPECT_EQ(r, gfx::Bounds(2, 2, 1022, 726));
+}
+
+TEST(MagneticMoveTest, TheWorkAreaComesFirstAndOtherWindowsPullTheOtherAxis)
+{
+    const std::vector<gfx::TRect> others { gfx::Bounds(400, 300, 200, 100) };
+    // 3 pixels left of the other window's left side: flush with it.
+    EXPECT_EQ(MagneticMove(gfx::Bounds(403, 250, 100, 100), kWork, others, 5), gfx::Bounds(400, 250, 100, 100));
+    // Touching from above: the bottom comes to the other's top.
+    EXPECT_EQ(MagneticMove(gfx::Bounds(450, 198, 100, 100), kWork, others, 5), gfx::Bounds(450, 200, 100, 100));
+    // Near the work area's left edge and a window's side at once: the work area wins that axis.
+    const std::vector<gfx::TRect> atEdge { gfx::Bounds(-50, 100, 53, 100) };
+    EXPECT_EQ(MagneticMove(gfx::Bounds(2, 150, 100, 100), kWork, atEdge, 5).Left, 0);
+    // Both sides near a side: the nearer one pulls.
+    const std::vector<gfx::TRect> twoSides { gfx::Bounds(100, 0, 100, 700), gfx::Bounds(304, 0, 100, 700) };
+    EXPECT_EQ(MagneticMove(gfx::Bounds(203, 100, 100, 100), kWork, twoSides, 5).Left, 204);
+    // Nothing near: unchanged.
+    EXPECT_EQ(MagneticMove(gfx::Bounds(200, 200, 50, 50), kWork, others, 5), gfx::Bounds(200, 200, 50, 50));
+}
+
+TEST(MagneticMoveTest, SizingMovesOnlyTheDraggedSidesAndKeepsTheMinimum)
+{
+    const std::vector<gfx::TRect> others { gfx::Bounds(300, 0, 100, 500) };
+    const gfx::TRect r = gfx::Rect(100, 100, 297, 200);
+    EXPECT_EQ(MagneticSizing(r, wnd::WMSZ_RIGHT, others, 5, { 10, 10 }), gfx::Rect(100, 100, 300, 200));
+    EXPECT_EQ(MagneticSizing(r, wnd::WMSZ_LEFT, others, 5, { 10, 10 }), r);
+    EXPECT_EQ(MagneticSizing(r, wnd::WMSZ_BOTTOMRIGHT, others, 5, { 10, 10 }), gfx::Rect(100, 100, 300, 200));
+    // A snap below the minimum width is not taken.
+    const gfx::TRect narrow = gfx::Rect(100, 100, 303, 200);
+    EXPECT_EQ(MagneticSizing(narrow, wnd::WMSZ_RIGHT, others, 5, { 203, 10 }), narrow);
 }
 
 TEST(MaximizedBoundsTest, WorkAreaOrOnePixelGapWhenItIsTheWholeMonitor)

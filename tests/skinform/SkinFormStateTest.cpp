@@ -74,6 +74,82 @@ TEST_F(SkinFormStateTest, MagneticSnapsAtThreePixelsButNotAtFive)
     EXPECT_EQ(Bounds().Left, 5);
 }
 
+namespace {
+
+// The skinned form beside a second, plain window of the program.
+class SnapToWindowsTest : public SkinFormFixture {
+protected:
+    void CreateForms(const gfx::TRect& otherBounds)
+    {
+        CreateForm();
+        SkinForm->Magnetic = true;
+        SkinForm->MagneticSize = 5;
+        Other = std::make_unique<ctl::TForm>(nullptr);
+        Other->SetBounds(otherBounds.Left, otherBounds.Top, otherBounds.Width(), otherBounds.Height());
+        Other->Show();
+        Harness.ProcessMessages();
+        ASSERT_EQ(Bounds(), gfx::Bounds(100, 100, 746, 535));
+    }
+    void DragBy(gfx::TPoint from, int dx, int dy)
+    {
+        Harness.AdvanceTime(1000); // never a double click
+        Harness.Drag(from, { from.X + dx, from.Y + dy });
+    }
+
+    std::unique_ptr<ctl::TForm> Other;
+};
+
+} // namespace
+
+TEST_F(SnapToWindowsTest, AMovedFormComesBesideANearbyWindowOfTheProgram)
+{
+    CreateForms(gfx::Bounds(850, 150, 150, 300)); // 4 pixels right of the form
+    DragBy(At(300, 15), 2, 0);
+    EXPECT_EQ(Bounds().Right, 850);
+    EXPECT_EQ(Bounds().Width(), 746);
+
+    // At the distance itself nothing pulls.
+    Form->SetBounds(99, 100, 746, 535);
+    DragBy(At(300, 15), 0, 1);
+    EXPECT_EQ(Bounds(), gfx::Bounds(99, 101, 746, 535));
+
+    // A hidden window does not pull, nor does one without Magnetic.
+    Other->Hide();
+    Form->SetBounds(100, 100, 746, 535);
+    DragBy(At(300, 15), 2, 0);
+    EXPECT_EQ(Bounds().Left, 102);
+    Other->Show();
+    SkinForm->Magnetic = false;
+    Form->SetBounds(100, 100, 746, 535);
+    DragBy(At(300, 15), 2, 0);
+    EXPECT_EQ(Bounds().Left, 102);
+}
+
+TEST_F(SnapToWindowsTest, AWindowFarAwayAcrossTheMoveDoesNotPull)
+{
+    // Lined up with the form's right side but far below it.
+    CreateForms(gfx::Bounds(850, 700, 150, 20));
+    DragBy(At(300, 15), 2, 0);
+    EXPECT_EQ(Bounds().Left, 102);
+}
+
+TEST_F(SnapToWindowsTest, SizingSnapsOnlyTheDraggedSides)
+{
+    CreateForms(gfx::Bounds(850, 150, 150, 300));
+    DragBy(At(745, 300), 2, 0); // the right edge, 2 pixels short of the window
+    EXPECT_EQ(Bounds(), gfx::Rect(100, 100, 850, 635));
+
+    // From the left: the left side snaps to the other window placed there,
+    // the right side stays.
+    Other->SetBounds(0, 150, 96, 300);
+    DragBy(At(1, 300), -2, 0);
+    EXPECT_EQ(Bounds(), gfx::Rect(96, 100, 850, 635));
+    // From the top: the top comes to the other window's bottom.
+    Other->SetBounds(300, 0, 200, 97);
+    DragBy(At(300, 1), 0, -1);
+    EXPECT_EQ(Bounds(), gfx::Rect(96, 97, 850, 635));
+}
+
 TEST_F(SkinFormStateTest, CaptionDoubleClickMaximizesToTheWorkAreaAndRestores)
 {
     CreateForm();
