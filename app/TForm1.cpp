@@ -46,26 +46,63 @@ void TForm1::FormShow(TObject*)
     StatusBar1->Panels()[2]->SetText("现共有记录: " + std::to_string(Data->NoteCount()) + " 个");
 }
 
-// One root per category, every one collapsed. A category's note titles are
-// read only when its branch is first opened or walked, so a refresh costs the
-// categories, not the notes; what is read is what the store holds then.
+// One root per category, every one collapsed and none selected, as if the
+// tree were made anew. Roots whose category is still there at the same place
+// are kept and only emptied, so a refresh after an edit does not make the
+// tree again; a category's note titles are read only when its branch is first
+// opened or walked, so a refresh costs the categories, not the notes, and
+// what is read is what the store holds then. When the store refuses a
+// statement, the tree holds the branches placed before it, as a tree made
+// anew would.
 void TForm1::RebuildCategoryTree()
 {
     TTreeNodes& tree = TreeView1->Items();
     TTreeNodesUpdate treeUpdate(tree);
-    tree.Clear();
-
-    Data->LB.SetActive(false);
-    Data->LB.SetActive(true);
-    Data->LB.First();
-    const int categories = Data->LB.RecordCount();
-    for (int i = 0; i < categories; ++i) {
-        const std::string category = Data->LB.FieldByName("类别").AsString();
-        TTreeNode* root = tree.Add(nullptr, category);
-        if (Data->CategoryHasNotes(category))
-            root->SetChildrenSource([this, category](TTreeNode& branch) { AddCategoryNotes(branch, category); });
-        Data->LB.Next();
+    tree.SetSelected(nullptr);
+    int placed = 0;
+    try {
+        Data->LB.SetActive(false);
+        Data->LB.SetActive(true);
+        Data->LB.First();
+        const int categories = Data->LB.RecordCount();
+        while (placed < categories) {
+            const std::string category = Data->LB.FieldByName("类别").AsString();
+            TTreeNode* root = PlaceCategoryRoot(tree, placed, category);
+            ++placed;
+            if (Data->CategoryHasNotes(category))
+                root->SetChildrenSource([this, category](TTreeNode& branch) { AddCategoryNotes(branch, category); });
+            Data->LB.Next();
+        }
+    } catch (...) {
+        DeleteRootsFrom(tree, placed);
+        throw;
     }
+    DeleteRootsFrom(tree, placed);
+}
+
+// The root for `category` at `index`, emptied and collapsed: the root already
+// there when it carries that label; else a later root with that label, the
+// ones between (categories gone since the last refresh) removed; else a new
+// root put in at `index`.
+TTreeNode* TForm1::PlaceCategoryRoot(TTreeNodes& tree, int index, const std::string& category)
+{
+    int match = index;
+    while (match < tree.RootCount() && tree.Root(match)->Text() != category)
+        ++match;
+    if (match == tree.RootCount())
+        return tree.Insert(index < tree.RootCount() ? tree.Root(index) : nullptr, category);
+    while (match-- > index)
+        tree.Delete(tree.Root(index));
+    TTreeNode* root = tree.Root(index);
+    root->DeleteChildren();
+    root->Collapse(false);
+    return root;
+}
+
+void TForm1::DeleteRootsFrom(TTreeNodes& tree, int index)
+{
+    while (tree.RootCount() > index)
+        tree.Delete(tree.Root(tree.RootCount() - 1));
 }
 
 void TForm1::AddCategoryNotes(TTreeNode& branch, const std::string& category)

@@ -136,6 +136,8 @@ public:
 
 private:
     void RebuildCategoryTree();
+    ctl::TTreeNode* PlaceCategoryRoot(ctl::TTreeNodes& tree, int index, const std::string& category);
+    void DeleteRootsFrom(ctl::TTreeNodes& tree, int index);
     // Adds the note titles filed under `category` to its branch of the tree.
     void AddCategoryNotes(ctl::TTreeNode& branch, const std::string& category);
     void CreateSkinFrame();

@@ -1,7 +1,10 @@
-// The main window as a user with a large screen sees it: maximized on a
-// 1920 x 1080 monitor over a store of 200 categories, painted from scratch
-// (frame, tool bar, tree, memos, status bar) into its back buffer, the way an
-// uncovered window is painted again.
+// The main window as a user meets it:
+// - maximized on a 1920 x 1080 monitor over a store of 200 categories,
+//   painted from scratch (frame, tool bar, tree, memos, status bar) into its
+//   back buffer, the way an uncovered window is painted again;
+// - one refresh after an edit (the routine that runs after every save,
+//   modify, delete and category change) over stores of 10,000 and 100,000
+//   notes, with one branch of the tree open and a note shown beforehand.
 
 #include "app/TAboutBox.h"
 #include "app/TAboutBox1.h"
@@ -32,24 +35,25 @@ std::vector<wnd::MONITORINFO> FullHdMonitor()
     return { monitor };
 }
 
-// A store of 200 categories with a note each, in the temporary directory.
+// A store of 200 categories and `notes` notes spread over them, in the
+// temporary directory.
 class BenchStore {
 public:
-    BenchStore()
+    explicit BenchStore(int notes = 200)
         : m_file(std::filesystem::temp_directory_path() / ("veltrin-app-bench-" + std::to_string(::getpid()) + ".mdb"))
     {
         app::TData::CreateStore(m_file);
         app::TData data(app::TData::ConnectionStringFor(m_file));
-        for (int i = 0; i < 200; ++i) {
-            data.LB.Insert();
-            data.LB.FieldByName("类别").SetAsString("类别" + std::to_string(i));
-            data.LB.Post();
-            data.BZ.Insert();
-            data.BZ.FieldByName("类别").SetAsString("类别" + std::to_string(i));
-            data.BZ.FieldByName("标题").SetAsString("笔记标题 " + std::to_string(i));
-            data.BZ.FieldByName("内容").SetAsString("今天的会议讨论了 release plan 与测试进度。");
-            data.BZ.Post();
-        }
+        data.ADOConnection1.ExecuteScript(
+            "begin;"
+            "with recursive c(i) as (select 1 union all select i + 1 from c where i < 200)"
+            "  insert into 类别 select '类别' || (i - 1) from c;"
+            "with recursive c(i) as (select 1 union all select i + 1 from c where i < "
+            + std::to_string(notes)
+            + ")"
+              "  insert into 笔记 select '类别' || (i % 200), '2024-03-04 09:12:30', '笔记标题 ' || i,"
+              "  replace(printf('%.25c', 'x'), 'x', '今天的会议讨论了 release plan 与测试进度。') from c;"
+              "commit;");
     }
     ~BenchStore() { std::filesystem::remove(m_file); }
     BenchStore(const BenchStore&) = delete;
@@ -61,29 +65,67 @@ private:
     std::filesystem::path m_file;
 };
 
+// The program's windows over a bench store, made as the start-up sequence
+// makes them, on a headless 1920 x 1080 monitor.
+class BenchProgram {
+public:
+    explicit BenchProgram(int notes)
+        : m_harness(FullHdMonitor())
+        , m_store(notes)
+    {
+        ctl::Application->Initialize();
+        m_data = std::make_unique<app::TData>(m_store.ConnectionString());
+        app::Data = m_data.get();
+        m_main = std::make_unique<app::TForm1>(nullptr);
+        app::Form1 = m_main.get();
+        m_box = std::make_unique<app::TBox>(nullptr);
+        app::Box = m_box.get();
+        m_about = std::make_unique<app::TAboutBox>(nullptr);
+        app::AboutBox = m_about.get();
+        m_results = std::make_unique<app::TAboutBox1>(nullptr);
+        app::AboutBox1 = m_results.get();
+        m_main->Show();
+        m_main->Timer1->SetEnabled(false);
+        m_harness.ProcessMessages();
+    }
+    ~BenchProgram()
+    {
+        m_results.reset();
+        m_about.reset();
+        m_box.reset();
+        m_main.reset();
+        app::AboutBox1 = nullptr;
+        app::AboutBox = nullptr;
+        app::Box = nullptr;
+        app::Form1 = nullptr;
+        app::Data = nullptr;
+    }
+    BenchProgram(const BenchProgram&) = delete;
+    BenchProgram& operator=(const BenchProgram&) = delete;
+
+    app::TForm1& Main() { return *m_main; }
+    wnd::THeadlessHarness& Harness() { return m_harness; }
+
+private:
+    wnd::THeadlessHarness m_harness;
+    BenchStore m_store;
+    std::unique_ptr<app::TData> m_data;
+    std::unique_ptr<app::TForm1> m_main;
+    std::unique_ptr<app::TBox> m_box;
+    std::unique_ptr<app::TAboutBox> m_about;
+    std::unique_ptr<app::TAboutBox1> m_results;
+};
+
 void MaximizedMainWindowRepaint(benchmark::State& state)
 {
-    wnd::THeadlessHarness harness(FullHdMonitor());
-    ctl::Application->Initialize();
-    BenchStore store;
-    auto data = std::make_unique<app::TData>(store.ConnectionString());
-    app::Data = data.get();
-    auto main = std::make_unique<app::TForm1>(nullptr);
-    app::Form1 = main.get();
-    auto box = std::make_unique<app::TBox>(nullptr);
-    app::Box = box.get();
-    auto about = std::make_unique<app::TAboutBox>(nullptr);
-    app::AboutBox = about.get();
-    auto results = std::make_unique<app::TAboutBox1>(nullptr);
-    app::AboutBox1 = results.get();
-    main->Show();
-    main->Timer1->SetEnabled(false);
-    main->bsSkinForm1->SetFormState(skinform::TbsFormState::fsMaximized);
+    BenchProgram program(200);
+    app::TForm1& main = program.Main();
+    main.bsSkinForm1->SetFormState(skinform::TbsFormState::fsMaximized);
     // The tree opened at its first category, so that the painting includes note rows.
-    main->TreeView1->Items().GetFirstNode()->Expand(false);
-    harness.ProcessMessages();
+    main.TreeView1->Items().GetFirstNode()->Expand(false);
+    program.Harness().ProcessMessages();
 
-    const wnd::HWND window = main->Handle();
+    const wnd::HWND window = main.Handle();
     const wnd::RECT bounds = wnd::GetWindowRect(window);
     for (auto _ : state) {
         wnd::RedrawWindow(window, nullptr, nullptr,
@@ -92,18 +134,27 @@ void MaximizedMainWindowRepaint(benchmark::State& state)
     }
     state.counters["width"] = bounds.Width();
     state.counters["height"] = bounds.Height();
-
-    results.reset();
-    about.reset();
-    box.reset();
-    main.reset();
-    app::AboutBox1 = nullptr;
-    app::AboutBox = nullptr;
-    app::Box = nullptr;
-    app::Form1 = nullptr;
-    app::Data = nullptr;
 }
 BENCHMARK(MaximizedMainWindowRepaint)->Unit(benchmark::kMillisecond);
+
+// What a user waits for after pressing modify: the refresh with the window's
+// painting while the progress bar fills, and the repaint that follows.
+void RefreshAfterEdit(benchmark::State& state)
+{
+    BenchProgram program(static_cast<int>(state.range(0)));
+    app::TForm1& main = program.Main();
+    ctl::TTreeNode* first = main.TreeView1->Items().GetFirstNode();
+    first->Expand(false);
+    main.TreeView1->Items().SetSelected(first->GetFirstChild());
+    main.TreeView1Click(nullptr);
+    program.Harness().ProcessMessages();
+    for (auto _ : state) {
+        main.FormShow(nullptr);
+        program.Harness().ProcessMessages();
+    }
+    state.counters["notes"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(RefreshAfterEdit)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

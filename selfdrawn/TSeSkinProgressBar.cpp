@@ -31,9 +31,12 @@ void TSeCustomProgressBar::SetPosition(int Value)
 {
     if (Value == m_position)
         return;
-    const float before = Fraction();
+    const int before = DrawnExtent();
     m_position = Value;
-    if (Fraction() == before)
+    // A step that leaves the same blocks or the same filled length on screen
+    // needs no painting: a refresh running the bar from 1 to 100 then paints
+    // it once per block instead of a hundred times.
+    if (DrawnExtent() == before)
         return;
     Invalidate();
     ctl::Application->ProcessMessages();
@@ -104,20 +107,42 @@ gfx::TRect TSeCustomProgressBar::FilledRect(const gfx::TRect& Bar, float F) cons
                       : gfx::Rect(Bar.Left, Bar.Bottom - e, Bar.Right, Bar.Bottom);
 }
 
-void TSeCustomProgressBar::PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& Bar, float F)
+int TSeCustomProgressBar::DrawnExtent() const
 {
-    if (F < 0.01f)
-        return;
+    const gfx::TRect bar = BarRect();
+    if (UseTheme() || m_smooth) {
+        const gfx::TRect filled = FilledRect(bar, Fraction());
+        return std::max(0, m_orientation == TSeProgressBarOrientation::kboHorizontal ? filled.Width() : filled.Height());
+    }
+    return BlockCount(bar, Fraction());
+}
+
+int TSeCustomProgressBar::BlockThickness(const gfx::TRect& Bar) const
+{
     const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
     // A border wider than the bar leaves a negative extent; as nothing, it
     // keeps the block step positive (a step of 0 would divide by zero).
-    const int length = std::max(0, horizontal ? Bar.Width() : Bar.Height());
     const int thickness = std::max(0, horizontal ? Bar.Height() : Bar.Width());
-    const int b = Nearest(static_cast<float>(thickness) * 0.64f);
+    return Nearest(static_cast<float>(thickness) * 0.64f);
+}
+
+int TSeCustomProgressBar::BlockCount(const gfx::TRect& Bar, float F) const
+{
+    if (F < 0.01f)
+        return 0;
+    const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
+    const int length = std::max(0, horizontal ? Bar.Width() : Bar.Height());
+    const int count = length / (BlockThickness(Bar) + 2);
+    return Nearest(F * static_cast<float>(count)) + 1;
+}
+
+void TSeCustomProgressBar::PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& Bar, float F)
+{
+    const bool horizontal = m_orientation == TSeProgressBarOrientation::kboHorizontal;
+    const int b = BlockThickness(Bar);
     const int step = b + 2;
-    const int count = length / step;
-    const int n = Nearest(F * static_cast<float>(count));
-    for (int i = 0; i <= n; ++i) {
+    const int blocks = BlockCount(Bar, F);
+    for (int i = 0; i < blocks; ++i) {
         gfx::TRect block = horizontal ? gfx::Rect(Bar.Left + i * step, Bar.Top, Bar.Left + i * step + b, Bar.Bottom)
                                       : gfx::Rect(Bar.Left, Bar.Bottom - i * step - b, Bar.Right, Bar.Bottom - i * step);
         gfx::TRect clipped;

@@ -18,8 +18,9 @@ public:
     int Max() const { return m_max; }
     void SetMax(int Value);
     int Position() const { return m_position; }
-    // Repaints and handles the pending window messages when the shown
-    // fraction changes, so the new state is on screen before it returns.
+    // Repaints and handles the pending window messages when what the bar
+    // shows changes (DrawnExtent), so the new state is on screen before it
+    // returns.
     void SetPosition(int Value);
     TSeProgressBarOrientation Orientation() const { return m_orientation; }
     void SetOrientation(TSeProgressBarOrientation Value);
@@ -33,6 +34,9 @@ public:
     float Fraction() const;
     // The bar's rectangle inside the frame and the margin.
     gfx::TRect BarRect() const;
+    // What the bar shows at its position: the number of blocks drawn, or for
+    // a smooth or themed bar the filled length in pixels.
+    int DrawnExtent() const;
     gfx::TRect GetContentRect() const override { return gfx::Rect(0, 0, Width(), Height()); }
 
 protected:
@@ -40,6 +44,9 @@ protected:
 
 private:
     void PaintBlocks(gfx::TCanvas& Canvas, const gfx::TRect& Bar, float F);
+    int BlockThickness(const gfx::TRect& Bar) const;
+    // Blocks drawn at fraction F: none below 0.01, else nearest(F * N) + 1.
+    int BlockCount(const gfx::TRect& Bar, float F) const;
     // The part of Bar that fraction F fills, from the bar's start.
     gfx::TRect FilledRect(const gfx::TRect& Bar, float F) const;
 

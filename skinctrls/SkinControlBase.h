@@ -65,6 +65,9 @@ private:
     skin::TbsSkinData* m_skinData { nullptr };
     std::string m_skinDataName;
     int m_skinIndex { -1 };
+    // The picture PaintThroughBitmap drew into last, kept at the control's
+    // size so that a repaint does not allocate and clear it again.
+    gfx::TBitmap m_lookBuffer;
 };
 
 extern template class SkinControlBase<ctl::TCustomControl>;

@@ -49,6 +49,17 @@ void TTreeNode::SetChildrenSource(std::function<void(TTreeNode&)> fill)
     m_childrenSource = std::move(fill);
 }
 
+void TTreeNode::DeleteChildren()
+{
+    m_childrenSource = nullptr;
+    if (m_children.empty())
+        return;
+    if (m_owner->Contains(this, m_owner->m_selected))
+        m_owner->SetSelected(nullptr);
+    m_children.clear();
+    m_owner->Changed();
+}
+
 const std::vector<std::unique_ptr<TTreeNode>>& TTreeNode::Children() const
 {
     if (m_childrenSource) {
@@ -195,6 +206,20 @@ TTreeNode* TTreeNodes::AddChild(TTreeNode* Parent, const std::string& S)
     node->m_index = static_cast<int>(siblings.size()) - 1;
     Changed();
     return node;
+}
+
+TTreeNode* TTreeNodes::Insert(TTreeNode* Sibling, const std::string& S)
+{
+    if (!Sibling)
+        return AddChild(nullptr, S);
+    auto& siblings = SiblingsOf(Sibling->m_parent);
+    const auto inserted = siblings.insert(siblings.begin() + Sibling->m_index,
+        std::make_unique<TTreeNode>(*this, Sibling->m_parent, S));
+    int index = Sibling->m_index;
+    for (auto later = inserted; later != siblings.end(); ++later)
+        (*later)->m_index = index++;
+    Changed();
+    return inserted->get();
 }
 
 void TTreeNodes::Delete(TTreeNode* Node)

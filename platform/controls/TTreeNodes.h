@@ -39,6 +39,9 @@ public:
     // roots. Give a source only to a node known to have children: it counts as
     // having some (its button is drawn) without being filled.
     void SetChildrenSource(std::function<void(TTreeNode&)> fill);
+    // Removes every child (and a source that waits to make them), keeping the
+    // node itself; a selection among them is cleared.
+    void DeleteChildren();
     // Position among its siblings; kept up to date as siblings come and go,
     // so walking a branch of many notes stays linear.
     int Index() const { return m_index; }
@@ -93,6 +96,9 @@ public:
     TTreeNode* Add(TTreeNode* Sibling, const std::string& S);
     // Adds a node at the end of Parent's children (a root when Parent is null).
     TTreeNode* AddChild(TTreeNode* Parent, const std::string& S);
+    // Adds a node just before Sibling, on its level (at the end of the roots
+    // when Sibling is null).
+    TTreeNode* Insert(TTreeNode* Sibling, const std::string& S);
     void Delete(TTreeNode* Node);
     void Clear();
 

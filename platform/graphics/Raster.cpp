@@ -3,10 +3,18 @@
 #include <algorithm>
 #include <cstring>
 
+#include <pixman.h>
+
 namespace gfx::raster {
 namespace {
 
 constexpr Pixel kOpaque = 0xFF000000u;
+
+// From this length on a solid row is filled by pixman's vector routines; the
+// panels and fields of a maximized window are rows of a thousand pixels and
+// more. Shorter rows (edges, glyph runs) stay with the plain loop, which costs
+// less than the call.
+constexpr int kVectorFillLength = 64;
 
 template <TPenMode M>
 inline Pixel Apply(Pixel p, Pixel d)
@@ -51,7 +59,8 @@ template <TPenMode M>
 void SolidRow(Pixel* dst, int count, Pixel color)
 {
     if constexpr (M == TPenMode::pmCopy) {
-        std::fill_n(dst, count, color | kOpaque);
+        if (count < kVectorFillLength || !pixman_fill(dst, count, 32, 0, 0, count, 1, color | kOpaque))
+            std::fill_n(dst, count, color | kOpaque);
     } else {
         for (int i = 0; i < count; ++i)
             dst[i] = Apply<M>(color, dst[i]);

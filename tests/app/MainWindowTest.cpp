@@ -179,6 +179,51 @@ TEST_F(MainWindow, RefreshReturnsToIdleAndReadsNotesWrittenElsewhere)
     EXPECT_EQ(CountLine(), "现共有记录: 4 个");
 }
 
+TEST_F(MainWindow, RefreshShowsCategoriesChangedByAnotherProgramWithEveryBranchClosedAndNothingSelected)
+{
+    ClickNode(*Main().TreeView1, "购物", 1);
+    ctl::TTreeNode* work = FindNode(*Main().TreeView1, "工作", 0);
+    work->Expand(false);
+    {
+        app::TData other(Store.ConnectionString());
+        other.ADOConnection1.ExecuteScript("update 类别 set 类别 = '家庭' where 类别 = '生活';"
+                                           "update 笔记 set 类别 = '家庭' where 类别 = '生活';"
+                                           "delete from 类别 where 类别 = '空';"
+                                           "insert into 类别 (类别) values ('新类');"
+                                           "insert into 笔记 (类别, 标题) values ('新类', '新的');"
+                                           "delete from 笔记 where 标题 = '周报';");
+    }
+    AddNoteElsewhere({ "工作", "外来", "" });
+    ClickControl(*Main().bsSkinSpeedButton7);
+    EXPECT_TRUE(Errors.empty());
+    EXPECT_EQ(Main().TreeView1->Selected(), nullptr);
+    for (ctl::TTreeNode* root = Main().TreeView1->Items().GetFirstNode(); root; root = root->GetNextSibling())
+        EXPECT_FALSE(root->Expanded()) << root->Text();
+    // The branch that was open shows what the store holds now.
+    EXPECT_EQ(TreeLines(*Main().TreeView1),
+        (std::vector<std::string> { "工作 [" + kQuoted + "] [外来]", "家庭 [购物]", "新类 [新的]" }));
+    // A category still in its place keeps its root.
+    EXPECT_EQ(FindNode(*Main().TreeView1, "工作", 0), work);
+    EXPECT_EQ(Main().SeSkinComboBox1->Items().Count(), 3);
+    EXPECT_EQ(CountLine(), "现共有记录: 4 个");
+
+    // Categories that go away at the front and the end leave the one between.
+    {
+        app::TData other(Store.ConnectionString());
+        other.ADOConnection1.ExecuteScript("delete from 类别 where 类别 in ('工作', '新类');");
+    }
+    ClickControl(*Main().bsSkinSpeedButton7);
+    EXPECT_EQ(TreeLines(*Main().TreeView1), (std::vector<std::string> { "家庭 [购物]" }));
+    {
+        app::TData other(Store.ConnectionString());
+        other.ADOConnection1.ExecuteScript("delete from 类别; insert into 类别 (类别) values ('新类'), ('家庭'), ('新类');");
+    }
+    ClickControl(*Main().bsSkinSpeedButton7);
+    EXPECT_EQ(TreeLines(*Main().TreeView1),
+        (std::vector<std::string> { "新类 [新的]", "家庭 [购物]", "新类 [新的]" }));
+    EXPECT_TRUE(Errors.empty());
+}
+
 TEST_F(MainWindow, ExitAsksUnderTheProgramsTitleAndOnlyYesEndsTheProgram)
 {
     const SeenBox question = ClickReadingBox(*Main().bsSkinSpeedButton6, wnd::VK_ESCAPE);

@@ -76,6 +76,47 @@ TEST(TTreeNodes, DeletingTheSelectedBranchClearsTheSelection)
     EXPECT_EQ(changes, 1);
 }
 
+TEST(TTreeNodes, InsertPutsANodeBeforeItsSiblingAndRenumbersTheOnesAfter)
+{
+    CategoryTree t;
+    TTreeNode* middle = t.nodes.Insert(t.home, "学习");
+    EXPECT_EQ(middle->Level(), 0);
+    EXPECT_EQ(t.nodes.Root(1), middle);
+    EXPECT_EQ(middle->Index(), 1);
+    EXPECT_EQ(t.home->Index(), 2);
+    EXPECT_EQ(t.work->GetNextSibling(), middle);
+    EXPECT_EQ(t.home->GetPrevSibling(), middle);
+    // Before a child: among the children, in front of it.
+    TTreeNode* first = t.nodes.Insert(t.note1, "计划");
+    EXPECT_EQ(first->Parent(), t.work);
+    EXPECT_EQ(t.work->Item(0), first);
+    EXPECT_EQ(t.note2->Index(), 2);
+    // No sibling: at the end of the roots.
+    EXPECT_EQ(t.nodes.Insert(nullptr, "末")->Index(), 3);
+    EXPECT_EQ(t.nodes.Count(), 7);
+}
+
+TEST(TTreeNodes, DeleteChildrenEmptiesABranchAndDropsItsWaitingSource)
+{
+    CategoryTree t;
+    t.nodes.SetSelected(t.note2);
+    t.work->DeleteChildren();
+    EXPECT_EQ(t.nodes.Selected(), nullptr);
+    EXPECT_FALSE(t.work->HasChildren());
+    EXPECT_EQ(t.nodes.Count(), 2);
+    EXPECT_EQ(t.work->GetNextVisible(), t.home);
+
+    // A source not yet asked is dropped unasked; selection elsewhere stays.
+    int asked = 0;
+    t.home->SetChildrenSource([&](TTreeNode&) { ++asked; });
+    t.nodes.SetSelected(t.work);
+    t.home->DeleteChildren();
+    EXPECT_FALSE(t.home->HasChildren());
+    EXPECT_EQ(t.home->Count(), 0);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(t.nodes.Selected(), t.work);
+}
+
 namespace {
 
 // A category whose notes are made only when the branch is first needed,

@@ -17,6 +17,29 @@ TBitmap Blank(int w, int h, TColor color = clWhite)
     return bmp;
 }
 
+// Long rows take a vector fill, short ones a plain loop: both must stop at
+// the rectangle's edges and write the same opaque pixels, at any alignment.
+TEST(CanvasFill, RowsOfEveryLengthFillExactlyTheirRectangle)
+{
+    for (int width : { 1, 63, 64, 65, 1001 }) {
+        for (int left : { 0, 1, 3 }) {
+            TBitmap bmp = Blank(left + width + 2, 3);
+            TCanvas& c = bmp.Canvas();
+            c.Brush.Color = RGB(12, 34, 56);
+            c.FillRect(Rect(left, 1, left + width, 2));
+            const Pixel filled = ColorToPixel(RGB(12, 34, 56)) | 0xFF000000u;
+            int wrong = 0;
+            for (int y = 0; y < 3; ++y)
+                for (int x = 0; x < bmp.Width(); ++x) {
+                    const bool inside = y == 1 && x >= left && x < left + width;
+                    const Pixel want = inside ? filled : ColorToPixel(clWhite) | 0xFF000000u;
+                    wrong += (bmp.ScanLine(y)[x] | (inside ? 0u : 0xFF000000u)) != want;
+                }
+            EXPECT_EQ(wrong, 0) << "width " << width << " at " << left;
+        }
+    }
+}
+
 TEST(CanvasLines, LineToStopsBeforeItsEndPoint)
 {
     TBitmap bmp = Blank(8, 3);

@@ -2,6 +2,7 @@
 
 #include "platform/window/MessageLoop.h"
 #include "platform/window/Messages.h"
+#include "platform/window/Painting.h"
 #include "platform/window/SystemInfo.h"
 #include "selfdrawn/TSeSkinButton.h"
 #include "selfdrawn/TSeSkinProgressBar.h"
@@ -115,10 +116,13 @@ class CountingBar : public TSeSkinProgressBar {
 public:
     using TSeSkinProgressBar::TSeSkinProgressBar;
     int handled { 0 };
+    int paints { 0 };
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override
     {
         if (Msg == wnd::WM_USER + 7)
             ++handled;
+        if (Msg == wnd::WM_PAINT)
+            ++paints;
         return TSeSkinProgressBar::WndProc(Msg, WParam, LParam);
     }
 };
@@ -138,6 +142,51 @@ TEST_F(SelfDrawnProgress, SettingPositionHandlesPendingMessagesOnlyWhenTheFracti
     counting->SetPosition(600);
     EXPECT_EQ(counting->handled, 1);
     Harness.ProcessMessages();
+}
+
+TEST_F(SelfDrawnProgress, StepsThatLeaveTheSameBlocksOrLengthOnScreenNeitherPaintNorHandleMessages)
+{
+    auto* counting = new CountingBar(form.get());
+    counting->SetBounds(10, 40, 140, 16);
+    counting->SetParent(form.get());
+    Harness.ProcessMessages();
+    counting->paints = 0;
+    // 13 block steps in the bar: running 1 to 100 shows 1, 2, ... 14 blocks,
+    // one paint for each.
+    for (int position = 1; position <= 100; ++position)
+        counting->SetPosition(position);
+    EXPECT_EQ(counting->paints, 14);
+    EXPECT_EQ(counting->DrawnExtent(), 14);
+
+    // 40 and 41 both show 6 blocks (5.2 and 5.33 round to 5): the second step
+    // leaves the bar as it is and no pending message runs.
+    counting->SetPosition(40);
+    wnd::PostMessage(counting->Handle(), wnd::WM_USER + 7);
+    counting->paints = 0;
+    counting->SetPosition(41);
+    EXPECT_EQ(counting->paints, 0);
+    EXPECT_EQ(counting->handled, 0);
+    wnd::RECT pending;
+    EXPECT_FALSE(wnd::GetUpdateRect(counting->Handle(), pending));
+    counting->SetPosition(60); // 7.8 rounds to 8: 9 blocks
+    EXPECT_EQ(counting->paints, 1);
+    EXPECT_EQ(counting->handled, 1);
+    EXPECT_TRUE(PixelOf(*counting, 85, 8) == Sys(gfx::clHighlight));
+
+    // Smooth: the filled length in pixels, 136 * f rounded.
+    counting->SetSmooth(true);
+    counting->SetMax(1000);
+    counting->SetPosition(250);
+    Harness.ProcessMessages();
+    EXPECT_EQ(counting->DrawnExtent(), 34);
+    counting->paints = 0;
+    counting->SetPosition(251); // 34.1 pixels: the same 34
+    EXPECT_EQ(counting->paints, 0);
+    counting->SetPosition(253); // 34.4: still 34
+    EXPECT_EQ(counting->paints, 0);
+    counting->SetPosition(256); // 34.8: 35
+    EXPECT_EQ(counting->paints, 1);
+    EXPECT_EQ(counting->DrawnExtent(), 35);
 }
 
 class SelfDrawnButton : public SelfDrawnTest { };
