@@ -81,10 +81,6 @@ void TfrReportBuilder::Show(TfrBand& band, bool repeatingHeader)
 {
     if (m_stopped)
         return;
-    if (m_recording) {
-        RecordShow(band);
-        return;
-    }
     if (std::ranges::find(m_showing, &band) != m_showing.end())
         throw TemplateStructureError("The band " + band.Name + " is shown again while it is being shown");
     m_showing.push_back(&band);
