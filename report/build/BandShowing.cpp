@@ -206,12 +206,16 @@ void TfrReportBuilder::Draw(TfrBand& band, std::int64_t height)
             }
             WriteObject(*view, m_columnOffsetX + view->Left, top + view->Top, context);
         }
-        if (!crossObjects.empty())
-            DrawCrossColumns(band, crossObjects, top, context);
-        for (TfrSubReportView* sub : subReports) {
-            std::int64_t reached = DrawSubReport(*sub, top + sub->Top, m_columnOffsetX + sub->Left);
+        // Cross columns and sub-reports may go on over further lines and
+        // pages; the band ends below the last of them.
+        auto reach = [&](std::int64_t reached) {
             below = m_pageNo == pageBefore ? std::max(below, reached) : reached;
-        }
+            pageBefore = m_pageNo;
+        };
+        if (!crossObjects.empty())
+            reach(DrawCrossColumns(band, crossObjects, top, height, context));
+        for (TfrSubReportView* sub : subReports)
+            reach(DrawSubReport(*sub, top + sub->Top, m_columnOffsetX + sub->Left));
     }
     band.DrawnHeight = Clamped(height);
     if (AdvancesCurY(band.Type))

@@ -145,9 +145,11 @@ private:
     void MoveOn();
     // Writes a band's objects that lie in cross bands: the header's once,
     // the cross data's once for every record of its dataset side by side,
-    // the footer's after the last of them (CrossColumns.cpp).
-    void DrawCrossColumns(TfrBand& band, const std::vector<TfrView*>& objects, std::int64_t top,
-        const TfrPrintContext& context);
+    // the footer's after the last of them, in further lines below when they
+    // pass the page's right edge (CrossColumns.cpp). Returns the position
+    // below the last line.
+    std::int64_t DrawCrossColumns(TfrBand& band, const std::vector<TfrView*>& objects, std::int64_t top,
+        std::int64_t height, const TfrPrintContext& context);
     void AdvanceBandColumn(TfrBand& band, std::int64_t height);
     void CloseBandColumnRow(TfrBand& shown);
     void NewColumnOrPage();
