@@ -57,6 +57,7 @@ TEST(BandScripts, CalcHeightMeasuresTheMemoWithTheRecordTheBandIsShownFor)
 {
     MeasuredBodies report({ 1, 60, 1, 120, 1 });
     ASSERT_TRUE(report.code.Build()) << report.code.report.BuildError;
+    report.code.SaveSnapshotPdf("band-script-calcheight");
     auto measured = report.Measured();
     ASSERT_EQ(measured.size(), 5u);
     // Each record's measure is what the body memo needs for that record's

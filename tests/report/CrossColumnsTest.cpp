@@ -104,6 +104,7 @@ TEST(CrossColumns, ColumnsPastTheRightEdgeGoOnInLinesBelowAndOnTheNextPage)
     const TfrPage& page = tab.code.page;
     const int rightEdge = page.PaperWidth * 18 / 50 - page.RightMargin;
     const int bottomEdge = page.PaperHeight * 18 / 50 - page.BottomMargin;
+    tab.code.SaveSnapshotPdf("cross-columns-wrapped");
     ASSERT_GE(tab.code.PageCount(), 2);
 
     const int firstColumnX = 36 + 145;

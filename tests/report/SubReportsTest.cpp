@@ -89,6 +89,7 @@ TEST(SubReportScripts, BandScriptsRunOnceForTheirRecordAsOnAPageOfItsOwn)
     HostAndSubReport report;
     AddScriptedItems(report.code);
     ASSERT_TRUE(report.code.Build()) << report.code.report.BuildError;
+    report.code.SaveSnapshotPdf("subreport-scripts");
     EXPECT_EQ(SubReportRows(report.code), expected);
 
     // Every shown row counted once, in record order; the rows the script hid
