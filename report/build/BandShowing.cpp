@@ -165,8 +165,13 @@ std::int64_t TfrReportBuilder::BandHeight(TfrBand& band)
 
 bool TfrReportBuilder::Fits(std::int64_t height) const
 {
+    return FitsAt(m_curY, height);
+}
+
+bool TfrReportBuilder::FitsAt(std::int64_t top, std::int64_t height) const
+{
     std::int64_t reserved = m_reserveColumnFooter ? ColumnFooterHeight() : 0;
-    return m_curY + height + reserved <= m_bottomY;
+    return top + height + reserved <= m_bottomY;
 }
 
 TfrPrintContext TfrReportBuilder::PrintContext(const TfrBand& band, std::int64_t top, std::int64_t height)

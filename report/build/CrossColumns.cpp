@@ -30,7 +30,6 @@ std::int64_t TfrReportBuilder::DrawCrossColumns(TfrBand& band, const std::vector
     // Columns that would pass the right edge of the page (or page column)
     // go on in a line below, starting where the first column started; a
     // line that does not fit the page goes on on the next one.
-    std::int64_t rightLimit = std::min(m_rightEdge, m_columnOffsetX + m_columnWidth);
     auto firstData = std::ranges::find(crossBands, BandType::CrossData, &TfrBand::Type);
     std::optional<std::int64_t> lineStart;
     if (firstData != crossBands.end())
@@ -40,14 +39,13 @@ std::int64_t TfrReportBuilder::DrawCrossColumns(TfrBand& band, const std::vector
     std::int64_t shift = 0;
     auto place = [&](const TfrBand& unit) {
         std::int64_t left = unit.Left + shift;
+        std::int64_t rightLimit = std::min(m_rightEdge, m_columnOffsetX + m_columnWidth);
         bool pastEdge = m_columnOffsetX + left + unit.Width > rightLimit;
         if (!lineStart || !pastEdge || left <= *lineStart)
             return;
         lineTop += height;
-        if (lineTop + height + (m_reserveColumnFooter ? ColumnFooterHeight() : 0) > m_bottomY) {
-            std::int64_t columnLeft = m_columnOffsetX;
+        if (!FitsAt(lineTop, height)) {
             MoveOn();
-            m_columnOffsetX = columnLeft;
             lineTop = m_curY;
         }
         shift = *lineStart - unit.Left;

@@ -129,6 +129,9 @@ private:
     void ShowIfExists(TfrBand& band) { if (band.Exists()) Show(band); }
     std::int64_t BandHeight(TfrBand& band);
     bool Fits(std::int64_t height) const;
+    // Whether something of this height fits from `top` down, above the
+    // column footer.
+    bool FitsAt(std::int64_t top, std::int64_t height) const;
     void Draw(TfrBand& band, std::int64_t height);
     void DrawBreaked(TfrBand& band, std::int64_t height);
     TfrPrintContext PrintContext(const TfrBand& band, std::int64_t top, std::int64_t height);
