@@ -172,6 +172,8 @@ void TForm1::CreateToolBar()
     bsSkinBevel3 = AddSpacer("bsSkinBevel3", next(18), 18);
     bsSkinSpeedButton5 = AddToolButton("bsSkinSpeedButton5", next(56), 56, "帮助", 11, &TForm1::bsSkinSpeedButton5Click);
     bsSkinSpeedButton6 = AddToolButton("bsSkinSpeedButton6", next(56), 56, "退出", 15, &TForm1::bsSkinSpeedButton6Click);
+    // A window made narrower than the row scrolls it instead of cutting off its last buttons.
+    bsSkinToolBar1->SetCanScroll(true);
 }
 
 void TForm1::CreateCategoryTree()

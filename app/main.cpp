@@ -8,7 +8,10 @@
 #include "app/TData.h"
 #include "app/TForm1.h"
 #include "platform/controls/TApplication.h"
+#include "platform/window/WindowSystem.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 
@@ -17,6 +20,14 @@ int main()
     using namespace app;
     using namespace ctl;
 
+    // Without a display the windows would live in memory only: a program
+    // running on unseen, holding its store. Say why and end instead.
+    if (wnd::Sys().Backend().IsHeadless()) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "Veltrin: the display %s cannot be opened; Veltrin needs a graphical desktop.\n",
+            display ? display : "(DISPLAY is not set)");
+        return 1;
+    }
     Application->Initialize();
     Application->CreateForm(Form1);
 

@@ -7,7 +7,8 @@
 namespace skinctrls {
 
 TbsSkinMemo2::TbsSkinMemo2(ctl::TComponent* AOwner)
-    : ctl::TMemo(AOwner), m_vBar(*this, [this](int Position) { SetTopLine(Position); }), m_systemMenu(*this)
+    : ctl::TMemo(AOwner), m_vBar(*this, [this](int Position) { SetTopLine(Position); }),
+      m_hBar(*this, [this](int Position) { SetLeftOffset(Position); }), m_systemMenu(*this)
 {
     gfx::TFont font = Font();
     font.Name = "Arial";
@@ -29,20 +30,51 @@ void TbsSkinMemo2::SetVScrollBar(TbsSkinScrollBar* Value)
     UpdateScrollBars();
 }
 
+void TbsSkinMemo2::SetHScrollBar(TbsSkinScrollBar* Value)
+{
+    if (Value == m_hBar.Bar())
+        return;
+    m_hBar.Attach(Value);
+    if (!Value)
+        return;
+    Value->SetRangeValues(0, 0, 0, 0);
+    UpdateScrollBars();
+}
+
 void TbsSkinMemo2::UpdateScrollBars()
 {
-    TbsSkinScrollBar* bar = m_vBar.Bar();
-    if (!bar)
-        return;
+    if (TbsSkinScrollBar* bar = m_vBar.Bar())
+        UpdateVScrollBar(*bar);
+    if (TbsSkinScrollBar* bar = m_hBar.Bar())
+        UpdateHScrollBar(*bar);
+}
+
+void TbsSkinMemo2::UpdateVScrollBar(TbsSkinScrollBar& Bar)
+{
     const int max = LineCount() - 1;
     const int visible = VisibleLineCount();
     if (Enabled() && visible < LineCount()) {
         // A page of exactly the visible lines lets the bar reach the last top line.
-        bar->SetRangeValues(0, max, visible, TopLine());
-        bar->SetEnabled(true);
+        Bar.SetRangeValues(0, max, visible, TopLine());
+        Bar.SetEnabled(true);
     } else {
-        bar->SetRangeValues(0, 0, 0, 0);
-        bar->SetEnabled(false);
+        Bar.SetRangeValues(0, 0, 0, 0);
+        Bar.SetEnabled(false);
+    }
+}
+
+void TbsSkinMemo2::UpdateHScrollBar(TbsSkinScrollBar& Bar)
+{
+    // In pixels: a page of the view's width, the last position showing the
+    // caret after the widest line. The arrows step by a line's height.
+    if (Enabled() && !WordWrap() && MaxLeftOffset() > 0) {
+        Bar.SetRangeValues(0, ContentWidth(), ViewWidth(), LeftOffset());
+        Bar.SmallChange = LineHeight();
+        Bar.LargeChange = ViewWidth();
+        Bar.SetEnabled(true);
+    } else {
+        Bar.SetRangeValues(0, 0, 0, 0);
+        Bar.SetEnabled(false);
     }
 }
 
@@ -78,8 +110,9 @@ void TbsSkinMemo2::ApplySkin()
     SetFont(font);
     UpdateColors();
     UpdateScrollBars();
-    if (TbsSkinScrollBar* bar = m_vBar.Bar())
-        bar->SetAlign(bar->Align());
+    for (TbsSkinScrollBar* bar : { m_vBar.Bar(), m_hBar.Bar() })
+        if (bar)
+            bar->SetAlign(bar->Align());
     Invalidate();
 }
 
@@ -104,6 +137,18 @@ void TbsSkinMemo2::ScrollChanged()
 void TbsSkinMemo2::EnabledChanged()
 {
     ctl::TMemo::EnabledChanged();
+    UpdateScrollBars();
+}
+
+void TbsSkinMemo2::TextChanged()
+{
+    ctl::TMemo::TextChanged();
+    UpdateScrollBars();
+}
+
+void TbsSkinMemo2::Resize()
+{
+    ctl::TMemo::Resize();
     UpdateScrollBars();
 }
 
@@ -141,8 +186,10 @@ wnd::LRESULT TbsSkinMemo2::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARA
 void TbsSkinMemo2::Notification(ctl::TComponent* AComponent, ctl::TOperation Operation)
 {
     ctl::TMemo::Notification(AComponent, Operation);
-    if (Operation == ctl::TOperation::opRemove)
+    if (Operation == ctl::TOperation::opRemove) {
         m_vBar.Forget(AComponent);
+        m_hBar.Forget(AComponent);
+    }
 }
 
 } // namespace skinctrls

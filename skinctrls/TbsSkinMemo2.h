@@ -12,9 +12,10 @@ class TbsDataSkinMemoControl;
 
 namespace skinctrls {
 
-// A memo that shows its vertical scroll state on a separate skinned scroll
-// bar: the bar follows every scroll of the memo, and moving the bar scrolls
-// the memo. The bar is not owned. With a record of the memo kind in its skin
+// A memo that shows its scroll state on separate skinned scroll bars: each
+// bar follows every scroll of the memo, and moving a bar scrolls the memo.
+// The horizontal bar is enabled while lines that do not wrap are wider than
+// the memo. The bars are not owned. With a record of the memo kind in its skin
 // the memo takes the record's font and colours (brighter ones while the
 // pointer is over it or it has the focus); without one it uses DefaultFont.
 // Right-clicking it opens the skinned text menu.
@@ -26,6 +27,8 @@ public:
     TbsSkinScrollBar* VScrollBar() const { return m_vBar.Bar(); }
     // Resets the bar, makes the memo its OnChange handler and updates it; nullptr only forgets the bar.
     void SetVScrollBar(TbsSkinScrollBar* Value);
+    TbsSkinScrollBar* HScrollBar() const { return m_hBar.Bar(); }
+    void SetHScrollBar(TbsSkinScrollBar* Value);
     void UpdateScrollBars();
 
     // The skin to draw with (not owned). Setting a loaded skin applies it.
@@ -49,6 +52,8 @@ public:
 protected:
     void ScrollChanged() override;
     void EnabledChanged() override;
+    void TextChanged() override;
+    void Resize() override;
     void MouseEnter() override;
     void MouseLeave() override;
     void DoEnter() override;
@@ -59,8 +64,11 @@ private:
     const skin::TbsDataSkinMemoControl* MemoRecord() const;
     // The record's brighter colours while the pointer is over the memo or it has the focus.
     void UpdateColors();
+    void UpdateVScrollBar(TbsSkinScrollBar& Bar);
+    void UpdateHScrollBar(TbsSkinScrollBar& Bar);
 
     TbsScrollBarLink m_vBar;
+    TbsScrollBarLink m_hBar;
     skin::TbsSkinData* m_skinData { nullptr };
     std::string m_skinDataName { "memo" };
     int m_skinIndex { -1 };

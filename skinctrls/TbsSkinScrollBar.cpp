@@ -1,7 +1,9 @@
 #include "skinctrls/TbsSkinScrollBar.h"
 
 #include "platform/graphics/TBitmap.h"
+#include "skin/SkinControlRecords.h"
 #include "skin/SkinGlyphs.h"
+#include "skin/SkinImageBuilders.h"
 #include "platform/window/VirtualKeys.h"
 #include "skinctrls/DefaultLook.h"
 
@@ -140,13 +142,47 @@ void TbsSkinScrollBar::SetBothMarkerWidth(int Value)
         Invalidate();
 }
 
+void TbsSkinScrollBar::LookupSkinRecord()
+{
+    TbsSkinCustomControl::LookupSkinRecord();
+    const auto* record = dynamic_cast<const skin::TbsDataSkinScrollBarControl*>(SkinRecord());
+    if (record && HasSkinImage())
+        m_look = ScrollBarSkinOf(*record);
+    else
+        m_look.reset();
+}
+
+void TbsSkinScrollBar::ResetSkinIndex()
+{
+    TbsSkinCustomControl::ResetSkinIndex();
+    m_look.reset();
+}
+
+const TbsScrollBarSkin* TbsSkinScrollBar::SkinLook() const
+{
+    return m_look && SkinIndex() != -1 ? &*m_look : nullptr;
+}
+
 TbsSkinScrollBar::TGeometry TbsSkinScrollBar::Geometry() const
 {
     TGeometry g;
+    if (const TbsScrollBarSkin* look = SkinLook()) {
+        PlaceSkinParts(g, *look);
+        const bool vertical = m_kind == TScrollBarKind::sbVertical;
+        PlaceThumb(g, vertical ? look->Thumb.Height() : look->Thumb.Width(),
+            vertical ? look->Thumb.Width() : look->Thumb.Height());
+    } else {
+        PlaceDefaultParts(g);
+        PlaceThumb(g, kMinThumb, 0);
+    }
+    return g;
+}
+
+void TbsSkinScrollBar::PlaceDefaultParts(TGeometry& g) const
+{
     const int w = Width();
     const int h = Height();
-    const bool vertical = m_kind == TScrollBarKind::sbVertical;
-    if (vertical) {
+    if (m_kind == TScrollBarKind::sbVertical) {
         g.decrease = gfx::Rect(1, 1, w - 1, kButton);
         g.increase = gfx::Rect(1, h - kButton, w - 1, h - 1);
         g.track = gfx::Rect(1, kButton, w - 1, h - kButton);
@@ -156,13 +192,42 @@ TbsSkinScrollBar::TGeometry TbsSkinScrollBar::Geometry() const
         g.increase = gfx::Rect(l - kButton, 1, l - 1, h - 1);
         g.track = gfx::Rect(kButton, 1, l - kButton, h - 1);
     }
+}
+
+void TbsSkinScrollBar::PlaceSkinParts(TGeometry& g, const TbsScrollBarSkin& Look) const
+{
+    // The far end of the track and whatever lies beyond the record's split
+    // point follow the bar's length.
+    const skin::TbsSkinGeometry& points = SkinPart().Geometry();
+    g.track = Look.TrackArea;
+    g.increase = Look.Increase;
+    g.decrease = Look.Decrease;
+    if (m_kind == TScrollBarKind::sbVertical) {
+        const int grow = Height() - SkinPart().SkinHeight();
+        g.track.Bottom += grow;
+        for (gfx::TRect* button : { &g.increase, &g.decrease })
+            if (points.LeftBottom.Y < button->Top)
+                gfx::OffsetRect(*button, 0, grow);
+    } else {
+        const int grow = Width() - SkinPart().SkinWidth();
+        g.track.Right += grow;
+        for (gfx::TRect* button : { &g.increase, &g.decrease })
+            if (points.RightTop.X < button->Left)
+                gfx::OffsetRect(*button, grow, 0);
+    }
+}
+
+void TbsSkinScrollBar::PlaceThumb(TGeometry& g, int MinLength, int Across) const
+{
+    const bool vertical = m_kind == TScrollBarKind::sbVertical;
     const int t0 = vertical ? g.track.Top : g.track.Left;
     const int t1 = vertical ? g.track.Bottom : g.track.Right;
     const int length = t1 - t0;
-    int thumb = kMinThumb;
+    int thumb = MinLength;
     if (m_pageSize != 0) {
         const int range = m_max - m_min + 1;
-        thumb = std::max(kMinThumb, range > 0 ? RoundEven(double(length) * m_pageSize / range) : 0) / 2 * 2;
+        const int paged = std::max(kMinThumb, range > 0 ? RoundEven(double(length) * m_pageSize / range) : 0) / 2 * 2;
+        thumb = std::max(paged, MinLength);
     }
     // The thumb never outgrows its track.
     thumb = std::min(thumb, std::max(length, 0));
@@ -173,9 +238,15 @@ TbsSkinScrollBar::TGeometry TbsSkinScrollBar::Geometry() const
     const int offset = RoundEven(double(length - thumb) * f);
     g.firstTravel = t0 + thumb / 2;
     g.lastTravel = t1 - thumb / 2;
-    g.thumb = vertical ? gfx::Rect(g.track.Left, t0 + offset, g.track.Right, t0 + offset + thumb)
-                       : gfx::Rect(t0 + offset, g.track.Top, t0 + offset + thumb, g.track.Bottom);
-    return g;
+    if (vertical) {
+        const int left = Across ? g.track.Left + (g.track.Width() - Across) / 2 : g.track.Left;
+        const int right = Across ? left + Across : g.track.Right;
+        g.thumb = gfx::Rect(left, t0 + offset, right, t0 + offset + thumb);
+    } else {
+        const int top = Across ? g.track.Top + (g.track.Height() - Across) / 2 : g.track.Top;
+        const int bottom = Across ? top + Across : g.track.Bottom;
+        g.thumb = gfx::Rect(t0 + offset, top, t0 + offset + thumb, bottom);
+    }
 }
 
 TbsSkinScrollBar::TPart TbsSkinScrollBar::PartAt(int X, int Y) const
@@ -223,6 +294,55 @@ void TbsSkinScrollBar::DrawDefault(gfx::TBitmap& Bitmap)
     DrawPart(canvas, g.decrease, TPart::Decrease);
     if (Enabled())
         DrawPart(canvas, g.thumb, TPart::Thumb);
+}
+
+void TbsSkinScrollBar::DrawSkin(gfx::TBitmap& Bitmap)
+{
+    TbsSkinCustomControl::DrawSkin(Bitmap);
+    const TbsScrollBarSkin* look = SkinLook();
+    if (!look)
+        return;
+    gfx::TCanvas& canvas = Bitmap.Canvas();
+    const TGeometry g = Geometry();
+    DrawSkinButton(canvas, g.increase, TPart::Increase, look->IncreaseHot, look->IncreaseDown);
+    DrawSkinButton(canvas, g.decrease, TPart::Decrease, look->DecreaseHot, look->DecreaseDown);
+    if (Enabled())
+        DrawSkinThumb(canvas, g.thumb, *look);
+}
+
+// A hot or pressed button takes its state's picture; a normal one is what the bar's image shows.
+void TbsSkinScrollBar::DrawSkinButton(gfx::TCanvas& Canvas, const gfx::TRect& Place, TPart Part,
+    const gfx::TRect& Hot, const gfx::TRect& Down) const
+{
+    const TPartState& s = State(Part);
+    const gfx::TRect source = s.down && s.hot ? Down : s.hot ? Hot : gfx::TRect {};
+    if (source.IsEmpty())
+        return;
+    Canvas.CopyRect(gfx::Bounds(Place.Left, Place.Top, source.Width(), source.Height()), *SkinPicture(), source);
+}
+
+void TbsSkinScrollBar::DrawSkinThumb(gfx::TCanvas& Canvas, const gfx::TRect& Place, const TbsScrollBarSkin& Look) const
+{
+    if (Place.IsEmpty())
+        return;
+    const TPartState& s = State(TPart::Thumb);
+    const bool down = m_dragging || (m_canFocused && Focused());
+    const gfx::TRect source = down ? Look.ThumbDown : s.hot ? Look.ThumbHot : Look.Thumb;
+    const gfx::TRect glyph = down ? Look.GlyphDown : s.hot ? Look.GlyphHot : Look.Glyph;
+    const gfx::TBitmap& picture = *SkinPicture();
+    gfx::TBitmap thumb(Place.Width(), Place.Height());
+    if (m_pageSize == 0)
+        thumb.Canvas().CopyRect(gfx::Rect(0, 0, source.Width(), source.Height()), picture, source);
+    else if (m_kind == TScrollBarKind::sbVertical)
+        skin::BuildVertSkinImage(Look.ThumbOffset1, Look.ThumbOffset2, thumb, Place.Height(), source, picture);
+    else
+        skin::BuildHorzSkinImage(Look.ThumbOffset1, Look.ThumbOffset2, thumb, Place.Width(), source, picture);
+    if (!glyph.IsEmpty()) {
+        const int x = (thumb.Width() - glyph.Width()) / 2;
+        const int y = (thumb.Height() - glyph.Height()) / 2;
+        thumb.Canvas().CopyRect(gfx::Bounds(x, y, glyph.Width(), glyph.Height()), picture, glyph);
+    }
+    Canvas.Draw(Place.Left, Place.Top, thumb);
 }
 
 void TbsSkinScrollBar::Step(TRepeat Mode)

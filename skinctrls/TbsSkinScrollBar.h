@@ -1,9 +1,11 @@
 #pragma once
 
 #include "platform/controls/TTimer.h"
+#include "skinctrls/ScrollBarSkin.h"
 #include "skinctrls/TbsSkinCustomControl.h"
 
 #include <memory>
+#include <optional>
 
 namespace skinctrls {
 
@@ -12,7 +14,9 @@ enum class TScrollBarKind { sbHorizontal, sbVertical };
 // A scroll bar drawn by the library: a decrease button, a track with a thumb
 // and an increase button. Holding a button or the track repeats after 500 ms,
 // then every 50 ms; the thumb can be dragged. It stands alone or shows the
-// scroll state of another control (SetRangeValues, OnChange).
+// scroll state of another control (SetRangeValues, OnChange). With a record
+// of the scroll-bar kind its parts lie where the record puts them, moved to
+// the bar's length, and each part shows the picture of its state.
 class TbsSkinScrollBar : public TbsSkinCustomControl {
 public:
     explicit TbsSkinScrollBar(ctl::TComponent* AOwner);
@@ -62,8 +66,12 @@ public:
     };
     TGeometry Geometry() const;
 
+    void LookupSkinRecord() override;
+    void ResetSkinIndex() override;
+
 protected:
     void DrawDefault(gfx::TBitmap& Bitmap) override;
+    void DrawSkin(gfx::TBitmap& Bitmap) override;
     void MouseDown(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
     void MouseMove(ctl::TShiftState Shift, int X, int Y) override;
     void MouseUp(ctl::TMouseButton Button, ctl::TShiftState Shift, int X, int Y) override;
@@ -88,6 +96,17 @@ private:
     // Value within [Min, Max - PageSize + 1] (with a page) or [Min, Max].
     int ClampPosition(int Value) const;
     TPart PartAt(int X, int Y) const;
+    // Buttons and track without a record, and from the record's places.
+    void PlaceDefaultParts(TGeometry& Geometry) const;
+    void PlaceSkinParts(TGeometry& Geometry, const TbsScrollBarSkin& Look) const;
+    // Sizes the thumb (at least MinLength along, Across wide or the track's
+    // width when 0) and puts it where the position lies on the track.
+    void PlaceThumb(TGeometry& Geometry, int MinLength, int Across) const;
+    // The record's areas, when the bar draws from a record with a picture.
+    const TbsScrollBarSkin* SkinLook() const;
+    void DrawSkinButton(gfx::TCanvas& Canvas, const gfx::TRect& Place, TPart Part, const gfx::TRect& Hot,
+        const gfx::TRect& Down) const;
+    void DrawSkinThumb(gfx::TCanvas& Canvas, const gfx::TRect& Place, const TbsScrollBarSkin& Look) const;
     void DrawPart(gfx::TCanvas& Canvas, gfx::TRect Rect, TPart Part) const;
     void Step(TRepeat Mode);
     void Tick();
@@ -117,6 +136,7 @@ private:
     int m_bothMarkerWidth { 19 };
     // The record name in use before Both switched to BothSkinDataName.
     std::string m_nameBeforeBoth;
+    std::optional<TbsScrollBarSkin> m_look;
 };
 
 } // namespace skinctrls

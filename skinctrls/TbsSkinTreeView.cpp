@@ -5,10 +5,13 @@
 #include "skinctrls/SkinLookup.h"
 #include "skinctrls/TbsSkinCustomControl.h"
 
+#include <algorithm>
+
 namespace skinctrls {
 
 TbsSkinTreeView::TbsSkinTreeView(ctl::TComponent* AOwner)
     : ctl::TTreeView(AOwner), m_vBar(*this, [this](int Position) { SetTopIndex(Position); }),
+      m_hBar(*this, [this](int Position) { SetLeftOffset(Position); }),
       m_defaultFont(MakeSkinDefaultFont())
 {
     SetScrollBars(false);
@@ -20,9 +23,19 @@ TbsSkinTreeView::~TbsSkinTreeView() = default;
 
 void TbsSkinTreeView::SetVScrollBar(TbsSkinScrollBar* Value)
 {
-    if (Value == m_vBar.Bar())
+    TakeBar(m_vBar, Value);
+}
+
+void TbsSkinTreeView::SetHScrollBar(TbsSkinScrollBar* Value)
+{
+    TakeBar(m_hBar, Value);
+}
+
+void TbsSkinTreeView::TakeBar(TbsScrollBarLink& Link, TbsSkinScrollBar* Value)
+{
+    if (Value == Link.Bar())
         return;
-    m_vBar.Attach(Value);
+    Link.Attach(Value);
     if (!Value)
         return;
     Value->SetEnabled(true);
@@ -30,19 +43,44 @@ void TbsSkinTreeView::SetVScrollBar(TbsSkinScrollBar* Value)
     CheckScrollBars();
 }
 
-void TbsSkinTreeView::CheckScrollBars()
+bool TbsSkinTreeView::CheckVScrollBar(TbsSkinScrollBar& Bar)
 {
-    TbsSkinScrollBar* bar = m_vBar.Bar();
-    if (!bar || m_checkingBars || Loading())
-        return;
-    m_checkingBars = true;
-    const int rows = VisibleNodeCount();
-    const int max = rows - 1;
+    const int max = VisibleNodeCount() - 1;
     const int page = PageRows();
     const bool show = max > 0 && page <= max && Visible();
     if (show)
-        bar->SetRangeValues(0, max, page, TopIndex());
-    bar->SetVisible(show);
+        Bar.SetRangeValues(0, max, page, TopIndex());
+    return show;
+}
+
+bool TbsSkinTreeView::CheckHScrollBar(TbsSkinScrollBar& Bar)
+{
+    // In pixels: a page of the rows' width, the last position showing the
+    // end of the widest label. The arrows step by an indent.
+    const bool show = ContentWidth() > ViewWidth() && Visible();
+    if (show) {
+        Bar.SetRangeValues(0, ContentWidth() - 1, ViewWidth(), LeftOffset());
+        Bar.SmallChange = std::max(1, Indent());
+        Bar.LargeChange = ViewWidth();
+    }
+    return show;
+}
+
+void TbsSkinTreeView::CheckScrollBars()
+{
+    TbsSkinScrollBar* vertical = m_vBar.Bar();
+    TbsSkinScrollBar* horizontal = m_hBar.Bar();
+    if ((!vertical && !horizontal) || m_checkingBars || Loading())
+        return;
+    m_checkingBars = true;
+    // A bar shown or hidden re-aligns the parent's children, the tree among them.
+    if (vertical)
+        vertical->SetVisible(CheckVScrollBar(*vertical));
+    if (horizontal) {
+        horizontal->SetVisible(CheckHScrollBar(*horizontal));
+        if (vertical)
+            horizontal->SetBoth(vertical->Visible());
+    }
     m_checkingBars = false;
 }
 
@@ -110,6 +148,7 @@ void TbsSkinTreeView::Notification(ctl::TComponent* AComponent, ctl::TOperation 
 {
     if (Operation == ctl::TOperation::opRemove) {
         m_vBar.Forget(AComponent);
+        m_hBar.Forget(AComponent);
         if (skin::IsSkinData(AComponent, m_skinData)) {
             m_skinData = nullptr;
             m_skinIndex = -1;
@@ -149,8 +188,9 @@ void TbsSkinTreeView::ApplySkin()
     if (Images())
         Images()->BkColor = Color();
     CheckScrollBars();
-    if (TbsSkinScrollBar* bar = m_vBar.Bar())
-        bar->SetAlign(bar->Align());
+    for (TbsSkinScrollBar* bar : { m_vBar.Bar(), m_hBar.Bar() })
+        if (bar)
+            bar->SetAlign(bar->Align());
     Invalidate();
 }
 

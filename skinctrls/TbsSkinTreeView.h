@@ -16,8 +16,9 @@ namespace skinctrls {
 // The platform tree view with its colour and font taken from the skin's tree
 // record, or from DefaultColor and DefaultFont without one. It shows no
 // scroll bars of its own: a tree that does not fit scrolls by keyboard and
-// wheel, or by an external skinned bar given as VScrollBar, which shows only
-// while the rows do not fit and follows every scroll of the tree.
+// wheel, or by external skinned bars: VScrollBar shows while the rows do
+// not fit, HScrollBar while a label reaches past the tree's width (leaving
+// the corner to a shown vertical bar); each follows every scroll of the tree.
 class TbsSkinTreeView : public ctl::TTreeView, public skin::SkinnedControl {
 public:
     explicit TbsSkinTreeView(ctl::TComponent* AOwner);
@@ -27,6 +28,8 @@ public:
     // it scrolls the tree. nullptr only forgets the bar.
     TbsSkinScrollBar* VScrollBar() const { return m_vBar.Bar(); }
     void SetVScrollBar(TbsSkinScrollBar* Value);
+    TbsSkinScrollBar* HScrollBar() const { return m_hBar.Bar(); }
+    void SetHScrollBar(TbsSkinScrollBar* Value);
     // Shows the bar while the rows do not fit and gives it the tree's range.
     void CheckScrollBars();
 
@@ -61,7 +64,13 @@ public:
     wnd::LRESULT WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam) override;
 
 private:
+    void TakeBar(TbsScrollBarLink& Link, TbsSkinScrollBar* Value);
+    // Whether each bar is needed, with its range when it is.
+    bool CheckVScrollBar(TbsSkinScrollBar& Bar);
+    bool CheckHScrollBar(TbsSkinScrollBar& Bar);
+
     TbsScrollBarLink m_vBar;
+    TbsScrollBarLink m_hBar;
     // Set while a check runs, so that the sizes and paints it causes start no other.
     bool m_checkingBars { false };
     skin::TbsSkinData* m_skinData { nullptr };

@@ -1,6 +1,7 @@
 #include "platform/controls/TCustomMemo.h"
 
 #include "platform/graphics/TBitmap.h"
+#include "platform/text/LineBreaks.h"
 #include "platform/text/LineWrap.h"
 #include "platform/text/Utf8.h"
 #include "platform/window/Messages.h"
@@ -49,11 +50,11 @@ private:
         if (!text.empty()) {
             std::size_t from = 0;
             for (;;) {
-                const std::size_t brk = text.find_first_of("\r\n", from);
+                const std::size_t brk = text::FindLineBreak(text, from);
                 m_cache.push_back(text.substr(from, brk == std::string::npos ? std::string::npos : brk - from));
                 if (brk == std::string::npos)
                     break;
-                from = brk + (text.compare(brk, 2, "\r\n") == 0 ? 2 : 1);
+                from = brk + text::LineBreakLength(text, brk);
             }
         }
         return m_cache;
@@ -96,11 +97,13 @@ void TCustomMemo::SetWordWrap(bool Value)
 void TCustomMemo::LayoutChanged()
 {
     m_layoutValid = false;
+    m_contentWidth = -1;
 }
 
 void TCustomMemo::FontChanged()
 {
     m_widths.clear();
+    m_contentWidth = -1;
     m_laidOutWidth = -1;
     TCustomEdit::FontChanged();
 }
@@ -241,14 +244,14 @@ gfx::TPoint TCustomMemo::CaretPoint(int Index) const
 {
     const int line = LineOf(Index);
     const gfx::TRect area = TextArea();
-    return { area.Left + XInLine(line, Index), area.Top + (line - m_topLine) * LineHeight() };
+    return { area.Left - m_leftOffset + XInLine(line, Index), area.Top + (line - m_topLine) * LineHeight() };
 }
 
 int TCustomMemo::IndexAt(int X, int Y) const
 {
     const gfx::TRect area = TextArea();
     const int line = std::clamp(m_topLine + (Y - area.Top) / std::max(1, LineHeight()) - (Y < area.Top ? 1 : 0), 0, LineCount() - 1);
-    return IndexInLine(line, X - area.Left);
+    return IndexInLine(line, X - area.Left + m_leftOffset);
 }
 
 int TCustomMemo::LineStartOf(int Index) const
@@ -290,21 +293,54 @@ void TCustomMemo::SetTopLine(int Value)
     NotifyScroll();
 }
 
+int TCustomMemo::ContentWidth() const
+{
+    EnsureLayout();
+    if (m_contentWidth < 0) {
+        m_contentWidth = 0;
+        for (int i = 0; i < static_cast<int>(m_display.size()); ++i)
+            m_contentWidth = std::max(m_contentWidth, XInLine(i, m_display[static_cast<std::size_t>(i)].end));
+    }
+    return m_contentWidth;
+}
+
+void TCustomMemo::SetLeftOffset(int Value)
+{
+    // Wrapped text always fits across: nothing to scroll.
+    Value = m_wordWrap ? 0 : std::clamp(Value, 0, MaxLeftOffset());
+    if (Value != m_leftOffset) {
+        m_leftOffset = Value;
+        Invalidate();
+        UpdateCaret();
+    }
+    NotifyScroll();
+}
+
 void TCustomMemo::ScrollToCaret()
 {
-    const int line = LineOf(Model().Caret());
+    const int caret = Model().Caret();
+    const int line = LineOf(caret);
     int top = std::min(m_topLine, MaxTopLine());
     if (line < top)
         top = line;
     else if (line >= top + VisibleLineCount())
         top = line - VisibleLineCount() + 1;
     SetTopLine(top);
+    int left = m_leftOffset;
+    if (!m_wordWrap) {
+        const int x = XInLine(line, caret);
+        if (x < left)
+            left = x;
+        else if (x >= left + ViewWidth())
+            left = x - ViewWidth() + 1;
+    }
+    SetLeftOffset(left);
     UpdateCaret();
 }
 
 void TCustomMemo::NotifyScroll()
 {
-    const ScrollState now { m_topLine, LineCount(), VisibleLineCount() };
+    const ScrollState now { m_topLine, LineCount(), VisibleLineCount(), m_leftOffset };
     if (now == m_notified)
         return;
     m_notified = now;
@@ -320,7 +356,11 @@ void TCustomMemo::ScrollChanged()
 wnd::LRESULT TCustomMemo::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
 {
     if (Msg == wnd::WM_MOUSEWHEEL) {
-        SetTopLine(m_topLine - wnd::GET_WHEEL_DELTA_WPARAM(WParam) / wnd::WHEEL_DELTA * 3);
+        const int notches = wnd::GET_WHEEL_DELTA_WPARAM(WParam) / wnd::WHEEL_DELTA;
+        if (wnd::LOWORD(WParam) & wnd::MK_SHIFT)
+            SetLeftOffset(m_leftOffset - notches * 3 * LineHeight());
+        else
+            SetTopLine(m_topLine - notches * 3);
         return 0;
     }
     return TCustomEdit::WndProc(Msg, WParam, LParam);
@@ -330,6 +370,7 @@ void TCustomMemo::PaintText(gfx::TCanvas& Canvas)
 {
     EnsureLayout();
     const gfx::TRect area = TextArea();
+    const int textLeft = area.Left - m_leftOffset;
     const int height = LineHeight();
     const std::u32string& text = Model().Text();
     const int selStart = SelStart();
@@ -343,14 +384,14 @@ void TCustomMemo::PaintText(gfx::TCanvas& Canvas)
         const std::string shown = text::Utf32ToUtf8(text.substr(static_cast<std::size_t>(line.start), static_cast<std::size_t>(line.end - line.start)));
         Canvas.Brush.Style = gfx::TBrushStyle::bsClear;
         Canvas.Font.Color = textColor;
-        Canvas.TextOut(area.Left, y, shown);
+        Canvas.TextOut(textLeft, y, shown);
         if (!showSelection || selEnd <= line.start || selStart > line.end)
             continue;
         const int from = std::max(selStart, line.start);
         const int to = std::min(selEnd, line.end);
-        const int left = area.Left + XInLine(i, from);
+        const int left = textLeft + XInLine(i, from);
         // A selected line break shows as a small highlighted cell.
-        const int right = area.Left + XInLine(i, to) + (selEnd > line.end && !line.wrapped ? height / 3 : 0);
+        const int right = textLeft + XInLine(i, to) + (selEnd > line.end && !line.wrapped ? height / 3 : 0);
         Canvas.Brush.Style = gfx::TBrushStyle::bsSolid;
         Canvas.Brush.Color = gfx::clHighlight;
         Canvas.Font.Color = gfx::clHighlightText;

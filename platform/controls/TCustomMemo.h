@@ -14,9 +14,11 @@ class TMemoLines;
 // A multi-line text box. Enter starts a new line, Up/Down/PageUp/PageDown
 // move between display lines, and with WordWrap long lines wrap at blanks
 // (or between CJK characters, or anywhere when one word is too long).
-// The text scrolls vertically by display lines; it draws no scroll bar of
-// its own: TopLine, LineCount and VisibleLineCount are the scroll state a
-// separate scroll bar shows, and OnScroll tells it when that state changed.
+// The text scrolls vertically by display lines and, when it does not wrap,
+// horizontally by pixels; it draws no scroll bar of its own: TopLine,
+// LineCount and VisibleLineCount, LeftOffset and ContentWidth are the scroll
+// state separate scroll bars show, and OnScroll tells them when the
+// position changed. Shift with the wheel scrolls sideways.
 // Text uses CR LF between lines.
 class TCustomMemo : public TCustomEdit {
 public:
@@ -36,6 +38,14 @@ public:
     // Clamped to 0 .. LineCount() - VisibleLineCount().
     void SetTopLine(int Value);
     int MaxTopLine() const { return std::max(0, LineCount() - VisibleLineCount()); }
+    // Width of the widest display line in pixels, and of the text area.
+    int ContentWidth() const;
+    int ViewWidth() const { return TextArea().Width(); }
+    // Pixels the text is scrolled to the left; clamped to 0 .. MaxLeftOffset(),
+    // which leaves room for the caret after the widest line.
+    int LeftOffset() const { return m_leftOffset; }
+    void SetLeftOffset(int Value);
+    int MaxLeftOffset() const { return std::max(0, ContentWidth() + 1 - ViewWidth()); }
     // Runs when TopLine, LineCount or VisibleLineCount changed.
     TNotifyEvent OnScroll;
 
@@ -79,8 +89,10 @@ private:
     std::unique_ptr<TMemoLines> m_lines;
     bool m_wordWrap { true };
     int m_topLine { 0 };
+    int m_leftOffset { 0 };
+    mutable int m_contentWidth { -1 };
     struct ScrollState {
-        int top { -1 }, count { -1 }, visible { -1 };
+        int top { -1 }, count { -1 }, visible { -1 }, left { -1 };
         bool operator==(const ScrollState&) const = default;
     };
     ScrollState m_notified;

@@ -1,5 +1,7 @@
 #include "platform/controls/TStrings.h"
 
+#include "platform/text/LineBreaks.h"
+
 namespace ctl {
 
 int TStrings::Add(const std::string& S)
@@ -42,13 +44,11 @@ void TStrings::SetText(std::string_view Value)
     Clear();
     std::size_t start = 0;
     while (start < Value.size()) {
-        std::size_t end = Value.find_first_of("\r\n", start);
+        std::size_t end = text::FindLineBreak(Value, start);
         if (end == std::string_view::npos)
             end = Value.size();
         Add(std::string(Value.substr(start, end - start)));
-        if (end < Value.size() && Value[end] == '\r' && end + 1 < Value.size() && Value[end + 1] == '\n')
-            ++end;
-        start = end + 1;
+        start = end < Value.size() ? end + text::LineBreakLength(Value, end) : end;
     }
     EndUpdate();
 }

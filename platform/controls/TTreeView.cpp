@@ -45,6 +45,7 @@ void TTreeView::SetIndent(int Value)
     if (Value < 0)
         return;
     m_indent = Value;
+    m_contentWidth = -1;
     Invalidate();
 }
 
@@ -63,6 +64,7 @@ void TTreeView::SetShowLines(bool Value)
 void TTreeView::SetShowRoot(bool Value)
 {
     m_showRoot = Value;
+    m_contentWidth = -1;
     Invalidate();
 }
 
@@ -134,8 +136,42 @@ int TTreeView::VisibleNodeCount() const
 void TTreeView::UpdateScroll()
 {
     const int before = m_scroll.Position();
+    const int beforeLeft = m_leftOffset;
+    m_contentWidth = -1;
     m_scroll.SetRange(VisibleNodeCount(), PageRows());
-    if (m_scroll.Position() != before && OnScroll)
+    m_leftOffset = std::clamp(m_leftOffset, 0, MaxLeftOffset());
+    if ((m_scroll.Position() != before || m_leftOffset != beforeLeft) && OnScroll)
+        OnScroll(this);
+}
+
+int TTreeView::LabelEnd(const TTreeNode* Node, gfx::TCanvas& Measure) const
+{
+    const int image = m_images ? m_images->Width() + kTextGap : 0;
+    return UnscrolledNodeLeft(Node) + image + Measure.TextWidth(Node->Text()) + 4;
+}
+
+int TTreeView::ContentWidth() const
+{
+    if (m_contentWidth < 0) {
+        gfx::TBitmap scratch(1, 1);
+        gfx::TCanvas measure(scratch);
+        measure.Font = Font();
+        const int rowsLeft = RowsRect().Left;
+        m_contentWidth = 0;
+        for (TTreeNode* n = m_items.GetFirstNode(); n; n = n->GetNextVisible())
+            m_contentWidth = std::max(m_contentWidth, LabelEnd(n, measure) - rowsLeft);
+    }
+    return m_contentWidth;
+}
+
+void TTreeView::SetLeftOffset(int Value)
+{
+    Value = std::clamp(Value, 0, MaxLeftOffset());
+    if (Value == m_leftOffset)
+        return;
+    m_leftOffset = Value;
+    Invalidate();
+    if (OnScroll)
         OnScroll(this);
 }
 
@@ -162,6 +198,7 @@ void TTreeView::Resize()
 
 void TTreeView::FontChanged()
 {
+    m_contentWidth = -1;
     UpdateScroll();
     TCustomControl::FontChanged();
 }
@@ -205,6 +242,19 @@ void TTreeView::MakeVisible(const TTreeNode* Node)
         SetTopIndex(row);
     else if (row >= TopIndex() + PageRows())
         SetTopIndex(row - PageRows() + 1);
+    // Across, the node's button, image and label come into view, its start first.
+    gfx::TBitmap scratch(1, 1);
+    gfx::TCanvas measure(scratch);
+    measure.Font = Font();
+    const int rowsLeft = RowsRect().Left;
+    const int start = std::max(0, UnscrolledNodeLeft(Node) - m_indent - 1 - rowsLeft);
+    const int end = LabelEnd(Node, measure) - rowsLeft;
+    int left = m_leftOffset;
+    if (end - left > ViewWidth())
+        left = std::min(start, end - ViewWidth());
+    if (start < left)
+        left = start;
+    SetLeftOffset(left);
 }
 
 gfx::TRect TTreeView::NodeRect(const TTreeNode* Node) const
@@ -215,10 +265,15 @@ gfx::TRect TTreeView::NodeRect(const TTreeNode* Node) const
     return gfx::Rect(rows.Left, top, rows.Right, top + RowHeight());
 }
 
-int TTreeView::NodeLeft(const TTreeNode* Node) const
+int TTreeView::UnscrolledNodeLeft(const TTreeNode* Node) const
 {
     const int depth = Node->Level() + (m_showRoot ? 1 : 0);
     return RowsRect().Left + depth * m_indent + 1;
+}
+
+int TTreeView::NodeLeft(const TTreeNode* Node) const
+{
+    return UnscrolledNodeLeft(Node) - m_leftOffset;
 }
 
 TTreeNode* TTreeView::GetNodeAt(int X, int Y) const
@@ -287,7 +342,10 @@ void TTreeView::DblClick()
 wnd::LRESULT TTreeView::WndProc(wnd::UINT Msg, wnd::WPARAM WParam, wnd::LPARAM LParam)
 {
     if (Msg == wnd::WM_MOUSEWHEEL) {
-        SetTopIndex(m_scroll.WheelPosition(WParam));
+        if (wnd::LOWORD(WParam) & wnd::MK_SHIFT)
+            SetLeftOffset(m_leftOffset - wnd::GET_WHEEL_DELTA_WPARAM(WParam) / wnd::WHEEL_DELTA * 3 * m_indent);
+        else
+            SetTopIndex(m_scroll.WheelPosition(WParam));
         return 0;
     }
     // A click on the scroll bar is no click on the tree.

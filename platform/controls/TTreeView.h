@@ -57,6 +57,15 @@ public:
     void SetTopIndex(int Value);
     int PageRows() const;
     int RowHeight() const;
+    // Horizontal scroll state in pixels: the width the shown rows need (up to
+    // the end of the widest label), the width of the rows' area, and how far
+    // the rows are scrolled to the left (0 .. MaxLeftOffset()). Shift with the
+    // wheel scrolls sideways; a selected node is brought into view.
+    int ContentWidth() const;
+    int ViewWidth() const { return RowsRect().Width(); }
+    int LeftOffset() const { return m_leftOffset; }
+    void SetLeftOffset(int Value);
+    int MaxLeftOffset() const { return std::max(0, ContentWidth() - ViewWidth()); }
 
     TTreeNode* GetNodeAt(int X, int Y) const;
     // The row of a node among the shown ones, -1 when it is hidden.
@@ -87,8 +96,12 @@ private:
     int BorderWidth() const;
     gfx::TRect FieldRect() const;
     gfx::TRect RowsRect() const;
-    // Left edge of a node's image (or label when there are no images).
+    // Left edge of a node's image (or label when there are no images), as
+    // shown, and where it lies in the unscrolled rows.
     int NodeLeft(const TTreeNode* Node) const;
+    int UnscrolledNodeLeft(const TTreeNode* Node) const;
+    // Where a node's label ends in the unscrolled rows.
+    int LabelEnd(const TTreeNode* Node, gfx::TCanvas& Measure) const;
     TTreeNode* NodeOfRow(int Row) const;
     bool OnButton(const TTreeNode* Node, int X) const;
     void NodesChanged();
@@ -107,6 +120,8 @@ private:
     TBorderStyle m_borderStyle { TBorderStyle::bsSingle };
     TScrollBarPart m_scroll;
     gfx::TPoint m_lastDown;
+    int m_leftOffset { 0 };
+    mutable int m_contentWidth { -1 };
 };
 
 } // namespace ctl

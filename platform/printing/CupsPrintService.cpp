@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
+#include <exception>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <mutex>
+#include <string_view>
 #include <thread>
 
 namespace printing {
@@ -98,43 +102,9 @@ const char* SidesKeyword(PrintSides sides)
     return "one-sided";
 }
 
-} // namespace
-
-CupsPrintService::CupsPrintService(std::chrono::milliseconds timeout) : m_timeout(timeout) { }
-
-PrinterListing CupsPrintService::ListPrinters()
+PrinterDetails QueryDetails(const std::string& printer, std::chrono::milliseconds timeout)
 {
-    // The worker owns its half of the shared state, so it may finish after
-    // this call has given up on it.
-    struct Shared {
-        std::mutex Mutex;
-        std::condition_variable Done;
-        bool Finished { false };
-        PrinterListing Result;
-    };
-    auto shared = std::make_shared<Shared>();
-    const std::chrono::milliseconds timeout = m_timeout;
-    std::thread([shared, timeout] {
-        PrinterListing result;
-        try {
-            result = QueryPrinters(timeout);
-        } catch (const std::exception&) {
-            // No server: no printers.
-        }
-        const std::lock_guard lock(shared->Mutex);
-        shared->Result = std::move(result);
-        shared->Finished = true;
-        shared->Done.notify_all();
-    }).detach();
-    std::unique_lock lock(shared->Mutex);
-    if (!shared->Done.wait_for(lock, m_timeout * 2, [&shared] { return shared->Finished; }))
-        return {};
-    return std::move(shared->Result);
-}
-
-PrinterDetails CupsPrintService::Describe(const std::string& printer)
-{
-    Connection connection(m_timeout);
+    Connection connection(timeout);
     http_t* http = connection.Get();
     std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(cupsGetNamedDest(http, printer.c_str(), nullptr),
         [](cups_dest_t* d) { cupsFreeDests(1, d); });
@@ -159,6 +129,14 @@ PrinterDetails CupsPrintService::Describe(const std::string& printer)
                 details.DefaultMedia = static_cast<int>(i);
                 break;
             }
+    if (ipp_attribute_t* sources = cupsFindDestSupported(http, dest.get(), info.get(), "media-source"))
+        for (int i = 0; i < ippGetCount(sources); ++i) {
+            const char* keyword = ippGetString(sources, i, nullptr);
+            if (!keyword || std::string_view(keyword) == "auto")
+                continue; // the printer's own choice is the list's "Default"
+            const char* shown = cupsLocalizeDestValue(http, dest.get(), info.get(), "media-source", keyword);
+            details.Bins.push_back({ keyword, shown ? shown : keyword });
+        }
     if (ipp_attribute_t* resolution = cupsFindDestDefault(http, dest.get(), info.get(), "printer-resolution")) {
         int yres = 0;
         ipp_res_t units = IPP_RES_PER_INCH;
@@ -169,6 +147,64 @@ PrinterDetails CupsPrintService::Describe(const std::string& printer)
         }
     }
     return details;
+}
+
+// Runs a query of the server on a worker thread and waits for it no longer
+// than `limit`, however many requests the query makes: a server that is slow
+// to answer each of them cannot hold the program. The worker owns its half of
+// the shared state, so it may finish after the caller has given up on it. The
+// query's own PrintError reaches the caller; running out of time is one too.
+template <typename Result>
+Result RunBounded(std::function<Result()> query, std::chrono::milliseconds limit)
+{
+    struct Shared {
+        std::mutex Mutex;
+        std::condition_variable Done;
+        bool Finished { false };
+        std::optional<Result> Value;
+        std::exception_ptr Error;
+    };
+    auto shared = std::make_shared<Shared>();
+    std::thread([shared, query = std::move(query)] {
+        std::optional<Result> value;
+        std::exception_ptr error;
+        try {
+            value = query();
+        } catch (...) {
+            error = std::current_exception();
+        }
+        const std::lock_guard lock(shared->Mutex);
+        shared->Value = std::move(value);
+        shared->Error = error;
+        shared->Finished = true;
+        shared->Done.notify_all();
+    }).detach();
+    std::unique_lock lock(shared->Mutex);
+    if (!shared->Done.wait_for(lock, limit, [&shared] { return shared->Finished; }))
+        throw PrintError("The print server did not answer in time.");
+    if (shared->Error)
+        std::rethrow_exception(shared->Error);
+    return std::move(*shared->Value);
+}
+
+} // namespace
+
+CupsPrintService::CupsPrintService(std::chrono::milliseconds timeout) : m_timeout(timeout) { }
+
+PrinterListing CupsPrintService::ListPrinters()
+{
+    const std::chrono::milliseconds timeout = m_timeout;
+    try {
+        return RunBounded<PrinterListing>([timeout] { return QueryPrinters(timeout); }, m_timeout * 2);
+    } catch (const std::exception&) {
+        return {}; // no server, or one that does not answer: no printers
+    }
+}
+
+PrinterDetails CupsPrintService::Describe(const std::string& printer)
+{
+    const std::chrono::milliseconds timeout = m_timeout;
+    return RunBounded<PrinterDetails>([printer, timeout] { return QueryDetails(printer, timeout); }, m_timeout * 2);
 }
 
 int CupsPrintService::Submit(const PrintJob& job)
@@ -183,6 +219,8 @@ int CupsPrintService::Submit(const PrintJob& job)
         media = "Custom." + Millimetres(job.CustomWidth) + "x" + Millimetres(job.CustomLength) + "mm";
     if (!media.empty())
         optionCount = cupsAddOption("media", media.c_str(), optionCount, &options);
+    if (!job.MediaSource.empty())
+        optionCount = cupsAddOption("media-source", job.MediaSource.c_str(), optionCount, &options);
     optionCount = cupsAddOption("sides", SidesKeyword(job.Options.Sides), optionCount, &options);
     if (job.Options.Grayscale)
         optionCount = cupsAddOption("print-color-mode", "monochrome", optionCount, &options);

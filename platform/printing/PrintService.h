@@ -26,9 +26,17 @@ struct MediaSize {
     int Bottom { 0 };
 };
 
+// A paper source (a tray, the manual feed) a printer offers.
+struct PaperBin {
+    std::string Keyword;     // the service's name for it ("tray-1")
+    std::string DisplayName; // what a user is shown ("Tray 1")
+};
+
 // What the program needs to know of one printer.
 struct PrinterDetails {
     std::vector<MediaSize> Media;
+    // The paper sources a user may choose; empty when the printer names none.
+    std::vector<PaperBin> Bins;
     // Index into Media of the paper the printer uses unless told otherwise; -1 when unknown.
     int DefaultMedia { -1 };
     // Device resolution in dots per inch, across and down.
@@ -63,6 +71,8 @@ struct PrintJob {
     std::string Media;
     int CustomWidth { 0 }; // hundredths of a millimetre, used when Media is empty and both are set
     int CustomLength { 0 };
+    // The keyword of the paper source; empty leaves it to the printer.
+    std::string MediaSource;
     JobOptions Options;
 };
 

@@ -3,8 +3,10 @@
 #include "platform/text/Utf8.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <iconv.h>
 #include <stdexcept>
+#include <vector>
 
 namespace text {
 namespace {
@@ -56,6 +58,54 @@ private:
     iconv_t m_handle;
 };
 
+// Prepared report pages write every note's text in GBK, character by
+// character the same each time: each character of the Basic Multilingual
+// Plane is converted once and its bytes kept, so long texts convert by table.
+// The few characters beyond it go to the converter every time.
+class Utf8ToGbkTable {
+public:
+    // Appends the GBK form of one well-formed character, '?' when it has none.
+    void Append(std::string& gbk, char32_t codePoint, std::string_view utf8)
+    {
+        if (codePoint >= m_entries.size()) {
+            gbk += Convert(utf8);
+            return;
+        }
+        std::uint32_t& entry = m_entries[codePoint];
+        if (entry == kUnknown)
+            entry = Entry(Convert(utf8));
+        if (entry == kUnknown) {
+            gbk += Convert(utf8);
+        } else if (entry > 0xFF) {
+            gbk += static_cast<char>(entry >> 8);
+            gbk += static_cast<char>(entry & 0xFF);
+        } else {
+            gbk += static_cast<char>(entry);
+        }
+    }
+
+private:
+    // Not converted yet, or a form the table cannot hold.
+    static constexpr std::uint32_t kUnknown = 0xFFFF'FFFF;
+    // Single bytes are kept as they are; two bytes as lead * 256 + trail,
+    // which is above 0xFF because every GBK lead byte is.
+    static std::uint32_t Entry(const std::string& gbk)
+    {
+        if (gbk.size() == 1)
+            return static_cast<unsigned char>(gbk[0]);
+        if (gbk.size() == 2 && IsGbkLeadByte(static_cast<unsigned char>(gbk[0])))
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(gbk[0])) << 8 | static_cast<unsigned char>(gbk[1]);
+        return kUnknown;
+    }
+    std::string Convert(std::string_view utf8)
+    {
+        return m_converter.convert(utf8, "?", [](std::string_view rest) { return Utf8CharLength(rest, 0); });
+    }
+
+    Converter m_converter { "GBK", "UTF-8" };
+    std::vector<std::uint32_t> m_entries = std::vector<std::uint32_t>(0x10000, kUnknown);
+};
+
 } // namespace
 
 std::string GbkToUtf8(std::string_view gbk)
@@ -66,9 +116,25 @@ std::string GbkToUtf8(std::string_view gbk)
 
 std::string Utf8ToGbk(std::string_view utf8)
 {
-    static Converter converter("GBK", "UTF-8");
-    // A damaged byte is one '?' of its own, so the text after it is kept.
-    return converter.convert(utf8, "?", [](std::string_view rest) { return Utf8CharLength(rest, 0); });
+    static Utf8ToGbkTable table;
+    std::string gbk;
+    gbk.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            gbk += static_cast<char>(byte);
+            ++i;
+            continue;
+        }
+        Utf8Char ch = DecodeUtf8(utf8, i);
+        // A damaged byte is one '?' of its own, so the text after it is kept.
+        if (ch.Valid)
+            table.Append(gbk, ch.CodePoint, utf8.substr(i, ch.Length));
+        else
+            gbk += '?';
+        i += ch.Length;
+    }
+    return gbk;
 }
 
 } // namespace text

@@ -58,7 +58,7 @@ void AppendUtf8(std::string& out, char32_t c)
 
 } // namespace
 
-Utf8Char DecodeUtf8(std::string_view utf8, std::size_t offset)
+Utf8Char DecodeUtf8Sequence(std::string_view utf8, std::size_t offset)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[offset + i]); };
     const unsigned char lead = byte(0);
@@ -77,8 +77,6 @@ Utf8Char DecodeUtf8(std::string_view utf8, std::size_t offset)
     }
     return { c, kind.Length, true };
 }
-
-std::size_t Utf8CharLength(std::string_view utf8, std::size_t offset) { return DecodeUtf8(utf8, offset).Length; }
 
 std::size_t PreviousUtf8CharStart(std::string_view utf8, std::size_t offset)
 {

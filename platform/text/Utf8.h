@@ -21,11 +21,29 @@ struct Utf8Char {
     bool Valid { false };     // false for a byte outside any well-formed sequence
 };
 
+// DecodeUtf8 for every character but ASCII and the common three-byte ones.
+Utf8Char DecodeUtf8Sequence(std::string_view utf8, std::size_t offset);
+
 // The character that starts at `offset` (which must lie inside the text).
-Utf8Char DecodeUtf8(std::string_view utf8, std::size_t offset);
+// Layout, measuring and conversion decode every character of long texts, so
+// ASCII and the three-byte characters of Chinese text (lead bytes E1 to EF
+// but ED, which take any continuation bytes) are decoded right here.
+inline Utf8Char DecodeUtf8(std::string_view utf8, std::size_t offset)
+{
+    const auto lead = static_cast<unsigned char>(utf8[offset]);
+    if (lead < 0x80)
+        return { lead, 1, true };
+    if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && offset + 2 < utf8.size()) {
+        const auto second = static_cast<unsigned char>(utf8[offset + 1]);
+        const auto third = static_cast<unsigned char>(utf8[offset + 2]);
+        if ((second & 0xC0) == 0x80 && (third & 0xC0) == 0x80)
+            return { static_cast<char32_t>((lead & 0x0F) << 12 | (second & 0x3F) << 6 | (third & 0x3F)), 3, true };
+    }
+    return DecodeUtf8Sequence(utf8, offset);
+}
 
 // Byte length of the character that starts at `offset` (1 for a damaged byte).
-std::size_t Utf8CharLength(std::string_view utf8, std::size_t offset);
+inline std::size_t Utf8CharLength(std::string_view utf8, std::size_t offset) { return DecodeUtf8(utf8, offset).Length; }
 
 // Start of the character that ends just before `offset`, so that stepping back
 // visits the same characters as stepping forward; 0 at the start of the text.

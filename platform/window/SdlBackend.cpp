@@ -1,5 +1,6 @@
 #include "platform/window/SdlBackend.h"
 
+#include "platform/window/GoneWindowErrors.h"
 #include "platform/window/Input.h"
 
 #include <SDL.h>
@@ -8,6 +9,7 @@
 #include <X11/extensions/shape.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace wnd {
@@ -108,17 +110,18 @@ namespace {
         return { wx + x, wy + y };
     }
 
-    // Requests the display had queued for a window that is gone by the time
-    // they arrive (a closed menu, a window of a program shutting down) are
-    // refused as BadWindow; that is no reason to end the program. Every
-    // other error goes to the handler that was there before.
-    XErrorHandler g_previousErrorHandler = nullptr;
-
-    int IgnoreGoneWindows(Display* display, XErrorEvent* error)
+    // SDL's video on a display the user sees. When no display can be opened
+    // SDL falls back to drawing off screen, where the program's windows
+    // would live unseen: that counts as failing.
+    bool StartDisplayVideo()
     {
-        if (error->error_code == BadWindow)
-            return 0;
-        return g_previousErrorHandler ? g_previousErrorHandler(display, error) : 0;
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+            return false;
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0))
+            return true;
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return false;
     }
 
     // Far outside every window: where the cursor counts as being once it left them all.
@@ -144,11 +147,17 @@ std::unique_ptr<TSdlBackend> TSdlBackend::Open()
     // Every window is painted in memory; its picture goes to the display as
     // shared-memory images, without starting a GL driver for each window.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-        return nullptr;
+    IgnoreGoneWindowErrorsBeforeVideo();
+    // A display busy with other clients can refuse a connection for a moment:
+    // a few more tries over two seconds before giving up on it.
+    constexpr int kTries = 5;
+    for (int attempt = 1; !StartDisplayVideo(); ++attempt) {
+        if (attempt == kTries)
+            return nullptr;
+        SDL_Delay(500);
+    }
+    IgnoreGoneWindowErrorsAfterVideo();
     SDL_StartTextInput();
-    if (!g_previousErrorHandler)
-        g_previousErrorHandler = XSetErrorHandler(IgnoreGoneWindows);
     return std::unique_ptr<TSdlBackend>(new TSdlBackend());
 }
 

@@ -178,6 +178,7 @@ TfrPrintContext TfrReportBuilder::PrintContext(const TfrBand& band, std::int64_t
 {
     TfrPrintContext context;
     context.Engine = &m_engine;
+    context.WriteRecord = m_finalPass;
     if (m_report.OnBeforePrint)
         context.OnBeforePrint = m_report.OnBeforePrint;
     context.Band.Left = Clamped(m_columnOffsetX);

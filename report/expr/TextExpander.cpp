@@ -3,6 +3,7 @@
 #include "report/expr/ExprScanner.h"
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/expr/ValueConvert.h"
+#include "platform/text/LineBreaks.h"
 #include "platform/text/Utf8.h"
 
 namespace report {
@@ -75,13 +76,13 @@ std::vector<std::string> TextExpander::ExpandLines(const std::vector<std::string
         std::string text = ExpandLine(line);
         size_t start = 0;
         while (true) {
-            size_t end = text.find_first_of("\r\n", start);
+            size_t end = text::FindLineBreak(text, start);
             if (end == std::string::npos) {
                 expanded.push_back(text.substr(start));
                 break;
             }
             expanded.push_back(text.substr(start, end - start));
-            start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+            start = end + text::LineBreakLength(text, end);
         }
     }
     return expanded;

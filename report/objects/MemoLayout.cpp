@@ -1,5 +1,6 @@
 #include "report/objects/MemoLayout.h"
 
+#include "platform/text/LineBreaks.h"
 #include "platform/text/Utf8.h"
 
 namespace report {
@@ -173,12 +174,12 @@ std::vector<MemoLine> WrapMemoText(const std::vector<std::string>& text, const M
         }
         std::size_t start = 0;
         while (true) {
-            std::size_t end = line.find_first_of("\r\n", start);
+            std::size_t end = text::FindLineBreak(line, start);
             WrapParagraph(std::string_view(line).substr(start, end == std::string::npos ? std::string::npos : end - start),
                 rule, measure, lines);
             if (end == std::string::npos)
                 break;
-            start = end + (line.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+            start = end + text::LineBreakLength(line, end);
         }
     }
     return lines;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace report {
 
@@ -84,6 +85,28 @@ protected:
     void RestoreAfterPrint() override;
 
 private:
+    // What a layout depends on besides the text.
+    struct MemoLayoutKey {
+        std::string FontName;
+        int FontHeight { 0 };
+        unsigned FontStyle { 0 };
+        double CharExtra { 0 };
+        double Width { 0 };
+        bool WordWrap { false };
+        bool WordBreak { false };
+        bool operator==(const MemoLayoutKey&) const = default;
+    };
+    // The last layout and what it was made from. A build measures a memo's
+    // height and then draws or splits the same text at the same width, so
+    // the lines are broken once for both.
+    struct CachedLayout {
+        MemoLayoutKey Key;
+        std::vector<std::string> Text;
+        std::vector<MemoLine> Lines;
+    };
+
+    // LayoutLines without the copy; valid until the next layout.
+    const std::vector<MemoLine>& Layout(double scale = 1.0) const;
     const std::vector<std::string>& ShownText() const;
     void DrawLines(gfx::TPageCanvas& canvas, const std::vector<MemoLine>& lines);
     // Draws a justified line word by word, spreading `free_space` over its
@@ -103,6 +126,7 @@ private:
     // Left, Width and Height before AutoWidth changed them.
     std::array<std::int32_t, 3> m_savedSize {};
     bool m_highlighted { false };
+    mutable std::optional<CachedLayout> m_layout;
 };
 
 } // namespace report

@@ -1,5 +1,6 @@
 #include "report/objects/TfrMemoView.h"
 
+#include "report/objects/MemoCharWidths.h"
 #include "report/objects/PropertyValue.h"
 
 #include "platform/graphics/TPageCanvas.h"
@@ -7,47 +8,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <string>
-#include <tuple>
-#include <unordered_map>
 #include <utility>
 
 namespace report {
 namespace {
 
-// Layout measures one character at a time; widths are kept per font and
-// character, so a long build measures each character of a font once. A
-// damaged byte is kept apart from the characters by its own key.
-using CharWidths = std::unordered_map<std::uint32_t, double>;
-
-CharWidths& WidthsOf(const gfx::TFont& font)
-{
-    using FontKey = std::tuple<std::string, int, unsigned>;
-    static std::map<FontKey, CharWidths> cache;
-    return cache[FontKey { font.Name, font.Height, font.Style.Bits() }];
-}
-
-double LineWidth(const gfx::TFont& font, CharWidths& widths, std::string_view text, double char_extra)
-{
-    constexpr std::uint32_t kDamagedByte = 0x80000000u;
-    double width = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        text::Utf8Char ch = text::DecodeUtf8(text, i);
-        std::uint32_t key = ch.Valid ? static_cast<std::uint32_t>(ch.CodePoint)
-                                     : kDamagedByte | static_cast<unsigned char>(text[i]);
-        auto [it, inserted] = widths.try_emplace(key, 0.0);
-        if (inserted)
-            it->second = gfx::PageTextWidth(font, text.substr(i, ch.Length));
-        width += it->second + char_extra;
-        i += ch.Length;
-    }
-    return width;
-}
-
 double LineWidth(const gfx::TFont& font, std::string_view text, double char_extra)
 {
-    return LineWidth(font, WidthsOf(font), text, char_extra);
+    return MemoCharWidths::Of(font).TextWidth(text, char_extra);
 }
 
 bool IsJustifyBlank(std::string_view ch) { return ch == " " || ch == "\xC2\xA0"; }
@@ -87,6 +56,11 @@ const std::vector<std::string>& TfrMemoView::ShownText() const
 
 std::vector<MemoLine> TfrMemoView::LayoutLines(double scale) const
 {
+    return Layout(scale);
+}
+
+const std::vector<MemoLine>& TfrMemoView::Layout(double scale) const
+{
     gfx::TFont font = DrawFont(scale);
     double char_extra = CharSpacing * scale;
     bool rotated = (Alignment & frtaVertical) != 0;
@@ -95,17 +69,23 @@ std::vector<MemoLine> TfrMemoView::LayoutLines(double scale) const
     double length = rotated ? Height * scale : Width * scale;
     MemoWrapRule rule { std::max(0.0, length - 2 * gap), (Flags & memo_flags::WordWrap) != 0,
         (Flags & memo_flags::WordBreak) != 0 };
-    return WrapMemoText(ShownText(), rule,
-        [&font, &widths = WidthsOf(font), char_extra](std::string_view ch) {
-            return LineWidth(font, widths, ch, char_extra);
-        });
+    MemoLayoutKey key { font.Name, font.Height, font.Style.Bits(), char_extra, rule.Width, rule.WordWrap,
+        rule.WordBreak };
+    const std::vector<std::string>& text = ShownText();
+    if (m_layout && m_layout->Key == key && m_layout->Text == text)
+        return m_layout->Lines;
+    MemoCharWidths& widths = MemoCharWidths::Of(font);
+    auto lines = WrapMemoText(text, rule,
+        [&widths, char_extra](std::string_view ch) { return widths.TextWidth(ch, char_extra); });
+    m_layout = CachedLayout { std::move(key), text, std::move(lines) };
+    return m_layout->Lines;
 }
 
 std::int32_t TfrMemoView::ContentHeight()
 {
     if ((Flags & memo_flags::Suppress) && !PrintMemo.empty() && JoinLines(PrintMemo) == m_lastPrinted)
         return 0;
-    auto lines = LayoutLines();
+    const auto& lines = Layout();
     double gap = GapY + FrameGap();
     double height = gap + lines.size() * LineHeight() + gap;
     return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
@@ -156,7 +136,7 @@ void TfrMemoView::Draw(gfx::TPageCanvas& canvas)
         // font, so a zoomed page breaks its lines where the printed one does.
         double scale = ScaleX;
         RestoreScale();
-        auto lines = LayoutLines(scale);
+        const auto& lines = Layout(scale);
         ApplyScale();
         DrawLines(canvas, lines);
     }

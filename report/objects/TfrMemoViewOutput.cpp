@@ -79,7 +79,7 @@ void TfrMemoView::WriteToPage(TemplateWriter& page, TfrPrintContext& context)
 
 void TfrMemoView::TakePart()
 {
-    auto lines = LayoutLines();
+    const auto& lines = Layout();
     double line_height = LineHeight();
     double room = Height - 2 * (GapY + FrameGap());
     auto fit = line_height > 0 ? static_cast<std::size_t>(std::max(0.0, std::floor(room / line_height))) : lines.size();

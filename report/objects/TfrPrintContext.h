@@ -35,6 +35,10 @@ struct TfrPrintContext {
     // Write only the lines of a memo that fit its Height, and keep the rest
     // for the next part (see TfrStretcheable::HasRemainder).
     bool Partial { false };
+    // False in the first pass of a two-pass build, which only counts pages:
+    // objects are expanded, measured and split as in the final pass, but no
+    // record is written, since those pages are thrown away.
+    bool WriteRecord { true };
 };
 
 } // namespace report

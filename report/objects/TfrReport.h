@@ -162,6 +162,9 @@ public:
     bool ShowPrintDialog { true };
     int DefaultCopies { 1 };
     bool DefaultCollate { true };
+    // True: choosing another printer in the print dialog lays the report out
+    // again for it before printing; false keeps the prepared pages as built.
+    bool RebuildPrinter { false };
     // Runs when a print starts, after the job's title is set.
     std::function<void()> OnPrintReport;
     // True while the prepared pages are being printed; a second print is

@@ -72,7 +72,7 @@ void TfrView::WriteToPage(TemplateWriter& page, TfrPrintContext& context)
 {
     if (!m_expanded)
         ExpandForPrint(context);
-    if (Visible) {
+    if (Visible && context.WriteRecord) {
         std::int32_t left = Left, top = Top, width = Width, height = Height;
         ApplyBandAlign(context.Band);
         WriteRecord(page);

@@ -3,6 +3,7 @@
 #include "report/build/TfrEMFPages.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace report {
 
@@ -12,5 +13,9 @@ namespace report {
 // std::runtime_error when the file cannot be written and TemplateError for a
 // damaged page.
 void WritePreparedPagesPdf(TfrEMFPages& pages, const std::filesystem::path& file_name);
+// The same for the pages numbered (from 1) in `page_numbers`, in that order;
+// numbers that name no page and hidden pages are passed over.
+void WritePreparedPagesPdf(TfrEMFPages& pages, const std::vector<int>& page_numbers,
+    const std::filesystem::path& file_name);
 
 } // namespace report

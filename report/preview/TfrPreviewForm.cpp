@@ -6,6 +6,7 @@
 #include "report/output/PreparedReportFile.h"
 #include "report/preview/TfrPBox.h"
 #include "report/preview/TfrPreviewSearchForm.h"
+#include "report/print/PdfFileDialog.h"
 #include "report/printer/TfrPrinter.h"
 
 #include "platform/controls/MessageDialog.h"
@@ -445,15 +446,8 @@ void TfrPreviewForm::PdfClick()
 {
     if (m_pages.Empty())
         return;
-    ctl::TSaveDialog dialog;
-    dialog.Title = "Export PDF";
-    dialog.Filter = "PDF file (*.pdf)|*.pdf";
-    if (!dialog.Execute())
-        return;
-    std::filesystem::path file = dialog.FileName;
-    if (!file.has_extension())
-        file += ".pdf";
-    ExportPdf(file);
+    if (const std::optional<std::filesystem::path> file = AskPdfFileName("Export PDF"))
+        ExportPdf(*file);
 }
 
 // The printing code works on the report's pages, so they go back to the

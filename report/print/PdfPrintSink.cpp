@@ -49,6 +49,7 @@ void PdfPrintSink::BeginDoc(const TfrPrintDocument& document, const TfrPrinter& 
     m_job.Collate = document.Collate;
     m_job.Options = printer.JobOptions;
     m_job.Media = printer.MediaName();
+    m_job.MediaSource = printer.BinKeyword();
     if (m_job.Media.empty()) {
         // Custom sizes are asked for upright; the sheets themselves say how they lie.
         m_job.CustomWidth = std::min(printer.PaperWidth(), printer.PaperHeight()) * 10;

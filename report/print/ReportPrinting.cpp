@@ -1,8 +1,11 @@
 #include "report/print/ReportPrinting.h"
 
 #include "report/build/TfrProgressForm.h"
+#include "report/output/EMFPagesPdf.h"
+#include "report/print/PdfFileDialog.h"
 #include "report/print/PdfPrintSink.h"
 #include "report/print/PreparedPagesPrinting.h"
+#include "report/print/PrinterRebuild.h"
 #include "report/print/TfrPrintForm.h"
 #include "report/print/TfrPrinterOptionsForm.h"
 
@@ -44,6 +47,11 @@ TfrPrintProgress MakeProgress(TfrReport& report, std::unique_ptr<TfrProgressForm
     };
 }
 
+std::vector<int> ChosenPages(const TfrReport& report, const TfrPrintOptions& options)
+{
+    return FilterPages(ParsePageList(options.PageList, report.EMFPages.Count()), options.Kind);
+}
+
 } // namespace
 
 bool PrintBuiltReport(TfrReport& report, TfrPrinter& printer, TfrPrintSink& sink, const TfrPrintOptions& options)
@@ -52,7 +60,7 @@ bool PrintBuiltReport(TfrReport& report, TfrPrinter& printer, TfrPrintSink& sink
         return false;
     const PrintingFlag printing(report);
     TfrPrintRequest request;
-    request.Pages = FilterPages(ParsePageList(options.PageList, report.EMFPages.Count()), options.Kind);
+    request.Pages = ChosenPages(report, options);
     if (request.Pages.empty())
         return false;
     request.Document.Title = report.Title.empty() ? "Untitled" : report.Title;
@@ -79,6 +87,20 @@ bool PrintBuiltReport(TfrReport& report, const TfrPrintOptions& options)
     return PrintBuiltReport(report, printer, sink, options);
 }
 
+bool PrintBuiltReportToPdf(TfrReport& report, const TfrPrintOptions& options, const std::filesystem::path& file)
+{
+    if (report.Printing || report.EMFPages.Empty())
+        return false;
+    const PrintingFlag printing(report);
+    const std::vector<int> pages = ChosenPages(report, options);
+    if (pages.empty())
+        return false;
+    if (report.OnPrintReport)
+        report.OnPrintReport();
+    WritePreparedPagesPdf(report.EMFPages, pages, file);
+    return true;
+}
+
 void PrintPreparedReport(TfrReport& report, int currentPage)
 {
     if (report.Printing || report.EMFPages.Empty() || Prn().Printers().size() < 2)
@@ -91,15 +113,26 @@ void PrintPreparedReport(TfrReport& report, int currentPage)
         dialog.CopiesUpDown->SetPosition(report.DefaultCopies);
         dialog.CollateBox->SetChecked(report.DefaultCollate);
         dialog.OnSetup = [&dialog] { ShowPrinterOptions(dialog, Prn()); };
+        const int previousPrinter = Prn().PrinterIndex();
         if (dialog.ShowModal() != ctl::mrOk)
             return;
+        if (report.RebuildPrinter && Prn().PrinterIndex() != previousPrinter
+            && !RebuildForPrinter(report, Prn(), previousPrinter)) {
+            ctl::MessageBox("Printer selected is not valid", "Error", ctl::MB_OK | ctl::MB_ICONERROR);
+            return;
+        }
         options.PageList = dialog.PageListText(currentPage);
         options.Copies = dialog.Copies();
         options.Kind = dialog.PrintPages();
         options.Collate = dialog.Collate();
     }
     try {
-        PrintBuiltReport(report, options);
+        if (Prn().IsVirtual()) {
+            if (const std::optional<std::filesystem::path> file = AskPdfFileName("Print to PDF file"))
+                PrintBuiltReportToPdf(report, options, *file);
+        } else {
+            PrintBuiltReport(report, options);
+        }
     } catch (const std::exception& error) {
         ctl::MessageBox(error.what(), "Error", ctl::MB_OK | ctl::MB_ICONERROR);
     }

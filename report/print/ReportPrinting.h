@@ -5,6 +5,7 @@
 #include "report/print/TfrPrintSink.h"
 #include "report/printer/TfrPrinter.h"
 
+#include <filesystem>
 #include <string>
 
 namespace report {
@@ -30,10 +31,20 @@ bool PrintBuiltReport(TfrReport& report, TfrPrinter& printer, TfrPrintSink& sink
 // The same on the program's printer layer through the system's printing
 // service. The virtual printer cannot print: that raises printing::PrintError.
 bool PrintBuiltReport(TfrReport& report, const TfrPrintOptions& options);
+// What the virtual printer prints: the chosen pages (page list and odd/even
+// as for a printer) written once, whatever the copies, into one PDF file
+// drawn as Export PDF draws it. Returns false without writing while another
+// print of the report runs or when no page is chosen; a file that cannot be
+// written raises std::runtime_error.
+bool PrintBuiltReportToPdf(TfrReport& report, const TfrPrintOptions& options, const std::filesystem::path& file);
 
 // The print action of the preview: with ShowPrintDialog the print dialog
 // asks (its printer choice and options go to the printer layer), then the
-// pages are printed; errors are shown in a message box captioned "Error".
+// pages are printed; on the virtual printer they go to a PDF file the save
+// dialog asks for. With RebuildPrinter, choosing another printer lays the
+// report out again for it first (RebuildForPrinter); when that fails, "Printer
+// selected is not valid" is shown and nothing prints. Errors are shown in a
+// message box captioned "Error".
 // Nothing happens without prepared pages, without printers, or while a print
 // of the report runs. `currentPage` counts from 1.
 void PrintPreparedReport(TfrReport& report, int currentPage);

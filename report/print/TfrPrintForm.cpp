@@ -79,7 +79,7 @@ TfrPrintForm::TfrPrintForm(ctl::TComponent* AOwner, TfrPrinter& printer, int pag
     SetCaption("Print");
     SetBorderStyle(ctl::TFormBorderStyle::bsDialog);
     SetPosition(ctl::TPosition::poScreenCenter);
-    SetClientSize(400, 300);
+    SetClientSize(400, 248);
     BuildPrinterPart();
     BuildCopiesPart();
     BuildPagesPart();
@@ -87,36 +87,36 @@ TfrPrintForm::TfrPrintForm(ctl::TComponent* AOwner, TfrPrinter& printer, int pag
     OkButton = new ctl::TButton(this);
     OkButton->SetCaption("OK");
     OkButton->SetDefault(true);
-    OkButton->SetBounds(232, 264, 75, 25);
+    OkButton->SetBounds(232, 212, 75, 25);
     OkButton->OnClick = [this](ctl::TObject*) { Confirm(); };
     OkButton->SetParent(this);
     CancelButton = new ctl::TButton(this);
     CancelButton->SetCaption("Cancel");
     CancelButton->SetCancel(true);
     CancelButton->ModalResult = ctl::mrCancel;
-    CancelButton->SetBounds(314, 264, 75, 25);
+    CancelButton->SetBounds(314, 212, 75, 25);
     CancelButton->SetParent(this);
 }
 
 void TfrPrintForm::BuildPrinterPart()
 {
-    AddLabel(this, "Printer:", 12, 10);
-    PrinterList = new ctl::TListBox(this);
-    PrinterList->SetBounds(12, 28, 290, 60);
+    AddLabel(this, "Printer:", 12, 14);
+    PrinterCombo = new ctl::TComboBox(this);
+    PrinterCombo->SetBounds(64, 10, 238, 21);
     for (const std::string& name : m_printer.Printers())
-        PrinterList->Items().Add(name);
-    PrinterList->SetItemIndex(m_printer.PrinterIndex());
-    PrinterList->OnClick = [this](ctl::TObject*) {
-        if (PrinterList->ItemIndex() >= 0 && PrinterList->ItemIndex() != m_printer.PrinterIndex()) {
-            m_printer.SetPrinterIndex(PrinterList->ItemIndex());
+        PrinterCombo->Items().Add(name);
+    PrinterCombo->SetItemIndex(m_printer.PrinterIndex());
+    PrinterCombo->OnChange = [this](ctl::TObject*) {
+        if (PrinterCombo->ItemIndex() >= 0 && PrinterCombo->ItemIndex() != m_printer.PrinterIndex()) {
+            m_printer.SetPrinterIndex(PrinterCombo->ItemIndex());
             // A printer that failed to answer left the virtual one selected.
-            PrinterList->SetItemIndex(m_printer.PrinterIndex());
+            PrinterCombo->SetItemIndex(m_printer.PrinterIndex());
         }
     };
-    PrinterList->SetParent(this);
+    PrinterCombo->SetParent(this);
     SetupButton = new ctl::TButton(this);
     SetupButton->SetCaption("Setup...");
-    SetupButton->SetBounds(314, 28, 75, 25);
+    SetupButton->SetBounds(314, 8, 75, 25);
     SetupButton->OnClick = [this](ctl::TObject*) {
         if (OnSetup)
             OnSetup();
@@ -126,9 +126,9 @@ void TfrPrintForm::BuildPrinterPart()
 
 void TfrPrintForm::BuildCopiesPart()
 {
-    AddLabel(this, "Copies:", 232, 104);
+    AddLabel(this, "Copies:", 232, 52);
     CopiesEdit = new ctl::TEdit(this);
-    CopiesEdit->SetBounds(284, 100, 44, 21);
+    CopiesEdit->SetBounds(284, 48, 44, 21);
     CopiesEdit->SetParent(this);
     CopiesUpDown = new ctl::TUpDown(this);
     CopiesUpDown->SetMin(1);
@@ -136,37 +136,37 @@ void TfrPrintForm::BuildCopiesPart()
     CopiesUpDown->SetAssociate(CopiesEdit);
     CollateBox = new ctl::TCheckBox(this);
     CollateBox->SetCaption("Collate");
-    CollateBox->SetBounds(232, 132, 70, 17);
+    CollateBox->SetBounds(232, 80, 70, 17);
     CollateBox->SetParent(this);
     auto* picture = new CollatePicture(this, *CollateBox);
     picture->SetLeft(306);
-    picture->SetTop(130);
+    picture->SetTop(78);
     picture->SetParent(this);
     CollateBox->OnClick = [picture](ctl::TObject*) { picture->Invalidate(); };
 }
 
 void TfrPrintForm::BuildPagesPart()
 {
-    AddLabel(this, "Page range", 12, 100);
-    AllButton = AddRadio(this, this, "All", 12, 120, 200);
-    CurrentButton = AddRadio(this, this, "Current page", 12, 142, 200);
-    NumbersButton = AddRadio(this, this, "Numbers:", 12, 164, 80);
+    AddLabel(this, "Page range", 12, 48);
+    AllButton = AddRadio(this, this, "All", 12, 68, 200);
+    CurrentButton = AddRadio(this, this, "Current page", 12, 90, 200);
+    NumbersButton = AddRadio(this, this, "Numbers:", 12, 112, 80);
     AllButton->SetChecked(true);
     RangeEdit = new ctl::TEdit(this);
-    RangeEdit->SetBounds(96, 162, 120, 21);
+    RangeEdit->SetBounds(96, 110, 120, 21);
     RangeEdit->SetHint("Enter page numbers and/or page ranges, separated by commas. For example, 1,3,5-12");
     RangeEdit->ShowHint = true;
     RangeEdit->OnEnter = [this](ctl::TObject*) { NumbersButton->SetChecked(true); };
     RangeEdit->SetParent(this);
-    auto* hint = AddLabel(this, RangeEdit->Hint(), 12, 188);
+    auto* hint = AddLabel(this, RangeEdit->Hint(), 12, 136);
     hint->SetAutoSize(false);
     hint->SetWordWrap(true);
-    hint->SetBounds(12, 188, 204, 40);
+    hint->SetBounds(12, 136, 204, 40);
 
     // Odd and even pages are a group of their own on a panel.
-    AddLabel(this, "Print:", 232, 170);
+    AddLabel(this, "Print:", 232, 118);
     auto* panel = new ctl::TPanel(this);
-    panel->SetBounds(232, 188, 157, 66);
+    panel->SetBounds(232, 136, 157, 66);
     panel->SetBevelOuter(ctl::TPanelBevel::bvNone);
     panel->SetParent(this);
     AllPagesButton = AddRadio(this, panel, "All pages", 0, 0, 150);

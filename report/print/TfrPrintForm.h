@@ -5,10 +5,10 @@
 
 #include "platform/controls/TButton.h"
 #include "platform/controls/TCheckBox.h"
+#include "platform/controls/TComboBox.h"
 #include "platform/controls/TEdit.h"
 #include "platform/controls/TForm.h"
 #include "platform/controls/TLabel.h"
-#include "platform/controls/TListBox.h"
 #include "platform/controls/TRadioButton.h"
 #include "platform/controls/TUpDown.h"
 
@@ -42,7 +42,7 @@ public:
     // Runs for "Setup...": the printer's options dialog.
     std::function<void()> OnSetup;
 
-    ctl::TListBox* PrinterList { nullptr };
+    ctl::TComboBox* PrinterCombo { nullptr };
     ctl::TButton* SetupButton { nullptr };
     ctl::TEdit* CopiesEdit { nullptr };
     ctl::TUpDown* CopiesUpDown { nullptr };

@@ -109,6 +109,8 @@ void TfrPrinter::SelectReal(printing::PrinterDetails details)
     for (const printing::MediaSize& media : details.Media)
         m_paperNames.push_back(media.DisplayName.empty() ? media.Name : media.DisplayName);
     m_binNames = { "Default" };
+    for (const printing::PaperBin& bin : details.Bins)
+        m_binNames.push_back(bin.DisplayName.empty() ? bin.Keyword : bin.DisplayName);
     const std::size_t current = details.DefaultMedia >= 0 && details.DefaultMedia < static_cast<int>(details.Media.size())
         ? static_cast<std::size_t>(details.DefaultMedia)
         : 0;
@@ -119,6 +121,19 @@ void TfrPrinter::SelectReal(printing::PrinterDetails details)
     m_orientation = poPortrait;
     m_bin = kDefaultBin;
     m_details = std::move(details);
+}
+
+std::string TfrPrinter::BinKeyword() const
+{
+    if (!m_details || m_bin < 0 || m_bin >= static_cast<std::int32_t>(m_details->Bins.size()))
+        return {};
+    return m_details->Bins[static_cast<std::size_t>(m_bin)].Keyword;
+}
+
+void TfrPrinter::SelectBin(std::int32_t bin)
+{
+    if (!Printing)
+        m_bin = bin;
 }
 
 std::string TfrPrinter::SystemName() const

@@ -94,8 +94,16 @@ public:
     std::int32_t Bin() const { return m_bin; }
     const std::vector<std::string>& PaperNames() const { return m_paperNames; }
     const std::vector<std::int32_t>& PaperCodes() const { return m_paperCodes; }
-    // "Default", then the bins the printer names (none are read from the service yet).
+    // "Default", then the paper sources the printer names; a bin is an index
+    // into the printer's sources (-1 the default), so BinNames()[Bin() + 1]
+    // is the one in force.
     const std::vector<std::string>& BinNames() const { return m_binNames; }
+    // The service's keyword of the bin in force; empty for the default bin,
+    // a bin the printer lacks and the virtual printer.
+    std::string BinKeyword() const;
+    // Chooses the paper source for what follows, also back to the default
+    // (-1), which SetPaper takes as "no change". Ignored while printing.
+    void SelectBin(std::int32_t bin);
 
     // Set between the start and the end of a print job.
     bool Printing { false };

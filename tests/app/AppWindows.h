@@ -93,6 +93,22 @@ protected:
         return *dt::IsoTextToDateTime("2021-03-0" + std::to_string(day) + " 10:20:30");
     }
 
+    // Ten thousand numbered lines, about a megabyte, with Hebrew and Arabic and
+    // letters carrying combining marks on every line and NUL bytes in the
+    // last; Latin words mark its first and last characters.
+    static std::string HostileLongBody()
+    {
+        std::string body = "BodyStartsHere ";
+        for (int i = 0; i < 10000; ++i) {
+            body += "第" + std::to_string(i) + "行 line " + std::to_string(i) + " שלום עולם مرحبا e\u0301a\u0308 ";
+            body += std::string(42, 'x');
+            if (i == 9999)
+                body += std::string(1, '\0') + "after nul" + std::string(1, '\0') + " BodyEndsHere";
+            body += "\r\n";
+        }
+        return body;
+    }
+
     app::TForm1& Main() { return *m_main; }
     app::TBox& Manager() { return *m_box; }
     app::TAboutBox1& Results() { return *m_results; }

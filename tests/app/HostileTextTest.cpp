@@ -12,28 +12,9 @@ using namespace app;
 
 using HostileText = AppWindows;
 
-namespace {
-
-// Ten thousand numbered lines, about a megabyte, with Hebrew and Arabic and
-// letters carrying combining marks on every line and NUL bytes in the last.
-std::string LongBody()
-{
-    std::string body;
-    for (int i = 0; i < 10000; ++i) {
-        body += "第" + std::to_string(i) + "行 line " + std::to_string(i) + " שלום עולם مرحبا e\u0301a\u0308 ";
-        body += std::string(42, 'x');
-        if (i == 9999)
-            body += std::string(1, '\0') + "after nul" + std::string(1, '\0');
-        body += "\r\n";
-    }
-    return body;
-}
-
-} // namespace
-
 TEST_F(HostileText, AMegabyteBodyOfTenThousandLinesIsSavedShownSearchedAndModifiedWhole)
 {
-    const std::string body = LongBody();
+    const std::string body = HostileLongBody();
     ASSERT_GT(body.size(), 1000000u);
     const Note note { "工作", "כותרת e\u0301 标题 مرحبا", body };
     ClickControl(*Main().bsSkinSpeedButton1);

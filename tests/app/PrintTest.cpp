@@ -3,11 +3,15 @@
 // folder, and the preview of what was built.
 #include "AppWindows.h"
 
+#include "tests/report/PdfWords.h"
+
+#include "report/output/EMFPagesPdf.h"
 #include "report/preview/TfrPreviewForm.h"
 #include "report/template/PageTemplate.h"
 #include "platform/settings/SettingsStore.h"
 
 #include <fstream>
+#include <sstream>
 
 using namespace app;
 
@@ -145,4 +149,43 @@ TEST_F(Print, WithoutPageFrfTheEmptyTemplateBuildsNothingAndNothingOpens)
     EXPECT_TRUE(box.shown);
     EXPECT_FALSE(preview.shown);
     EXPECT_TRUE(Errors.empty());
+}
+
+// A note another program wrote: a megabyte of ten thousand lines with
+// right-to-left and combining characters, NUL bytes and damaged UTF-8. Its
+// print runs over as many pages as it needs and the PDF made of them holds
+// every line, from the first word of the body to the last.
+TEST_F(Print, AHostileMegabyteBodyIsPrintedWhole)
+{
+    if (!report::testing::HavePdfToText())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    WriteTemplate();
+    std::string body = HostileLongBody();
+    body.insert(body.find("line 5000"), "前\x80中\xE4\xB8后 \xC0\xAF \xED\xA0\x80 ");
+    AddNoteElsewhere({ "工作", "hostile", body });
+    ClickControl(*Main().bsSkinSpeedButton7);
+    ClickChild(*Main().TreeView1, "工作", "hostile");
+    const auto [box, preview] = PrintAnswering(wnd::VK_RETURN, { "BodyStartsHere", "BodyEndsHere" });
+    ASSERT_TRUE(preview.shown);
+    EXPECT_EQ(preview.found, (std::vector<std::string> { "BodyStartsHere", "BodyEndsHere" }));
+    EXPECT_GT(preview.pages, 100);
+    EXPECT_TRUE(Errors.empty());
+
+    const std::filesystem::path pdf = Store.Directory() / "hostile.pdf";
+    report::WritePreparedPagesPdf(Main().frReport1->EMFPages, pdf);
+    std::istringstream text(report::testing::PopplerOutput("pdftotext", pdf, "-"));
+    std::vector<std::string> words;
+    for (std::string word; text >> word;)
+        words.push_back(word);
+    ASSERT_FALSE(words.empty());
+    const auto at = [&](const std::string& word) { return std::find(words.begin(), words.end(), word); };
+    EXPECT_NE(at("BodyStartsHere"), words.end());
+    EXPECT_NE(at("BodyEndsHere"), words.end());
+    EXPECT_LT(at("BodyStartsHere"), at("BodyEndsHere"));
+    // Every numbered line is there, in order.
+    int next = 0;
+    for (std::size_t i = 0; i + 1 < words.size(); ++i)
+        if (words[i] == "line" && words[i + 1] == std::to_string(next))
+            ++next;
+    EXPECT_EQ(next, 10000) << "line " << next << " is missing from the PDF";
 }

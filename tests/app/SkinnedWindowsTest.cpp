@@ -12,6 +12,8 @@
 #include <algorithm>
 
 using namespace app;
+using skinctrls::TbsSkinSpeedButton;
+using skinctrls::TbsSkinToolBar;
 
 namespace {
 
@@ -92,6 +94,35 @@ TEST_F(SkinnedWindows, EverySkinnedControlOfBothWindowsDrawsFromTheProgramsSkin)
             << y;
     Harness.SaveSnapshot(Main().Handle(), "app-main-skinned");
     Harness.SaveSnapshot(Manager().Handle(), "app-category-manager-skinned");
+}
+
+// A main window narrower than its tool row: the bar shows its scroll buttons
+// from the skin, and scrolling brings the last button into view.
+TEST_F(SkinnedWindows, NarrowMainWindowScrollsItsToolRowToTheLastButton)
+{
+    TbsSkinToolBar& bar = *Main().bsSkinToolBar1;
+    EXPECT_FALSE(bar.ScrollButtonsShown()); // the row fits the window as it opens
+    Main().SetClientWidth(480);
+    Harness.ProcessMessages();
+    ASSERT_TRUE(bar.ScrollButtonsShown());
+    EXPECT_EQ(bar.ClientWidth(), 480 - 2 * TbsSkinToolBar::kScrollButtonWidth);
+    const TbsSkinSpeedButton& exit = *Main().bsSkinSpeedButton6;
+    EXPECT_GT(exit.Left() + exit.Width(), bar.ClientWidth());
+    Harness.SaveSnapshot(Main().Handle(), "app-main-skinned-narrow");
+
+    const gfx::TPoint right = bar.ClientToScreen({ bar.ClientWidth() + TbsSkinToolBar::kScrollButtonWidth / 2, 12 });
+    Harness.MouseDown(right.X, right.Y);
+    Harness.AdvanceTime(10 * bar.ScrollTimerInterval());
+    Harness.MouseUp(right.X, right.Y);
+    EXPECT_EQ(exit.Left() + exit.Width(), bar.ClientWidth());
+    EXPECT_GT(bar.ScrollPosition(), 0);
+    Harness.ProcessMessages();
+    Harness.SaveSnapshot(Main().Handle(), "app-main-skinned-narrow-scrolled");
+
+    Main().SetClientWidth(738);
+    Harness.ProcessMessages();
+    EXPECT_FALSE(bar.ScrollButtonsShown());
+    EXPECT_EQ(Main().bsSkinBevel2->Left(), 0);
 }
 
 // Load another skin, a damaged one and the program's own again: each change

@@ -262,3 +262,49 @@ TEST_F(ListAndTreeTest, TreeWithoutScrollBarsGivesTheRowsTheWholeWidthAndScrolls
     EXPECT_EQ(f.tree->TopIndex(), 4);
     EXPECT_EQ(scrolls, 2);
 }
+
+TEST_F(ListAndTreeTest, LongLabelsScrollSidewaysWithShiftWheelAndSelection)
+{
+    TreeForm f;
+    int scrolls = 0;
+    f.tree->OnScroll = [&](TObject*) { ++scrolls; };
+    f.work->Expand(false);
+    EXPECT_LE(f.tree->ContentWidth(), f.tree->ViewWidth());
+    f.tree->SetLeftOffset(10);
+    EXPECT_EQ(f.tree->LeftOffset(), 0); // everything fits: nothing to scroll
+
+    TTreeNode* longNote = f.tree->Items().AddChild(f.work, "一个很长很长很长很长很长很长的笔记标题");
+    const int wide = f.tree->ContentWidth();
+    ASSERT_GT(wide, f.tree->ViewWidth());
+    EXPECT_EQ(f.tree->MaxLeftOffset(), wide - f.tree->ViewWidth());
+
+    // Shift with the wheel moves the rows sideways, as far as the widest label.
+    const gfx::TPoint middle = f.tree->ClientToScreen({ 50, 50 });
+    f.tree->SetFocus();
+    scrolls = 0;
+    Harness.KeyDown(wnd::VK_SHIFT);
+    Harness.Wheel(middle.X, middle.Y, -wnd::WHEEL_DELTA);
+    EXPECT_EQ(f.tree->LeftOffset(), std::min(3 * f.tree->Indent(), f.tree->MaxLeftOffset()));
+    EXPECT_EQ(scrolls, 1);
+    for (int i = 0; i < 20; ++i)
+        Harness.Wheel(middle.X, middle.Y, -wnd::WHEEL_DELTA);
+    EXPECT_EQ(f.tree->LeftOffset(), f.tree->MaxLeftOffset());
+    Harness.KeyUp(wnd::VK_SHIFT);
+
+    // A click hits the node drawn under the pointer, scrolled as shown.
+    const gfx::TRect row = f.tree->NodeRect(longNote);
+    Click(f.tree->ClientToScreen({ f.tree->ViewWidth() - 10, (row.Top + row.Bottom) / 2 }));
+    EXPECT_EQ(f.tree->Selected(), longNote);
+    // Walking to a root node brings its start back into view.
+    Harness.PressKey(wnd::VK_HOME);
+    EXPECT_EQ(f.tree->Selected(), f.work);
+    EXPECT_EQ(f.tree->LeftOffset(), 0);
+    Harness.PressKey(wnd::VK_END);
+    EXPECT_EQ(f.tree->Selected(), f.home);
+
+    // Collapsing the long label's branch takes the width away: back to the start.
+    f.tree->SetLeftOffset(f.tree->MaxLeftOffset());
+    f.work->Collapse(false);
+    EXPECT_LE(f.tree->ContentWidth(), f.tree->ViewWidth());
+    EXPECT_EQ(f.tree->LeftOffset(), 0);
+}

@@ -195,3 +195,54 @@ TEST_F(MemoTest, EditsRewrapOnlyWhatChangedAndLayOutAsAFreshMemoWould)
             ASSERT_EQ(edited->CaretPoint(i), fresh.CaretPoint(i)) << "step " << step << ", index " << i;
     }
 }
+
+TEST_F(MemoTest, UnwrappedLongLineScrollsSidewaysWithTheCaretAndShiftWheel)
+{
+    MemoForm f;
+    f.memo->SetWordWrap(false);
+    const std::string line(60, 'm');
+    f.memo->SetText(line + "\r\nshort");
+    ASSERT_EQ(f.memo->LineCount(), 2);
+    const int wide = f.memo->ContentWidth();
+    EXPECT_GT(wide, f.memo->ViewWidth());
+    EXPECT_EQ(f.memo->MaxLeftOffset(), wide + 1 - f.memo->ViewWidth());
+
+    // The caret at the end of the long line pulls the text left until it shows.
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey(wnd::VK_HOME);
+    Harness.KeyUp(wnd::VK_CONTROL);
+    EXPECT_EQ(f.memo->LeftOffset(), 0);
+    const int scrollsBefore = f.scrolls;
+    Harness.PressKey(wnd::VK_END);
+    EXPECT_EQ(f.memo->LeftOffset(), f.memo->MaxLeftOffset());
+    EXPECT_GT(f.scrolls, scrollsBefore);
+    // A click lands on the character under the pointer, scrolled as shown.
+    const int cell = wide / 60;
+    const gfx::TPoint p = f.memo->ClientToScreen({ f.memo->ViewWidth() / 2 + cell / 3, 4 });
+    Harness.Click(p.X, p.Y);
+    EXPECT_NEAR(f.memo->SelStart(), (f.memo->LeftOffset() + f.memo->ViewWidth() / 2) / cell, 1);
+    Harness.PressKey(wnd::VK_HOME);
+    EXPECT_EQ(f.memo->LeftOffset(), 0);
+
+    // Shift with the wheel scrolls sideways, within the range; the plain wheel does not.
+    const gfx::TPoint middle = f.memo->ClientToScreen({ 20, 20 });
+    Harness.KeyDown(wnd::VK_SHIFT);
+    Harness.Wheel(middle.X, middle.Y, -wnd::WHEEL_DELTA);
+    const int once = f.memo->LeftOffset();
+    EXPECT_GT(once, 0);
+    for (int i = 0; i < 50; ++i)
+        Harness.Wheel(middle.X, middle.Y, -wnd::WHEEL_DELTA);
+    EXPECT_EQ(f.memo->LeftOffset(), f.memo->MaxLeftOffset());
+    Harness.Wheel(middle.X, middle.Y, wnd::WHEEL_DELTA);
+    EXPECT_EQ(f.memo->LeftOffset(), f.memo->MaxLeftOffset() - once);
+    Harness.KeyUp(wnd::VK_SHIFT);
+    Harness.Wheel(middle.X, middle.Y, wnd::WHEEL_DELTA);
+    EXPECT_EQ(f.memo->LeftOffset(), f.memo->MaxLeftOffset() - once);
+
+    // Wrapped again, nothing is wider than the view and nothing stays scrolled.
+    f.memo->SetWordWrap(true);
+    EXPECT_EQ(f.memo->LeftOffset(), 0);
+    EXPECT_LE(f.memo->ContentWidth(), f.memo->ViewWidth());
+    f.memo->SetLeftOffset(30);
+    EXPECT_EQ(f.memo->LeftOffset(), 0);
+}

@@ -28,13 +28,14 @@ key Return
 expect_ended
 [ "$STATUS" != 0 ] || fail "the program reported success without a store"
 
-(cd "$work" && exec "$program") >"$work/output" 2>&1 &
-pid=$!
-main=$(window_id Veltrin)
-sleep 1
-client_origin "$main" 738 505
-MX=$CX
-MY=$CY
+# A display that cannot be opened ends the program with a message that says
+# so, instead of leaving it running unseen with its store open.
+status=0
+(cd "$work" && DISPLAY=:0.987 timeout 60 "$program") >"$work/output" 2>&1 || status=$?
+[ "$status" = 1 ] || fail "without a display the program ended with status $status, expected 1"
+grep -q "the display :0.987 cannot be opened" "$work/output" || fail "without a display the program did not say why"
+
+start_program
 snapshot start
 
 # The category tree: tool bar 25 high, then the group box's caption; the rows

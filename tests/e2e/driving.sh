@@ -35,6 +35,18 @@ begin_run() {
   trap 'fail "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
 }
 
+# Starts $program in the work folder and waits for its main window: sets pid,
+# main (the window) and MX, MY (the screen position of its client area).
+start_program() {
+  (cd "$work" && exec "$program") >"$work/output" 2>&1 &
+  pid=$!
+  main=$(window_id Veltrin)
+  sleep 1
+  client_origin "$main" 738 505
+  MX=$CX
+  MY=$CY
+}
+
 end_run() {
   kill "$pid" 2>/dev/null || true
   rm -rf "$work"
@@ -83,14 +95,16 @@ find_window() {
   return 0
 }
 
-# The visible window whose title is exactly $1, waited for up to 20 s (a
-# program built with the sanitizers starts slowly on a busy machine).
+# The visible window whose title is exactly $1, waited for up to 60 s while
+# the program runs: built with the sanitizers it starts in seconds when idle,
+# but much slower when the end-to-end runs beside it (a print through a CUPS
+# server, the builds of others) keep every core busy.
 window_id() {
-  local id
-  for _ in $(seq 200); do
+  local id until=$(( SECONDS + 60 ))
+  while (( SECONDS < until )); do
     id=$(find_window "$1")
     [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$pid" 2>/dev/null || break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before a window named $1 showed"
     sleep 0.1
   done
   fail "no window named $1"

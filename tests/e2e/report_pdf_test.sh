@@ -3,7 +3,8 @@
 # reads the PDF back with pdftotext: every note's title, category, date and
 # body appear, notes in store order down the pages, each title above its
 # category and date line, the page footer counting the pages; printing one
-# title gives that note alone. Exit 77 (skip) without pdftotext or sqlite3.
+# title gives that note alone; a megabyte note of hostile text prints whole.
+# Exit 77 (skip) without pdftotext or sqlite3.
 #   report_pdf_test.sh <report-pdf> <make-demo-store> <make-page-template>
 set -eEuo pipefail
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
@@ -90,6 +91,24 @@ words "$work/one.pdf" > "$work/one.words"
 grep -q " 随想\$" "$work/one.words" || fail "the single note's title is missing"
 grep -q " 慢慢来，比较快。\$" "$work/one.words" || fail "the single note's body is missing"
 if grep -q " 周一例会纪要\$" "$work/one.words"; then fail "another note was printed"; fi
+
+# A note another program wrote with hostile text: ten thousand lines (about
+# a megabyte) of right-to-left and combining characters, NUL bytes and
+# damaged UTF-8 print whole, from the first word of the body to the last and
+# every numbered line in order.
+sqlite3 "$work/Veltrin.mdb" "insert into 笔记 (类别, 日期, 标题, 内容) select '工作', '2021-03-01 10:20:30', 'hostile',
+  'BodyStartsHere ' || group_concat('line ' || n || ' שלום مرحبا e' || char(769) || 'a' || char(776) || ' '
+    || cast(x'C0AF80' as text) || char(0) || ' ' || hex(randomblob(32)), char(13, 10)) || ' BodyEndsHere'
+  from (with recursive k(n) as (select 0 union all select n + 1 from k where n < 9999) select n from k)"
+[ "$(sqlite3 "$work/Veltrin.mdb" "select length(cast(内容 as blob)) > 1000000 from 笔记 where 标题 = 'hostile'")" = 1 ] \
+  || fail "the hostile note was not written"
+"$report_pdf" "$work/PAGE.frf" "$work/Veltrin.mdb" "$work/hostile.pdf" hostile >/dev/null
+pdftotext "$work/hostile.pdf" - | tr -s ' \n\f' '\n\n\n' > "$work/hostile.words"
+[ "$(head -c 2000 "$work/hostile.words" | grep -c '^BodyStartsHere$')" = 1 ] || fail "the hostile body's first word is missing"
+grep -q '^BodyEndsHere$' "$work/hostile.words" || fail "the hostile body's last word is missing"
+lines=$(awk 'previous == "line" && $0 == next_line { next_line++ } { previous = $0 } END { print next_line }' \
+  next_line=0 "$work/hostile.words")
+[ "$lines" = 10000 ] || fail "the hostile body's line $lines is missing from the PDF"
 
 # A template that does not exist is an error, not an empty PDF.
 if "$report_pdf" "$work/none.frf" "$work/Veltrin.mdb" "$work/none.pdf" 2>/dev/null; then

@@ -13,13 +13,7 @@ make_store=$(realpath "$2")
 source "$(dirname "$0")/driving.sh"
 begin_run skinned-e2e-
 
-(cd "$work" && exec "$program") >"$work/output" 2>&1 &
-pid=$!
-main=$(window_id Veltrin)
-sleep 1
-client_origin "$main" 738 505
-MX=$CX
-MY=$CY
+start_program
 tools_y=$(( MY + 12 ))
 manage_x=$(( MX + 215 ))
 search_box_x=$(( MX + 450 ))

@@ -64,6 +64,31 @@ TEST(Utf8, EncodingAndDecodingAgreeOnEveryCodePoint)
     EXPECT_EQ(text::Utf32ToUtf8(text::Utf8ToUtf32("汉字 abc 😀")), "汉字 abc 😀");
 }
 
+// Three-byte characters take a short way through the decoder; every lead
+// byte E0 to EF with every pair of following bytes must still come out as
+// the rules say: whole when both are continuations and the value is the
+// shortest form of a non-surrogate, otherwise a damaged lead byte. Cut off
+// by the end of the text, a sequence is damaged too.
+TEST(Utf8, EveryThreeByteSequenceDecodesByTheRules)
+{
+    int wrong = 0;
+    for (unsigned lead = 0xE0; lead <= 0xEF; ++lead)
+        for (unsigned second = 0; second <= 0xFF; ++second)
+            for (unsigned third = 0; third <= 0xFF; ++third) {
+                const char bytes[] = { static_cast<char>(lead), static_cast<char>(second), static_cast<char>(third) };
+                const text::Utf8Char c = text::DecodeUtf8(std::string_view(bytes, 3), 0);
+                const char32_t value = (lead & 0x0F) << 12 | (second & 0x3F) << 6 | (third & 0x3F);
+                const bool continuations = (second & 0xC0) == 0x80 && (third & 0xC0) == 0x80;
+                const bool wellFormed = continuations && value >= 0x800 && !(value >= 0xD800 && value <= 0xDFFF);
+                const bool right = wellFormed ? c.Valid && c.Length == 3 && c.CodePoint == value
+                                              : !c.Valid && c.Length == 1 && c.CodePoint == kReplacementCharacter;
+                wrong += !right;
+                if (third == 0x80 && text::DecodeUtf8(std::string_view(bytes, 2), 0).Valid)
+                    ++wrong;
+            }
+    EXPECT_EQ(wrong, 0);
+}
+
 // Carets, ellipses and scanners step both ways; on any bytes the steps back
 // must stop exactly where the steps forward did.
 TEST(Utf8, SteppingBackVisitsTheCharactersSteppingForwardFound)

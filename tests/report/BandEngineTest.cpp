@@ -379,6 +379,56 @@ TEST(BandEngineStretch, AnObjectTallerThanAPageIsCutToThePageAndTheBuildEnds)
             EXPECT_LE(object.top + object.height, 1071 - 36);
 }
 
+// --- two passes --------------------------------------------------------------------------------
+
+// Notes whose bodies split over pages, a suppressed repeated group name and
+// separators at the bottom of stretched bands, numbered by page.
+struct SplitNotes {
+    ReportInCode code;
+    explicit SplitNotes(bool twoPass)
+    {
+        code.report.TwoPass = twoPass;
+        code.Records("Notes", { { { "group", "甲" }, { "body", Lines(80) } }, { { "group", "甲" }, { "body", Lines(3) } },
+                                  { { "group", "乙" }, { "body", Lines(120) } } });
+        auto& band = code.Band(BandType::MasterData, 100, 60, "Notes");
+        band.Flags |= band_flags::Stretched | band_flags::Breaked;
+        auto& group = code.Memo("[Notes.\"group\"]", 100, 18);
+        group.Name = "Group";
+        group.Flags |= memo_flags::Suppress;
+        code.Memo("[Notes.\"body\"]", 120, 20).Name = "Body";
+        code.Line(158, 300).BandAlign = baBottom;
+        code.Band(BandType::PageFooter, 400, 30);
+        code.Memo("page [PAGE#]", 400).Name = "Footer";
+    }
+};
+
+// The first of two passes only counts pages: it breaks pages where the final
+// pass does, and the final pass prints exactly what a single pass prints.
+TEST(BandEnginePasses, TheFirstPassWritesNoObjectsAndTheFinalPassPrintsWhatOnePassPrints)
+{
+    SplitNotes one(false);
+    ASSERT_TRUE(one.code.Build()) << one.code.report.BuildError;
+    ASSERT_GT(one.code.PageCount(), 2);
+
+    SplitNotes two(true);
+    std::map<bool, std::size_t> largestPage;
+    std::map<bool, int> pagesSeen;
+    two.code.report.OnEndBand = [&](TfrBand&) {
+        bool finalPass = two.code.engine.Evaluate("FINALPASS").AsBool();
+        TfrEMFPages& pages = two.code.report.EMFPages;
+        pagesSeen[finalPass] = pages.Count();
+        for (int index = 0; index < pages.Count(); ++index)
+            largestPage[finalPass] = std::max(largestPage[finalPass], pages[index].Stream.size());
+    };
+    ASSERT_TRUE(two.code.Build()) << two.code.report.BuildError;
+    EXPECT_EQ(pagesSeen[false], one.code.PageCount());
+    EXPECT_EQ(largestPage[false], 1u) << "first-pass pages hold their version byte only";
+    EXPECT_GT(largestPage[true], 1u);
+    ASSERT_EQ(two.code.PageCount(), one.code.PageCount());
+    for (int index = 0; index < one.code.PageCount(); ++index)
+        EXPECT_EQ(two.code.report.EMFPages[index].Stream, one.code.report.EMFPages[index].Stream) << "page " << index + 1;
+}
+
 // --- sub-reports and band structure --------------------------------------------------------------
 
 TEST(BandEngineStructure, ASubReportPrintsItsPageInsideTheHostBandAndNotByItself)

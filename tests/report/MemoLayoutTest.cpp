@@ -1,10 +1,13 @@
+#include "report/objects/MemoCharWidths.h"
 #include "report/objects/MemoLayout.h"
 #include "report/objects/TfrMemoView.h"
 
+#include "platform/graphics/TPageCanvas.h"
 #include "platform/text/Utf8.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace report {
@@ -149,6 +152,79 @@ TEST_F(MemoHeight, CalcHeightMethodGivesTheStretchedHeight)
     auto height = memo.CallMethod("calcheight", {});
     ASSERT_TRUE(height);
     EXPECT_EQ(height->AsInt(), memo.ContentHeight());
+}
+
+// A memo measures the same text at the same width more than once in a build
+// and keeps its last layout for that; any change of what the lines depend
+// on must give the height a memo laid out afresh has.
+TEST_F(MemoHeight, TheHeightFollowsEveryChangeOfTextWidthFontAndFlags)
+{
+    auto fresh_height = [this] {
+        TfrMemoView other;
+        other.Width = memo.Width;
+        other.Height = memo.Height;
+        other.Font = memo.Font;
+        other.Flags = memo.Flags;
+        other.Alignment = memo.Alignment;
+        other.CharSpacing = memo.CharSpacing;
+        other.Memo = memo.Memo;
+        other.PrintMemo = memo.PrintMemo;
+        return other.ContentHeight();
+    };
+    std::string body;
+    for (int i = 0; i < 25; ++i)
+        body += i % 6 == 5 ? " " : "字";
+    memo.Width = 12 * 10 + 4;
+    memo.PrintMemo = { body };
+    int previous = memo.ContentHeight();
+    EXPECT_EQ(previous, fresh_height());
+    std::vector<std::function<void()>> changes {
+        [&] { memo.Width = 12 * 4 + 4; },
+        [&] { memo.PrintMemo = { body + body }; },
+        [&] { memo.PrintMemo.clear(); memo.Memo = { body, body }; },
+        [&] { memo.Memo = { body }; },
+        [&] { memo.Font.Size = 18; },
+        [&] { memo.Font.Style = fsBold; },
+        [&] { memo.Font.Name = "Arial"; },
+        [&] { memo.CharSpacing = 6; },
+        [&] { memo.Flags &= static_cast<std::uint16_t>(~memo_flags::WordWrap); },
+        [&] { memo.Flags |= memo_flags::WordWrap; memo.Alignment = frtaVertical; },
+        [&] { memo.Height = 400; },
+        [&] { memo.Alignment = frtaLeft; },
+    };
+    int changed = 0;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        changes[i]();
+        int height = memo.ContentHeight();
+        EXPECT_EQ(height, fresh_height()) << "after change " << i;
+        changed += height != previous;
+        previous = height;
+    }
+    EXPECT_GE(changed, 8) << "most changes move the height, so a stale layout shows";
+}
+
+TEST(MemoCharWidths, ATextIsItsCharactersAsTheCanvasMeasuresThemPlusTheExtraSpacing)
+{
+    TfrMemoView memo;
+    memo.Font.Name = "宋体";
+    gfx::TFont font = memo.DrawFont();
+    MemoCharWidths& widths = MemoCharWidths::Of(font);
+    double extra = 1.5;
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_DOUBLE_EQ(widths.TextWidth("笔a", extra),
+            gfx::PageTextWidth(font, "笔") + gfx::PageTextWidth(font, "a") + 2 * extra);
+        // A damaged byte is measured as itself, apart from the code point
+        // of the same number.
+        EXPECT_DOUBLE_EQ(widths.TextWidth("\xE4", 0), gfx::PageTextWidth(font, "\xE4"));
+        EXPECT_DOUBLE_EQ(widths.TextWidth("\u00E4", 0), gfx::PageTextWidth(font, "\u00E4"));
+        EXPECT_EQ(widths.TextWidth("", extra), 0);
+    }
+    gfx::TFont coloured = font;
+    coloured.Color = gfx::clRed;
+    EXPECT_EQ(&MemoCharWidths::Of(coloured), &widths) << "colour does not change widths";
+    gfx::TFont bold = font;
+    bold.Style.Include(gfx::TFontStyle::fsBold);
+    EXPECT_NE(&MemoCharWidths::Of(bold), &widths);
 }
 
 } // namespace

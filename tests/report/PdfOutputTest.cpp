@@ -36,7 +36,7 @@ class PdfOutput : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+        if (!report::testing::HavePdfToText())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         file = std::filesystem::temp_directory_path()
                / ("veltrin-pdf-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"

@@ -1,10 +1,13 @@
 #include "PdfWords.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <regex>
 #include <sstream>
 
 namespace report::testing {
+
+bool HavePdfToText() { return std::system("command -v pdftotext >/dev/null 2>&1") == 0; }
 
 std::string PopplerOutput(const std::string& tool, const std::filesystem::path& pdf, const std::string& after)
 {

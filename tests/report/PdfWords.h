@@ -16,6 +16,9 @@ struct PdfWord {
     std::string Text;
 };
 
+// True when poppler's pdftotext is installed (tests that read PDF back skip without it).
+bool HavePdfToText();
+
 // What a poppler tool prints about a PDF file.
 std::string PopplerOutput(const std::string& tool, const std::filesystem::path& pdf, const std::string& after = "");
 

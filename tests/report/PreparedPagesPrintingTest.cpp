@@ -42,7 +42,7 @@ class Printing : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+        if (!report::testing::HavePdfToText())
             GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         service->Listing = { { "Office" }, "Office" };
         printing::PrinterDetails office;

@@ -449,6 +449,33 @@ TEST_F(PreviewForm, TheWindowPlaceIsRestoredFromAndKeptInTheSettings)
     EXPECT_FALSE(reread.ReadBool(kPlacementKey, "Maximized", true));
 }
 
+TEST_F(PreviewForm, AMaximizedWindowKeepsItsNormalPlaceAndOpensMaximizedAgain)
+{
+    {
+        auto form = Open();
+        EXPECT_FALSE(wnd::IsZoomed(form->Handle()));
+        wnd::ShowWindow(form->Handle(), wnd::SW_MAXIMIZE);
+        Harness.ProcessMessages();
+        ASSERT_TRUE(wnd::IsZoomed(form->Handle()));
+        form->Close();
+        Harness.ProcessMessages();
+    }
+    settings::SettingsStore reread(store.File());
+    EXPECT_TRUE(reread.ReadBool(kPlacementKey, "Maximized", false));
+    // The place kept is the one the window goes back to, not the maximized one.
+    EXPECT_EQ(reread.ReadInteger(kPlacementKey, "XPosition", 0), 20);
+    EXPECT_EQ(reread.ReadInteger(kPlacementKey, "YPosition", 0), 30);
+    EXPECT_EQ(reread.ReadInteger(kPlacementKey, "Width", 0), 700);
+    EXPECT_EQ(reread.ReadInteger(kPlacementKey, "Height", 0), 500);
+
+    auto again = Open();
+    EXPECT_TRUE(wnd::IsZoomed(again->Handle()));
+    EXPECT_EQ(wnd::GetNormalRect(again->Handle()), gfx::Rect(20, 30, 720, 530));
+    wnd::ShowWindow(again->Handle(), wnd::SW_RESTORE);
+    Harness.ProcessMessages();
+    EXPECT_EQ(again->BoundsRect(), gfx::Rect(20, 30, 720, 530));
+}
+
 TEST_F(PreviewForm, ShowBuiltReportOpensAModalPreviewOnlyWhenThereArePages)
 {
     code.report.Title = "笔记";

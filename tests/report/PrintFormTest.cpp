@@ -9,6 +9,8 @@
 #include "report/print/TfrPrintForm.h"
 #include "report/print/TfrPrinterOptionsForm.h"
 
+#include "platform/controls/TComboListWindow.h"
+
 #include "platform/controls/TApplication.h"
 #include "platform/window/HeadlessHarness.h"
 #include "platform/window/VirtualKeys.h"
@@ -133,41 +135,42 @@ TEST_F(PrintForm, OkRefusesCopiesOrARangeItCannotReadAndKeepsTheDialogOpen)
     EXPECT_EQ(form->Copies(), 2);
 }
 
-TEST_F(PrintForm, ThePrinterListSelectsAndAPrinterThatFailsFallsBackToTheVirtualOne)
+TEST_F(PrintForm, ThePrinterComboSelectsAndAPrinterThatFailsFallsBackToTheVirtualOne)
 {
-    const ctl::TListBox& list = *form->PrinterList;
-    ASSERT_EQ(list.Items().Count(), 3);
-    EXPECT_EQ(list.ItemIndex(), 0);
-    const gfx::TRect broken = list.ItemRect(1);
-    Click(list, broken.Left + 5, (broken.Top + broken.Bottom) / 2);
+    ctl::TComboBox& combo = *form->PrinterCombo;
+    ASSERT_EQ(combo.Items().Count(), 3);
+    EXPECT_EQ(combo.Text(), "Office");
+    // Down from the keyboard picks "Broken", which does not answer.
+    combo.SetFocus();
+    harness.PressKey(wnd::VK_DOWN);
     EXPECT_TRUE(printer->IsVirtual());
-    EXPECT_EQ(list.ItemIndex(), 2);
-    const gfx::TRect office = list.ItemRect(0);
-    Click(list, office.Left + 5, (office.Top + office.Bottom) / 2);
+    EXPECT_EQ(combo.Text(), "Virtual printer");
+    // The open list takes a click on its first row.
+    harness.SetIdleHandler([&, done = false]() mutable {
+        if (done || !combo.ListWindow())
+            return false;
+        done = true;
+        harness.SaveSnapshot(combo.ListWindow()->Handle(), "print-dialog-printer-list");
+        const ctl::TListBox& rows = *combo.ListWindow()->List;
+        const gfx::TRect first = rows.ItemRect(0);
+        const gfx::TPoint p = rows.ClientToScreen({ first.Left + 5, (first.Top + first.Bottom) / 2 });
+        for (const wnd::TRawInputKind kind :
+            { wnd::TRawInputKind::MouseMove, wnd::TRawInputKind::ButtonDown, wnd::TRawInputKind::ButtonUp }) {
+            wnd::TRawInput input;
+            input.kind = kind;
+            input.pos = p;
+            harness.Queue(input);
+        }
+        return true;
+    });
+    ClickMiddle(combo);
     EXPECT_EQ(printer->SystemName(), "Office");
+    EXPECT_EQ(combo.Text(), "Office");
 
     int setups = 0;
     form->OnSetup = [&setups] { ++setups; };
     ClickMiddle(*form->SetupButton);
     EXPECT_EQ(setups, 1);
-}
-
-TEST_F(PrintForm, ThePrinterOptionsDialogKeepsOnlyWhatOkConfirms)
-{
-    TfrPrinterOptionsForm options(nullptr, *printer);
-    options.Show();
-    harness.ProcessMessages();
-    EXPECT_TRUE(options.OneSidedButton->Checked());
-    ClickMiddle(*options.LongEdgeButton);
-    ClickMiddle(*options.GrayscaleBox);
-    EXPECT_EQ(printer->JobOptions, printing::JobOptions {}); // not before OK
-    ClickMiddle(*options.OkButton);
-    EXPECT_EQ(printer->JobOptions.Sides, printing::PrintSides::TwoSidedLongEdge);
-    EXPECT_TRUE(printer->JobOptions.Grayscale);
-
-    TfrPrinterOptionsForm again(nullptr, *printer);
-    EXPECT_TRUE(again.LongEdgeButton->Checked());
-    EXPECT_TRUE(again.GrayscaleBox->Checked());
 }
 
 // A sink that draws nowhere and lets the test look around after each sheet.

@@ -114,3 +114,55 @@ TEST_F(Memo2Test, SearchBoxTakesNoLineBreaks)
     Harness.TypeText("x");
     EXPECT_EQ(search->Text(), "请输入关键字x");
 }
+
+TEST_F(Memo2Test, HorizontalBarFollowsLinesWiderThanTheMemoAndScrollsThem)
+{
+    auto* across = new TbsSkinScrollBar(form.get());
+    across->SetBounds(8, 300, 300, 19);
+    across->SetParent(form.get());
+    memo->SetWordWrap(false);
+    memo->SetEnabled(true);
+    memo->SetHScrollBar(across);
+    memo->SetText("短");
+    EXPECT_FALSE(across->Enabled());
+
+    memo->SetText("一行很长的笔记内容，" + std::string(80, 'x') + "\r\n第二行");
+    ASSERT_GT(memo->ContentWidth(), memo->ViewWidth());
+    EXPECT_TRUE(across->Enabled());
+    EXPECT_EQ(across->Max(), memo->ContentWidth());
+    EXPECT_EQ(across->PageSize(), memo->ViewWidth());
+
+    // The keyboard moves the text and the bar with it.
+    memo->SetFocus();
+    Harness.KeyDown(wnd::VK_CONTROL);
+    Harness.PressKey(wnd::VK_HOME);
+    Harness.KeyUp(wnd::VK_CONTROL);
+    Harness.PressKey(wnd::VK_END);
+    EXPECT_EQ(memo->LeftOffset(), memo->MaxLeftOffset());
+    EXPECT_EQ(across->Position(), memo->LeftOffset());
+    // Its decrease button moves the text back by a line's height.
+    const int before = memo->LeftOffset();
+    Harness.Click(At(*across, 8, 9).X, At(*across, 8, 9).Y);
+    EXPECT_EQ(memo->LeftOffset(), before - across->SmallChange);
+    EXPECT_GT(across->SmallChange, 1);
+    // Shift with the wheel over the memo: the bar follows.
+    memo->SetFocus();
+    const gfx::TPoint inside = Middle(*memo);
+    Harness.KeyDown(wnd::VK_SHIFT);
+    Harness.Wheel(inside.X, inside.Y, wnd::WHEEL_DELTA);
+    Harness.KeyUp(wnd::VK_SHIFT);
+    EXPECT_LT(memo->LeftOffset(), before - across->SmallChange);
+    EXPECT_EQ(across->Position(), memo->LeftOffset());
+    across->SetPosition(0);
+    EXPECT_EQ(memo->LeftOffset(), 0);
+    Harness.ProcessMessages();
+    Snapshot("skinctrls-memo-horizontal-bar");
+
+    // Lines that wrap never need the bar.
+    across->SetPosition(40);
+    memo->SetWordWrap(true);
+    EXPECT_EQ(memo->LeftOffset(), 0);
+    EXPECT_FALSE(across->Enabled());
+    memo->SetHScrollBar(nullptr);
+    EXPECT_FALSE(across->OnChange);
+}

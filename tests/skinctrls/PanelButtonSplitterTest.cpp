@@ -304,6 +304,73 @@ TEST_F(SkinTreeTest, ExternalBarShowsOnlyWhileTheRowsDoNotFitAndFollowsTheTree)
     EXPECT_FALSE(bar->Visible());
 }
 
+// The category tree's layout with both bars: the vertical one at the right,
+// the horizontal one below, the tree filling the rest.
+TEST_F(SkinTreeTest, HorizontalBarShowsForLabelsWiderThanTheTreeAndLeavesTheCornerToTheVerticalOne)
+{
+    auto* box = new ctl::TPanel(form.get());
+    box->SetBounds(0, 0, 160, 180);
+    box->SetParent(form.get());
+    auto* vertical = new TbsSkinScrollBar(form.get());
+    vertical->SetKind(TScrollBarKind::sbVertical);
+    vertical->SetAlign(ctl::TAlign::alRight);
+    vertical->SetParent(box);
+    auto* horizontal = new TbsSkinScrollBar(form.get());
+    horizontal->SetAlign(ctl::TAlign::alBottom);
+    horizontal->SetParent(box);
+    auto* tree = new TbsSkinTreeView(form.get());
+    tree->SetAlign(ctl::TAlign::alClient);
+    tree->SetParent(box);
+    for (const char* text : { "工作", "生活", "学习" })
+        tree->Items().Add(nullptr, text);
+    tree->SetVScrollBar(vertical);
+    tree->SetHScrollBar(horizontal);
+    ShowForm();
+    EXPECT_FALSE(horizontal->Visible());
+    EXPECT_FALSE(vertical->Visible());
+
+    ctl::TTreeNode* longNode = tree->Items().AddChild(tree->Items().GetFirstNode(), "一个很长很长很长很长很长的笔记标题");
+    tree->Items().GetFirstNode()->Expand(false);
+    Harness.ProcessMessages();
+    ASSERT_TRUE(horizontal->Visible());
+    EXPECT_FALSE(horizontal->Both());
+    EXPECT_EQ(tree->Top() + tree->Height(), horizontal->Top());
+    EXPECT_EQ(horizontal->Max(), tree->ContentWidth() - 1);
+    EXPECT_EQ(horizontal->PageSize(), tree->ViewWidth());
+
+    // Selecting the long node scrolls toward its label, its start kept in view; the bar follows.
+    tree->SetFocus();
+    tree->SetSelected(longNode);
+    Harness.ProcessMessages();
+    EXPECT_EQ(tree->LeftOffset(), 2 * tree->Indent() + 1 - tree->Indent() - 1);
+    EXPECT_EQ(horizontal->Position(), tree->LeftOffset());
+    horizontal->SetPosition(horizontal->Max());
+    EXPECT_EQ(tree->LeftOffset(), tree->MaxLeftOffset());
+    // Shift with the wheel, and the bar itself, move the rows.
+    const gfx::TPoint inside = Middle(*tree);
+    Harness.KeyDown(wnd::VK_SHIFT);
+    Harness.Wheel(inside.X, inside.Y, wnd::WHEEL_DELTA);
+    Harness.KeyUp(wnd::VK_SHIFT);
+    EXPECT_LT(tree->LeftOffset(), tree->MaxLeftOffset());
+    EXPECT_EQ(horizontal->Position(), tree->LeftOffset());
+    horizontal->SetPosition(0);
+    EXPECT_EQ(tree->LeftOffset(), 0);
+
+    // Rows that do not fit bring the vertical bar; the horizontal one leaves it the corner.
+    for (int i = 0; i < 30; ++i)
+        tree->Items().Add(nullptr, "笔记" + std::to_string(i));
+    Harness.ProcessMessages();
+    ASSERT_TRUE(vertical->Visible());
+    EXPECT_TRUE(horizontal->Both());
+    EXPECT_EQ(horizontal->SkinDataName(), "bothhscrollbar");
+    Snapshot("skinctrls_treeview_both_bars");
+
+    tree->Hide();
+    Harness.ProcessMessages();
+    EXPECT_FALSE(horizontal->Visible());
+    EXPECT_FALSE(vertical->Visible());
+}
+
 TEST_F(SkinTreeTest, BarsForgetATreeThatWentAway)
 {
     auto* bar = new TbsSkinScrollBar(form.get());

@@ -16,6 +16,7 @@
 #include "skinctrls/TbsSkinButton.h"
 #include "skinctrls/TbsSkinGroupBox.h"
 #include "skinctrls/TbsSkinPanel.h"
+#include "skinctrls/TbsSkinScrollBar.h"
 #include "skinctrls/TbsSkinSpeedButton.h"
 #include "skinctrls/TbsSkinSplitter.h"
 #include "skinctrls/TbsSkinToolBar.h"
@@ -49,7 +50,7 @@ std::string Records()
            "0=controls.bmp\r\n"
            "1=buttonmask.bmp\r\n"
            "[SKINCONTROLS]\r\n"
-           "count=10\r\n"
+           "count=14\r\n"
            "0=button:button\r\n"
            "1=toolbutton:button\r\n"
            "2=panel:panel\r\n"
@@ -60,6 +61,10 @@ std::string Records()
            "7=treeview:treeview\r\n"
            "8=nopicture:button\r\n"
            "9=noarea:panel\r\n"
+           "10=vscrollbar:scrollbar\r\n"
+           "11=hscrollbar:scrollbar\r\n"
+           "12=resizebutton:button\r\n"
+           "13=hpanel:panel\r\n"
            "[button]\r\n"
            "pictureindex=0\r\nmaskpictureindex=1\r\n"
            "skinrect=0,0,40,20\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\nclientrect=2,2,38,18\r\n"
@@ -92,7 +97,28 @@ std::string Records()
            "skinrect=0,0,40,20\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\n"
            "[noarea]\r\n"
            "pictureindex=0\r\n"
-           "skinrect=0,0,0,0\r\n";
+           "skinrect=0,0,0,0\r\n"
+           "[vscrollbar]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=160,100,175,160\r\nlefttoppoint=0,12\r\nleftbottompoint=0,47\r\nclientrect=0,0,15,60\r\n"
+           "trackarea=0,12,15,48\r\nupbuttonrect=0,48,15,60\r\nactiveupbuttonrect=180,100,195,112\r\n"
+           "downupbuttonrect=180,115,195,127\r\ndownbuttonrect=0,0,15,12\r\nactivedownbuttonrect=200,100,215,112\r\n"
+           "thumbrect=220,100,231,120\r\nactivethumbrect=232,100,243,120\r\nthumboffset1=3\r\nthumboffset2=4\r\n"
+           "glyphrect=244,100,249,105\r\ndownglyphrect=250,100,255,105\r\n"
+           "[hscrollbar]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=40,150,100,165\r\nlefttoppoint=12,0\r\nrighttoppoint=47,0\r\nclientrect=0,0,60,15\r\n"
+           "trackarea=12,0,48,15\r\nupbuttonrect=48,0,60,15\r\nactiveupbuttonrect=40,170,52,185\r\n"
+           "downbuttonrect=0,0,12,15\r\nthumbrect=60,170,80,181\r\nglyphrect=85,170,90,175\r\n"
+           "[resizebutton]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=100,110,112,135\r\nlefttoppoint=3,3\r\nrighttoppoint=9,3\r\nleftbottompoint=3,22\r\n"
+           "rightbottompoint=9,22\r\nclientrect=3,3,9,22\r\n"
+           "activeskinrect=112,110,124,135\r\ndownskinrect=124,110,136,135\r\n"
+           "fontcolor=255\r\nactivefontcolor=65280\r\ndownfontcolor=16711680\r\n"
+           "[hpanel]\r\n"
+           "pictureindex=0\r\n"
+           "skinrect=0,150,40,175\r\nlefttoppoint=5,0\r\nrighttoppoint=35,0\r\nclientrect=0,0,40,25\r\n";
 }
 
 std::vector<std::uint8_t> TestSkinStream()
@@ -287,6 +313,151 @@ TEST_F(SkinLookTest, RecordWithoutPictureOrAreaFallsBackToTheDefaultLook)
     EXPECT_NE(panel->SkinIndex(), -1);
     EXPECT_EQ(PixelOf(*panel, 0, 30), Rgb(gfx::clBtnShadow));
     EXPECT_EQ(PixelOf(*panel, 30, 30), Rgb(gfx::clBtnFace));
+}
+
+// The vertical bar's record is 15 x 60: a 12-pixel decrease button, the track
+// and a 12-pixel increase button below the split point at 47, which follows
+// the bar's far end. Its thumb is 11 x 20 with a 5 x 5 mark.
+TEST_F(SkinLookTest, ScrollBarPartsComeFromTheRecordAndFollowTheBarsLength)
+{
+    auto* bar = Place<TbsSkinScrollBar>(10, 10, 19, 160);
+    bar->SetKind(TScrollBarKind::sbVertical);
+    bar->SetSkinData(data.get());
+    bar->SetRangeValues(0, 100, 0, 50);
+    ShowForm();
+    EXPECT_EQ(bar->Width(), 15);
+    const TbsSkinScrollBar::TGeometry g = bar->Geometry();
+    EXPECT_EQ(g.decrease, gfx::Rect(0, 0, 15, 12));
+    EXPECT_EQ(g.increase, gfx::Rect(0, 148, 15, 160));
+    EXPECT_EQ(g.track, gfx::Rect(0, 12, 15, 148));
+    // Half of the travel of 136 - 20 pixels, centred across the track.
+    EXPECT_EQ(g.thumb, gfx::Rect(2, 70, 13, 90));
+
+    // The bar's image: fixed ends, the middle tiled from row 12 in 35-row tiles.
+    EXPECT_EQ(PixelOf(*bar, 7, 5), Source(167, 105));
+    EXPECT_EQ(PixelOf(*bar, 7, 155), Source(167, 155));
+    EXPECT_EQ(PixelOf(*bar, 0, 120), Source(160, 100 + 12 + (120 - 12) % 35));
+    // The thumb and its mark in the middle of it.
+    EXPECT_EQ(PixelOf(*bar, 3, 71), Source(221, 101));
+    EXPECT_EQ(PixelOf(*bar, 6, 78), Source(245, 101));
+
+    // Hot thumb: its own picture, the normal mark (the record has no hot one).
+    const gfx::TPoint thumb = At(*bar, 7, 80);
+    Harness.MoveMouse(thumb.X, thumb.Y);
+    EXPECT_EQ(PixelOf(*bar, 3, 71), Source(233, 101));
+    EXPECT_EQ(PixelOf(*bar, 6, 78), Source(245, 101));
+    // Dragged: the hot thumb (no dragged one) with the dragged mark.
+    Harness.MouseDown(thumb.X, thumb.Y);
+    EXPECT_EQ(PixelOf(*bar, 3, 71), Source(233, 101));
+    EXPECT_EQ(PixelOf(*bar, 6, 78), Source(251, 101));
+    Harness.MouseUp(thumb.X, thumb.Y);
+
+    // Hot, then pressed increase button.
+    const gfx::TPoint increase = At(*bar, 7, 154);
+    Harness.MoveMouse(increase.X, increase.Y);
+    EXPECT_EQ(PixelOf(*bar, 7, 154), Source(187, 106));
+    Harness.MouseDown(increase.X, increase.Y);
+    EXPECT_EQ(PixelOf(*bar, 7, 154), Source(187, 121));
+    Harness.MouseUp(increase.X, increase.Y);
+    // The pressed decrease button has no picture of its own: it shows the hot one.
+    const gfx::TPoint decrease = At(*bar, 7, 5);
+    Harness.MouseDown(decrease.X, decrease.Y);
+    EXPECT_EQ(PixelOf(*bar, 7, 5), Source(207, 105));
+    Harness.MouseUp(decrease.X, decrease.Y);
+    Harness.MoveMouse(decrease.X + 100, decrease.Y);
+    EXPECT_EQ(PixelOf(*bar, 7, 5), Source(167, 105));
+}
+
+TEST_F(SkinLookTest, ScrollBarThumbWithAPageStretchesBetweenItsFixedEnds)
+{
+    auto* bar = Place<TbsSkinScrollBar>(10, 10, 19, 160);
+    bar->SetKind(TScrollBarKind::sbVertical);
+    bar->SetSkinData(data.get());
+    bar->SetRangeValues(0, 99, 50, 0);
+    ShowForm();
+    // Half of the 136-pixel track.
+    EXPECT_EQ(bar->Geometry().thumb, gfx::Rect(2, 12, 13, 80));
+    EXPECT_EQ(PixelOf(*bar, 3, 13), Source(221, 101)); // fixed top, 3 rows
+    EXPECT_EQ(PixelOf(*bar, 3, 79), Source(221, 119)); // fixed bottom, 4 rows
+    EXPECT_EQ(PixelOf(*bar, 3, 30), Source(221, 100 + 3 + (30 - 15) % 13)); // tiled middle
+    EXPECT_EQ(PixelOf(*bar, 5, 43), Source(244, 100)); // the mark, centred
+    // A page of a few lines still gets the record's thumb length.
+    bar->SetRangeValues(0, 999, 5, 0);
+    EXPECT_EQ(bar->Geometry().thumb.Height(), 20);
+
+    // A disabled bar shows its track where the thumb was.
+    bar->SetEnabled(false);
+    EXPECT_EQ(PixelOf(*bar, 3, 13), Source(163, 113));
+}
+
+TEST_F(SkinLookTest, HorizontalScrollBarTakesTheSkinHeightAndMovesItsFarButton)
+{
+    auto* bar = Place<TbsSkinScrollBar>(10, 10, 200, 40);
+    bar->SetSkinData(data.get());
+    bar->SetRangeValues(0, 100, 0, 100);
+    ShowForm();
+    EXPECT_EQ(bar->Height(), 15);
+    const TbsSkinScrollBar::TGeometry g = bar->Geometry();
+    EXPECT_EQ(g.decrease, gfx::Rect(0, 0, 12, 15));
+    EXPECT_EQ(g.increase, gfx::Rect(188, 0, 200, 15));
+    EXPECT_EQ(g.thumb, gfx::Rect(168, 2, 188, 13));
+    EXPECT_EQ(PixelOf(*bar, 170, 5), Source(62, 173));
+    EXPECT_EQ(PixelOf(*bar, 50, 7), Source(40 + 12 + (50 - 12) % 35, 157));
+    EXPECT_EQ(PixelOf(*bar, 195, 7), Source(95, 157));
+    const gfx::TPoint increase = At(*bar, 195, 7);
+    Harness.MoveMouse(increase.X, increase.Y);
+    EXPECT_EQ(PixelOf(*bar, 195, 7), Source(47, 177));
+    // Dragging the thumb back to the start reaches the first position.
+    Harness.Drag(At(*bar, 178, 7), At(*bar, 0, 7));
+    EXPECT_EQ(bar->Position(), 0);
+    EXPECT_EQ(bar->Geometry().thumb.Left, 12);
+}
+
+// A tool bar too narrow for its buttons draws its scroll buttons from the
+// "resizebutton" record (12 x 25, so its pixels map one to one), each state
+// with its own picture and arrow colour.
+TEST_F(SkinLookTest, ToolBarScrollButtonsComeFromTheResizeButtonRecord)
+{
+    auto* bar = Place<TbsSkinToolBar>(10, 10, 200, 25);
+    for (int i = 0; i < 5; ++i)
+        Place<TbsSkinPanel>(i * 60, 0, 60, 25, bar);
+    bar->SetSkinData(data.get());
+    bar->SetCanScroll(true);
+    ShowForm();
+    ASSERT_TRUE(bar->ScrollButtonsShown());
+    // Window column 1 of the left button, below its arrow; the arrow's widest column is 7.
+    auto button = [&](int x, int y) { return PixelOf(*bar, x - TbsSkinToolBar::kScrollButtonWidth, y); };
+    EXPECT_EQ(button(1, 3), Source(101, 113));
+    EXPECT_EQ(button(5, 20), Source(105, 130));
+    EXPECT_EQ(button(7, 12), gfx::TColor(255));
+    const gfx::TPoint left = At(*bar, -6, 3);
+    Harness.MoveMouse(left.X, left.Y);
+    EXPECT_EQ(button(1, 3), Source(113, 113));
+    EXPECT_EQ(button(7, 12), gfx::TColor(65280));
+    Harness.MouseDown(left.X, left.Y);
+    EXPECT_EQ(button(1, 3), Source(125, 113));
+    EXPECT_EQ(button(7, 12), gfx::TColor(16711680));
+    Harness.MouseUp(left.X, left.Y);
+    // The right button keeps its normal picture.
+    EXPECT_EQ(PixelOf(*bar, bar->ClientWidth() + 1, 3), Source(101, 113));
+}
+
+// Under the scroll buttons a bar that sizes across shows only the tiled
+// middle of its image, from the client's left edge on.
+TEST_F(SkinLookTest, ScrollingToolBarShowsOnlyTheMiddleOfItsImage)
+{
+    auto* bar = Place<TbsSkinToolBar>(10, 10, 200, 25);
+    bar->SetSkinDataName("hpanel");
+    bar->SetSkinData(data.get());
+    bar->SetCanScroll(true);
+    ShowForm();
+    EXPECT_EQ(PixelOf(*bar, 2, 10), Source(2, 160)); // the fixed left end
+    auto* wide = Place<TbsSkinPanel>(150, 0, 100, 25, bar);
+    bar->UpdateScrollButtons();
+    ASSERT_TRUE(bar->ScrollButtonsShown());
+    wide->SetVisible(false); // uncovers the bar's own image
+    for (int x : { 0, 2, 29, 30, 100 })
+        EXPECT_EQ(PixelOf(*bar, x, 10), Source(5 + x % 30, 160)) << x;
 }
 
 // The skin data is a component: when it goes away, the controls that drew

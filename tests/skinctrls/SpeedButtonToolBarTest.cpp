@@ -1,6 +1,7 @@
 #include "SkinFormFixture.h"
 
 #include "platform/controls/TImageList.h"
+#include "platform/window/MessageLoop.h"
 #include "skinctrls/DefaultLook.h"
 #include "skinctrls/TbsSkinBevel.h"
 #include "skinctrls/TbsSkinPanel.h"
@@ -236,6 +237,128 @@ TEST(GlyphCaptionLayout, MarginAndCentring)
     // Without a glyph the caption still sits Spacing/2 right of centre.
     p = LayoutGlyphCaption(r, TbsButtonLayout::blGlyphLeft, -1, 4, { 0, 0 }, { 20, 12 });
     EXPECT_EQ(p.Caption.X, 37 + 12 - 20);
+}
+
+} // namespace
+
+namespace {
+
+// The main window's tool row in a window too narrow for it: 734 pixels of
+// buttons in a 400-pixel bar, which shows a 12-pixel scroll button at each end.
+class ToolBarScrollTest : public SkinFormTest {
+protected:
+    ToolBarScrollTest()
+    {
+        row.bar->SetCanScroll(true);
+        ShowForm();
+    }
+
+    gfx::TPoint LeftButton() { return At(*row.bar, -6, 12); }
+    gfx::TPoint RightButton() { return At(*row.bar, row.bar->ClientWidth() + 6, 12); }
+    int FirstLeft() const { return row.items.front()->Left(); }
+    int LastRight() const { return row.items.back()->Left() + row.items.back()->Width(); }
+    // The farthest the row scrolls: its last button at the client's right edge.
+    static constexpr int kEnd = 734 - 376;
+
+    ToolRow row { MakeToolRow(*form) };
+};
+
+TEST_F(ToolBarScrollTest, HeldButtonScrollsByTheStepEveryIntervalAndStopsAtEitherEnd)
+{
+    row.bar->SetScrollOffset(30);
+    ASSERT_TRUE(row.bar->ScrollButtonsShown());
+    EXPECT_EQ(row.bar->ClientWidth(), 400 - 24);
+    EXPECT_EQ(FirstLeft(), 0);
+    EXPECT_EQ(wnd::SendMessage(row.bar->Handle(), wnd::WM_NCHITTEST, 0, wnd::LParamFromPoint(LeftButton())), 119);
+    EXPECT_EQ(wnd::SendMessage(row.bar->Handle(), wnd::WM_NCHITTEST, 0, wnd::LParamFromPoint(RightButton())), 120);
+
+    // The first step comes one interval after the press, then one per interval.
+    Harness.MouseDown(RightButton().X, RightButton().Y);
+    EXPECT_EQ(row.bar->ScrollPosition(), 0);
+    Harness.AdvanceTime(49);
+    EXPECT_EQ(row.bar->ScrollPosition(), 0);
+    Harness.AdvanceTime(1);
+    EXPECT_EQ(row.bar->ScrollPosition(), 30);
+    EXPECT_EQ(FirstLeft(), -30);
+    Harness.AdvanceTime(100);
+    EXPECT_EQ(row.bar->ScrollPosition(), 90);
+    // The last button comes to rest at the client's right edge.
+    Harness.AdvanceTime(2000);
+    EXPECT_EQ(row.bar->ScrollPosition(), kEnd);
+    EXPECT_EQ(LastRight(), 376);
+    Harness.MouseUp(RightButton().X, RightButton().Y);
+    EXPECT_EQ(row.bar->ScrollPosition(), kEnd);
+
+    // A click scrolls one step when released.
+    Harness.Click(LeftButton().X, LeftButton().Y);
+    EXPECT_EQ(row.bar->ScrollPosition(), kEnd - 30);
+    Harness.MouseDown(LeftButton().X, LeftButton().Y);
+    Harness.AdvanceTime(2000);
+    Harness.MouseUp(LeftButton().X, LeftButton().Y);
+    EXPECT_EQ(row.bar->ScrollPosition(), 0);
+    EXPECT_EQ(FirstLeft(), 0);
+}
+
+TEST_F(ToolBarScrollTest, StepOfTheClientWidthAndAWiderWindowGivesTheRoomBack)
+{
+    Harness.Click(RightButton().X, RightButton().Y);
+    // A whole client width would pass the end: the step stops at the last button.
+    EXPECT_EQ(row.bar->ScrollPosition(), kEnd);
+
+    form->SetBounds(10, 10, 600, 200);
+    Harness.ProcessMessages();
+    EXPECT_TRUE(row.bar->ScrollButtonsShown());
+    EXPECT_EQ(row.bar->ScrollPosition(), kEnd - 200);
+    EXPECT_EQ(FirstLeft(), -(kEnd - 200));
+
+    // Just wide enough for every button: no scroll buttons, nothing scrolled.
+    form->SetBounds(10, 10, 734, 200);
+    Harness.ProcessMessages();
+    EXPECT_FALSE(row.bar->ScrollButtonsShown());
+    EXPECT_EQ(row.bar->ScrollPosition(), 0);
+    EXPECT_EQ(row.bar->ClientWidth(), 734);
+    EXPECT_EQ(FirstLeft(), 0);
+    EXPECT_EQ(wnd::SendMessage(row.bar->Handle(), wnd::WM_NCHITTEST, 0, wnd::LParamFromPoint(At(*row.bar, 5, 12))),
+        wnd::HTCLIENT);
+}
+
+TEST_F(ToolBarScrollTest, HotScrollRunsWhileThePointerRestsOnAButton)
+{
+    row.bar->HotScroll = true;
+    row.bar->SetScrollOffset(10);
+    row.bar->SetScrollTimerInterval(20);
+    row.bar->SetScrollTimerInterval(0);
+    row.bar->SetScrollOffset(-5);
+    EXPECT_EQ(row.bar->ScrollTimerInterval(), 20);
+    EXPECT_EQ(row.bar->ScrollOffset(), 10);
+
+    Harness.MoveMouse(RightButton().X, RightButton().Y);
+    Harness.AdvanceTime(60);
+    EXPECT_EQ(row.bar->ScrollPosition(), 30);
+    // Onto the buttons of the bar: the scrolling stops.
+    const gfx::TPoint inside = Middle(*row.items[1]);
+    Harness.MoveMouse(inside.X, inside.Y);
+    Harness.AdvanceTime(200);
+    EXPECT_EQ(row.bar->ScrollPosition(), 30);
+}
+
+TEST_F(ToolBarScrollTest, DefaultLookOfTheScrollButtonsFollowsHoverAndPress)
+{
+    // Window column 0 is the left button's frame, column 1 its fill; the
+    // arrow's widest column is 7, rows 9 to 15.
+    EXPECT_EQ(PixelOf(*row.bar, -12, 12), Rgb(gfx::clBtnShadow));
+    EXPECT_EQ(PixelOf(*row.bar, -11, 3), Rgb(gfx::clBtnFace));
+    EXPECT_EQ(PixelOf(*row.bar, -12 + 7, 9), Rgb(gfx::clBtnText));
+    EXPECT_EQ(PixelOf(*row.bar, -12 + 7, 15), Rgb(gfx::clBtnText));
+    Harness.MoveMouse(LeftButton().X, LeftButton().Y);
+    EXPECT_EQ(PixelOf(*row.bar, -12, 12), kDefaultFrameColor);
+    EXPECT_EQ(PixelOf(*row.bar, -11, 3), kDefaultHotColor);
+    EXPECT_EQ(PixelOf(*row.bar, row.bar->ClientWidth() + 1, 3), Rgb(gfx::clBtnFace)); // the right one is not hot
+    Harness.MouseDown(LeftButton().X, LeftButton().Y);
+    EXPECT_EQ(PixelOf(*row.bar, -11, 3), kDefaultDownColor);
+    Harness.MouseUp(LeftButton().X, LeftButton().Y);
+    EXPECT_EQ(PixelOf(*row.bar, -11, 3), kDefaultHotColor);
+    Snapshot("skinctrls_toolbar_scroll_buttons");
 }
 
 } // namespace
