@@ -81,10 +81,6 @@ void TfrReportBuilder::Show(TfrBand& band, bool repeatingHeader)
 {
     if (m_stopped)
         return;
-    if (m_recording) {
-        RecordShow(band);
-        return;
-    }
     if (std::ranges::find(m_showing, &band) != m_showing.end())
         throw TemplateStructureError("The band " + band.Name + " is shown again while it is being shown");
     m_showing.push_back(&band);
@@ -169,8 +165,13 @@ std::int64_t TfrReportBuilder::BandHeight(TfrBand& band)
 
 bool TfrReportBuilder::Fits(std::int64_t height) const
 {
+    return FitsAt(m_curY, height);
+}
+
+bool TfrReportBuilder::FitsAt(std::int64_t top, std::int64_t height) const
+{
     std::int64_t reserved = m_reserveColumnFooter ? ColumnFooterHeight() : 0;
-    return m_curY + height + reserved <= m_bottomY;
+    return top + height + reserved <= m_bottomY;
 }
 
 TfrPrintContext TfrReportBuilder::PrintContext(const TfrBand& band, std::int64_t top, std::int64_t height)
@@ -211,12 +212,16 @@ void TfrReportBuilder::Draw(TfrBand& band, std::int64_t height)
             }
             WriteObject(*view, m_columnOffsetX + view->Left, top + view->Top, context);
         }
-        if (!crossObjects.empty())
-            DrawCrossColumns(band, crossObjects, top, context);
-        for (TfrSubReportView* sub : subReports) {
-            std::int64_t reached = DrawSubReport(*sub, top + sub->Top, m_columnOffsetX + sub->Left);
+        // Cross columns and sub-reports may go on over further lines and
+        // pages; the band ends below the last of them.
+        auto reach = [&](std::int64_t reached) {
             below = m_pageNo == pageBefore ? std::max(below, reached) : reached;
-        }
+            pageBefore = m_pageNo;
+        };
+        if (!crossObjects.empty())
+            reach(DrawCrossColumns(band, crossObjects, top, height, context));
+        for (TfrSubReportView* sub : subReports)
+            reach(DrawSubReport(*sub, top + sub->Top, m_columnOffsetX + sub->Left));
     }
     band.DrawnHeight = Clamped(height);
     if (AdvancesCurY(band.Type))

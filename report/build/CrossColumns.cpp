@@ -7,8 +7,8 @@
 
 namespace report {
 
-void TfrReportBuilder::DrawCrossColumns(TfrBand& band, const std::vector<TfrView*>& objects, std::int64_t top,
-    const TfrPrintContext& context)
+std::int64_t TfrReportBuilder::DrawCrossColumns(TfrBand& band, const std::vector<TfrView*>& objects, std::int64_t top,
+    std::int64_t height, const TfrPrintContext& context)
 {
     auto members = [&](const TfrBand* cross) {
         std::vector<TfrView*> views;
@@ -16,11 +16,6 @@ void TfrReportBuilder::DrawCrossColumns(TfrBand& band, const std::vector<TfrView
             if (m_current->CrossBandOf.at(view) == cross)
                 views.push_back(view);
         return views;
-    };
-    auto write = [&](const std::vector<TfrView*>& views, std::int64_t shift) {
-        for (TfrView* view : views)
-            if (!m_stopped)
-                WriteObject(*view, m_columnOffsetX + view->Left + shift, top + view->Top, context);
     };
 
     // Cross bands in the order of their place on the page, left to right.
@@ -32,20 +27,49 @@ void TfrReportBuilder::DrawCrossColumns(TfrBand& band, const std::vector<TfrView
     }
     std::ranges::stable_sort(crossBands, {}, &TfrBand::Left);
 
+    // Columns that would pass the right edge of the page (or page column)
+    // go on in a line below, starting where the first column started; a
+    // line that does not fit the page goes on on the next one.
+    auto firstData = std::ranges::find(crossBands, BandType::CrossData, &TfrBand::Type);
+    std::optional<std::int64_t> lineStart;
+    if (firstData != crossBands.end())
+        lineStart = (*firstData)->Left;
+    std::int64_t lineTop = top;
     // How far the repeated columns push what lies to their right.
     std::int64_t shift = 0;
+    auto place = [&](const TfrBand& unit) {
+        std::int64_t left = unit.Left + shift;
+        std::int64_t rightLimit = std::min(m_rightEdge, m_columnOffsetX + m_columnWidth);
+        bool pastEdge = m_columnOffsetX + left + unit.Width > rightLimit;
+        if (!lineStart || !pastEdge || left <= *lineStart)
+            return;
+        lineTop += height;
+        if (!FitsAt(lineTop, height)) {
+            MoveOn();
+            lineTop = m_curY;
+        }
+        shift = *lineStart - unit.Left;
+    };
+    auto write = [&](const std::vector<TfrView*>& views) {
+        for (TfrView* view : views)
+            if (!m_stopped)
+                WriteObject(*view, m_columnOffsetX + view->Left + shift, lineTop + view->Top, context);
+    };
+
     for (TfrBand* cross : crossBands) {
-        if (!cross->Visible)
+        if (!cross->Visible || m_stopped)
             continue;
         std::vector<TfrView*> views = members(cross);
         if (cross->Type != BandType::CrossData) {
-            write(views, shift);
+            place(*cross);
+            write(views);
             continue;
         }
         TfrDataset* dataset = band.CrossDataSet ? band.CrossDataSet : cross->DataSet;
         if (!dataset) {
             m_crossColumn = 1;
-            write(views, shift);
+            place(*cross);
+            write(views);
             m_crossColumn = 0;
             continue;
         }
@@ -55,13 +79,16 @@ void TfrReportBuilder::DrawCrossColumns(TfrBand& band, const std::vector<TfrView
         while (!dataset->Eof() && !m_stopped) {
             m_crossColumn = column + 1;
             RunScript(cross->Script);
-            write(views, shift + static_cast<std::int64_t>(column) * cross->Width);
+            place(*cross);
+            write(views);
+            shift += cross->Width;
             dataset->Next();
             ++column;
         }
         m_crossColumn = 0;
-        shift += static_cast<std::int64_t>(column - 1) * cross->Width;
+        shift -= cross->Width;
     }
+    return lineTop + height;
 }
 
 } // namespace report

@@ -79,7 +79,7 @@ void TfrReportBuilder::RunDataBand(TfrBand& band, int level, bool deeper)
 {
     TfrDataset& dataset = *band.DataSet;
     OpenDataset(dataset);
-    MoveFirst(dataset);
+    dataset.First();
     band.RecordNo = 1;
     band.OverallRecordNo = 1;
     if (dataset.Eof())
@@ -112,7 +112,7 @@ void TfrReportBuilder::RunDataBand(TfrBand& band, int level, bool deeper)
         } else {
             FlushQueue();
         }
-        MoveNext(dataset);
+        dataset.Next();
         HandleGroupBreak(band);
         if (printed) {
             ++m_recordCounter;
@@ -146,13 +146,13 @@ void TfrReportBuilder::HandleGroupBreak(TfrBand& band)
         // The footers show the values of the group's last record.
         bool movedBack = dataset.RecNo() > 0;
         if (movedBack)
-            MovePrior(dataset);
+            dataset.Prior();
         for (std::size_t inner = band.GroupList.size(); inner-- > index;)
             if (band.GroupList[inner]->GroupFooter)
                 Queue(band.GroupList[inner]->GroupFooter);
         FlushQueue();
         if (movedBack)
-            MoveNext(dataset);
+            dataset.Next();
         if (dataset.Eof())
             return;
         if (group.FormNewPage && group.Visible)
@@ -184,27 +184,6 @@ bool TfrReportBuilder::QueueHolds(const TfrBand* band) const
 void TfrReportBuilder::DropFromQueue(const TfrBand* band)
 {
     std::erase(m_queue, band);
-}
-
-void TfrReportBuilder::MoveFirst(TfrDataset& dataset)
-{
-    dataset.First();
-    if (m_recording)
-        m_recording->push_back({ TfrRecordedStep::Action::First, &dataset });
-}
-
-void TfrReportBuilder::MoveNext(TfrDataset& dataset)
-{
-    dataset.Next();
-    if (m_recording)
-        m_recording->push_back({ TfrRecordedStep::Action::Next, &dataset });
-}
-
-void TfrReportBuilder::MovePrior(TfrDataset& dataset)
-{
-    dataset.Prior();
-    if (m_recording)
-        m_recording->push_back({ TfrRecordedStep::Action::Prior, &dataset });
 }
 
 void TfrReportBuilder::OpenDataset(TfrDataset& dataset)

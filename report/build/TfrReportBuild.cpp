@@ -45,6 +45,11 @@ std::unique_ptr<TfrBuildProgress> DefaultProgress(const TfrReport& report)
     return std::make_unique<TfrProgressForm>(report);
 }
 
+std::string CannotBuild(const std::exception& error)
+{
+    return std::string("The report cannot be built: ") + error.what();
+}
+
 } // namespace
 
 bool TfrReport::BuildReport()
@@ -61,7 +66,7 @@ bool TfrReport::BuildReport()
     try {
         WriteTemplate(*this, snapshot);
     } catch (const std::exception& error) {
-        BuildError = std::string("The report cannot be built: ") + error.what();
+        BuildError = CannotBuild(error);
         if (OnBuildError)
             OnBuildError(BuildError, "Error");
         return false;
@@ -105,8 +110,15 @@ bool TfrReport::RunBuildPass(TfrExpressionEngine& engine, std::span<const std::u
     int totalPages, TfrBuildProgress* progress)
 {
     TfrReport working;
-    // Every dictionary entry comes along, whether its dataset exists or not.
-    ReadTemplate(snapshot, working, *AddIns, [](std::string_view) { return true; });
+    try {
+        // Every dictionary entry comes along, whether its dataset exists or not.
+        ReadTemplate(snapshot, working, *AddIns, [](std::string_view) { return true; });
+    } catch (const std::exception& error) {
+        // The copy cannot be read back, as when an object's class is not
+        // plugged in: the build fails with the reader's message.
+        BuildError = CannotBuild(error);
+        return false;
+    }
     TfrReportBuilder builder(*this, working, engine, EMFPages);
     bool cancelled = false;
     if (progress) {

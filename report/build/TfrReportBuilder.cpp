@@ -3,6 +3,7 @@
 #include "report/expr/TfrExpressionEngine.h"
 #include "report/objects/PropertyValue.h"
 #include "report/objects/TfrBandView.h"
+#include "report/objects/TfrMemoView.h"
 #include "report/objects/TfrReport.h"
 
 #include <algorithm>
@@ -309,6 +310,10 @@ bool TfrReportBuilder::CallObjectMethod(const TfrObjectPath& path, const std::ve
                         band->DataSet->First();
                 }
         result = Variant();
+        return true;
+    }
+    if (auto* memo = dynamic_cast<TfrMemoView*>(object); memo && path.member == "CALCHEIGHT") {
+        result = Variant(memo->CalcHeight(m_engine));
         return true;
     }
     auto answer = object->CallMethod(path.member, args);

@@ -41,20 +41,6 @@ struct TfrPageBands {
     TfrBand& First(BandType type) const { return *ByType[static_cast<std::size_t>(type)]; }
 };
 
-// One step of a sub-report's page formed in recording mode: a move of a
-// dataset, or a band to show with the record numbers it had then. Replaying
-// the steps prints the sub-report into the space its host band leaves.
-struct TfrRecordedStep {
-    enum class Action { First, Next, Prior, Show };
-    Action Kind { Action::Show };
-    TfrDataset* Dataset { nullptr };
-    TfrBand* Band { nullptr };
-    // The data band whose records the band's expressions read.
-    TfrBand* LoopBand { nullptr };
-    int RecordNo { 0 };
-    int OverallRecordNo { 0 };
-};
-
 // Raised when a template cannot be built as it stands (a sub-report that
 // contains itself, a child band that leads back to itself); the message names
 // the band or object.
@@ -131,10 +117,6 @@ private:
     void DataLoop(int level);
     void RunDataBand(TfrBand& band, int level, bool deeperLevel);
     void HandleGroupBreak(TfrBand& band);
-    // Dataset moves of the data loop; recorded while a sub-report records.
-    void MoveFirst(TfrDataset& dataset);
-    void MoveNext(TfrDataset& dataset);
-    void MovePrior(TfrDataset& dataset);
     void OpenDataset(TfrDataset& dataset);
     void CloseDatasets();
     void Queue(TfrBand* band) { m_queue.push_back(band); }
@@ -147,6 +129,9 @@ private:
     void ShowIfExists(TfrBand& band) { if (band.Exists()) Show(band); }
     std::int64_t BandHeight(TfrBand& band);
     bool Fits(std::int64_t height) const;
+    // Whether something of this height fits from `top` down, above the
+    // column footer.
+    bool FitsAt(std::int64_t top, std::int64_t height) const;
     void Draw(TfrBand& band, std::int64_t height);
     void DrawBreaked(TfrBand& band, std::int64_t height);
     TfrPrintContext PrintContext(const TfrBand& band, std::int64_t top, std::int64_t height);
@@ -154,22 +139,20 @@ private:
     void WriteObject(TfrView& view, std::int64_t left, std::int64_t top, TfrPrintContext context,
         bool partial = false, bool continuation = false);
     void ObjectError(const TfrView& view, const std::exception& error);
-    // --- sub-reports (SubReportReplay.cpp) ------------------------------------
+    // --- sub-reports (SubReports.cpp) -----------------------------------------
     // Forms the sub-report's page at the object's place; the position below
     // what it printed.
     std::int64_t DrawSubReport(TfrSubReportView& view, std::int64_t top, std::int64_t left);
-    std::vector<TfrRecordedStep> RecordSubReport(TfrPageBands& sub);
-    void Replay(const std::vector<TfrRecordedStep>& steps);
-    // Takes the place of showing a band while a sub-report records.
-    void RecordShow(TfrBand& band);
     // Moves on to where a band that does not fit goes: the next column or
-    // page, or, for a sub-report being replayed, the next page at its left.
+    // page, or, for a sub-report being formed, the next page at its left.
     void MoveOn();
     // Writes a band's objects that lie in cross bands: the header's once,
     // the cross data's once for every record of its dataset side by side,
-    // the footer's after the last of them (CrossColumns.cpp).
-    void DrawCrossColumns(TfrBand& band, const std::vector<TfrView*>& objects, std::int64_t top,
-        const TfrPrintContext& context);
+    // the footer's after the last of them, in further lines below when they
+    // pass the page's right edge (CrossColumns.cpp). Returns the position
+    // below the last line.
+    std::int64_t DrawCrossColumns(TfrBand& band, const std::vector<TfrView*>& objects, std::int64_t top,
+        std::int64_t height, const TfrPrintContext& context);
     void AdvanceBandColumn(TfrBand& band, std::int64_t height);
     void CloseBandColumnRow(TfrBand& shown);
     void NewColumnOrPage();
@@ -240,10 +223,8 @@ private:
     std::vector<const TfrBand*> m_showing;
     // Sub-report pages being formed, to refuse a sub-report inside itself.
     std::vector<int> m_subReportPages;
-    // The steps of the sub-report being recorded, or null.
-    std::vector<TfrRecordedStep>* m_recording { nullptr };
-    // Where a sub-report being replayed starts on every page it reaches.
-    std::optional<std::int64_t> m_replayLeft;
+    // Where the sub-report being formed starts on every page it reaches.
+    std::optional<std::int64_t> m_subReportLeft;
     std::set<std::string> m_objectsOnce;
 };
 

@@ -54,6 +54,10 @@ public:
     void WriteToPage(TemplateWriter& page, TfrPrintContext& context) override;
 
     std::int32_t ContentHeight() override;
+    // CALCHEIGHT: the height the memo needs for the record the build stands
+    // on. Before the memo is expanded for its showing (a band script asks),
+    // its text is expanded only to be measured; what it prints is untouched.
+    std::int32_t CalcHeight(TfrExpressionEngine& engine);
     std::int32_t MinPartHeight() override;
     std::int32_t SplitRemainder() override;
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace report {
 namespace {
@@ -88,6 +89,22 @@ std::int32_t TfrMemoView::ContentHeight()
     double gap = GapY + FrameGap();
     double height = gap + lines.size() * LineHeight() + gap;
     return static_cast<std::int32_t>(std::clamp(std::ceil(height), 0.0, 1.0e8));
+}
+
+std::int32_t TfrMemoView::CalcHeight(TfrExpressionEngine& engine)
+{
+    if (TextCurrent())
+        return ContentHeight();
+    std::vector<std::string> kept = std::exchange(PrintMemo, ExpandedMemo(engine));
+    std::int32_t height = 0;
+    try {
+        height = ContentHeight();
+    } catch (...) {
+        PrintMemo = std::move(kept);
+        throw;
+    }
+    PrintMemo = std::move(kept);
+    return height;
 }
 
 std::int32_t TfrMemoView::RemainderHeight()

@@ -18,6 +18,8 @@ namespace report {
 
 class TemplateReader;
 class TemplateWriter;
+class TextExpander;
+
 // Why a view is drawn: in a designer (transparent fills show white, frames get
 // corner marks), during the first pass of a build (nothing is drawn), or as an
 // object of prepared pages (preview, print, PDF).
@@ -132,7 +134,13 @@ protected:
     virtual void RestoreAfterPrint();
     void ApplyBandAlign(const TfrBandPlacement& band);
     bool Expanded() const { return m_expanded; }
-    void SetExpanded(bool expanded) { m_expanded = expanded; }
+    void SetExpanded(bool expanded);
+    // PrintMemo holds the text of the showing being written. It does not
+    // while the object's own script runs at the start of expanding.
+    bool TextCurrent() const { return m_textCurrent; }
+    // The memo's lines with their brackets expanded for the data the build
+    // stands on now, in the object's display format.
+    std::vector<std::string> ExpandedMemo(TfrExpressionEngine& engine) const;
 
     bool SetFlagProperty(std::span<const FlagProperty> table, std::string_view upper_name, const Variant& value);
     std::optional<Variant> GetFlagProperty(std::span<const FlagProperty> table, std::string_view upper_name) const;
@@ -147,7 +155,10 @@ private:
     double m_drawTop { 0 };
     double m_drawRight { 0 };
     double m_drawBottom { 0 };
+    TextExpander Expander(TfrExpressionEngine& engine) const;
+
     bool m_expanded { false };
+    bool m_textCurrent { false };
     std::string m_savedTag;
 };
 

@@ -47,15 +47,25 @@ void TfrView::ExpandText(TfrPrintContext& context)
     if (context.OnBeforePrint)
         context.OnBeforePrint(*this);
     bool changed_by_event = PrintMemo != Memo;
-    if (!context.Engine)
-        return;
-    TfrDisplayFormat format { FormatCode, FormatText };
+    if (context.Engine) {
+        TextExpander expander = Expander(*context.Engine);
+        if (!changed_by_event)
+            PrintMemo = expander.ExpandLines(Memo);
+        if (Tag.find('[') != std::string::npos)
+            Tag = expander.ExpandLine(Tag);
+    }
+    m_textCurrent = true;
+}
+
+TextExpander TfrView::Expander(TfrExpressionEngine& engine) const
+{
     bool hide_zeros = (Flags & memo_flags::HideZeros) != 0 && Kind() == ObjectKind::Memo;
-    TextExpander expander(*context.Engine, format, hide_zeros);
-    if (!changed_by_event)
-        PrintMemo = expander.ExpandLines(Memo);
-    if (Tag.find('[') != std::string::npos)
-        Tag = expander.ExpandLine(Tag);
+    return TextExpander(engine, { FormatCode, FormatText }, hide_zeros);
+}
+
+std::vector<std::string> TfrView::ExpandedMemo(TfrExpressionEngine& engine) const
+{
+    return Expander(engine).ExpandLines(Memo);
 }
 
 void TfrView::WriteToPage(TemplateWriter& page, TfrPrintContext& context)
@@ -95,6 +105,13 @@ void TfrView::RestoreAfterPrint()
     if (m_expanded)
         Tag = m_savedTag;
     m_expanded = false;
+    m_textCurrent = false;
+}
+
+void TfrView::SetExpanded(bool expanded)
+{
+    m_expanded = expanded;
+    m_textCurrent = expanded;
 }
 
 void TfrView::ApplyBandAlign(const TfrBandPlacement& band)

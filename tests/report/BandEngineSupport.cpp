@@ -1,8 +1,11 @@
 #include "BandEngineSupport.h"
 
 #include "report/expr/ValueConvert.h"
+#include "report/output/EMFPagesPdf.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 namespace report::testing {
 
@@ -130,6 +133,15 @@ std::vector<std::string> ReportInCode::TextsOf(const std::string& name)
             if (object.name == name)
                 texts.push_back(object.text);
     return texts;
+}
+
+void ReportInCode::SaveSnapshotPdf(const std::string& name)
+{
+    const char* folder = std::getenv("VELTRIN_SNAPSHOT_DIR");
+    if (!folder)
+        return;
+    std::filesystem::create_directories(folder);
+    WritePreparedPagesPdf(report.EMFPages, std::filesystem::path(folder) / (name + ".pdf"));
 }
 
 } // namespace report::testing

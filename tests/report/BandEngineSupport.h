@@ -88,6 +88,9 @@ public:
     std::vector<std::string> Texts();
     // The texts of the objects whose name is `name`, in page order.
     std::vector<std::string> TextsOf(const std::string& name);
+    // Writes the prepared pages as `name`.pdf into the test run's snapshot
+    // folder, to be looked at; nothing when the run keeps no snapshots.
+    void SaveSnapshotPdf(const std::string& name);
 
     TfrExpressionEngine engine;
     TfrReport report;

@@ -4,6 +4,8 @@
 #include "BandEngineSupport.h"
 
 #include "report/data/TfrDBDataSet.h"
+#include "report/objects/AddInRegistry.h"
+#include "report/objects/TfrRichView.h"
 #include "report/objects/TfrSubReportView.h"
 #include "report/template/TemplateFormat.h"
 
@@ -518,6 +520,39 @@ TEST(BandEngineTemplate, ATemplateTooBigToSnapshotFailsTheBuildWithAMessage)
     EXPECT_FALSE(code.Build());
     EXPECT_NE(code.report.BuildError.find("cannot be built"), std::string::npos) << code.report.BuildError;
     EXPECT_EQ(code.page.PageObjects.back()->Memo.front().size(), 70000u);
+}
+
+TEST(BandEngineTemplate, AnObjectWhoseClassIsNotPluggedInFailsTheBuildWithAMessageInsteadOfAnException)
+{
+    ReportInCode code;
+    code.Band(BandType::MasterData, 100, 20, "2");
+    code.Memo("row [LINE#]", 100);
+    ASSERT_TRUE(code.Build()) << code.report.BuildError;
+    ASSERT_EQ(code.PageCount(), 1);
+
+    // A rich-text object while the report's add-in list lacks its class: the
+    // build cannot read its own copy of the template.
+    auto rich = std::make_unique<TfrRichView>();
+    rich->Name = "Rich1";
+    rich->Top = 100;
+    rich->Width = 100;
+    rich->Height = 20;
+    code.page.Add(std::move(rich));
+    AddInRegistry none;
+    code.report.AddIns = &none;
+    int begun = 0;
+    int ended = 0;
+    code.report.OnBeginDoc = [&begun] { ++begun; };
+    code.report.OnEndDoc = [&ended] { ++ended; };
+    bool built = true;
+    EXPECT_NO_THROW(built = code.Build());
+    EXPECT_FALSE(built);
+    EXPECT_NE(code.report.BuildError.find("TfrRichView"), std::string::npos) << code.report.BuildError;
+    ASSERT_EQ(code.errors.size(), 1u);
+    EXPECT_EQ(code.errors.back(), code.report.BuildError);
+    EXPECT_EQ(code.PageCount(), 0);
+    EXPECT_EQ(begun, ended);
+    EXPECT_EQ(code.page.PageObjects.back()->Name, "Rich1");
 }
 
 TEST(BandEngineTemplate, TheReaderRefusesALineListTheWriterCouldNotWriteBack)

@@ -1,9 +1,12 @@
-// Sub-reports are recorded first and then replayed into the space their host
-// band leaves: they go on over as many pages as they need, at their own left,
-// below the host page's header, with their groups and line numbers intact.
+// Sub-reports are formed into the space their host band leaves: they go on
+// over as many pages as they need, at their own left, below the host page's
+// header, with their groups, line numbers and band scripts as they would be
+// on a page of their own.
 #include "BandEngineSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace report {
 namespace {
@@ -38,7 +41,70 @@ std::vector<std::map<std::string, std::string>> Items(int count)
     return records;
 }
 
-TEST(SubReportReplay, ASubReportLongerThanAPageGoesOnBelowTheHeaderOfEachNewPageAtItsOwnLeft)
+// A page whose band scripts count, total, hide and size the rows they are
+// shown for, and whose group condition reads what the scripts computed.
+void AddScriptedItems(ReportInCode& code)
+{
+    code.Records("Items", { { { "name", "a" }, { "amount", "2" } }, { { "name", "b" }, { "amount", "1" } },
+                              { { "name", "c" }, { "amount", "4" } }, { { "name", "d" }, { "amount", "3" } },
+                              { { "name", "e" }, { "amount", "1" } }, { { "name", "f" }, { "amount", "5" } } });
+    code.Band(BandType::ReportTitle, 0, 5).Script = { "count := 0; total := 0; bucket := 'low'" };
+    code.Band(BandType::GroupHeader, 10, 20, "bucket");
+    code.Memo("group [bucket]", 10).Name = "Group";
+    TfrBandView& row = code.Band(BandType::MasterData, 40, 20, "Items");
+    row.Name = "Row";
+    row.Script = { "count := count + 1;", "total := total + [Items.\"amount\"];",
+        "if total > 6 then bucket := 'high' else bucket := 'low';",
+        "if [Items.\"amount\"] = 1 then Row.Visible := False else Row.Visible := True;",
+        "if [Items.\"amount\"] > 3 then Row.Height := 45 else Row.Height := 20" };
+    code.Memo("[count] [Items.\"name\"] [total]", 40).Name = "Item";
+    code.Band(BandType::GroupFooter, 70, 20);
+    code.Memo("end [bucket]", 70).Name = "GroupEnd";
+}
+
+// The sub-report's objects in page order: their texts and their tops
+// measured from the first of them.
+std::vector<std::pair<std::string, int>> SubReportRows(ReportInCode& code)
+{
+    std::vector<std::pair<std::string, int>> rows;
+    std::optional<int> firstTop;
+    for (int index = 0; index < code.PageCount(); ++index)
+        for (const Printed& object : code.Page(index)) {
+            if (object.name != "Item" && object.name != "Group" && object.name != "GroupEnd")
+                continue;
+            if (!firstTop)
+                firstTop = object.top;
+            rows.emplace_back(object.text, object.top - *firstTop);
+        }
+    return rows;
+}
+
+TEST(SubReportScripts, BandScriptsRunOnceForTheirRecordAsOnAPageOfItsOwn)
+{
+    ReportInCode alone;
+    AddScriptedItems(alone);
+    ASSERT_TRUE(alone.Build()) << alone.report.BuildError;
+    auto expected = SubReportRows(alone);
+
+    HostAndSubReport report;
+    AddScriptedItems(report.code);
+    ASSERT_TRUE(report.code.Build()) << report.code.report.BuildError;
+    report.code.SaveSnapshotPdf("subreport-scripts");
+    EXPECT_EQ(SubReportRows(report.code), expected);
+
+    // Every shown row counted once, in record order; the rows the script hid
+    // still counted, and the totals grew record by record.
+    auto items = report.code.TextsOf("Item");
+    EXPECT_EQ(items, (std::vector<std::string> { "1 a 2", "3 c 7", "4 d 10", "6 f 16" }));
+    // The scripts' bucket changed the group once the total passed 6.
+    auto groups = report.code.TextsOf("Group");
+
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0], "group low");
+    EXPECT_EQ(groups[1], "group high");
+}
+
+TEST(SubReports, ASubReportLongerThanAPageGoesOnBelowTheHeaderOfEachNewPageAtItsOwnLeft)
 {
     HostAndSubReport report;
     report.code.Records("Items", Items(80));
@@ -87,7 +153,7 @@ TEST(SubReportReplay, ASubReportLongerThanAPageGoesOnBelowTheHeaderOfEachNewPage
     EXPECT_EQ(expected, 81);
 }
 
-TEST(SubReportReplay, GroupsAndLineNumbersOfTheSubReportArePrintedAsTheyWereRecorded)
+TEST(SubReports, GroupsAndLineNumbersOfTheSubReportPrintInRecordOrder)
 {
     HostAndSubReport report;
     report.code.Records("Sales", { { { "cat", "A" }, { "n", "a1" } }, { { "cat", "A" }, { "n", "a2" } },
@@ -104,7 +170,7 @@ TEST(SubReportReplay, GroupsAndLineNumbersOfTheSubReportArePrintedAsTheyWereReco
             "1:1 b1", "1:end B", "1:after" }));
 }
 
-TEST(SubReportReplay, AnEmptySubReportLeavesTheHostBandItsOwnHeight)
+TEST(SubReports, AnEmptySubReportLeavesTheHostBandItsOwnHeight)
 {
     HostAndSubReport report;
     report.code.Records("Items", {});
