@@ -65,12 +65,17 @@ void TfrMemoView::WriteToPage(TemplateWriter& page, TfrPrintContext& context)
 {
     if (!Expanded())
         ExpandForPrint(context);
+    // A repeat is judged on the whole value, before a part of it is taken
+    // for this page: the part carries the engine's line marks, and the rest
+    // of a split value is never a new value.
+    const bool suppressible = (Flags & memo_flags::Suppress) && !context.Continuation;
+    std::string value = suppressible ? JoinLines(PrintMemo) : std::string {};
     if (context.Partial)
         TakePart();
-    std::string text = JoinLines(PrintMemo);
-    bool suppressed = (Flags & memo_flags::Suppress) && !context.Continuation && text == m_lastPrinted;
+    bool suppressed = suppressible && value == m_lastPrinted;
     if (!suppressed) {
-        m_lastPrinted = text;
+        if (suppressible)
+            m_lastPrinted = std::move(value);
         TfrView::WriteToPage(page, context);
     } else {
         RestoreAfterPrint();

@@ -126,6 +126,27 @@ TEST_F(MemoOutput, SuppressPrintsARepeatedValueOnlyTheFirstTime)
     EXPECT_EQ(written[1].Memo, (std::vector<std::string> { "other" }));
 }
 
+// A value split over two pages is one value: the next record that repeats it
+// is suppressed, although the printed first part carried the line marks.
+TEST_F(MemoOutput, SuppressJudgesASplitValueWhole)
+{
+    memo.Flags |= memo_flags::Suppress;
+    memo.Memo = { "first line", "second line", "third line", "fourth line" };
+    memo.Height = 2 * static_cast<std::int32_t>(memo.LineHeight()) + 4;
+    context.Partial = true;
+    memo.WriteToPage(page.Writer(), context);
+    context.Continuation = true;
+    memo.WriteToPage(page.Writer(), context);
+    context.Partial = false;
+    context.Continuation = false;
+    memo.WriteToPage(page.Writer(), context);
+    memo.Memo = { "other" };
+    memo.WriteToPage(page.Writer(), context);
+    auto written = page.Memos();
+    ASSERT_EQ(written.size(), 3u) << "the repeated value was printed again";
+    EXPECT_EQ(written[2].Memo, (std::vector<std::string> { "other" }));
+}
+
 TEST_F(MemoOutput, BandAlignPlacesTheObjectInItsBandOnlyOnThePage)
 {
     memo.Memo = { "x" };
