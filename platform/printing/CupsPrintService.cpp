@@ -102,6 +102,28 @@ const char* SidesKeyword(PrintSides sides)
     return "one-sided";
 }
 
+// The printer's current paper: the user's own choice for the queue, else the
+// server's default, else what the client library derives. The library's
+// derivation alone is not enough: for a queue with a driver it can name the
+// first paper of the list instead of the queue's default.
+int DefaultMediaIndex(http_t* http, cups_dest_t* dest, cups_dinfo_t* info, const std::vector<MediaSize>& media)
+{
+    std::vector<std::string> names;
+    if (const char* chosen = cupsGetOption("media", dest->num_options, dest->options))
+        names.emplace_back(chosen);
+    if (ipp_attribute_t* server = cupsFindDestDefault(http, dest, info, "media"))
+        if (const char* name = ippGetString(server, 0, nullptr))
+            names.emplace_back(name);
+    cups_size_t derived {};
+    if (cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &derived))
+        names.emplace_back(derived.media);
+    for (const std::string& name : names)
+        for (std::size_t i = 0; i < media.size(); ++i)
+            if (media[i].Name == name)
+                return static_cast<int>(i);
+    return -1;
+}
+
 PrinterDetails QueryDetails(const std::string& printer, std::chrono::milliseconds timeout)
 {
     Connection connection(timeout);
@@ -122,13 +144,7 @@ PrinterDetails QueryDetails(const std::string& printer, std::chrono::millisecond
             && size.width > 0 && size.length > 0)
             details.Media.push_back(ToMediaSize(http, dest.get(), info.get(), size));
     }
-    cups_size_t fallback {};
-    if (cupsGetDestMediaDefault(http, dest.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &fallback))
-        for (std::size_t i = 0; i < details.Media.size(); ++i)
-            if (details.Media[i].Name == fallback.media) {
-                details.DefaultMedia = static_cast<int>(i);
-                break;
-            }
+    details.DefaultMedia = DefaultMediaIndex(http, dest.get(), info.get(), details.Media);
     if (ipp_attribute_t* sources = cupsFindDestSupported(http, dest.get(), info.get(), "media-source"))
         for (int i = 0; i < ippGetCount(sources); ++i) {
             const char* keyword = ippGetString(sources, i, nullptr);

@@ -14,6 +14,7 @@ export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN
 report_pdf=$(realpath "$1")
 make_store=$(realpath "$2")
 make_template=$(realpath "$3")
+report_tests=$(realpath "$4")
 # shellcheck source=private_cups.sh
 source "$(dirname "$0")/private_cups.sh"
 require_private_cups
@@ -30,6 +31,11 @@ fail() {
   exit 1
 }
 start_private_cups
+
+# What the print service reads of a real queue: its papers and which is current.
+VELTRIN_PRIVATE_CUPS=1 "$report_tests" --gtest_filter='CupsPrintServiceLive.*' >"$work/live.log" 2>&1 \
+  || { cat "$work/live.log" >&2; fail "the print service misread the queue"; }
+grep -q "PASSED.*1 test" "$work/live.log" || fail "the print service's test against the queue did not run"
 
 "$make_store" "$work/Veltrin.mdb" >/dev/null
 "$make_template" "$work/PAGE.frf"

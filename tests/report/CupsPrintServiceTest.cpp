@@ -80,4 +80,18 @@ TEST(CupsPrintService, AServerThatNeverAnswersGivesNoPrintersAndAnErrorInsteadOf
     EXPECT_TRUE(service.ListPrinters().Names.empty()) << "a second listing is bounded as the first";
 }
 
+// Against the private print server of the printing end-to-end run, whose
+// queue "veltrin" offers A5 and A4 with A4 its default; skipped elsewhere.
+TEST(CupsPrintServiceLive, TheQueuesDefaultPaperIsItsCurrentPaper)
+{
+    if (!std::getenv("VELTRIN_PRIVATE_CUPS"))
+        GTEST_SKIP() << "runs inside the printing end-to-end test";
+    printing::CupsPrintService service;
+    const printing::PrinterDetails details = service.Describe("veltrin");
+    ASSERT_EQ(details.Media.size(), 2u);
+    ASSERT_GE(details.DefaultMedia, 0);
+    EXPECT_EQ(details.Media[static_cast<std::size_t>(details.DefaultMedia)].Name, "iso_a4_210x297mm")
+        << "the queue's first paper was taken for its default";
+}
+
 } // namespace
