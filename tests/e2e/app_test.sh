@@ -38,17 +38,8 @@ grep -q "the display :0.987 cannot be opened" "$work/output" || fail "without a 
 start_program
 snapshot start
 
-# The category tree: tool bar 25 high, then the group box's caption; the rows
-# of the tree start 23 pixels into the group box.
-tree_x=$(( MX + 40 ))
-row0_y=$(( MY + 25 + 23 + 10 ))
-
-# The first category (工作): select it, open it with the Right key, then click
-# its first note, one row below.
-click "$tree_x" "$row0_y"
-key Right
-row_h=${VELTRIN_E2E_ROW_HEIGHT:-19}
-click $(( tree_x + 20 )) $(( row0_y + row_h ))
+# The first category (工作) opened, and its first note shown.
+open_first_note
 first_title=$(sql "select 标题 from 笔记 where 类别 = '工作' order by rowid limit 1")
 snapshot viewing
 
@@ -73,9 +64,7 @@ manage_x=$(( MX + 215 )); search_box_x=$(( MX + 450 )); search_x=$(( MX + 577 ))
 # The title pasted into the search box finds the note: opening the one result
 # shows it again after another note was shown meanwhile.
 # Saving folded the tree and emptied the editors: open the note again.
-click "$tree_x" "$row0_y"
-key Right
-click $(( tree_x + 20 )) $(( row0_y + row_h ))
+open_first_note
 xdotool mousemove "$title_x" "$title_y" sleep 0.1 click 3
 sleep 0.6
 snapshot title-menu
@@ -153,9 +142,7 @@ snapshot search-modified
 # 打印 asks Yes (this note) or All; Enter takes the default Yes and the
 # preview shows the note laid out by PAGE.frf. Page Down scrolls, Esc closes
 # the preview and the program goes on.
-click "$tree_x" "$row0_y"
-key Right
-click $(( tree_x + 20 )) $(( row0_y + row_h ))
+open_first_note
 click $(( MX + 290 )) "$tools_y"
 window_id Confirm >/dev/null
 snapshot print-question

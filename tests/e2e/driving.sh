@@ -47,6 +47,22 @@ start_program() {
   MY=$CY
 }
 
+# The category tree of the main window: tool bar 25 high, then the group
+# box's caption; the rows of the tree start 23 pixels into the group box.
+tree_x=
+row0_y=
+row_h=${VELTRIN_E2E_ROW_HEIGHT:-19}
+
+# Opens the first note of the first category: select the category, open it
+# with the Right key, then click its first note one row below.
+open_first_note() {
+  tree_x=$(( MX + 40 ))
+  row0_y=$(( MY + 25 + 23 + 10 ))
+  click "$tree_x" "$row0_y"
+  key Right
+  click $(( tree_x + 20 )) $(( row0_y + row_h ))
+}
+
 end_run() {
   kill "$pid" 2>/dev/null || true
   rm -rf "$work"

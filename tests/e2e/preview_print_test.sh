@@ -51,12 +51,7 @@ Maximized=0
 INI
 
 start_program
-tree_x=$(( MX + 40 ))
-row0_y=$(( MY + 25 + 23 + 10 ))
-row_h=${VELTRIN_E2E_ROW_HEIGHT:-19}
-click "$tree_x" "$row0_y"
-key Right
-click $(( tree_x + 20 )) $(( row0_y + row_h ))
+open_first_note
 title=$(sql "select 标题 from 笔记 where 类别 = '工作' order by rowid limit 1")
 
 click $(( MX + 290 )) $(( MY + 12 ))

@@ -42,12 +42,7 @@ key Return
 
 # Open the first note of the first category, paste into its body through the
 # body's menu (nothing selected, nothing to undo: Paste comes first), modify.
-tree_x=$(( MX + 40 ))
-row0_y=$(( MY + 25 + 23 + 10 ))
-row_h=${VELTRIN_E2E_ROW_HEIGHT:-19}
-click "$tree_x" "$row0_y"
-key Right
-click $(( tree_x + 20 )) $(( row0_y + row_h ))
+open_first_note
 first=$(sql "select rowid from 笔记 where 类别 = '工作' order by rowid limit 1")
 [ -n "$first" ] || fail "the prepared store has no note under 工作"
 xdotool mousemove $(( MX + 429 )) $(( MY + 381 )) sleep 0.1 click 3
