@@ -79,7 +79,8 @@ public:
         }
         connection.ExecuteScript("commit");
         query.SetConnection(&connection);
-        query.SQL.Add("select * from 笔记 ");
+        // The print button's statement for all notes.
+        query.SQL.Add("select rowid, * from 笔记 order by rowid");
     }
     ~Store()
     {
