@@ -190,8 +190,12 @@ void TData::Reopen(db::TADOQuery& query, const std::string& statement,
     std::initializer_list<std::pair<std::string_view, std::string_view>> values)
 {
     query.Close();
-    query.SQL.Clear();
-    query.SQL.Add(statement);
+    // The same statement again keeps its text, so it is not joined and its
+    // values not dropped and made again; every value it takes is given below.
+    if (query.SQL.Text() != statement) {
+        query.SQL.Clear();
+        query.SQL.Add(statement);
+    }
     for (const auto& [name, value] : values)
         query.Parameters.ParamByName(name).SetAsString(value);
     query.Open();

@@ -89,10 +89,10 @@ int Statement::ParameterCount() const
     return sqlite3_bind_parameter_count(m_statement);
 }
 
-std::string Statement::ParameterName(int index) const
+std::string_view Statement::ParameterName(int index) const
 {
     const char* name = sqlite3_bind_parameter_name(m_statement, index);
-    return name ? std::string(name + 1) : std::string();
+    return name ? std::string_view(name + 1) : std::string_view();
 }
 
 void Statement::BindText(int index, std::string_view value)
@@ -113,6 +113,16 @@ void Statement::BindOptionalText(int index, const std::optional<std::string>& va
         BindText(index, *value);
     else
         BindNull(index);
+}
+
+void Statement::BindOptionalTextUntilReset(int index, const std::optional<std::string>& value)
+{
+    if (!value) {
+        BindNull(index);
+        return;
+    }
+    if (sqlite3_bind_text64(m_statement, index, value->data(), value->size(), SQLITE_STATIC, SQLITE_UTF8) != SQLITE_OK)
+        Fail();
 }
 
 void Statement::BindInt64(int index, std::int64_t value)

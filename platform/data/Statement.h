@@ -37,13 +37,17 @@ public:
     int Reprepares() const;
 
     // Parameters are numbered from 1. A named parameter's name comes without its
-    // leading ':', '@' or '$'.
+    // leading ':', '@' or '$', and stays readable while the statement lives.
     int ParameterCount() const;
-    std::string ParameterName(int index) const;
+    std::string_view ParameterName(int index) const;
     void BindText(int index, std::string_view value);
     void BindNull(int index);
     // Text, or null for a value that is not given.
     void BindOptionalText(int index, const std::optional<std::string>& value);
+    // As BindOptionalText, but the engine reads the text where it is instead
+    // of copying it: the caller keeps `value` unchanged until the statement is
+    // reset (which unbinds it).
+    void BindOptionalTextUntilReset(int index, const std::optional<std::string>& value);
     void BindInt64(int index, std::int64_t value);
 
     // Runs to the next row: true when a row is there, false when the statement is done.

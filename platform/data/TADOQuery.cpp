@@ -22,10 +22,11 @@ bool IsRowidName(std::string_view name)
     return true;
 }
 
+// The values stay with the caller until the statement is reset.
 void BindValues(Statement& statement, const std::vector<std::optional<std::string>>& values)
 {
     for (std::size_t i = 0; i < values.size(); ++i)
-        statement.BindOptionalText(static_cast<int>(i) + 1, values[i]);
+        statement.BindOptionalTextUntilReset(static_cast<int>(i) + 1, values[i]);
 }
 
 } // namespace
@@ -43,27 +44,26 @@ Statement& TADOQuery::PreparedStatement(const std::string& text) const
     return OpenConnection().Prepare(text);
 }
 
-std::vector<std::optional<std::string>> TADOQuery::ParameterValues(const Statement& statement) const
+void TADOQuery::ReadParameterValues(const Statement& statement, std::vector<std::optional<std::string>>& values) const
 {
-    std::vector<std::optional<std::string>> values;
-    for (int i = 1; i <= statement.ParameterCount(); ++i) {
-        const std::string name = statement.ParameterName(i);
+    values.resize(static_cast<std::size_t>(statement.ParameterCount()));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string_view name = statement.ParameterName(static_cast<int>(i) + 1);
         const TParameter* parameter = Parameters.FindParam(name);
         if (!parameter)
-            Fail("no value is given for the parameter :" + name);
-        values.push_back(parameter->Value());
+            Fail("no value is given for the parameter :" + std::string(name));
+        values[i] = parameter->Value();
     }
-    return values;
 }
 
 void TADOQuery::OpenCursor()
 {
-    std::string text = SQL.Text();
+    const std::string& text = SQL.Text();
     Statement& statement = PreparedStatement(text);
     if (!ColumnsDescribe(statement))
         DefineColumnsOf(statement);
-    m_openedValues = ParameterValues(statement);
-    m_openedText = std::move(text);
+    ReadParameterValues(statement, m_openedValues);
+    m_openedText = text;
     if (!ReadOnFirstUse) {
         // The rows are read with the statement just prepared, instead of
         // looking it up a second time.
@@ -110,8 +110,10 @@ int TADOQuery::ExecSQL()
     TADOConnection& connection = OpenConnection();
     try {
         Statement& statement = PreparedStatement(SQL.Text());
+        std::vector<std::optional<std::string>> values;
+        ReadParameterValues(statement, values);
         StatementScope scope(statement);
-        BindValues(statement, ParameterValues(statement));
+        BindValues(statement, values);
         while (statement.Step()) {
         }
     } catch (const EDatabaseError& error) {

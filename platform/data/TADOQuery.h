@@ -38,12 +38,13 @@ protected:
 private:
     Statement& PreparedStatement(const std::string& text) const;
     void DefineColumnsOf(const Statement& statement);
-    // The value of each of the statement's parameters, in order; fails for a
-    // parameter that was given none.
-    std::vector<std::optional<std::string>> ParameterValues(const Statement& statement) const;
+    // Puts the value of each of the statement's parameters into `values`, in
+    // order, reusing its room; fails for a parameter that was given none.
+    void ReadParameterValues(const Statement& statement, std::vector<std::optional<std::string>>& values) const;
 
     int m_rowidColumn { -1 };
-    // What the open query reads its rows with.
+    // What the open query reads its rows with. The statement reads the values
+    // where they are, so they stay unchanged until the next open.
     std::string m_openedText;
     std::vector<std::optional<std::string>> m_openedValues;
     // The statement Open prepared, while Open reads the rows with it.

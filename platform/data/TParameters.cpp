@@ -6,6 +6,14 @@
 
 namespace db {
 
+void TParameter::SetAsString(std::string_view value)
+{
+    if (m_value)
+        m_value->assign(value);
+    else
+        m_value.emplace(value);
+}
+
 void TParameter::SetAsDateTime(dt::TDateTime value)
 {
     if (!dt::HasCalendarDate(value))

@@ -19,7 +19,8 @@ public:
     const std::string& Name() const { return m_name; }
     const std::optional<std::string>& Value() const { return m_value; }
 
-    void SetAsString(std::string_view value) { m_value = std::string(value); }
+    // Reuses the room of the value it replaces.
+    void SetAsString(std::string_view value);
     // Binds "YYYY-MM-DD HH:MM:SS", the form the store keeps. A moment without
     // a calendar date raises EDatabaseError.
     void SetAsDateTime(dt::TDateTime value);
