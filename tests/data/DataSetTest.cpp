@@ -408,4 +408,70 @@ TEST_F(DataSet, AReopenedQueryKeepsItsFieldsWhileItsConnectionStaysOpen)
     EXPECT_EQ(query.FieldByName("类别").AsString(), "生活") << "a new connection prepares and describes anew";
 }
 
+TEST_F(DataSet, AReopenedQueryReadsWithItsNewValuesAndFollowsANewText)
+{
+    // Longer than a string keeps in place, so a value that outlived its
+    // binding would show.
+    const std::string longName = "一个很长的类别名字，比一个短字符串长得多";
+    for (const std::string& name : { std::string("工作"), std::string("生活"), longName })
+        AddCategory(name);
+    db::TADOQuery& query = data.ADOQuery2;
+    query.SQL.Add("select rowid, * from 类别");
+    query.SQL.Add("where 类别 = :name order by rowid");
+    query.Parameters.ParamByName("name").SetAsString(longName);
+    query.Open();
+    EXPECT_EQ(Categories(query), std::vector<std::string> { longName });
+
+    query.Close();
+    query.Parameters.ParamByName("name").SetAsString("工作");
+    query.Open();
+    EXPECT_EQ(Categories(query), std::vector<std::string> { "工作" }) << "a shorter value replaces a longer one whole";
+
+    query.Close();
+    query.Parameters.ParamByName("name").Clear();
+    query.Open();
+    EXPECT_EQ(query.RecordCount(), 0) << "null equals no name";
+
+    query.Close();
+    query.SQL.Clear();
+    query.SQL.Add("select rowid, * from 类别 where 类别 <> :name order by rowid");
+    query.Parameters.ParamByName("name").SetAsString("工作");
+    query.Open();
+    EXPECT_EQ(Categories(query), (std::vector<std::string> { "生活", longName }));
+}
+
+TEST_F(DataSet, QueriesOverTheSameStatementEachReadWithTheirOwnValues)
+{
+    const std::string longName = "另一个很长的类别名字，也比短字符串长";
+    for (const std::string& name : { std::string("工作"), longName })
+        AddCategory(name);
+    const std::string statement = "select rowid, * from 类别 where 类别 = :name order by rowid";
+    db::TADOQuery& later = data.ADOQuery2;
+    later.ReadOnFirstUse = true;
+    later.SQL.Add(statement);
+    later.Parameters.ParamByName("name").SetAsString(longName);
+    later.Open();
+
+    db::TADOQuery& now = data.ADOQuery4;
+    now.SQL.Add(statement);
+    now.Parameters.ParamByName("name").SetAsString("工作");
+    now.Open();
+
+    EXPECT_EQ(Categories(later), std::vector<std::string> { longName });
+    EXPECT_EQ(Categories(now), std::vector<std::string> { "工作" });
+}
+
+TEST_F(DataSet, ExecSqlKeepsItsValuesForTheWholeStatement)
+{
+    AddCategory("工作");
+    const std::string newName(300, 'n');
+    db::TADOQuery& query = data.ADOQuery2;
+    query.SQL.Add("update 类别 set 类别 = :new where 类别 = :old");
+    query.Parameters.ParamByName("new").SetAsString(newName);
+    query.Parameters.ParamByName("old").SetAsString("工作");
+    EXPECT_EQ(query.ExecSQL(), 1);
+    EXPECT_EQ(query.ExecSQL(), 0) << "the old name is gone";
+    EXPECT_EQ(CountInFile("select count(*) from 类别 where 类别 = '" + newName + "'"), 1);
+}
+
 } // namespace

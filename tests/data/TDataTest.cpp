@@ -89,6 +89,32 @@ TEST_F(NoteStore, S1ListsTheNotesOfOneCategoryInTableOrder)
     EXPECT_EQ(data.QBZ.RecordCount(), 0);
 }
 
+TEST_F(NoteStore, EachReopenReadsWithTheValueGivenThenAndItsOwnStatement)
+{
+    AddNote("工作", "周报", "");
+    AddNote("生活", "买菜", "");
+    data.OpenCategoryNotes("工作");
+    EXPECT_EQ(Column(data.QBZ, "标题"), Titles { "周报" });
+    data.OpenCategoryNotes("生活");
+    EXPECT_EQ(Column(data.QBZ, "标题"), Titles { "买菜" });
+
+    // The same query given another statement in between: the next reopen
+    // goes back to the category's own.
+    data.QBZ.Close();
+    data.QBZ.SQL.Clear();
+    data.QBZ.SQL.Add("select rowid, 标题 from 笔记 order by rowid");
+    data.QBZ.Open();
+    EXPECT_EQ(data.QBZ.RecordCount(), 2);
+    data.OpenCategoryNotes("工作");
+    EXPECT_EQ(Column(data.QBZ, "标题"), Titles { "周报" });
+
+    // Two queries over one statement, each with its own title.
+    data.OpenSearchResult("买菜");
+    data.OpenCurrentNote("周报");
+    EXPECT_EQ(Column(data.ADOQuery4, "标题"), Titles { "买菜" });
+    EXPECT_EQ(Column(data.ADOQuery1, "标题"), Titles { "周报" });
+}
+
 TEST_F(NoteStore, TheTreeBuildSeesNotesOfMissingCategoriesNowhereButCountsThem)
 {
     AddCategory("工作");
