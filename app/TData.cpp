@@ -190,8 +190,8 @@ void TData::Reopen(db::TADOQuery& query, const std::string& statement,
     std::initializer_list<std::pair<std::string_view, std::string_view>> values)
 {
     query.Close();
-    // The same statement again keeps its text, so it is not joined and its
-    // values not dropped and made again; every value it takes is given below.
+    // Reopened over the statement it already has, the query keeps its text
+    // and its parameters; the values below replace theirs.
     if (query.SQL.Text() != statement) {
         query.SQL.Clear();
         query.SQL.Add(statement);

@@ -12,8 +12,8 @@ void TStrings::Clear()
 
 void TStrings::Add(std::string line)
 {
-    // An empty text takes no break before the next line, as the joined
-    // lines never had one.
+    // A line break goes between the text so far and the new line; empty
+    // lines at the start add nothing.
     if (!m_text.empty())
         m_text += '\n';
     m_text += line;
