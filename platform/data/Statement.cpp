@@ -139,6 +139,16 @@ void Statement::Reset()
     sqlite3_clear_bindings(m_statement);
 }
 
+bool Statement::Busy() const
+{
+    return sqlite3_stmt_busy(m_statement) != 0;
+}
+
+bool Statement::ReadOnly() const
+{
+    return sqlite3_stmt_readonly(m_statement) != 0;
+}
+
 int Statement::ColumnCount() const
 {
     return sqlite3_column_count(m_statement);

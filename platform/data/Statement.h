@@ -50,6 +50,11 @@ public:
     bool Step();
     // Makes the statement ready to run again, with every parameter unbound.
     void Reset();
+    // Whether the statement has given rows and is not yet done or reset: it
+    // is in use, and its rows can still be read.
+    bool Busy() const;
+    // Whether running the statement leaves the file as it is.
+    bool ReadOnly() const;
 
     // Columns are numbered from 0.
     int ColumnCount() const;
