@@ -235,4 +235,25 @@ void Transaction::Commit()
     m_committed = true;
 }
 
+ReadTransaction::ReadTransaction(TADOConnection& connection)
+    : m_connection(connection)
+{
+    if (m_connection.InTransaction())
+        return;
+    m_connection.ExecuteScript("begin");
+    m_began = true;
+}
+
+ReadTransaction::~ReadTransaction()
+{
+    if (!m_began)
+        return;
+    try {
+        m_connection.ExecuteScript("commit");
+    } catch (...) {
+        // Nothing was written, so nothing can be lost; the engine has ended
+        // the transaction itself, or the connection was closed.
+    }
+}
+
 } // namespace db

@@ -112,4 +112,21 @@ private:
     bool m_committed { false };
 };
 
+// Several reads against one state of the file: the file is locked for reading
+// once, at the first read, instead of once for every statement, and what is
+// read together belongs together. Inside a transaction already open it does
+// nothing. Meant for a run of statements that lets no other handler run in
+// between: a write transaction cannot begin inside it.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(TADOConnection& connection);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    TADOConnection& m_connection;
+    bool m_began { false };
+};
+
 } // namespace db

@@ -217,6 +217,11 @@ void TADOConnection::ExecuteScript(const std::string& sql)
     }
 }
 
+bool TADOConnection::InTransaction() const
+{
+    return Connected() && sqlite3_get_autocommit(m_db) == 0;
+}
+
 int TADOConnection::ChangedRows() const
 {
     CheckConnected();

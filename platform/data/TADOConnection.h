@@ -66,6 +66,8 @@ public:
     // Runs one or more statements that take no values (schema scripts,
     // transactions); datasets read the rest of their rows first, as above.
     void ExecuteScript(const std::string& sql);
+    // Whether a transaction begun with "begin" is open.
+    bool InTransaction() const;
     // Rows changed by the last insert, update or delete, and the key of the last inserted row.
     int ChangedRows() const;
     std::int64_t LastInsertRowId() const;
