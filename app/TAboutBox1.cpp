@@ -43,19 +43,55 @@ TAboutBox1::TAboutBox1(TComponent* AOwner) : TForm(AOwner)
     OKButton->OnClick = [this](TObject* sender) { OKButtonClick(sender); };
     OKButton->SetParent(this);
 
+    FillTimer = new TTimer(this);
+    FillTimer->SetName("FillTimer");
+    FillTimer->SetEnabled(false);
+    FillTimer->SetInterval(1);
+    FillTimer->OnTimer = [this](TObject* sender) { FillTimerTimer(sender); };
+
     OnShow = [this](TObject* sender) { FormShow(sender); };
 }
 
-// Fills the list with the titles of the last search's rows.
+namespace {
+
+// Titles added per timer tick: a few milliseconds of reading, so the window
+// answers in between.
+constexpr int TitlesPerSlice = 1000;
+
+} // namespace
+
+// Fills the list with the titles of the last search's rows: the first screen
+// now, the rest by the timer.
 void TAboutBox1::FormShow(TObject*)
 {
     ListBox1->Items().Clear();
     Data->ADOQuery3.First();
-    const int found = Data->ADOQuery3.RecordCount();
-    for (int i = 0; i < found; ++i) {
-        ListBox1->Items().Add(Data->ADOQuery3.FieldByName("标题").AsString());
-        Data->ADOQuery3.Next();
+    AddFoundTitles(ListBox1->ClientHeight() / ListBox1->ItemHeight() + 1);
+    FillTimer->SetEnabled(!Data->ADOQuery3.Eof());
+}
+
+void TAboutBox1::FillTimerTimer(TObject*)
+{
+    // The store closed meanwhile (the program ends): nothing more to list.
+    if (!Data || !Data->ADOQuery3.Active()) {
+        FillTimer->SetEnabled(false);
+        return;
     }
+    AddFoundTitles(TitlesPerSlice);
+    if (Data->ADOQuery3.Eof())
+        FillTimer->SetEnabled(false);
+}
+
+void TAboutBox1::AddFoundTitles(int count)
+{
+    db::TADOQuery& found = Data->ADOQuery3;
+    TStrings& titles = ListBox1->Items();
+    titles.BeginUpdate();
+    for (int i = 0; i < count && !found.Eof(); ++i) {
+        titles.Add(found.FieldByName("标题").AsString());
+        found.Next();
+    }
+    titles.EndUpdate();
 }
 
 // Opens the chosen note in the main window as its current note.

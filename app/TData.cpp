@@ -74,12 +74,15 @@ const std::string TData::StoredConnectionString
 const std::string TData::SearchStatement
     = "select rowid, * from 笔记 where (标题 like :pattern) or (内容 like :pattern) order by rowid";
 
-// The index gives the candidate rows (a superset: it folds case more widely
-// than LIKE does); the plain condition then decides, exactly as in SearchStatement.
+// The index gives the candidate rows in table order, a superset (it folds case
+// more widely than LIKE does, and a pattern's wildcards are left out of the
+// index's query); the plain condition then decides, exactly as in
+// SearchStatement. The rows come from the index as they are read, so the first
+// ones are there before the search has gone through every note.
 const std::string TData::IndexedSearchStatement
-    = "select rowid, * from 笔记 where rowid in (select rowid from 笔记_全文 where 标题 like :pattern "
-      "union select rowid from 笔记_全文 where 内容 like :pattern) "
-      "and ((标题 like :pattern) or (内容 like :pattern)) order by rowid";
+    = "select 笔记.rowid, 笔记.* from 笔记_全文 join 笔记 on 笔记.rowid = 笔记_全文.rowid "
+      "where 笔记_全文 match :query and ((笔记.标题 like :pattern) or (笔记.内容 like :pattern)) "
+      "order by 笔记_全文.rowid";
 
 std::string TData::ConnectionStringFor(const std::filesystem::path& file)
 {
@@ -123,6 +126,9 @@ TData::TData(std::string connectionString)
     // print uses them, so the note bodies are not held in memory meanwhile.
     ADOQuery3.ReadOnFirstUse = true;
     ADOQuery5.ReadOnFirstUse = true;
+    // The search results are read as the results window lists them, so that
+    // its first rows show before a large result is read to its end.
+    ADOQuery3.ReadAsNeeded = true;
     ADOQuery3.SQL.Add(AllNotes);
     ADOQuery5.SQL.Add(AllNotes);
     m_noteCount.SQL.Add("select count(*) from 笔记");
@@ -254,25 +260,41 @@ void TData::RenameCurrentCategory(std::string_view newName)
     }
 }
 
-bool TData::SearchIndexServes(std::string_view keyword)
+std::string TData::SearchIndexQuery(std::string_view keyword)
 {
+    // Every run of three or more characters between the wildcards must be in
+    // a note the pattern matches: each is one phrase of the query, its quotes
+    // doubled.
+    std::string query;
     std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = keyword.find_first_of("%_", start);
-        if (text::CodePointCount(keyword.substr(start, end == std::string_view::npos ? end : end - start)) >= 3)
-            return true;
-        if (end == std::string_view::npos)
-            return false;
+    while (start <= keyword.size()) {
+        const std::size_t end = std::min(keyword.find_first_of("%_", start), keyword.size());
+        const std::string_view run = keyword.substr(start, end - start);
+        if (text::CodePointCount(run) >= 3) {
+            query += query.empty() ? "\"" : " AND \"";
+            for (char c : run)
+                query += c == '"' ? std::string("\"\"") : std::string(1, c);
+            query += '"';
+        }
         start = end + 1;
     }
+    return query;
+}
+
+bool TData::SearchIndexServes(std::string_view keyword)
+{
+    return !SearchIndexQuery(keyword).empty();
 }
 
 void TData::SearchNotes(std::string_view keyword)
 {
     std::string pattern = "%";
     pattern.append(keyword).append("%");
-    const bool indexed = m_searchIndex && SearchIndexServes(keyword);
-    Reopen(ADOQuery3, indexed ? IndexedSearchStatement : SearchStatement, { { "pattern", pattern } });
+    const std::string query = m_searchIndex ? SearchIndexQuery(keyword) : std::string();
+    if (query.empty())
+        Reopen(ADOQuery3, SearchStatement, { { "pattern", pattern } });
+    else
+        Reopen(ADOQuery3, IndexedSearchStatement, { { "query", query }, { "pattern", pattern } });
 }
 
 void TData::OpenPrintNote(std::string_view title)

@@ -131,11 +131,14 @@ public:
     int NoteCount();
 
     // The two forms of the keyword search, public so that tests can hold one against the
-    // other. Both take :pattern, the keyword between two '%'.
+    // other. Both take :pattern, the keyword between two '%'; the indexed one
+    // also :query, the full-text query for the keyword (SearchIndexQuery).
     static const std::string SearchStatement;
     static const std::string IndexedSearchStatement;
-    // Whether the full-text index can answer `keyword`: it holds three
-    // characters in a row that are neither '%' nor '_'.
+    // The full-text index's query for `keyword`: its runs of three or more
+    // characters that are neither '%' nor '_', each a phrase; empty when it
+    // has none, and the index cannot answer the keyword.
+    static std::string SearchIndexQuery(std::string_view keyword);
     static bool SearchIndexServes(std::string_view keyword);
     // Whether this store has the full-text index (a read-only file without it
     // is searched without it).

@@ -58,6 +58,8 @@ void TForm1::RebuildCategoryTree()
 {
     TTreeNodes& tree = TreeView1->Items();
     TTreeNodesUpdate treeUpdate(tree);
+    // The categories and whether each has notes, read from one state of the file.
+    db::ReadTransaction snapshot(Data->ADOConnection1);
     tree.SetSelected(nullptr);
     int placed = 0;
     try {

@@ -31,13 +31,34 @@ bool DataSetRows::PageFull() const
 
 bool DataSetRows::AppendRow(std::int64_t rowid)
 {
+    if (std::exchange(m_nextRowStartsPage, false)) {
+        ClearPage(m_keys.size());
+        m_pageTakesRows = true;
+    }
     m_keys.push_back(rowid);
-    if (m_pageCapacity == 0 && PageFull())
-        m_pageCapacity = PageRowCount();
-    if (m_pageCapacity != 0)
+    if (m_pageTakesRows && PageFull()) {
+        m_pageTakesRows = false;
+        if (m_pageCapacity == 0)
+            m_pageCapacity = PageRowCount();
+    }
+    if (!m_pageTakesRows)
         return false;
     ++m_rowsRead;
     return true;
+}
+
+void DataSetRows::StartPageAtEnd()
+{
+    // The page is dropped only when a row comes: a walk at the last row keeps
+    // the page that holds it.
+    m_nextRowStartsPage = !m_pageTakesRows || PageFull();
+}
+
+void DataSetRows::ClearPage(std::size_t start)
+{
+    m_pageValues.clear();
+    m_pageStart = start;
+    m_pageBytes = 0;
 }
 
 void DataSetRows::AddValue(Value value)
@@ -91,11 +112,12 @@ void DataSetRows::ReadPageAround(std::size_t row)
     const std::size_t start = row >= m_pageStart ? row : (row + 1 >= capacity ? row + 1 - capacity : 0);
     const std::size_t count = std::min(capacity, m_keys.size() - start);
     // A read that fails leaves no page behind, rather than a page of nulls.
-    m_pageValues.clear();
+    ClearPage(start);
+    m_pageTakesRows = false;
+    m_nextRowStartsPage = false;
     std::vector<Value> values(count * m_width);
     m_reader(std::span(m_keys).subspan(start, count), values);
     m_pageValues = std::move(values);
-    m_pageStart = start;
     m_rowsRead += count;
 }
 

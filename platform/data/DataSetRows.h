@@ -22,6 +22,11 @@ namespace db {
 // longer in the file by then reads as nulls and keeps its place, so the
 // number of rows and every row's place stay as they were when the keys were
 // read.
+//
+// Rows are appended in order as they are read. The page takes the values of
+// appended rows while it ends at the last row and is not full; a walk that
+// reads rows as it goes starts a new page at the end (StartPageAtEnd), so
+// that the rows it reads keep the values they were read with.
 class DataSetRows {
 public:
     using Value = std::optional<std::string>; // nullopt is SQL null
@@ -47,9 +52,13 @@ public:
     std::span<Value> MutableValues(std::size_t row);
 
     // Reading the rows, in order: AppendRow, then, when it answers true, the
-    // row's `width` values with AddValue. A keyed set answers false once its
-    // first page is full.
+    // row's `width` values with AddValue. A keyed set answers false while its
+    // page does not take rows: once the page is full, or after another page
+    // was read.
     bool AppendRow(std::int64_t rowid);
+    // Unless the page still takes rows, the next row appended starts a new
+    // page, and the rows appended after it go into that page.
+    void StartPageAtEnd();
     void AddValue(Value value);
     // A row the dataset itself inserted, added at the end with its values.
     void AppendWritten(std::int64_t rowid, std::vector<Value> values);
@@ -64,6 +73,7 @@ private:
     bool PageHolds(std::size_t row) const { return row >= m_pageStart && row < m_pageStart + PageRowCount(); }
     bool PageFull() const;
     void ReadPageAround(std::size_t row);
+    void ClearPage(std::size_t start);
 
     std::size_t m_width;
     PageReader m_reader;
@@ -73,6 +83,10 @@ private:
     std::vector<Value> m_pageValues;
     // Set once the first page is full: the rows a page read brings in.
     std::size_t m_pageCapacity { 0 };
+    // Whether rows appended now go into the page, and the size of what it
+    // took so far.
+    bool m_pageTakesRows { true };
+    bool m_nextRowStartsPage { false };
     std::size_t m_pageBytes { 0 };
     std::size_t m_rowsRead { 0 };
 };

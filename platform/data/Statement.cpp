@@ -149,6 +149,16 @@ void Statement::Reset()
     sqlite3_clear_bindings(m_statement);
 }
 
+bool Statement::Busy() const
+{
+    return sqlite3_stmt_busy(m_statement) != 0;
+}
+
+bool Statement::ReadOnly() const
+{
+    return sqlite3_stmt_readonly(m_statement) != 0;
+}
+
 int Statement::ColumnCount() const
 {
     return sqlite3_column_count(m_statement);
@@ -233,6 +243,27 @@ void Transaction::Commit()
 {
     m_connection.ExecuteScript("commit");
     m_committed = true;
+}
+
+ReadTransaction::ReadTransaction(TADOConnection& connection)
+    : m_connection(connection)
+{
+    if (m_connection.InTransaction())
+        return;
+    m_connection.ExecuteScript("begin");
+    m_began = true;
+}
+
+ReadTransaction::~ReadTransaction()
+{
+    if (!m_began)
+        return;
+    try {
+        m_connection.ExecuteScript("commit");
+    } catch (...) {
+        // Nothing was written, so nothing can be lost; the engine has ended
+        // the transaction itself, or the connection was closed.
+    }
 }
 
 } // namespace db

@@ -54,6 +54,11 @@ public:
     bool Step();
     // Makes the statement ready to run again, with every parameter unbound.
     void Reset();
+    // Whether the statement has given rows and is not yet done or reset: it
+    // is in use, and its rows can still be read.
+    bool Busy() const;
+    // Whether running the statement leaves the file as it is.
+    bool ReadOnly() const;
 
     // Columns are numbered from 0.
     int ColumnCount() const;
@@ -109,6 +114,23 @@ public:
 private:
     TADOConnection& m_connection;
     bool m_committed { false };
+};
+
+// Several reads against one state of the file: the file is locked for reading
+// once, at the first read, instead of once for every statement, and what is
+// read together belongs together. Inside a transaction already open it does
+// nothing. Meant for a run of statements that lets no other handler run in
+// between: a write transaction cannot begin inside it.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(TADOConnection& connection);
+    ~ReadTransaction();
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    TADOConnection& m_connection;
+    bool m_began { false };
 };
 
 } // namespace db

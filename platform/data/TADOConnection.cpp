@@ -189,21 +189,37 @@ Statement& TADOConnection::Prepare(const std::string& sql)
 {
     CheckConnected();
     CheckFileInPlace();
-    auto found = m_statements.find(sql);
-    if (found == m_statements.end())
-        found = m_statements.emplace(sql, std::make_unique<Statement>(m_db, sql)).first;
-    return *found->second;
+    auto& prepared = m_statements[sql];
+    auto idle = std::ranges::find_if(prepared, [](const auto& statement) { return !statement->Busy(); });
+    if (idle == prepared.end())
+        idle = prepared.insert(idle, std::make_unique<Statement>(m_db, sql));
+    Statement& statement = **idle;
+    if (!statement.ReadOnly())
+        FinishReadingRows();
+    return statement;
+}
+
+void TADOConnection::FinishReadingRows()
+{
+    for (auto* dataSet : m_dataSets)
+        dataSet->ReadRemainingRows();
 }
 
 void TADOConnection::ExecuteScript(const std::string& sql)
 {
     CheckConnected();
+    FinishReadingRows();
     char* message = nullptr;
     if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
         std::string text = message ? message : sqlite3_errmsg(m_db);
         sqlite3_free(message);
         throw EDatabaseError(EngineFailureMessage(m_db, sql, std::move(text)));
     }
+}
+
+bool TADOConnection::InTransaction() const
+{
+    return Connected() && sqlite3_get_autocommit(m_db) == 0;
 }
 
 int TADOConnection::ChangedRows() const

@@ -55,10 +55,19 @@ public:
 
     // For the datasets of this connection: a prepared statement for `sql`, kept
     // for reuse while the connection is open. The caller resets it when done
-    // (StatementScope).
+    // (StatementScope). A statement a dataset is still reading rows from is
+    // never given out: the same text then gets a statement of its own.
+    //
+    // Before a statement that writes is given out, every dataset of the
+    // connection that reads its rows as needed reads the rest of them, so that
+    // the rows a dataset holds are never changed by a write half-way through
+    // reading them.
     Statement& Prepare(const std::string& sql);
-    // Runs one or more statements that take no values (schema scripts).
+    // Runs one or more statements that take no values (schema scripts,
+    // transactions); datasets read the rest of their rows first, as above.
     void ExecuteScript(const std::string& sql);
+    // Whether a transaction begun with "begin" is open.
+    bool InTransaction() const;
     // Rows changed by the last insert, update or delete, and the key of the last inserted row.
     int ChangedRows() const;
     std::int64_t LastInsertRowId() const;
@@ -74,13 +83,16 @@ private:
     // its path (deleted, or replaced by another file): what the program
     // wrote would go into a file nobody can find again.
     void CheckFileInPlace() const;
+    void FinishReadingRows();
 
     sqlite3* m_db { nullptr };
     // The file opened, by its full path and its identity on the disk.
     std::filesystem::path m_openedFile;
     std::uint64_t m_device { 0 };
     std::uint64_t m_inode { 0 };
-    std::unordered_map<std::string, std::unique_ptr<Statement>> m_statements;
+    // The prepared statements by their text: usually one each, more while
+    // datasets read rows from them.
+    std::unordered_map<std::string, std::vector<std::unique_ptr<Statement>>> m_statements;
     std::vector<TCustomADODataSet*> m_dataSets;
 };
 

@@ -5,6 +5,7 @@
 #include "platform/data/TADOConnection.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace db {
@@ -65,6 +66,7 @@ void TCustomADODataSet::Open()
 void TCustomADODataSet::Close()
 {
     m_state = TDataSetState::dsInactive;
+    StopReading();
     m_rows.reset();
     m_insertedBeforeRead.reset();
     m_buffer.clear();
@@ -98,25 +100,43 @@ bool TCustomADODataSet::Keyed() const
     return !m_table.empty() && std::ranges::none_of(m_columns, [](const Column& column) { return column.origin.empty(); });
 }
 
-DataSetRows TCustomADODataSet::ReadRows() const
+void TCustomADODataSet::ReadRow() const
 {
-    Statement& statement = BoundRowsStatement();
-    StatementScope scope(statement);
-    const int rowidColumn = RowidColumn();
-    DataSetRows::PageReader reader;
-    if (Keyed())
-        reader = [this](std::span<const std::int64_t> keys, std::span<Value> values) { ReadPage(keys, values); };
-    DataSetRows rows(m_columns.size(), std::move(reader));
-    const int count = statement.ColumnCount();
-    while (statement.Step()) {
-        if (!rows.AppendRow(rowidColumn < 0 ? 0 : statement.ColumnInt64(rowidColumn)))
-            continue;
-        for (int i = 0; i < count; ++i) {
-            if (i != rowidColumn)
-                rows.AddValue(statement.ColumnOptionalText(i));
-        }
+    Statement& statement = *m_unread;
+    if (!statement.Step()) {
+        StopReading();
+        return;
     }
-    return rows;
+    const int rowidColumn = m_unreadRowidColumn;
+    if (!m_rows->AppendRow(rowidColumn < 0 ? 0 : statement.ColumnInt64(rowidColumn)))
+        return;
+    for (int i = 0; i < m_unreadColumns; ++i) {
+        if (i != rowidColumn)
+            m_rows->AddValue(statement.ColumnOptionalText(i));
+    }
+}
+
+void TCustomADODataSet::ReadUntil(std::size_t rows) const
+{
+    try {
+        while (m_unread && m_rows->Size() < rows)
+            ReadRow();
+    } catch (const EDatabaseError& error) {
+        StopReading();
+        Fail(error.what());
+    }
+}
+
+void TCustomADODataSet::ReadRemainingRows() const
+{
+    if (m_unread)
+        ReadUntil(SIZE_MAX);
+}
+
+void TCustomADODataSet::StopReading() const
+{
+    if (m_unread)
+        std::exchange(m_unread, nullptr)->Reset();
 }
 
 namespace {
@@ -168,9 +188,22 @@ void TCustomADODataSet::ReadRowsNow() const
     if (m_rows)
         return;
     try {
-        m_rows = ReadRows();
+        m_unread = &BoundRowsStatement();
     } catch (const EDatabaseError& error) {
         Fail(error.what());
+    }
+    m_unreadRowidColumn = RowidColumn();
+    m_unreadColumns = m_unread->ColumnCount();
+    DataSetRows::PageReader reader;
+    if (Keyed())
+        reader = [this](std::span<const std::int64_t> keys, std::span<Value> values) { ReadPage(keys, values); };
+    m_rows.emplace(m_columns.size(), std::move(reader));
+    try {
+        ReadUntil(ReadAsNeeded ? 1 : SIZE_MAX);
+    } catch (const EDatabaseError&) {
+        // Nothing read: the next use tries again.
+        m_rows.reset();
+        throw;
     }
     if (m_rows->Empty())
         m_eof = true;
@@ -193,6 +226,7 @@ int TCustomADODataSet::RecordCount() const
 {
     CheckActive();
     ReadRowsNow();
+    ReadRemainingRows();
     return static_cast<int>(m_rows->Size());
 }
 
@@ -211,6 +245,11 @@ void TCustomADODataSet::Next()
     CheckActive();
     Post();
     ReadRowsNow();
+    if (m_current + 1 == m_rows->Size() && m_unread) {
+        // The walk reads on: the rows it reads next keep their values.
+        m_rows->StartPageAtEnd();
+        ReadUntil(m_current + 2);
+    }
     if (m_current + 1 < m_rows->Size()) {
         ++m_current;
         m_bof = false;
@@ -251,10 +290,17 @@ bool TCustomADODataSet::GotoBookmark(const TBookmark& bookmark)
     if (!bookmark.valid)
         return false;
     std::optional<std::size_t> row;
-    if (bookmark.rowid != 0)
+    if (bookmark.rowid != 0) {
         row = m_rows->Find(bookmark.rowid);
-    else if (bookmark.row < m_rows->Size())
-        row = bookmark.row;
+        if (!row && m_unread) {
+            ReadRemainingRows();
+            row = m_rows->Find(bookmark.rowid);
+        }
+    } else {
+        ReadUntil(bookmark.row + 1);
+        if (bookmark.row < m_rows->Size())
+            row = bookmark.row;
+    }
     if (!row)
         return false;
     m_current = *row;

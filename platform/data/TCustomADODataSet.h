@@ -40,6 +40,15 @@ struct TBookmark {
 // Next past the last row sets Eof and stays on the last row. Reading a field of
 // an empty dataset raises EDatabaseError.
 //
+// Reading as needed. A dataset marked ReadAsNeeded reads its statement's rows
+// only as far as it is asked for them: opening it (or its first use) reads
+// the first row, Next the following one, so the first rows of a large result
+// are there at once; RecordCount, a bookmark not reached yet, and any write
+// through the connection read the rest. The rows are still fixed as above,
+// since reading goes on in the statement begun at the first read; but while
+// rows remain unread the file stays open for reading, and other programs'
+// writes wait, so whoever walks such a dataset walks it to its end soon.
+//
 // Paging. A dataset whose fields are all columns of the one table whose rowid
 // it selects (every table, and queries such as "select rowid, * from ...")
 // holds the values of one page of its rows only (DataSetRows), and reads the
@@ -81,6 +90,12 @@ public:
     // Drops the rows and any pending edit or insert.
     void Close();
     TDataSetState State() const { return m_state; }
+
+    // Reads the rows as the dataset is walked instead of all at first use
+    // (see above); set while the dataset is closed.
+    bool ReadAsNeeded { false };
+    // Whether every row of the open dataset has been read from its statement.
+    bool AllRowsRead() const { return m_rows && !m_unread; }
 
     // The exact number of rows of the open dataset.
     int RecordCount() const;
@@ -157,7 +172,12 @@ private:
     friend class TField;
     friend class TADOConnection;
 
-    DataSetRows ReadRows() const;
+    // Reading the statement's rows: the next one, up to `rows` of them, all
+    // that are left; StopReading resets the statement.
+    void ReadRow() const;
+    void ReadUntil(std::size_t rows) const;
+    void ReadRemainingRows() const;
+    void StopReading() const;
     // Whether rows can be read again by their key: every field is a column of
     // the one table the rowid comes from.
     bool Keyed() const;
@@ -183,6 +203,11 @@ private:
     std::string m_table;
     // Read on first need, so that opening a large table costs nothing until used.
     mutable std::optional<DataSetRows> m_rows;
+    // The statement the rows come from, while rows remain unread; its rowid
+    // column and its number of columns.
+    mutable Statement* m_unread { nullptr };
+    mutable int m_unreadRowidColumn { -1 };
+    mutable int m_unreadColumns { 0 };
     // Reads a page's rows by key, for a keyed dataset.
     mutable std::string m_pageStatement;
     mutable std::size_t m_current { 0 };

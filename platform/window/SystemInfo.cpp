@@ -90,14 +90,16 @@ bool GetMonitorInfo(HMONITOR monitor, MONITORINFO& info)
 
 RECT GetWorkArea() { return Monitors().front().rcWork; }
 
+// Only the metrics of the screens ask the display for its monitors (a round
+// trip to the display server); the others are constants that controls read
+// while laying out and painting.
 int GetSystemMetrics(int index)
 {
-    const RECT primary = Monitors().front().rcMonitor;
     switch (index) {
     case SM_CXSCREEN:
-        return primary.Width();
+        return Monitors().front().rcMonitor.Width();
     case SM_CYSCREEN:
-        return primary.Height();
+        return Monitors().front().rcMonitor.Height();
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
     case SM_CYVTHUMB:

@@ -130,3 +130,52 @@ TEST_F(Search, EnterInTheListClosesTheResultsWithTheDefaultButton)
     Harness.PressKey(wnd::VK_RETURN);
     EXPECT_FALSE(Results().Visible());
 }
+
+TEST_F(Search, ALargeResultShowsItsFirstScreenAtOnceAndListsEveryNoteInOrderAsTimePasses)
+{
+    constexpr int Many = 2500;
+    auto title = [](int note) {
+        std::string number = std::to_string(note);
+        return "批量 " + std::string(4 - number.size(), '0') + number;
+    };
+    {
+        app::TData other(Store.ConnectionString());
+        db::Transaction transaction(other.ADOConnection1);
+        for (int i = 0; i < Many; ++i) {
+            other.BZ.Insert();
+            other.BZ.FieldByName("类别").SetAsString("工作");
+            other.BZ.FieldByName("标题").SetAsString(title(i));
+            other.BZ.Post();
+        }
+        transaction.Commit();
+    }
+    SearchFor("批量");
+    const auto first = Listed();
+    const std::size_t screen = static_cast<std::size_t>(Results().ListBox1->ClientHeight() / 13);
+    ASSERT_GE(first.size(), screen) << "the first screen is full";
+    EXPECT_LT(first.size(), static_cast<std::size_t>(Many));
+    EXPECT_EQ(first.front(), title(0));
+    EXPECT_TRUE(Results().FillTimer->Enabled());
+    Harness.SaveSnapshot(Results().Handle(), "app-search-large-result-first-screen");
+
+    // Opening a result and saving a change while the list fills: the list
+    // goes on with the notes found, unchanged by the write.
+    DoubleClickResult(1);
+    Main().bsSkinMemo21->SetText("changed while the list fills");
+    ClickControl(*Main().Button1);
+    EXPECT_TRUE(Errors.empty());
+
+    for (int tick = 0; tick < 2 * Many && Results().FillTimer->Enabled(); ++tick)
+        Harness.AdvanceTime(1);
+    EXPECT_FALSE(Results().FillTimer->Enabled());
+    const auto all = Listed();
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(Many));
+    for (int i = 0; i < Many; ++i)
+        ASSERT_EQ(all[static_cast<std::size_t>(i)], title(i));
+
+    // A new search while a large list fills starts the list afresh.
+    SearchFor("批量");
+    SearchFor("本周");
+    Harness.AdvanceTime(5);
+    EXPECT_EQ(Listed(), (std::vector<std::string> { "周报" }));
+}

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 namespace {
@@ -209,3 +210,130 @@ TEST_F(PagedDataSet, AQueryWithAComputedColumnHoldsEveryRowItRead)
 }
 
 } // namespace
+
+// A dataset that reads its rows as it is walked, over the same notes.
+class WalkedDataSet : public PagedDataSet {
+protected:
+    db::TADOQuery walk { "walk" };
+
+    void SetUp() override
+    {
+        PagedDataSet::SetUp();
+        OpenWalk(walk);
+    }
+
+    void OpenWalk(db::TADOQuery& query)
+    {
+        query.SetConnection(&data.ADOConnection1);
+        query.ReadAsNeeded = true;
+        query.SQL.Add("select rowid, * from 笔记 order by rowid");
+        query.Open();
+    }
+
+    static std::string TitleOf(db::TADOQuery& query) { return query.FieldByName("标题").AsString(); }
+
+    // Whether another program can write into the file now, waiting a moment at most.
+    bool OtherCanWrite()
+    {
+        other.CommandTimeout = std::chrono::milliseconds(50);
+        try {
+            Run("update 笔记 set 日期 = '2025-01-01 00:00:00' where rowid = 1", {}, other);
+            return true;
+        } catch (const db::EDatabaseError&) {
+            return false;
+        }
+    }
+};
+
+TEST_F(WalkedDataSet, AWalkReadsEachNoteOnceAsItGoesAndTheCountReadsTheRest)
+{
+    EXPECT_EQ(walk.RowsRead(), 1u) << "opening reads the first note only";
+    EXPECT_FALSE(walk.AllRowsRead());
+    for (int i = 0; i < NoteCount; ++i) {
+        ASSERT_FALSE(walk.Eof());
+        EXPECT_EQ(TitleOf(walk), Title(i));
+        EXPECT_EQ(walk.FieldByName("内容").AsString(), std::string(BodySize, static_cast<char>('a' + i % 26)));
+        walk.Next();
+    }
+    EXPECT_TRUE(walk.Eof());
+    EXPECT_TRUE(walk.AllRowsRead());
+    EXPECT_EQ(walk.RowsRead(), static_cast<std::size_t>(NoteCount)) << "no note was read twice";
+    EXPECT_EQ(TitleOf(walk), Title(NoteCount - 1));
+    walk.Prior();
+    for (int i = NoteCount - 2; i >= 0; --i) {
+        walk.Prior();
+        ASSERT_EQ(TitleOf(walk), Title(i)) << "Prior goes back across pages read before";
+    }
+
+    walk.Close();
+    walk.Open();
+    walk.Next();
+    EXPECT_EQ(walk.RecordCount(), NoteCount);
+    EXPECT_TRUE(walk.AllRowsRead());
+    EXPECT_EQ(TitleOf(walk), Title(1)) << "counting does not move the current note";
+    EXPECT_LT(walk.RowsRead(), static_cast<std::size_t>(NoteCount)) << "counting keeps only one page";
+}
+
+TEST_F(WalkedDataSet, AWriteThroughTheConnectionReadsTheRestFirstSoTheNotesListedStayThoseFound)
+{
+    walk.Next();
+    data.BZ.Insert();
+    data.BZ.FieldByName("标题").SetAsString("新");
+    data.BZ.Post();
+    EXPECT_TRUE(walk.AllRowsRead());
+    EXPECT_EQ(walk.RecordCount(), NoteCount) << "the note written afterwards is not among those found";
+
+    // The dataset's own writes still show in it at once.
+    walk.Edit();
+    walk.FieldByName("标题").SetAsString("改过");
+    walk.Post();
+    EXPECT_EQ(TitleOf(walk), "改过");
+    int listed = 0;
+    for (walk.First(); !walk.Eof(); walk.Next())
+        ++listed;
+    EXPECT_EQ(listed, NoteCount);
+}
+
+// While notes remain unread the file stays open for reading; once the walk
+// reaches the end, or the dataset closes, other programs write again.
+TEST_F(WalkedDataSet, TheFileIsFreeForOtherProgramsOnceTheWalkEndsOrTheDatasetCloses)
+{
+    walk.Next();
+    EXPECT_FALSE(OtherCanWrite());
+    while (!walk.Eof())
+        walk.Next();
+    EXPECT_TRUE(OtherCanWrite());
+
+    walk.Close();
+    walk.Open();
+    walk.Next();
+    walk.Close();
+    EXPECT_TRUE(OtherCanWrite());
+}
+
+TEST_F(WalkedDataSet, TwoDatasetsWalkingTheSameStatementAtOnceEachGetEveryNote)
+{
+    db::TADOQuery second("second");
+    OpenWalk(second);
+    for (int i = 0; i < NoteCount; ++i) {
+        ASSERT_EQ(TitleOf(walk), Title(i));
+        ASSERT_EQ(TitleOf(second), Title(i));
+        walk.Next();
+        second.Next();
+    }
+    EXPECT_TRUE(walk.Eof());
+    EXPECT_TRUE(second.Eof());
+}
+
+TEST_F(WalkedDataSet, ABookmarkOfANoteNotReachedYetFindsIt)
+{
+    for (int i = 0; i < 30; ++i)
+        walk.Next();
+    const db::TBookmark late = walk.GetBookmark();
+    walk.Close();
+    walk.Open();
+    ASSERT_TRUE(walk.GotoBookmark(late));
+    EXPECT_EQ(TitleOf(walk), Title(30));
+    walk.Next();
+    EXPECT_EQ(TitleOf(walk), Title(31));
+}

@@ -61,6 +61,15 @@ TEST(SearchIndex, ServesOnlyKeywordsWithThreeCharactersInARowThatAreNoWildcards)
     EXPECT_FALSE(app::TData::SearchIndexServes("%%%"));
 }
 
+TEST(SearchIndex, TheIndexQueryHoldsEveryLongRunOfTheKeywordAsAPhraseWithItsQuotesDoubled)
+{
+    EXPECT_EQ(app::TData::SearchIndexQuery("数据库"), "\"数据库\"");
+    EXPECT_EQ(app::TData::SearchIndexQuery("ab%数据库_cd%xyzw"), "\"数据库\" AND \"xyzw\"");
+    EXPECT_EQ(app::TData::SearchIndexQuery("说\"好\"了"), "\"说\"\"好\"\"了\"");
+    EXPECT_EQ(app::TData::SearchIndexQuery("AND"), "\"AND\"") << "a word of the query language is only text";
+    EXPECT_EQ(app::TData::SearchIndexQuery("ab_cd"), "");
+}
+
 // The indexed search must give exactly what the plain statement gives, row for
 // row in the same order, for any keyword.
 TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
@@ -72,6 +81,10 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
 
     std::vector<std::string> texts;
     db::Transaction transaction(data.ADOConnection1);
+    // Quotes and words of the index's query language are plain text to the search.
+    data.BZ.Insert();
+    data.BZ.FieldByName("标题").SetAsString("他说\"会议记录\" AND NOT plan*");
+    data.BZ.Post();
     for (int i = 0; i < 300; ++i) {
         const std::string title = RandomText(random, 1 + static_cast<int>(random() % 4));
         const std::string body = RandomText(random, static_cast<int>(random() % 40));
@@ -92,7 +105,8 @@ TEST(SearchIndex, GivesTheSameRowsAsThePlainStatementForRandomKeywords)
     data.ADOConnection1.ExecuteScript("delete from 笔记 where 类别 = 'c5'");
 
     std::vector<std::string> keywords = { "", "%", "_", "%%", "会议记", "MEETING", "eet", "ing", "a_c", "ABC",
-        "ä", "Ä", "Äbc", "数据库中文的了", "\r\n", "100%", "42_", "meet%plan", "没有的词" };
+        "ä", "Ä", "Äbc", "数据库中文的了", "\r\n", "100%", "42_", "meet%plan", "没有的词", "说\"会议", "\"会议记录\"",
+        "AND NOT", "plan*", "NEAR(", "\"" };
     for (int i = 0; i < 200; ++i) {
         const std::u32string characters = text::Utf8ToUtf32(texts[random() % texts.size()]);
         const std::size_t start = characters.empty() ? 0 : random() % characters.size();

@@ -127,4 +127,42 @@ TEST_F(Transaction, BeginningWhileAnotherProgramWritesFailsWithTheEngineMessage)
     EXPECT_EQ(CategoriesInFile(), "工作;");
 }
 
+// Reads of one read transaction see one state of the file: another program's
+// write waits until it ends. Inside a write transaction it changes nothing.
+TEST_F(Transaction, AReadTransactionReadsOneStateOfTheFileAndNestsInAWriteOne)
+{
+    other.CommandTimeout = std::chrono::milliseconds(50);
+    auto otherAdds = [this](const std::string& name) {
+        db::Statement& insert = other.Prepare("insert into 类别 (类别) values (?)");
+        db::StatementScope scope(insert);
+        insert.BindText(1, name);
+        insert.Step();
+    };
+    auto countInConnection = [this] {
+        db::Statement& count = connection.Prepare("select count(*) from 类别");
+        db::StatementScope scope(count);
+        count.Step();
+        return count.ColumnInt64(0);
+    };
+    {
+        db::ReadTransaction reads(connection);
+        EXPECT_TRUE(connection.InTransaction());
+        EXPECT_EQ(countInConnection(), 0);
+        EXPECT_THROW(otherAdds("meanwhile"), db::EDatabaseError);
+        EXPECT_EQ(countInConnection(), 0);
+    }
+    EXPECT_FALSE(connection.InTransaction());
+    otherAdds("after");
+    EXPECT_EQ(countInConnection(), 1);
+
+    db::Transaction transaction(connection);
+    {
+        db::ReadTransaction reads(connection);
+        AddCategory("inside");
+    }
+    EXPECT_TRUE(connection.InTransaction()) << "the write transaction goes on";
+    transaction.Commit();
+    EXPECT_EQ(CategoriesInFile(), "after;inside;");
+}
+
 } // namespace
