@@ -2,11 +2,8 @@
 // object, the main window, the note store, the three dialogs (hidden), and the
 // message loop, which shows the main window and runs until it closes.
 
-#include "app/TAboutBox.h"
-#include "app/TAboutBox1.h"
-#include "app/TBox.h"
+#include "app/ProgramWindows.h"
 #include "app/TData.h"
-#include "app/TForm1.h"
 #include "platform/controls/TApplication.h"
 #include "platform/window/WindowSystem.h"
 
@@ -29,22 +26,14 @@ int main()
         return 1;
     }
     Application->Initialize();
-    Application->CreateForm(Form1);
-
     // A store that cannot be opened ends the program before the main window shows.
-    std::unique_ptr<TData> store;
+    std::unique_ptr<ProgramWindows> program;
     try {
-        store = std::make_unique<TData>();
+        program = std::make_unique<ProgramWindows>(TData::StoredConnectionString);
     } catch (const std::exception& error) {
         Application->ShowException(error);
         return 1;
     }
-    Data = store.get();
-
-    Application->CreateForm(Box);
-    Application->CreateForm(AboutBox);
-    Application->CreateForm(AboutBox1);
     Application->Run();
-    Data = nullptr;
     return 0;
 }

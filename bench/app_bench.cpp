@@ -6,9 +6,7 @@
 //   modify, delete and category change) over stores of 10,000 and 100,000
 //   notes, with one branch of the tree open and a note shown beforehand.
 
-#include "app/TAboutBox.h"
-#include "app/TAboutBox1.h"
-#include "app/TBox.h"
+#include "app/ProgramWindows.h"
 #include "app/TData.h"
 #include "app/TForm1.h"
 #include "platform/controls/TApplication.h"
@@ -74,46 +72,21 @@ public:
         , m_store(notes)
     {
         ctl::Application->Initialize();
-        m_data = std::make_unique<app::TData>(m_store.ConnectionString());
-        app::Data = m_data.get();
-        m_main = std::make_unique<app::TForm1>(nullptr);
-        app::Form1 = m_main.get();
-        m_box = std::make_unique<app::TBox>(nullptr);
-        app::Box = m_box.get();
-        m_about = std::make_unique<app::TAboutBox>(nullptr);
-        app::AboutBox = m_about.get();
-        m_results = std::make_unique<app::TAboutBox1>(nullptr);
-        app::AboutBox1 = m_results.get();
-        m_main->Show();
-        m_main->Timer1->SetEnabled(false);
+        m_program = std::make_unique<app::ProgramWindows>(m_store.ConnectionString());
+        app::Form1->Show();
+        app::Form1->Timer1->SetEnabled(false);
         m_harness.ProcessMessages();
-    }
-    ~BenchProgram()
-    {
-        m_results.reset();
-        m_about.reset();
-        m_box.reset();
-        m_main.reset();
-        app::AboutBox1 = nullptr;
-        app::AboutBox = nullptr;
-        app::Box = nullptr;
-        app::Form1 = nullptr;
-        app::Data = nullptr;
     }
     BenchProgram(const BenchProgram&) = delete;
     BenchProgram& operator=(const BenchProgram&) = delete;
 
-    app::TForm1& Main() { return *m_main; }
+    app::TForm1& Main() { return *app::Form1; }
     wnd::THeadlessHarness& Harness() { return m_harness; }
 
 private:
     wnd::THeadlessHarness m_harness;
     BenchStore m_store;
-    std::unique_ptr<app::TData> m_data;
-    std::unique_ptr<app::TForm1> m_main;
-    std::unique_ptr<app::TBox> m_box;
-    std::unique_ptr<app::TAboutBox> m_about;
-    std::unique_ptr<app::TAboutBox1> m_results;
+    std::unique_ptr<app::ProgramWindows> m_program;
 };
 
 void MaximizedMainWindowRepaint(benchmark::State& state)

@@ -3,6 +3,7 @@
 #include "tests/controls/Headless.h"
 #include "tests/data/TempStore.h"
 
+#include "app/ProgramWindows.h"
 #include "app/TAboutBox.h"
 #include "app/TAboutBox1.h"
 #include "app/TBox.h"
@@ -36,34 +37,14 @@ protected:
     {
         if (seeded)
             Seed();
-        m_data = std::make_unique<app::TData>(Store.ConnectionString());
-        app::Data = m_data.get();
-        m_main = std::make_unique<app::TForm1>(nullptr);
-        app::Form1 = m_main.get();
-        m_box = std::make_unique<app::TBox>(nullptr);
-        app::Box = m_box.get();
-        m_about = std::make_unique<app::TAboutBox>(nullptr);
-        app::AboutBox = m_about.get();
-        m_results = std::make_unique<app::TAboutBox1>(nullptr);
-        app::AboutBox1 = m_results.get();
+        m_program = std::make_unique<app::ProgramWindows>(Store.ConnectionString());
         Main().Show();
         // With the clock ticking there is always a timer to wait for, and the
         // answers queued for message boxes would never be asked for.
         Main().Timer1->SetEnabled(false);
         Harness.ProcessMessages();
     }
-    ~AppWindows() override
-    {
-        m_results.reset();
-        m_about.reset();
-        m_box.reset();
-        m_main.reset();
-        app::AboutBox1 = nullptr;
-        app::AboutBox = nullptr;
-        app::Box = nullptr;
-        app::Form1 = nullptr;
-        app::Data = nullptr;
-    }
+    ~AppWindows() override { m_program.reset(); }
 
     // The store every test starts from: categories 工作 (two notes, one of
     // them with quotes in its title), 生活 (one note) and 空 (none).
@@ -109,10 +90,10 @@ protected:
         return body;
     }
 
-    app::TForm1& Main() { return *m_main; }
-    app::TBox& Manager() { return *m_box; }
-    app::TAboutBox1& Results() { return *m_results; }
-    app::TAboutBox& About() { return *m_about; }
+    app::TForm1& Main() { return *app::Form1; }
+    app::TBox& Manager() { return *app::Box; }
+    app::TAboutBox1& Results() { return *app::AboutBox1; }
+    app::TAboutBox& About() { return *app::AboutBox; }
 
     // Another program adds a note to the file.
     void AddNoteElsewhere(const Note& note) const
@@ -316,9 +297,5 @@ protected:
     datatest::TempStore Store;
 
 private:
-    std::unique_ptr<app::TData> m_data;
-    std::unique_ptr<app::TForm1> m_main;
-    std::unique_ptr<app::TBox> m_box;
-    std::unique_ptr<app::TAboutBox> m_about;
-    std::unique_ptr<app::TAboutBox1> m_results;
+    std::unique_ptr<app::ProgramWindows> m_program;
 };
