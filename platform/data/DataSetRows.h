@@ -63,6 +63,9 @@ public:
     // A row the dataset itself inserted, added at the end with its values.
     void AppendWritten(std::int64_t rowid, std::vector<Value> values);
     void Erase(std::size_t row);
+    // The values of the page, taken out when the set is done with, so that
+    // their room can hold the values read next.
+    std::vector<Value> TakePageValues() { return std::move(m_pageValues); }
 
     // How many rows' values have been read from the file so far (first page
     // and every page read since), for benchmarks and tests.

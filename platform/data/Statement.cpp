@@ -197,17 +197,31 @@ std::string Statement::ColumnText(int column) const
 
 std::optional<std::string> Statement::ColumnOptionalText(int column) const
 {
+    std::optional<std::string> value;
+    ColumnOptionalTextInto(column, value);
+    return value;
+}
+
+void Statement::ColumnOptionalTextInto(int column, std::optional<std::string>& value) const
+{
     // A null pointer is either SQL null or an engine out of memory; the type
     // tells them apart only then, so a value costs one call.
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
     if (!text) {
-        if (sqlite3_column_type(m_statement, column) == SQLITE_NULL)
-            return std::nullopt;
+        if (sqlite3_column_type(m_statement, column) == SQLITE_NULL) {
+            value.reset();
+            return;
+        }
         if (sqlite3_errcode(m_db) == SQLITE_NOMEM)
             Fail();
-        return std::string(); // an empty blob
+        value.emplace(); // an empty blob
+        return;
     }
-    return std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)));
+    const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column));
+    if (value)
+        value->assign(text, size);
+    else
+        value.emplace(text, size);
 }
 
 int Statement::Reprepares() const

@@ -72,6 +72,8 @@ public:
     std::string ColumnText(int column) const;
     // The column's text, or nullopt for SQL null.
     std::optional<std::string> ColumnOptionalText(int column) const;
+    // The same into `value`, reusing the room its text already has.
+    void ColumnOptionalTextInto(int column, std::optional<std::string>& value) const;
     std::int64_t ColumnInt64(int column) const;
 
 private:

@@ -67,6 +67,8 @@ void TCustomADODataSet::Close()
 {
     m_state = TDataSetState::dsInactive;
     StopReading();
+    if (m_rows)
+        m_valueRoom = m_rows->TakePageValues();
     m_rows.reset();
     m_insertedBeforeRead.reset();
     m_buffer.clear();
@@ -111,9 +113,21 @@ void TCustomADODataSet::ReadRow() const
     if (!m_rows->AppendRow(rowidColumn < 0 ? 0 : statement.ColumnInt64(rowidColumn)))
         return;
     for (int i = 0; i < m_unreadColumns; ++i) {
-        if (i != rowidColumn)
-            m_rows->AddValue(statement.ColumnOptionalText(i));
+        if (i == rowidColumn)
+            continue;
+        Value value = TakeValueRoom();
+        statement.ColumnOptionalTextInto(i, value);
+        m_rows->AddValue(std::move(value));
     }
+}
+
+TCustomADODataSet::Value TCustomADODataSet::TakeValueRoom() const
+{
+    if (m_valueRoom.empty())
+        return std::nullopt;
+    Value room = std::move(m_valueRoom.back());
+    m_valueRoom.pop_back();
+    return room;
 }
 
 void TCustomADODataSet::ReadUntil(std::size_t rows) const

@@ -178,6 +178,7 @@ private:
     void ReadUntil(std::size_t rows) const;
     void ReadRemainingRows() const;
     void StopReading() const;
+    Value TakeValueRoom() const;
     // Whether rows can be read again by their key: every field is a column of
     // the one table the rowid comes from.
     bool Keyed() const;
@@ -215,6 +216,9 @@ private:
     mutable std::optional<std::int64_t> m_insertedBeforeRead;
     mutable bool m_eof { false };
     mutable bool m_bof { true };
+    // Values of rows read before, kept when the dataset closes: rows read
+    // after it reopens take their room instead of new memory.
+    mutable Values m_valueRoom;
     Values m_buffer; // the row being inserted or edited
     std::vector<bool> m_modified;
 };
