@@ -5,10 +5,13 @@
 
 namespace db {
 
-DataSetRows::DataSetRows(std::size_t width, PageReader reader)
+DataSetRows::DataSetRows(std::size_t width, PageReader reader, Room room)
     : m_width(width)
     , m_reader(std::move(reader))
+    , m_keys(std::move(room.keys))
+    , m_pageValues(std::move(room.values))
 {
+    m_keys.clear();
     // Most results are a few rows (a category's notes, a note by its title):
     // room for them at once spares the growing of both arrays.
     constexpr std::size_t FewRows = 16;
@@ -56,17 +59,18 @@ void DataSetRows::StartPageAtEnd()
 
 void DataSetRows::ClearPage(std::size_t start)
 {
-    m_pageValues.clear();
+    m_pageSize = 0;
     m_pageStart = start;
     m_pageBytes = 0;
 }
 
-void DataSetRows::AddValue(Value value)
+// A value's own size counts towards the page's bytes too (AddValueWith), so
+// that a page of many short or null values is bounded as well.
+DataSetRows::Value& DataSetRows::NextValueSlot()
 {
-    // A value's own size counts too, so that a page of many short or null
-    // values is bounded as well.
-    m_pageBytes += sizeof(Value) + (value ? value->size() : 0);
-    m_pageValues.push_back(std::move(value));
+    if (m_pageSize == m_pageValues.size())
+        m_pageValues.emplace_back();
+    return m_pageValues[m_pageSize++];
 }
 
 void DataSetRows::AppendWritten(std::int64_t rowid, std::vector<Value> values)
@@ -75,8 +79,11 @@ void DataSetRows::AppendWritten(std::int64_t rowid, std::vector<Value> values)
     // row's values are read by key when asked for.
     const bool pageReachesEnd = m_pageStart + PageRowCount() == m_keys.size();
     m_keys.push_back(rowid);
-    if (pageReachesEnd)
+    if (pageReachesEnd) {
+        m_pageValues.resize(m_pageSize);
+        m_pageSize += values.size();
         std::ranges::move(values, std::back_inserter(m_pageValues));
+    }
 }
 
 void DataSetRows::Erase(std::size_t row)
@@ -85,23 +92,10 @@ void DataSetRows::Erase(std::size_t row)
     if (PageHolds(row)) {
         const auto first = m_pageValues.begin() + static_cast<std::ptrdiff_t>((row - m_pageStart) * m_width);
         m_pageValues.erase(first, first + static_cast<std::ptrdiff_t>(m_width));
+        m_pageSize -= m_width;
     } else if (row < m_pageStart) {
         --m_pageStart;
     }
-}
-
-std::span<const DataSetRows::Value> DataSetRows::Values(std::size_t row)
-{
-    return MutableValues(row);
-}
-
-std::span<DataSetRows::Value> DataSetRows::MutableValues(std::size_t row)
-{
-    if (m_width == 0)
-        return {};
-    if (!PageHolds(row))
-        ReadPageAround(row);
-    return { m_pageValues.data() + (row - m_pageStart) * m_width, m_width };
 }
 
 // Walking forwards reads the page that starts at the row, walking backwards
@@ -118,6 +112,7 @@ void DataSetRows::ReadPageAround(std::size_t row)
     std::vector<Value> values(count * m_width);
     m_reader(std::span(m_keys).subspan(start, count), values);
     m_pageValues = std::move(values);
+    m_pageSize = m_pageValues.size();
     m_rowsRead += count;
 }
 

@@ -39,7 +39,14 @@ public:
     static constexpr std::size_t PageBytes = 512 * 1024;
     static constexpr std::size_t MaxPageRows = 2048;
 
-    DataSetRows(std::size_t width, PageReader reader);
+    // What a set done with leaves for the next one: the room of its keys and
+    // of its values, whose text the values read next reuse.
+    struct Room {
+        std::vector<std::int64_t> keys;
+        std::vector<Value> values;
+    };
+
+    DataSetRows(std::size_t width, PageReader reader, Room room = {});
 
     std::size_t Size() const { return m_keys.size(); }
     bool Empty() const { return m_keys.empty(); }
@@ -48,8 +55,13 @@ public:
 
     // The values of a row; reads the page around it when it is not held. The
     // span stays valid until another row is asked for.
-    std::span<const Value> Values(std::size_t row);
-    std::span<Value> MutableValues(std::size_t row);
+    std::span<const Value> Values(std::size_t row) { return MutableValues(row); }
+    std::span<Value> MutableValues(std::size_t row)
+    {
+        if (m_width != 0 && !PageHolds(row))
+            ReadPageAround(row);
+        return { m_pageValues.data() + (row - m_pageStart) * m_width, m_width };
+    }
 
     // Reading the rows, in order: AppendRow, then, when it answers true, the
     // row's `width` values with AddValue. A keyed set answers false while its
@@ -59,31 +71,42 @@ public:
     // Unless the page still takes rows, the next row appended starts a new
     // page, and the rows appended after it go into that page.
     void StartPageAtEnd();
-    void AddValue(Value value);
+    void AddValue(Value value) { AddValueWith([&value](Value& slot) { slot = std::move(value); }); }
+    // Adds a value by letting `fill` write it into its place, which may still
+    // hold an earlier value whose room the new text reuses.
+    template <class Fill>
+    void AddValueWith(Fill&& fill)
+    {
+        Value& slot = NextValueSlot();
+        fill(slot);
+        m_pageBytes += sizeof(Value) + (slot ? slot->size() : 0);
+    }
     // A row the dataset itself inserted, added at the end with its values.
     void AppendWritten(std::int64_t rowid, std::vector<Value> values);
     void Erase(std::size_t row);
-    // The values of the page, taken out when the set is done with, so that
-    // their room can hold the values read next.
-    std::vector<Value> TakePageValues() { return std::move(m_pageValues); }
+    // Taken out when the set is done with, for the next set.
+    Room TakeRoom() { return Room { std::move(m_keys), std::move(m_pageValues) }; }
 
     // How many rows' values have been read from the file so far (first page
     // and every page read since), for benchmarks and tests.
     std::size_t RowsRead() const { return m_rowsRead; }
 
 private:
-    std::size_t PageRowCount() const { return m_width == 0 ? 0 : m_pageValues.size() / m_width; }
+    std::size_t PageRowCount() const { return m_width == 0 ? 0 : m_pageSize / m_width; }
     bool PageHolds(std::size_t row) const { return row >= m_pageStart && row < m_pageStart + PageRowCount(); }
     bool PageFull() const;
     void ReadPageAround(std::size_t row);
     void ClearPage(std::size_t start);
+    Value& NextValueSlot();
 
     std::size_t m_width;
     PageReader m_reader;
     std::vector<std::int64_t> m_keys;
-    // The page: rows m_pageStart and on, `m_width` values each.
+    // The page: rows m_pageStart and on, `m_width` values each, in the first
+    // m_pageSize values; the values after them are room for values to come.
     std::size_t m_pageStart { 0 };
     std::vector<Value> m_pageValues;
+    std::size_t m_pageSize { 0 };
     // Set once the first page is full: the rows a page read brings in.
     std::size_t m_pageCapacity { 0 };
     // Whether rows appended now go into the page, and the size of what it

@@ -68,7 +68,7 @@ void TCustomADODataSet::Close()
     m_state = TDataSetState::dsInactive;
     StopReading();
     if (m_rows)
-        m_valueRoom = m_rows->TakePageValues();
+        m_room = m_rows->TakeRoom();
     m_rows.reset();
     m_insertedBeforeRead.reset();
     m_buffer.clear();
@@ -113,21 +113,9 @@ void TCustomADODataSet::ReadRow() const
     if (!m_rows->AppendRow(rowidColumn < 0 ? 0 : statement.ColumnInt64(rowidColumn)))
         return;
     for (int i = 0; i < m_unreadColumns; ++i) {
-        if (i == rowidColumn)
-            continue;
-        Value value = TakeValueRoom();
-        statement.ColumnOptionalTextInto(i, value);
-        m_rows->AddValue(std::move(value));
+        if (i != rowidColumn)
+            m_rows->AddValueWith([&statement, i](Value& value) { statement.ColumnOptionalTextInto(i, value); });
     }
-}
-
-TCustomADODataSet::Value TCustomADODataSet::TakeValueRoom() const
-{
-    if (m_valueRoom.empty())
-        return std::nullopt;
-    Value room = std::move(m_valueRoom.back());
-    m_valueRoom.pop_back();
-    return room;
 }
 
 void TCustomADODataSet::ReadUntil(std::size_t rows) const
@@ -197,10 +185,8 @@ void TCustomADODataSet::ReadPage(std::span<const std::int64_t> keys, std::span<V
     }
 }
 
-void TCustomADODataSet::ReadRowsNow() const
+void TCustomADODataSet::StartReadingRows() const
 {
-    if (m_rows)
-        return;
     try {
         m_unread = &BoundRowsStatement();
     } catch (const EDatabaseError& error) {
@@ -211,7 +197,7 @@ void TCustomADODataSet::ReadRowsNow() const
     DataSetRows::PageReader reader;
     if (Keyed())
         reader = [this](std::span<const std::int64_t> keys, std::span<Value> values) { ReadPage(keys, values); };
-    m_rows.emplace(m_columns.size(), std::move(reader));
+    m_rows.emplace(m_columns.size(), std::move(reader), std::move(m_room));
     try {
         ReadUntil(ReadAsNeeded ? 1 : SIZE_MAX);
     } catch (const EDatabaseError&) {
@@ -247,7 +233,7 @@ int TCustomADODataSet::RecordCount() const
 void TCustomADODataSet::First()
 {
     CheckActive();
-    Post();
+    PostPending();
     ReadRowsNow();
     m_current = 0;
     m_bof = true;
@@ -257,7 +243,7 @@ void TCustomADODataSet::First()
 void TCustomADODataSet::Next()
 {
     CheckActive();
-    Post();
+    PostPending();
     ReadRowsNow();
     if (m_current + 1 == m_rows->Size() && m_unread) {
         // The walk reads on: the rows it reads next keep their values.
@@ -275,7 +261,7 @@ void TCustomADODataSet::Next()
 void TCustomADODataSet::Prior()
 {
     CheckActive();
-    Post();
+    PostPending();
     ReadRowsNow();
     if (m_eof && !m_rows->Empty()) {
         // Next ran past the last row: one back is the last row again.

@@ -164,7 +164,11 @@ protected:
     // `table` is where rows are written back; empty for a dataset that cannot write.
     void DefineColumns(const Statement& statement, std::vector<Column> columns, std::string table);
     // Reads the rows now instead of when first needed.
-    void ReadRowsNow() const;
+    void ReadRowsNow() const
+    {
+        if (!m_rows)
+            StartReadingRows();
+    }
     TADOConnection& OpenConnection() const;
     [[noreturn]] void Fail(const std::string& message) const;
 
@@ -174,11 +178,11 @@ private:
 
     // Reading the statement's rows: the next one, up to `rows` of them, all
     // that are left; StopReading resets the statement.
+    void StartReadingRows() const;
     void ReadRow() const;
     void ReadUntil(std::size_t rows) const;
     void ReadRemainingRows() const;
     void StopReading() const;
-    Value TakeValueRoom() const;
     // Whether rows can be read again by their key: every field is a column of
     // the one table the rowid comes from.
     bool Keyed() const;
@@ -188,6 +192,12 @@ private:
     std::span<const Value> CurrentValues() const;
     void CheckActive() const;
     void CheckWritable() const;
+    // Posts a pending insert or edit before the current row moves.
+    void PostPending()
+    {
+        if (m_state == TDataSetState::dsInsert || m_state == TDataSetState::dsEdit)
+            Post();
+    }
     void PostInsert();
     void PostEdit();
     // The connection's statements are gone: no definition describes one any more.
@@ -216,9 +226,9 @@ private:
     mutable std::optional<std::int64_t> m_insertedBeforeRead;
     mutable bool m_eof { false };
     mutable bool m_bof { true };
-    // Values of rows read before, kept when the dataset closes: rows read
-    // after it reopens take their room instead of new memory.
-    mutable Values m_valueRoom;
+    // The room of the rows read before, kept when the dataset closes: rows
+    // read after it reopens take it instead of new memory.
+    mutable DataSetRows::Room m_room;
     Values m_buffer; // the row being inserted or edited
     std::vector<bool> m_modified;
 };
