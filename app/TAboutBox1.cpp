@@ -85,10 +85,13 @@ void TAboutBox1::FillTimerTimer(TObject*)
 void TAboutBox1::AddFoundTitles(int count)
 {
     db::TADOQuery& found = Data->ADOQuery3;
+    if (found.Eof())
+        return;
+    const db::TField& title = found.FieldByName("标题");
     TStrings& titles = ListBox1->Items();
     titles.BeginUpdate();
     for (int i = 0; i < count && !found.Eof(); ++i) {
-        titles.Add(found.FieldByName("标题").AsString());
+        titles.Add(title.AsString());
         found.Next();
     }
     titles.EndUpdate();

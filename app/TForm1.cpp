@@ -111,8 +111,11 @@ void TForm1::AddCategoryNotes(TTreeNode& branch, const std::string& category)
 {
     Data->OpenCategoryNotes(category);
     const int notes = Data->QBZ.RecordCount();
+    if (notes == 0)
+        return;
+    const db::TField& title = Data->QBZ.FieldByName("标题");
     for (int j = 0; j < notes; ++j) {
-        TTreeNode* note = TreeView1->Items().AddChild(&branch, Data->QBZ.FieldByName("标题").AsString());
+        TTreeNode* note = TreeView1->Items().AddChild(&branch, title.AsString());
         note->SetImageIndex(1);
         Data->QBZ.Next();
     }

@@ -27,12 +27,7 @@ std::optional<std::size_t> DataSetRows::Find(std::int64_t rowid) const
     return static_cast<std::size_t>(found - m_keys.begin());
 }
 
-bool DataSetRows::PageFull() const
-{
-    return m_reader && (m_pageBytes >= PageBytes || PageRowCount() >= MaxPageRows);
-}
-
-bool DataSetRows::AppendRow(std::int64_t rowid)
+bool DataSetRows::AppendRowAtPageEdge(std::int64_t rowid)
 {
     if (std::exchange(m_nextRowStartsPage, false)) {
         ClearPage(m_keys.size());
@@ -60,17 +55,9 @@ void DataSetRows::StartPageAtEnd()
 void DataSetRows::ClearPage(std::size_t start)
 {
     m_pageSize = 0;
+    m_pageRows = 0;
     m_pageStart = start;
     m_pageBytes = 0;
-}
-
-// A value's own size counts towards the page's bytes too (AddValueWith), so
-// that a page of many short or null values is bounded as well.
-DataSetRows::Value& DataSetRows::NextValueSlot()
-{
-    if (m_pageSize == m_pageValues.size())
-        m_pageValues.emplace_back();
-    return m_pageValues[m_pageSize++];
 }
 
 void DataSetRows::AppendWritten(std::int64_t rowid, std::vector<Value> values)
@@ -82,6 +69,8 @@ void DataSetRows::AppendWritten(std::int64_t rowid, std::vector<Value> values)
     if (pageReachesEnd) {
         m_pageValues.resize(m_pageSize);
         m_pageSize += values.size();
+        if (m_width != 0)
+            ++m_pageRows;
         std::ranges::move(values, std::back_inserter(m_pageValues));
     }
 }
@@ -93,6 +82,7 @@ void DataSetRows::Erase(std::size_t row)
         const auto first = m_pageValues.begin() + static_cast<std::ptrdiff_t>((row - m_pageStart) * m_width);
         m_pageValues.erase(first, first + static_cast<std::ptrdiff_t>(m_width));
         m_pageSize -= m_width;
+        --m_pageRows;
     } else if (row < m_pageStart) {
         --m_pageStart;
     }
@@ -113,6 +103,7 @@ void DataSetRows::ReadPageAround(std::size_t row)
     m_reader(std::span(m_keys).subspan(start, count), values);
     m_pageValues = std::move(values);
     m_pageSize = m_pageValues.size();
+    m_pageRows = count;
     m_rowsRead += count;
 }
 

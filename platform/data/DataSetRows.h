@@ -62,24 +62,43 @@ public:
             ReadPageAround(row);
         return { m_pageValues.data() + (row - m_pageStart) * m_width, m_width };
     }
+    // Whether the row's values are held, so that Values reads nothing.
+    bool PageHolds(std::size_t row) const { return row - m_pageStart < PageRowCount(); }
 
     // Reading the rows, in order: AppendRow, then, when it answers true, the
-    // row's `width` values with AddValue. A keyed set answers false while its
+    // row's `width` values with FillRow. A keyed set answers false while its
     // page does not take rows: once the page is full, or after another page
     // was read.
-    bool AppendRow(std::int64_t rowid);
+    bool AppendRow(std::int64_t rowid)
+    {
+        // Most rows go into the page that the rows before them went into.
+        if (m_nextRowStartsPage || !m_pageTakesRows || PageFull())
+            return AppendRowAtPageEdge(rowid);
+        m_keys.push_back(rowid);
+        ++m_rowsRead;
+        return true;
+    }
     // Unless the page still takes rows, the next row appended starts a new
     // page, and the rows appended after it go into that page.
     void StartPageAtEnd();
-    void AddValue(Value value) { AddValueWith([&value](Value& slot) { slot = std::move(value); }); }
-    // Adds a value by letting `fill` write it into its place, which may still
-    // hold an earlier value whose room the new text reuses.
+    // Lets `fill` write the values of the row appended last into their
+    // `width` places (a std::span<Value>), which may still hold earlier values
+    // whose room the new text reuses. The page holds the row once `fill`
+    // returns. A value's own size counts towards the page's bytes too, so that
+    // a page of many short or null values is bounded as well.
     template <class Fill>
-    void AddValueWith(Fill&& fill)
+    void FillRow(Fill&& fill)
     {
-        Value& slot = NextValueSlot();
-        fill(slot);
-        m_pageBytes += sizeof(Value) + (slot ? slot->size() : 0);
+        if (m_width == 0)
+            return;
+        if (m_pageValues.size() < m_pageSize + m_width)
+            m_pageValues.resize(m_pageSize + m_width);
+        const std::span<Value> values(m_pageValues.data() + m_pageSize, m_width);
+        fill(values);
+        for (const Value& value : values)
+            m_pageBytes += sizeof(Value) + (value ? value->size() : 0);
+        m_pageSize += m_width;
+        ++m_pageRows;
     }
     // A row the dataset itself inserted, added at the end with its values.
     void AppendWritten(std::int64_t rowid, std::vector<Value> values);
@@ -92,19 +111,25 @@ public:
     std::size_t RowsRead() const { return m_rowsRead; }
 
 private:
-    std::size_t PageRowCount() const { return m_width == 0 ? 0 : m_pageSize / m_width; }
-    bool PageHolds(std::size_t row) const { return row >= m_pageStart && row < m_pageStart + PageRowCount(); }
-    bool PageFull() const;
+    std::size_t PageRowCount() const { return m_pageRows; }
+    bool PageFull() const
+    {
+        return m_reader && (m_pageBytes >= PageBytes || PageRowCount() >= MaxPageRows);
+    }
+    // A row that starts a new page, or finds the page full or no longer
+    // taking rows.
+    bool AppendRowAtPageEdge(std::int64_t rowid);
     void ReadPageAround(std::size_t row);
     void ClearPage(std::size_t start);
-    Value& NextValueSlot();
 
     std::size_t m_width;
     PageReader m_reader;
     std::vector<std::int64_t> m_keys;
-    // The page: rows m_pageStart and on, `m_width` values each, in the first
-    // m_pageSize values; the values after them are room for values to come.
+    // The page: m_pageRows rows from m_pageStart on, `m_width` values each,
+    // in the first m_pageSize values; the values after them are room for
+    // values to come. A set of no columns keeps no page.
     std::size_t m_pageStart { 0 };
+    std::size_t m_pageRows { 0 };
     std::vector<Value> m_pageValues;
     std::size_t m_pageSize { 0 };
     // Set once the first page is full: the rows a page read brings in.

@@ -28,6 +28,15 @@ Statement::Statement(sqlite3* db, std::string sql)
         Fail();
     if (!m_statement)
         throw EDatabaseError("The statement is empty: \"" + m_sql + "\"");
+    // What the text asks for is fixed with the text, so it is read once for
+    // the many runs. The names are copied: the engine's own go when it
+    // prepares the statement again after a change of the schema.
+    m_readOnly = sqlite3_stmt_readonly(m_statement) != 0;
+    const int parameters = sqlite3_bind_parameter_count(m_statement);
+    for (int index = 1; index <= parameters; ++index) {
+        const char* name = sqlite3_bind_parameter_name(m_statement, index);
+        m_parameterNames.emplace_back(name ? name + 1 : "");
+    }
 }
 
 Statement::~Statement()
@@ -84,16 +93,6 @@ void Statement::Fail() const
     throw EDatabaseError(EngineFailureMessage(m_db, m_sql, sqlite3_errmsg(m_db)));
 }
 
-int Statement::ParameterCount() const
-{
-    return sqlite3_bind_parameter_count(m_statement);
-}
-
-std::string_view Statement::ParameterName(int index) const
-{
-    const char* name = sqlite3_bind_parameter_name(m_statement, index);
-    return name ? std::string_view(name + 1) : std::string_view();
-}
 
 void Statement::BindText(int index, std::string_view value)
 {
@@ -152,11 +151,6 @@ void Statement::Reset()
 bool Statement::Busy() const
 {
     return sqlite3_stmt_busy(m_statement) != 0;
-}
-
-bool Statement::ReadOnly() const
-{
-    return sqlite3_stmt_readonly(m_statement) != 0;
 }
 
 int Statement::ColumnCount() const
@@ -218,9 +212,11 @@ void Statement::ColumnOptionalTextInto(int column, std::optional<std::string>& v
         return;
     }
     const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column));
-    if (value)
-        value->assign(text, size);
-    else
+    if (value) {
+        // The engine's text never lies in `value`, so no overlap needs minding.
+        value->clear();
+        value->append(text, size);
+    } else
         value.emplace(text, size);
 }
 

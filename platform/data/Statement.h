@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -38,8 +39,13 @@ public:
 
     // Parameters are numbered from 1. A named parameter's name comes without its
     // leading ':', '@' or '$', and stays readable while the statement lives.
-    int ParameterCount() const;
-    std::string_view ParameterName(int index) const;
+    int ParameterCount() const { return static_cast<int>(m_parameterNames.size()); }
+    std::string_view ParameterName(int index) const
+    {
+        if (index < 1 || index > ParameterCount())
+            return {};
+        return m_parameterNames[static_cast<std::size_t>(index) - 1];
+    }
     void BindText(int index, std::string_view value);
     void BindNull(int index);
     // Text, or null for a value that is not given.
@@ -58,7 +64,7 @@ public:
     // is in use, and its rows can still be read.
     bool Busy() const;
     // Whether running the statement leaves the file as it is.
-    bool ReadOnly() const;
+    bool ReadOnly() const { return m_readOnly; }
 
     // Columns are numbered from 0.
     int ColumnCount() const;
@@ -82,6 +88,8 @@ private:
     sqlite3* m_db;
     sqlite3_stmt* m_statement { nullptr };
     std::string m_sql;
+    bool m_readOnly { false };
+    std::vector<std::string> m_parameterNames;
 };
 
 // Resets a statement when the scope ends, also when an exception leaves it, so a

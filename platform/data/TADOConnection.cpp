@@ -155,11 +155,19 @@ void TADOConnection::Open()
     m_inode = opened.st_ino;
 }
 
-void TADOConnection::CheckFileInPlace() const
+void TADOConnection::CheckFileInPlace(const Statement& statement)
 {
-    struct stat now {};
-    if (::stat(m_openedFile.c_str(), &now) == 0 && now.st_dev == m_device && now.st_ino == m_inode)
+    // A transaction begins and ends in ExecuteScript or in a statement that
+    // runs outside one, and both clear the mark: it never outlives its
+    // transaction.
+    const bool inTransaction = InTransaction();
+    if (inTransaction && m_fileCheckedInTransaction && statement.ReadOnly())
         return;
+    struct stat now {};
+    if (::stat(m_openedFile.c_str(), &now) == 0 && now.st_dev == m_device && now.st_ino == m_inode) {
+        m_fileCheckedInTransaction = inTransaction;
+        return;
+    }
     throw EDatabaseError("The database \"" + m_openedFile.string()
         + "\" was deleted or replaced by another file while the program had it open; nothing was read or "
           "written. Restart the program to open the file that is there now.");
@@ -175,6 +183,8 @@ void TADOConnection::Close()
         dataSet->ForgetColumns();
     }
     m_statements.clear();
+    m_lastText = nullptr;
+    m_lastPrepared = nullptr;
     sqlite3_close_v2(m_db);
     m_db = nullptr;
 }
@@ -188,15 +198,26 @@ void TADOConnection::CheckConnected() const
 Statement& TADOConnection::Prepare(const std::string& sql)
 {
     CheckConnected();
-    CheckFileInPlace();
-    auto& prepared = m_statements[sql];
+    PreparedStatements& prepared = PreparedFor(sql);
     auto idle = std::ranges::find_if(prepared, [](const auto& statement) { return !statement->Busy(); });
     if (idle == prepared.end())
         idle = prepared.insert(idle, std::make_unique<Statement>(m_db, sql));
     Statement& statement = **idle;
+    CheckFileInPlace(statement);
     if (!statement.ReadOnly())
         FinishReadingRows();
     return statement;
+}
+
+TADOConnection::PreparedStatements& TADOConnection::PreparedFor(const std::string& sql)
+{
+    if (m_lastText && *m_lastText == sql)
+        return *m_lastPrepared;
+    // The map's entries stay where they are as it grows.
+    auto& entry = *m_statements.try_emplace(sql).first;
+    m_lastText = &entry.first;
+    m_lastPrepared = &entry.second;
+    return entry.second;
 }
 
 void TADOConnection::FinishReadingRows()
@@ -209,6 +230,7 @@ void TADOConnection::ExecuteScript(const std::string& sql)
 {
     CheckConnected();
     FinishReadingRows();
+    m_fileCheckedInTransaction = false;
     char* message = nullptr;
     if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
         std::string text = message ? message : sqlite3_errmsg(m_db);

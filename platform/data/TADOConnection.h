@@ -78,11 +78,15 @@ private:
     void Attach(TCustomADODataSet* dataSet);
     void Detach(TCustomADODataSet* dataSet);
     void CheckConnected() const;
+    using PreparedStatements = std::vector<std::unique_ptr<Statement>>;
+    PreparedStatements& PreparedFor(const std::string& sql);
     [[noreturn]] void FailOpen(const std::filesystem::path& file, const std::string& cause);
     // Refuses every statement once the file that was opened is no longer at
     // its path (deleted, or replaced by another file): what the program
-    // wrote would go into a file nobody can find again.
-    void CheckFileInPlace() const;
+    // wrote would go into a file nobody can find again. Inside a transaction
+    // a statement that only reads is let through once one was checked: the
+    // transaction reads the state of the file that was in place then.
+    void CheckFileInPlace(const Statement& statement);
     void FinishReadingRows();
 
     sqlite3* m_db { nullptr };
@@ -90,9 +94,15 @@ private:
     std::filesystem::path m_openedFile;
     std::uint64_t m_device { 0 };
     std::uint64_t m_inode { 0 };
+    // Whether a statement of the transaction open now found the file in place.
+    bool m_fileCheckedInTransaction { false };
     // The prepared statements by their text: usually one each, more while
     // datasets read rows from them.
-    std::unordered_map<std::string, std::vector<std::unique_ptr<Statement>>> m_statements;
+    std::unordered_map<std::string, PreparedStatements> m_statements;
+    // The entry asked for last: a dataset reopened over and over asks for
+    // the same text, which then costs a comparison instead of a hash.
+    const std::string* m_lastText { nullptr };
+    PreparedStatements* m_lastPrepared { nullptr };
     std::vector<TCustomADODataSet*> m_dataSets;
 };
 

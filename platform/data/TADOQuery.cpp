@@ -3,6 +3,7 @@
 #include "platform/data/EDatabaseError.h"
 #include "platform/data/TADOConnection.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace db {
@@ -39,7 +40,8 @@ TADOQuery::TADOQuery(std::string name)
 
 Statement& TADOQuery::PreparedStatement(const std::string& text) const
 {
-    if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    if (std::ranges::all_of(text, blank))
         Fail("the query has no statement");
     return OpenConnection().Prepare(text);
 }

@@ -112,10 +112,12 @@ void TCustomADODataSet::ReadRow() const
     const int rowidColumn = m_unreadRowidColumn;
     if (!m_rows->AppendRow(rowidColumn < 0 ? 0 : statement.ColumnInt64(rowidColumn)))
         return;
-    for (int i = 0; i < m_unreadColumns; ++i) {
-        if (i != rowidColumn)
-            m_rows->AddValueWith([&statement, i](Value& value) { statement.ColumnOptionalTextInto(i, value); });
-    }
+    m_rows->FillRow([&statement, rowidColumn](std::span<Value> values) {
+        for (int column = 0, value = 0; value < static_cast<int>(values.size()); ++column) {
+            if (column != rowidColumn)
+                statement.ColumnOptionalTextInto(column, values[static_cast<std::size_t>(value++)]);
+        }
+    });
 }
 
 void TCustomADODataSet::ReadUntil(std::size_t rows) const
@@ -193,7 +195,6 @@ void TCustomADODataSet::StartReadingRows() const
         Fail(error.what());
     }
     m_unreadRowidColumn = RowidColumn();
-    m_unreadColumns = m_unread->ColumnCount();
     DataSetRows::PageReader reader;
     if (Keyed())
         reader = [this](std::span<const std::int64_t> keys, std::span<Value> values) { ReadPage(keys, values); };
@@ -240,7 +241,7 @@ void TCustomADODataSet::First()
     m_eof = m_rows->Empty();
 }
 
-void TCustomADODataSet::Next()
+void TCustomADODataSet::NextPastReadRows()
 {
     CheckActive();
     PostPending();
@@ -352,7 +353,7 @@ std::span<const TCustomADODataSet::Value> TCustomADODataSet::CurrentValues() con
     return m_rows->Values(m_current);
 }
 
-const TCustomADODataSet::Value& TCustomADODataSet::FieldValue(int column) const
+const TCustomADODataSet::Value& TCustomADODataSet::FieldValueOfAnyRow(int column) const
 {
     CheckActive();
     if (m_state == TDataSetState::dsEdit || m_state == TDataSetState::dsInsert)

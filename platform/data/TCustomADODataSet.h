@@ -102,7 +102,16 @@ public:
     bool IsEmpty() const { return RecordCount() == 0; }
     // Moving posts a pending insert or edit first.
     void First();
-    void Next();
+    void Next()
+    {
+        // A walk over rows already read, with nothing pending: one step.
+        if (m_state == TDataSetState::dsBrowse && m_rows && m_current + 1 < m_rows->Size()) {
+            ++m_current;
+            m_bof = false;
+            return;
+        }
+        NextPastReadRows();
+    }
     // One row back. After Next ran past the last row, Prior comes back to the
     // last row; on the first row it sets Bof and stays.
     void Prior();
@@ -179,6 +188,8 @@ private:
     // Reading the statement's rows: the next one, up to `rows` of them, all
     // that are left; StopReading resets the statement.
     void StartReadingRows() const;
+    // Next in every other case: rows not read yet, a pending edit, the end.
+    void NextPastReadRows();
     void ReadRow() const;
     void ReadUntil(std::size_t rows) const;
     void ReadRemainingRows() const;
@@ -187,7 +198,14 @@ private:
     // the one table the rowid comes from.
     bool Keyed() const;
     void ReadPage(std::span<const std::int64_t> keys, std::span<Value> values) const;
-    const Value& FieldValue(int column) const;
+    const Value& FieldValue(int column) const
+    {
+        // A row being browsed whose values are held, as on every step of a walk.
+        if (m_state == TDataSetState::dsBrowse && m_rows && m_rows->PageHolds(m_current))
+            return m_rows->Values(m_current)[static_cast<std::size_t>(column)];
+        return FieldValueOfAnyRow(column);
+    }
+    const Value& FieldValueOfAnyRow(int column) const;
     void SetFieldValue(int column, Value value);
     std::span<const Value> CurrentValues() const;
     void CheckActive() const;
@@ -214,11 +232,10 @@ private:
     std::string m_table;
     // Read on first need, so that opening a large table costs nothing until used.
     mutable std::optional<DataSetRows> m_rows;
-    // The statement the rows come from, while rows remain unread; its rowid
-    // column and its number of columns.
+    // The statement the rows come from, while rows remain unread, and its
+    // rowid column.
     mutable Statement* m_unread { nullptr };
     mutable int m_unreadRowidColumn { -1 };
-    mutable int m_unreadColumns { 0 };
     // Reads a page's rows by key, for a keyed dataset.
     mutable std::string m_pageStatement;
     mutable std::size_t m_current { 0 };

@@ -36,7 +36,9 @@ void Fill(DataSetRows& rows, int count, std::size_t perPage)
     const std::size_t size = DataSetRows::PageBytes / perPage;
     for (int key = 1; key <= count; ++key) {
         if (rows.AppendRow(key))
-            rows.AddValue(("v" + std::to_string(key)).append(size, ' ').substr(0, size));
+            rows.FillRow([&](std::span<DataSetRows::Value> values) {
+                values[0] = ("v" + std::to_string(key)).append(size, ' ').substr(0, size);
+            });
     }
 }
 

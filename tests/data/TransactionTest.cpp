@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -26,6 +28,7 @@ protected:
         connection.CommandTimeout = std::chrono::milliseconds(50);
         connection.Open();
         other.ConnectionString = store.ConnectionString();
+        other.CommandTimeout = std::chrono::milliseconds(50);
         other.Open();
     }
 
@@ -35,6 +38,14 @@ protected:
         db::StatementScope scope(insert);
         insert.BindText(1, name);
         insert.Step();
+    }
+
+    std::int64_t CategoriesInConnection()
+    {
+        db::Statement& count = connection.Prepare("select count(*) from 类别");
+        db::StatementScope scope(count);
+        count.Step();
+        return count.ColumnInt64(0);
     }
 
     std::string CategoriesInFile()
@@ -131,29 +142,22 @@ TEST_F(Transaction, BeginningWhileAnotherProgramWritesFailsWithTheEngineMessage)
 // write waits until it ends. Inside a write transaction it changes nothing.
 TEST_F(Transaction, AReadTransactionReadsOneStateOfTheFileAndNestsInAWriteOne)
 {
-    other.CommandTimeout = std::chrono::milliseconds(50);
     auto otherAdds = [this](const std::string& name) {
         db::Statement& insert = other.Prepare("insert into 类别 (类别) values (?)");
         db::StatementScope scope(insert);
         insert.BindText(1, name);
         insert.Step();
     };
-    auto countInConnection = [this] {
-        db::Statement& count = connection.Prepare("select count(*) from 类别");
-        db::StatementScope scope(count);
-        count.Step();
-        return count.ColumnInt64(0);
-    };
     {
         db::ReadTransaction reads(connection);
         EXPECT_TRUE(connection.InTransaction());
-        EXPECT_EQ(countInConnection(), 0);
+        EXPECT_EQ(CategoriesInConnection(), 0);
         EXPECT_THROW(otherAdds("meanwhile"), db::EDatabaseError);
-        EXPECT_EQ(countInConnection(), 0);
+        EXPECT_EQ(CategoriesInConnection(), 0);
     }
     EXPECT_FALSE(connection.InTransaction());
     otherAdds("after");
-    EXPECT_EQ(countInConnection(), 1);
+    EXPECT_EQ(CategoriesInConnection(), 1);
 
     db::Transaction transaction(connection);
     {
@@ -163,6 +167,25 @@ TEST_F(Transaction, AReadTransactionReadsOneStateOfTheFileAndNestsInAWriteOne)
     EXPECT_TRUE(connection.InTransaction()) << "the write transaction goes on";
     transaction.Commit();
     EXPECT_EQ(CategoriesInFile(), "after;inside;");
+}
+
+// The file is checked once for the reads of a transaction, which read the
+// state of the file it began with; a write is checked every time, so that
+// nothing goes into a file deleted meanwhile. Once the transaction is over,
+// every statement is refused again.
+TEST_F(Transaction, AFileDeletedDuringATransactionTakesNoWriteThereAndNoStatementAfter)
+{
+    AddCategory("before");
+    {
+        db::Transaction transaction(connection);
+        EXPECT_EQ(CategoriesInConnection(), 1);
+        std::filesystem::remove(store.File());
+        EXPECT_EQ(CategoriesInConnection(), 1);
+        EXPECT_THROW(AddCategory("into the lost file"), db::EDatabaseError);
+    }
+    EXPECT_THROW(CategoriesInConnection(), db::EDatabaseError);
+    db::ReadTransaction reads(connection);
+    EXPECT_THROW(CategoriesInConnection(), db::EDatabaseError) << "a transaction begun after the deletion";
 }
 
 } // namespace
