@@ -102,29 +102,28 @@ bool TCustomADODataSet::Keyed() const
     return !m_table.empty() && std::ranges::none_of(m_columns, [](const Column& column) { return column.origin.empty(); });
 }
 
-void TCustomADODataSet::ReadRow() const
+void TCustomADODataSet::ReadUntil(std::size_t rows) const
 {
+    if (!m_unread)
+        return;
     Statement& statement = *m_unread;
-    if (!statement.Step()) {
-        StopReading();
-        return;
-    }
+    DataSetRows& read = *m_rows;
     const int rowidColumn = m_unreadRowidColumn;
-    if (!m_rows->AppendRow(rowidColumn < 0 ? 0 : statement.ColumnInt64(rowidColumn)))
-        return;
-    m_rows->FillRow([&statement, rowidColumn](std::span<Value> values) {
+    const auto fill = [&statement, rowidColumn](std::span<Value> values) {
         for (int column = 0, value = 0; value < static_cast<int>(values.size()); ++column) {
             if (column != rowidColumn)
                 statement.ColumnOptionalTextInto(column, values[static_cast<std::size_t>(value++)]);
         }
-    });
-}
-
-void TCustomADODataSet::ReadUntil(std::size_t rows) const
-{
+    };
     try {
-        while (m_unread && m_rows->Size() < rows)
-            ReadRow();
+        while (read.Size() < rows) {
+            if (!statement.Step()) {
+                StopReading();
+                return;
+            }
+            if (read.AppendRow(rowidColumn < 0 ? 0 : statement.ColumnInt64(rowidColumn)))
+                read.FillRow(fill);
+        }
     } catch (const EDatabaseError& error) {
         StopReading();
         Fail(error.what());

@@ -185,12 +185,11 @@ private:
     friend class TField;
     friend class TADOConnection;
 
-    // Reading the statement's rows: the next one, up to `rows` of them, all
-    // that are left; StopReading resets the statement.
-    void StartReadingRows() const;
     // Next in every other case: rows not read yet, a pending edit, the end.
     void NextPastReadRows();
-    void ReadRow() const;
+    // Reading the statement's rows: up to `rows` of them, all that are left;
+    // StopReading resets the statement.
+    void StartReadingRows() const;
     void ReadUntil(std::size_t rows) const;
     void ReadRemainingRows() const;
     void StopReading() const;
