@@ -93,7 +93,6 @@ void Statement::Fail() const
     throw EDatabaseError(EngineFailureMessage(m_db, m_sql, sqlite3_errmsg(m_db)));
 }
 
-
 void Statement::BindText(int index, std::string_view value)
 {
     if (sqlite3_bind_text64(m_statement, index, value.data(), value.size(), SQLITE_TRANSIENT, SQLITE_UTF8) != SQLITE_OK)
@@ -216,8 +215,9 @@ void Statement::ColumnOptionalTextInto(int column, std::optional<std::string>& v
         // The engine's text never lies in `value`, so no overlap needs minding.
         value->clear();
         value->append(text, size);
-    } else
+    } else {
         value.emplace(text, size);
+    }
 }
 
 int Statement::Reprepares() const
