@@ -272,8 +272,11 @@ std::string TData::SearchIndexQuery(std::string_view keyword)
         const std::string_view run = keyword.substr(start, end - start);
         if (text::CodePointCount(run) >= 3) {
             query += query.empty() ? "\"" : " AND \"";
-            for (char c : run)
-                query += c == '"' ? std::string("\"\"") : std::string(1, c);
+            for (char c : run) {
+                if (c == '"')
+                    query += '"';
+                query += c;
+            }
             query += '"';
         }
         start = end + 1;
