@@ -5,13 +5,22 @@
 
 namespace db {
 
-DataSetRows::DataSetRows(std::size_t width, PageReader reader, Room room)
-    : m_width(width)
-    , m_reader(std::move(reader))
-    , m_keys(std::move(room.keys))
-    , m_pageValues(std::move(room.values))
+DataSetRows::DataSetRows(std::size_t width, PageReader reader)
+    : m_reader(std::move(reader))
 {
+    Restart(width, m_reader != nullptr);
+}
+
+void DataSetRows::Restart(std::size_t width, bool paged)
+{
+    m_width = width;
+    m_paged = paged && m_reader;
     m_keys.clear();
+    ClearPage(0);
+    m_pageCapacity = 0;
+    m_pageTakesRows = true;
+    m_nextRowStartsPage = false;
+    m_rowsRead = 0;
     // Most results are a few rows (a category's notes, a note by its title):
     // room for them at once spares the growing of both arrays.
     constexpr std::size_t FewRows = 16;

@@ -39,14 +39,14 @@ public:
     static constexpr std::size_t PageBytes = 512 * 1024;
     static constexpr std::size_t MaxPageRows = 2048;
 
-    // What a set done with leaves for the next one: the room of its keys and
-    // of its values, whose text the values read next reuse.
-    struct Room {
-        std::vector<std::int64_t> keys;
-        std::vector<Value> values;
-    };
+    // A set with a reader holds one page of values; without one, all of them.
+    DataSetRows(std::size_t width, PageReader reader);
 
-    DataSetRows(std::size_t width, PageReader reader, Room room = {});
+    // Empties the set for the rows of another statement, of `width` values
+    // each, paged with the set's reader or held whole. The set keeps the room
+    // of its keys and values, whose text the values read next reuse, so that
+    // a dataset reopened over and over reads into memory it already has.
+    void Restart(std::size_t width, bool paged);
 
     std::size_t Size() const { return m_keys.size(); }
     bool Empty() const { return m_keys.empty(); }
@@ -64,6 +64,11 @@ public:
     }
     // Whether the row's values are held, so that Values reads nothing.
     bool PageHolds(std::size_t row) const { return row - m_pageStart < PageRowCount(); }
+    // The values of a row the page holds.
+    std::span<const Value> HeldValues(std::size_t row) const
+    {
+        return { m_pageValues.data() + (row - m_pageStart) * m_width, m_width };
+    }
 
     // Reading the rows, in order: AppendRow, then, when it answers true, the
     // row's `width` values with FillRow. A keyed set answers false while its
@@ -83,9 +88,10 @@ public:
     void StartPageAtEnd();
     // Lets `fill` write the values of the row appended last into their
     // `width` places (a std::span<Value>), which may still hold earlier values
-    // whose room the new text reuses. The page holds the row once `fill`
-    // returns. A value's own size counts towards the page's bytes too, so that
-    // a page of many short or null values is bounded as well.
+    // whose room the new text reuses; `fill` gives the size of the text it
+    // wrote. The page holds the row once `fill` returns. A value's own size
+    // counts towards the page's bytes too, so that a page of many short or
+    // null values is bounded as well.
     template <class Fill>
     void FillRow(Fill&& fill)
     {
@@ -93,19 +99,14 @@ public:
             return;
         if (m_pageValues.size() < m_pageSize + m_width)
             m_pageValues.resize(m_pageSize + m_width);
-        const std::span<Value> values(m_pageValues.data() + m_pageSize, m_width);
-        fill(values);
-        for (const Value& value : values)
-            m_pageBytes += sizeof(Value) + (value ? value->size() : 0);
+        const std::size_t textBytes = fill(std::span<Value>(m_pageValues.data() + m_pageSize, m_width));
+        m_pageBytes += m_width * sizeof(Value) + textBytes;
         m_pageSize += m_width;
         ++m_pageRows;
     }
     // A row the dataset itself inserted, added at the end with its values.
     void AppendWritten(std::int64_t rowid, std::vector<Value> values);
     void Erase(std::size_t row);
-    // Taken out when the set is done with, for the next set.
-    Room TakeRoom() { return Room { std::move(m_keys), std::move(m_pageValues) }; }
-
     // How many rows' values have been read from the file so far (first page
     // and every page read since), for benchmarks and tests.
     std::size_t RowsRead() const { return m_rowsRead; }
@@ -114,7 +115,7 @@ private:
     std::size_t PageRowCount() const { return m_pageRows; }
     bool PageFull() const
     {
-        return m_reader && (m_pageBytes >= PageBytes || PageRowCount() >= MaxPageRows);
+        return m_paged && (m_pageBytes >= PageBytes || PageRowCount() >= MaxPageRows);
     }
     // A row that starts a new page, or finds the page full or no longer
     // taking rows.
@@ -124,6 +125,7 @@ private:
 
     std::size_t m_width;
     PageReader m_reader;
+    bool m_paged { false };
     std::vector<std::int64_t> m_keys;
     // The page: m_pageRows rows from m_pageStart on, `m_width` values each,
     // in the first m_pageSize values; the values after them are room for

@@ -129,16 +129,10 @@ void Statement::BindInt64(int index, std::int64_t value)
         Fail();
 }
 
-bool Statement::Step()
+void Statement::CheckDone(int stepResult) const
 {
-    switch (sqlite3_step(m_statement)) {
-    case SQLITE_ROW:
-        return true;
-    case SQLITE_DONE:
-        return false;
-    default:
+    if (stepResult != SQLITE_DONE)
         Fail();
-    }
 }
 
 void Statement::Reset()
@@ -195,39 +189,23 @@ std::optional<std::string> Statement::ColumnOptionalText(int column) const
     return value;
 }
 
-void Statement::ColumnOptionalTextInto(int column, std::optional<std::string>& value) const
+std::size_t Statement::NoTextInto(int column, std::optional<std::string>& value) const
 {
     // A null pointer is either SQL null or an engine out of memory; the type
     // tells them apart only then, so a value costs one call.
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
-    if (!text) {
-        if (sqlite3_column_type(m_statement, column) == SQLITE_NULL) {
-            value.reset();
-            return;
-        }
-        if (sqlite3_errcode(m_db) == SQLITE_NOMEM)
-            Fail();
-        value.emplace(); // an empty blob
-        return;
+    if (sqlite3_column_type(m_statement, column) == SQLITE_NULL) {
+        value.reset();
+        return 0;
     }
-    const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column));
-    if (value) {
-        // The engine's text never lies in `value`, so no overlap needs minding.
-        value->clear();
-        value->append(text, size);
-    } else {
-        value.emplace(text, size);
-    }
+    if (sqlite3_errcode(m_db) == SQLITE_NOMEM)
+        Fail();
+    value.emplace(); // an empty blob
+    return 0;
 }
 
 int Statement::Reprepares() const
 {
     return sqlite3_stmt_status(m_statement, SQLITE_STMTSTATUS_REPREPARE, 0);
-}
-
-std::int64_t Statement::ColumnInt64(int column) const
-{
-    return sqlite3_column_int64(m_statement, column);
 }
 
 Transaction::Transaction(TADOConnection& connection)

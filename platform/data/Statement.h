@@ -1,13 +1,12 @@
 #pragma once
 
+#include <sqlite3.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-struct sqlite3;
-struct sqlite3_stmt;
 
 namespace db {
 
@@ -57,7 +56,14 @@ public:
     void BindInt64(int index, std::int64_t value);
 
     // Runs to the next row: true when a row is there, false when the statement is done.
-    bool Step();
+    bool Step()
+    {
+        const int result = sqlite3_step(m_statement);
+        if (result == SQLITE_ROW)
+            return true;
+        CheckDone(result);
+        return false;
+    }
     // Makes the statement ready to run again, with every parameter unbound.
     void Reset();
     // Whether the statement has given rows and is not yet done or reset: it
@@ -78,11 +84,31 @@ public:
     std::string ColumnText(int column) const;
     // The column's text, or nullopt for SQL null.
     std::optional<std::string> ColumnOptionalText(int column) const;
-    // The same into `value`, reusing the room its text already has.
-    void ColumnOptionalTextInto(int column, std::optional<std::string>& value) const;
-    std::int64_t ColumnInt64(int column) const;
+    // The same into `value`, reusing the room its text already has; gives
+    // the size of the text in bytes (0 for null).
+    std::size_t ColumnOptionalTextInto(int column, std::optional<std::string>& value) const
+    {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+        if (!text)
+            return NoTextInto(column, value);
+        const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column));
+        if (value) {
+            // The engine's text never lies in `value`, so no overlap needs minding.
+            value->clear();
+            value->append(text, size);
+        } else {
+            value.emplace(text, size);
+        }
+        return size;
+    }
+    std::int64_t ColumnInt64(int column) const { return sqlite3_column_int64(m_statement, column); }
 
 private:
+    // A column without text: null, an empty blob, or the engine out of
+    // memory (EDatabaseError).
+    std::size_t NoTextInto(int column, std::optional<std::string>& value) const;
+    // Raises EDatabaseError unless the statement ran to its end.
+    void CheckDone(int stepResult) const;
     [[noreturn]] void Fail() const;
 
     sqlite3* m_db;

@@ -180,7 +180,7 @@ void TADOConnection::Close()
     for (auto* dataSet : m_dataSets)
     {
         dataSet->Close();
-        dataSet->ForgetColumns();
+        dataSet->ForgetStatements();
     }
     m_statements.clear();
     m_lastText = nullptr;
@@ -202,7 +202,19 @@ Statement& TADOConnection::Prepare(const std::string& sql)
     auto idle = std::ranges::find_if(prepared, [](const auto& statement) { return !statement->Busy(); });
     if (idle == prepared.end())
         idle = prepared.insert(idle, std::make_unique<Statement>(m_db, sql));
-    Statement& statement = **idle;
+    return GiveOut(**idle);
+}
+
+Statement& TADOConnection::PrepareAgain(Statement& kept)
+{
+    if (kept.Busy())
+        return Prepare(kept.Sql());
+    CheckConnected();
+    return GiveOut(kept);
+}
+
+Statement& TADOConnection::GiveOut(Statement& statement)
+{
     CheckFileInPlace(statement);
     if (!statement.ReadOnly())
         FinishReadingRows();

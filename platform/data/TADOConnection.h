@@ -63,6 +63,10 @@ public:
     // the rows a dataset holds are never changed by a write half-way through
     // reading them.
     Statement& Prepare(const std::string& sql);
+    // The same for a statement Prepare gave before, which the caller keeps
+    // while the connection keeps its statements: without looking its text up
+    // again when it is idle.
+    Statement& PrepareAgain(Statement& kept);
     // Runs one or more statements that take no values (schema scripts,
     // transactions); datasets read the rest of their rows first, as above.
     void ExecuteScript(const std::string& sql);
@@ -80,6 +84,8 @@ private:
     void CheckConnected() const;
     using PreparedStatements = std::vector<std::unique_ptr<Statement>>;
     PreparedStatements& PreparedFor(const std::string& sql);
+    // A statement checked and made ready to be given out (see Prepare).
+    Statement& GiveOut(Statement& statement);
     [[noreturn]] void FailOpen(const std::filesystem::path& file, const std::string& cause);
     // Refuses every statement once the file that was opened is no longer at
     // its path (deleted, or replaced by another file): what the program

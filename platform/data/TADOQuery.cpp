@@ -35,15 +35,32 @@ void BindValues(Statement& statement, const std::vector<std::optional<std::strin
 TADOQuery::TADOQuery(std::string name)
     : TCustomADODataSet(std::move(name))
 {
-    SQL.OnChange = [this] { Parameters.Clear(); };
+    SQL.OnChange = [this] {
+        Parameters.Clear();
+        m_prepared = nullptr;
+    };
 }
 
-Statement& TADOQuery::PreparedStatement(const std::string& text) const
+void TADOQuery::ForgetStatements()
 {
+    TCustomADODataSet::ForgetStatements();
+    m_prepared = nullptr;
+    m_opened = nullptr;
+}
+
+Statement& TADOQuery::PreparedStatement()
+{
+    TADOConnection& connection = OpenConnection();
+    if (m_prepared) {
+        m_prepared = &connection.PrepareAgain(*m_prepared);
+        return *m_prepared;
+    }
+    const std::string& text = SQL.Text();
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     if (std::ranges::all_of(text, blank))
         Fail("the query has no statement");
-    return OpenConnection().Prepare(text);
+    m_prepared = &connection.Prepare(text);
+    return *m_prepared;
 }
 
 void TADOQuery::ReadParameterValues(const Statement& statement, std::vector<std::optional<std::string>>& values) const
@@ -60,18 +77,17 @@ void TADOQuery::ReadParameterValues(const Statement& statement, std::vector<std:
 
 void TADOQuery::OpenCursor()
 {
-    const std::string& text = SQL.Text();
-    Statement& statement = PreparedStatement(text);
+    Statement& statement = PreparedStatement();
     if (!ColumnsDescribe(statement))
         DefineColumnsOf(statement);
     ReadParameterValues(statement, m_openedValues);
-    m_openedText = text;
+    m_opened = &statement;
     if (!ReadOnFirstUse) {
-        // The rows are read with the statement just prepared, instead of
-        // looking it up a second time.
-        m_statementAtOpen = &statement;
+        // The rows are read with the statement just checked, instead of
+        // checking it a second time.
+        m_readingAtOpen = true;
         ReadRowsNow();
-        m_statementAtOpen = nullptr;
+        m_readingAtOpen = false;
     }
 }
 
@@ -94,15 +110,16 @@ void TADOQuery::DefineColumnsOf(const Statement& statement)
             continue;
         const bool writable = !table.empty() && statement.ColumnTable(i) == table;
         columns.push_back(Column { statement.ColumnName(i), writable ? statement.ColumnOrigin(i) : std::string(),
-            FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)) });
+            FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)), i });
     }
     DefineColumns(statement, std::move(columns), table);
 }
 
 Statement& TADOQuery::BoundRowsStatement() const
 {
-    Statement& statement
-        = m_statementAtOpen ? *std::exchange(m_statementAtOpen, nullptr) : OpenConnection().Prepare(m_openedText);
+    if (!m_opened)
+        Fail("the query is not open");
+    Statement& statement = std::exchange(m_readingAtOpen, false) ? *m_opened : OpenConnection().PrepareAgain(*m_opened);
     BindValues(statement, m_openedValues);
     return statement;
 }
@@ -111,7 +128,7 @@ int TADOQuery::ExecSQL()
 {
     TADOConnection& connection = OpenConnection();
     try {
-        Statement& statement = PreparedStatement(SQL.Text());
+        Statement& statement = PreparedStatement();
         std::vector<std::optional<std::string>> values;
         ReadParameterValues(statement, values);
         StatementScope scope(statement);

@@ -10,10 +10,10 @@ namespace db {
 // The rows of a statement. Opening the query runs its statement and reads its
 // rows (a static cursor, paged when the query selects the rowid of its one
 // table); a query marked ReadOnFirstUse reads them when first needed instead,
-// with the statement text and parameter values it was opened with. Values reach the statement only as bound
-// parameters: ":name" in the text, its value given through Parameters. A
-// query's rows can be changed and deleted when its statement selects the rowid
-// of the table they come from.
+// with the statement and parameter values it was opened with. Values reach
+// the statement only as bound parameters: ":name" in the text, its value given
+// through Parameters. A query's rows can be changed and deleted when its
+// statement selects the rowid of the table they come from.
 class TADOQuery : public TCustomADODataSet {
 public:
     explicit TADOQuery(std::string name);
@@ -34,21 +34,28 @@ protected:
     void OpenCursor() override;
     Statement& BoundRowsStatement() const override;
     int RowidColumn() const override { return m_rowidColumn; }
+    void ForgetStatements() override;
 
 private:
-    Statement& PreparedStatement(const std::string& text) const;
+    // The statement for SQL's text: the one prepared for it before while the
+    // text stays and the connection keeps its statements.
+    Statement& PreparedStatement();
     void DefineColumnsOf(const Statement& statement);
     // Puts the value of each of the statement's parameters into `values`, in
     // order, reusing its room; fails for a parameter that was given none.
     void ReadParameterValues(const Statement& statement, std::vector<std::optional<std::string>>& values) const;
 
     int m_rowidColumn { -1 };
-    // What the open query reads its rows with. The statement reads the values
-    // where they are, so they stay unchanged until the next open.
-    std::string m_openedText;
+    // What the open query reads its rows with: the statement Open prepared,
+    // with the parameter values of then. The statement reads the values where
+    // they are, so they stay unchanged until the next open.
+    Statement* m_opened { nullptr };
     std::vector<std::optional<std::string>> m_openedValues;
-    // The statement Open prepared, while Open reads the rows with it.
-    mutable Statement* m_statementAtOpen { nullptr };
+    // Set while Open reads the rows with the statement it has just checked.
+    mutable bool m_readingAtOpen { false };
+    // The statement prepared for SQL's text, kept until the text changes or
+    // the connection drops its statements.
+    Statement* m_prepared { nullptr };
 };
 
 } // namespace db

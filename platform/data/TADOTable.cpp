@@ -19,7 +19,7 @@ void TADOTable::OpenCursor()
     std::vector<Column> columns;
     for (int i = 1; i < statement.ColumnCount(); ++i)
         columns.push_back(Column { statement.ColumnName(i), statement.ColumnOrigin(i),
-            FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)) });
+            FieldTypeOfDeclaration(statement.ColumnDeclaredType(i)), i });
     DefineColumns(statement, std::move(columns), TableName);
 }
 

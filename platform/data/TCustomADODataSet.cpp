@@ -12,6 +12,7 @@ namespace db {
 
 TCustomADODataSet::TCustomADODataSet(std::string name)
     : m_name(std::move(name))
+    , m_rows(0, [this](std::span<const std::int64_t> keys, std::span<Value> values) { ReadPage(keys, values); })
 {
 }
 
@@ -26,7 +27,7 @@ void TCustomADODataSet::SetConnection(TADOConnection* connection)
     if (connection == m_connection)
         return;
     Close();
-    ForgetColumns();
+    ForgetStatements();
     if (m_connection)
         m_connection->Detach(this);
     m_connection = connection;
@@ -60,22 +61,20 @@ void TCustomADODataSet::Open()
     m_state = TDataSetState::dsBrowse;
     m_current = 0;
     m_bof = true;
-    m_eof = m_rows && m_rows->Empty();
+    m_eof = m_hasRows && m_rows.Empty();
 }
 
 void TCustomADODataSet::Close()
 {
     m_state = TDataSetState::dsInactive;
     StopReading();
-    if (m_rows)
-        m_room = m_rows->TakeRoom();
-    m_rows.reset();
+    m_hasRows = false;
     m_insertedBeforeRead.reset();
     m_buffer.clear();
     m_modified.clear();
 }
 
-void TCustomADODataSet::ForgetColumns()
+void TCustomADODataSet::ForgetStatements()
 {
     m_definedBy = nullptr;
 }
@@ -107,13 +106,13 @@ void TCustomADODataSet::ReadUntil(std::size_t rows) const
     if (!m_unread)
         return;
     Statement& statement = *m_unread;
-    DataSetRows& read = *m_rows;
+    DataSetRows& read = m_rows;
     const int rowidColumn = m_unreadRowidColumn;
-    const auto fill = [&statement, rowidColumn](std::span<Value> values) {
-        for (int column = 0, value = 0; value < static_cast<int>(values.size()); ++column) {
-            if (column != rowidColumn)
-                statement.ColumnOptionalTextInto(column, values[static_cast<std::size_t>(value++)]);
-        }
+    const auto fill = [&statement, this](std::span<Value> values) {
+        std::size_t textBytes = 0;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            textBytes += statement.ColumnOptionalTextInto(m_columns[i].statementColumn, values[i]);
+        return textBytes;
     };
     try {
         while (read.Size() < rows) {
@@ -194,21 +193,19 @@ void TCustomADODataSet::StartReadingRows() const
         Fail(error.what());
     }
     m_unreadRowidColumn = RowidColumn();
-    DataSetRows::PageReader reader;
-    if (Keyed())
-        reader = [this](std::span<const std::int64_t> keys, std::span<Value> values) { ReadPage(keys, values); };
-    m_rows.emplace(m_columns.size(), std::move(reader), std::move(m_room));
+    m_rows.Restart(m_columns.size(), Keyed());
+    m_hasRows = true;
     try {
         ReadUntil(ReadAsNeeded ? 1 : SIZE_MAX);
     } catch (const EDatabaseError&) {
         // Nothing read: the next use tries again.
-        m_rows.reset();
+        m_hasRows = false;
         throw;
     }
-    if (m_rows->Empty())
+    if (m_rows.Empty())
         m_eof = true;
     if (m_insertedBeforeRead) {
-        if (const auto found = m_rows->Find(*m_insertedBeforeRead)) {
+        if (const auto found = m_rows.Find(*m_insertedBeforeRead)) {
             m_current = *found;
             m_bof = m_current == 0;
         }
@@ -227,7 +224,7 @@ int TCustomADODataSet::RecordCount() const
     CheckActive();
     ReadRowsNow();
     ReadRemainingRows();
-    return static_cast<int>(m_rows->Size());
+    return static_cast<int>(m_rows.Size());
 }
 
 void TCustomADODataSet::First()
@@ -237,7 +234,7 @@ void TCustomADODataSet::First()
     ReadRowsNow();
     m_current = 0;
     m_bof = true;
-    m_eof = m_rows->Empty();
+    m_eof = m_rows.Empty();
 }
 
 void TCustomADODataSet::NextPastReadRows()
@@ -245,12 +242,12 @@ void TCustomADODataSet::NextPastReadRows()
     CheckActive();
     PostPending();
     ReadRowsNow();
-    if (m_current + 1 == m_rows->Size() && m_unread) {
+    if (m_current + 1 == m_rows.Size() && m_unread) {
         // The walk reads on: the rows it reads next keep their values.
-        m_rows->StartPageAtEnd();
+        m_rows.StartPageAtEnd();
         ReadUntil(m_current + 2);
     }
-    if (m_current + 1 < m_rows->Size()) {
+    if (m_current + 1 < m_rows.Size()) {
         ++m_current;
         m_bof = false;
     } else {
@@ -263,7 +260,7 @@ void TCustomADODataSet::Prior()
     CheckActive();
     PostPending();
     ReadRowsNow();
-    if (m_eof && !m_rows->Empty()) {
+    if (m_eof && !m_rows.Empty()) {
         // Next ran past the last row: one back is the last row again.
         m_eof = false;
     } else if (m_current > 0) {
@@ -277,9 +274,9 @@ TBookmark TCustomADODataSet::GetBookmark() const
 {
     CheckActive();
     ReadRowsNow();
-    if (m_rows->Empty())
+    if (m_rows.Empty())
         return {};
-    return TBookmark { true, m_rows->Rowid(m_current), m_current };
+    return TBookmark { true, m_rows.Rowid(m_current), m_current };
 }
 
 bool TCustomADODataSet::GotoBookmark(const TBookmark& bookmark)
@@ -291,14 +288,14 @@ bool TCustomADODataSet::GotoBookmark(const TBookmark& bookmark)
         return false;
     std::optional<std::size_t> row;
     if (bookmark.rowid != 0) {
-        row = m_rows->Find(bookmark.rowid);
+        row = m_rows.Find(bookmark.rowid);
         if (!row && m_unread) {
             ReadRemainingRows();
-            row = m_rows->Find(bookmark.rowid);
+            row = m_rows.Find(bookmark.rowid);
         }
     } else {
         ReadUntil(bookmark.row + 1);
-        if (bookmark.row < m_rows->Size())
+        if (bookmark.row < m_rows.Size())
             row = bookmark.row;
     }
     if (!row)
@@ -347,9 +344,9 @@ TField& TCustomADODataSet::FieldByName(std::string_view name)
 std::span<const TCustomADODataSet::Value> TCustomADODataSet::CurrentValues() const
 {
     ReadRowsNow();
-    if (m_rows->Empty())
+    if (m_rows.Empty())
         Fail("the dataset is empty: there is no current row");
-    return m_rows->Values(m_current);
+    return m_rows.Values(m_current);
 }
 
 const TCustomADODataSet::Value& TCustomADODataSet::FieldValueOfAnyRow(int column) const
@@ -437,9 +434,9 @@ void TCustomADODataSet::PostInsert()
     }
     // A table not read yet will find the new row in the file when it is read.
     const std::int64_t rowid = connection.LastInsertRowId();
-    if (m_rows) {
-        m_rows->AppendWritten(rowid, std::move(m_buffer));
-        m_current = m_rows->Size() - 1;
+    if (m_hasRows) {
+        m_rows.AppendWritten(rowid, std::move(m_buffer));
+        m_current = m_rows.Size() - 1;
         m_eof = false;
         m_bof = m_current == 0;
     } else {
@@ -467,7 +464,7 @@ void TCustomADODataSet::PostEdit()
                 if (m_modified[i])
                     statement.BindOptionalText(++parameter, m_buffer[i]);
             }
-            statement.BindInt64(++parameter, m_rows->Rowid(m_current));
+            statement.BindInt64(++parameter, m_rows.Rowid(m_current));
             statement.Step();
         } catch (const EDatabaseError& error) {
             Fail(error.what());
@@ -475,7 +472,7 @@ void TCustomADODataSet::PostEdit()
         if (connection.ChangedRows() == 0)
             Fail("the row to be changed is no longer in the file");
     }
-    std::ranges::move(m_buffer, m_rows->MutableValues(m_current).begin());
+    std::ranges::move(m_buffer, m_rows.MutableValues(m_current).begin());
     m_buffer.clear();
     m_state = TDataSetState::dsBrowse;
 }
@@ -498,23 +495,23 @@ void TCustomADODataSet::Delete()
     }
     Cancel();
     ReadRowsNow();
-    if (m_rows->Empty())
+    if (m_rows.Empty())
         Fail("the dataset is empty: there is no row to delete");
     TADOConnection& connection = OpenConnection();
     try {
         Statement& statement = connection.Prepare("delete from " + QuoteName(m_table) + " where rowid = ?");
         StatementScope scope(statement);
-        statement.BindInt64(1, m_rows->Rowid(m_current));
+        statement.BindInt64(1, m_rows.Rowid(m_current));
         statement.Step();
     } catch (const EDatabaseError& error) {
         Fail(error.what());
     }
     if (connection.ChangedRows() == 0)
         Fail("the row to be deleted is no longer in the file");
-    m_rows->Erase(m_current);
-    if (m_current >= m_rows->Size() && m_current > 0)
+    m_rows.Erase(m_current);
+    if (m_current >= m_rows.Size() && m_current > 0)
         --m_current;
-    m_eof = m_rows->Empty();
+    m_eof = m_rows.Empty();
 }
 
 } // namespace db

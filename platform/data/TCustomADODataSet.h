@@ -95,7 +95,7 @@ public:
     // (see above); set while the dataset is closed.
     bool ReadAsNeeded { false };
     // Whether every row of the open dataset has been read from its statement.
-    bool AllRowsRead() const { return m_rows && !m_unread; }
+    bool AllRowsRead() const { return m_hasRows && !m_unread; }
 
     // The exact number of rows of the open dataset.
     int RecordCount() const;
@@ -105,7 +105,7 @@ public:
     void Next()
     {
         // A walk over rows already read, with nothing pending: one step.
-        if (m_state == TDataSetState::dsBrowse && m_rows && m_current + 1 < m_rows->Size()) {
+        if (m_state == TDataSetState::dsBrowse && m_hasRows && m_current + 1 < m_rows.Size()) {
             ++m_current;
             m_bof = false;
             return;
@@ -120,7 +120,7 @@ public:
 
     // How many rows' values the open dataset has read from the file so far
     // (0 before its rows are first needed).
-    std::size_t RowsRead() const { return m_rows ? m_rows->RowsRead() : 0; }
+    std::size_t RowsRead() const { return m_hasRows ? m_rows.RowsRead() : 0; }
 
     // The current row, to come back to later; an empty dataset gives a
     // bookmark that names no row.
@@ -155,6 +155,7 @@ protected:
         std::string name;
         std::string origin; // the table column it comes from; empty when it is not written back
         TFieldType type { TFieldType::ftString };
+        int statementColumn { 0 }; // the column of the rows' statement it is read from
     };
 
     // Reads the columns (DefineColumns) when the dataset opens.
@@ -175,11 +176,15 @@ protected:
     // Reads the rows now instead of when first needed.
     void ReadRowsNow() const
     {
-        if (!m_rows)
+        if (!m_hasRows)
             StartReadingRows();
     }
     TADOConnection& OpenConnection() const;
     [[noreturn]] void Fail(const std::string& message) const;
+    // The connection's statements are gone (it closed, or the dataset has
+    // another): no definition describes one any more, and a dataset that kept
+    // one drops it.
+    virtual void ForgetStatements();
 
 private:
     friend class TField;
@@ -200,8 +205,8 @@ private:
     const Value& FieldValue(int column) const
     {
         // A row being browsed whose values are held, as on every step of a walk.
-        if (m_state == TDataSetState::dsBrowse && m_rows && m_rows->PageHolds(m_current))
-            return m_rows->Values(m_current)[static_cast<std::size_t>(column)];
+        if (m_state == TDataSetState::dsBrowse && m_hasRows && m_rows.PageHolds(m_current))
+            return m_rows.HeldValues(m_current)[static_cast<std::size_t>(column)];
         return FieldValueOfAnyRow(column);
     }
     const Value& FieldValueOfAnyRow(int column) const;
@@ -217,8 +222,6 @@ private:
     }
     void PostInsert();
     void PostEdit();
-    // The connection's statements are gone: no definition describes one any more.
-    void ForgetColumns();
 
     std::string m_name;
     TADOConnection* m_connection { nullptr };
@@ -229,8 +232,12 @@ private:
     int m_definedReprepares { 0 };
     std::vector<std::unique_ptr<TField>> m_fields;
     std::string m_table;
-    // Read on first need, so that opening a large table costs nothing until used.
-    mutable std::optional<DataSetRows> m_rows;
+    // Read on first need, so that opening a large table costs nothing until
+    // used; paged when the dataset is keyed. The set stays when the dataset
+    // closes: the rows read after it reopens take its room instead of new
+    // memory.
+    mutable DataSetRows m_rows;
+    mutable bool m_hasRows { false };
     // The statement the rows come from, while rows remain unread, and its
     // rowid column.
     mutable Statement* m_unread { nullptr };
@@ -242,9 +249,6 @@ private:
     mutable std::optional<std::int64_t> m_insertedBeforeRead;
     mutable bool m_eof { false };
     mutable bool m_bof { true };
-    // The room of the rows read before, kept when the dataset closes: rows
-    // read after it reopens take it instead of new memory.
-    mutable DataSetRows::Room m_room;
     Values m_buffer; // the row being inserted or edited
     std::vector<bool> m_modified;
 };

@@ -38,6 +38,7 @@ void Fill(DataSetRows& rows, int count, std::size_t perPage)
         if (rows.AppendRow(key))
             rows.FillRow([&](std::span<DataSetRows::Value> values) {
                 values[0] = ("v" + std::to_string(key)).append(size, ' ').substr(0, size);
+                return values[0]->size();
             });
     }
 }
@@ -113,6 +114,40 @@ TEST(DataSetRows, WrittenAndErasedRowsKeepThePageInStep)
     EXPECT_EQ(Text(rows, 29), "v32") << "a row beyond the page is read by its key";
     rows.MutableValues(29)[0] = "changed";
     EXPECT_EQ(Text(rows, 29), "changed");
+}
+
+TEST(DataSetRows, ARestartedSetReadsLikeANewOneInTheRoomOfTheOld)
+{
+    FakeFile file;
+    DataSetRows rows(1, file.Reader());
+    Fill(rows, 30, 10);
+    EXPECT_EQ(Text(rows, 25), "v26");
+
+    // Held whole now, two values a row: nothing of the paged set shows.
+    rows.Restart(2, false);
+    EXPECT_TRUE(rows.Empty());
+    EXPECT_EQ(rows.RowsRead(), 0u);
+    for (int key = 1; key <= 40; ++key) {
+        ASSERT_TRUE(rows.AppendRow(key));
+        rows.FillRow([&](std::span<DataSetRows::Value> values) {
+            values[0] = "a" + std::to_string(key);
+            values[1].reset();
+            return values[0]->size();
+        });
+    }
+    const int reads = file.reads;
+    EXPECT_EQ(rows.Values(39)[0], "a40");
+    EXPECT_FALSE(rows.Values(39)[1]) << "a null put into the room of a value stays null";
+    EXPECT_EQ(rows.Values(0)[0], "a1");
+    EXPECT_EQ(file.reads, reads) << "a set held whole never reads by key";
+
+    // Paged again, one value a row: the page starts afresh at the first row.
+    rows.Restart(1, true);
+    Fill(rows, 30, 10);
+    EXPECT_EQ(rows.RowsRead(), 10u);
+    EXPECT_EQ(Text(rows, 0), "v1");
+    EXPECT_EQ(Text(rows, 29), "v30");
+    EXPECT_EQ(rows.Find(30), 29u);
 }
 
 TEST(DataSetRows, AFailingPageReadLeavesNoPageOfNullsBehind)

@@ -461,6 +461,65 @@ TEST_F(DataSet, QueriesOverTheSameStatementEachReadWithTheirOwnValues)
     EXPECT_EQ(Categories(now), std::vector<std::string> { "工作" });
 }
 
+TEST_F(DataSet, AReopenedQueryTakesAnotherStatementWhenItsOwnIsBusyOrGone)
+{
+    for (const char* name : { "甲", "乙", "丙" })
+        AddCategory(name);
+    const std::string statement = "select rowid, * from 类别 where 类别 <> :skip order by rowid";
+    db::TADOQuery& reopened = data.ADOQuery2;
+    reopened.SQL.Add(statement);
+    reopened.Parameters.ParamByName("skip").SetAsString("甲");
+    reopened.Open();
+    reopened.Close();
+
+    // The statement the closed query prepared is idle, so a query of the same
+    // text reading as needed takes it and keeps it busy.
+    db::TADOQuery& walking = data.ADOQuery4;
+    walking.ReadAsNeeded = true;
+    walking.SQL.Add(statement);
+    walking.Parameters.ParamByName("skip").SetAsString("乙");
+    walking.Open();
+    ASSERT_FALSE(walking.AllRowsRead());
+
+    reopened.Parameters.ParamByName("skip").SetAsString("丙");
+    reopened.Open();
+    EXPECT_EQ(Categories(reopened), (std::vector<std::string> { "甲", "乙" }));
+    EXPECT_EQ(Categories(walking), (std::vector<std::string> { "甲", "丙" })) << "the walk reads on with its own values";
+
+    // Given another connection, the query prepares its statement there.
+    TempStore otherStore;
+    app::TData other(otherStore.ConnectionString());
+    other.LB.Open();
+    other.LB.Insert();
+    other.LB.FieldByName("类别").SetAsString("别处");
+    other.LB.Post();
+    reopened.Close();
+    reopened.SetConnection(&other.ADOConnection1);
+    reopened.Open();
+    EXPECT_EQ(Categories(reopened), std::vector<std::string> { "别处" });
+    reopened.Close();
+    reopened.SetConnection(&data.ADOConnection1);
+}
+
+TEST_F(DataSet, ANullAnEmptyTextAndAnEmptyBlobReadApart)
+{
+    db::TADOQuery& write = data.ADOQuery2;
+    write.SQL.Add("insert into 类别 (类别) values (null), (''), (x'')");
+    ASSERT_EQ(write.ExecSQL(), 3);
+    db::TADOQuery& read = data.ADOQuery4;
+    read.SQL.Add("select rowid, 类别 from 类别 order by rowid");
+    read.Open();
+    const db::TField& name = read.FieldByName("类别");
+    EXPECT_TRUE(name.IsNull());
+    EXPECT_EQ(name.AsString(), "");
+    read.Next();
+    EXPECT_FALSE(name.IsNull());
+    EXPECT_EQ(name.AsString(), "");
+    read.Next();
+    EXPECT_FALSE(name.IsNull()) << "an empty blob is a value, not null";
+    EXPECT_EQ(name.AsString(), "");
+}
+
 TEST_F(DataSet, ExecSqlKeepsItsValuesForTheWholeStatement)
 {
     AddCategory("工作");
