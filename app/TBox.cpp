@@ -101,8 +101,9 @@ void TBox::FormShow(TObject*)
     Data->LB.SetActive(true);
     Data->LB.First();
     const int categories = Data->LB.RecordCount();
+    const db::TField& name = Data->LB.FieldByName("类别");
     for (int i = 0; i < categories; ++i) {
-        bsSkinTreeView1->Items().Add(nullptr, Data->LB.FieldByName("类别").AsString());
+        bsSkinTreeView1->Items().Add(nullptr, name.AsString());
         Data->LB.Next();
     }
 }

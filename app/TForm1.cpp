@@ -29,8 +29,9 @@ void TForm1::FormShow(TObject*)
     SeSkinComboBox1->Items().Clear();
     Data->LB.First();
     const int listed = Data->LB.RecordCount();
+    const db::TField& listedName = Data->LB.FieldByName("类别");
     for (int i = 0; i < listed; ++i) {
-        SeSkinComboBox1->Items().Add(Data->LB.FieldByName("类别").AsString());
+        SeSkinComboBox1->Items().Add(listedName.AsString());
         Data->LB.Next();
     }
 
@@ -67,8 +68,9 @@ void TForm1::RebuildCategoryTree()
         Data->LB.SetActive(true);
         Data->LB.First();
         const int categories = Data->LB.RecordCount();
+        const db::TField& name = Data->LB.FieldByName("类别");
         while (placed < categories) {
-            const std::string category = Data->LB.FieldByName("类别").AsString();
+            const std::string category = name.AsString();
             TTreeNode* root = PlaceCategoryRoot(tree, placed, category);
             ++placed;
             if (Data->CategoryHasNotes(category))

@@ -179,8 +179,9 @@ void TreeBuildOurs(benchmark::State& state)
         data.LB.SetActive(true);
         data.LB.First();
         const int categories = data.LB.RecordCount();
+        const db::TField& category = data.LB.FieldByName("类别");
         for (int i = 0; i < categories; ++i) {
-            data.OpenCategoryNotes(data.LB.FieldByName("类别").AsString());
+            data.OpenCategoryNotes(category.AsString());
             auto& branch = tree.emplace_back();
             const int notes = data.QBZ.RecordCount();
             const db::TField& title = data.QBZ.FieldByName("标题");
@@ -371,8 +372,12 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            m_times[run.benchmark_name()] = { run.GetAdjustedRealTime(), run.GetAdjustedCPUTime() };
+        // Run with repetitions, a figure is its median, reported after the runs.
+        for (const auto& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median")
+                continue;
+            m_times[run.run_name.str()] = { run.GetAdjustedRealTime(), run.GetAdjustedCPUTime() };
+        }
     }
 
     // Wall time on a shared machine includes waiting for the processor, so the
