@@ -183,8 +183,6 @@ void TADOConnection::Close()
         dataSet->ForgetStatements();
     }
     m_statements.clear();
-    m_lastText = nullptr;
-    m_lastPrepared = nullptr;
     sqlite3_close_v2(m_db);
     m_db = nullptr;
 }
@@ -198,7 +196,7 @@ void TADOConnection::CheckConnected() const
 Statement& TADOConnection::Prepare(const std::string& sql)
 {
     CheckConnected();
-    PreparedStatements& prepared = PreparedFor(sql);
+    auto& prepared = m_statements[sql];
     auto idle = std::ranges::find_if(prepared, [](const auto& statement) { return !statement->Busy(); });
     if (idle == prepared.end())
         idle = prepared.insert(idle, std::make_unique<Statement>(m_db, sql));
@@ -219,17 +217,6 @@ Statement& TADOConnection::GiveOut(Statement& statement)
     if (!statement.ReadOnly())
         FinishReadingRows();
     return statement;
-}
-
-TADOConnection::PreparedStatements& TADOConnection::PreparedFor(const std::string& sql)
-{
-    if (m_lastText && *m_lastText == sql)
-        return *m_lastPrepared;
-    // The map's entries stay where they are as it grows.
-    auto& entry = *m_statements.try_emplace(sql).first;
-    m_lastText = &entry.first;
-    m_lastPrepared = &entry.second;
-    return entry.second;
 }
 
 void TADOConnection::FinishReadingRows()

@@ -82,8 +82,6 @@ private:
     void Attach(TCustomADODataSet* dataSet);
     void Detach(TCustomADODataSet* dataSet);
     void CheckConnected() const;
-    using PreparedStatements = std::vector<std::unique_ptr<Statement>>;
-    PreparedStatements& PreparedFor(const std::string& sql);
     // A statement checked and made ready to be given out (see Prepare).
     Statement& GiveOut(Statement& statement);
     [[noreturn]] void FailOpen(const std::filesystem::path& file, const std::string& cause);
@@ -104,11 +102,7 @@ private:
     bool m_fileCheckedInTransaction { false };
     // The prepared statements by their text: usually one each, more while
     // datasets read rows from them.
-    std::unordered_map<std::string, PreparedStatements> m_statements;
-    // The entry asked for last: a dataset reopened over and over asks for
-    // the same text, which then costs a comparison instead of a hash.
-    const std::string* m_lastText { nullptr };
-    PreparedStatements* m_lastPrepared { nullptr };
+    std::unordered_map<std::string, std::vector<std::unique_ptr<Statement>>> m_statements;
     std::vector<TCustomADODataSet*> m_dataSets;
 };
 
